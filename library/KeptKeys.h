@@ -1,0 +1,24 @@
+#pragma once
+
+// Key lines this program does not interpret. Add-on installers and users put
+// keys such as Exclude.N or Flatten.N into scenery.cfg; they are kept with
+// their section, in their order, and written back as they stood.
+
+#include "Profile.h"
+#include "ProfileText.h"
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct CKeptKey {
+    std::string strKey;
+    std::string strValue; // whole: not cut to the look-up limit
+};
+
+// Every key line of the section whose key is none of the known names.
+std::vector<CKeptKey> KeepOtherKeys(const CProfile& profile, const CProfileSection& section,
+                                    std::initializer_list<std::string_view> known);
+
+void WriteKeptKeys(CProfileText& out, const std::vector<CKeptKey>& keys);

@@ -1,0 +1,48 @@
+#include "SceneryArea.h"
+
+#include <cstdio>
+
+namespace {
+
+// A flag value counts only when it is exactly TRUE or FALSE; anything else
+// leaves the field as it was.
+void ReadFlag(const std::string& value, int& bFlag) {
+    if (value == "TRUE")
+        bFlag = 1;
+    else if (value == "FALSE")
+        bFlag = 0;
+}
+
+const char* FlagText(int bFlag) { return bFlag ? "TRUE" : "FALSE"; }
+
+} // namespace
+
+void CSceneryArea::Read(const CProfile& profile, const CProfileSection& section) {
+    m_strTitle = profile.GetString(section, "Title", "");
+    m_nTextureId = profile.GetInt(section, "Texture_ID", -1);
+    m_nLayer = profile.GetInt(section, "Layer", -1);
+    ReadFlag(profile.GetString(section, "Active", "FALSE"), m_bActive);
+    ReadFlag(profile.GetString(section, "Required", "FALSE"), m_bRequired);
+    m_strLocal = profile.GetString(section, "Local", "");
+    m_strRemote = profile.GetString(section, "Remote", "");
+
+    std::optional<std::string_view> textureId = profile.FindValue(section, "Texture_ID");
+    m_strTextureIdText = textureId ? std::optional<std::string>(*textureId) : std::nullopt;
+    m_aOtherKeys = KeepOtherKeys(profile, section, {"Title", "Texture_ID", "Layer", "Active",
+                                                    "Required", "Local", "Remote"});
+}
+
+void CSceneryArea::Write(CProfileText& out) const {
+    char name[32];
+    std::snprintf(name, sizeof name, "area.%03d", m_nNumber);
+    out.AddSection(name);
+    out.AddKey("Title", m_strTitle);
+    if (m_strTextureIdText)
+        out.AddKey("Texture_ID", *m_strTextureIdText);
+    out.AddKey("Layer", std::to_string(m_nLayer));
+    out.AddKey("Active", FlagText(m_bActive));
+    out.AddKey("Required", FlagText(m_bRequired));
+    out.AddKey("Local", m_strLocal);
+    WriteKeptKeys(out, m_aOtherKeys);
+    out.AddKey("Remote", m_strRemote + "\n");
+}

@@ -1,0 +1,102 @@
+#include "SceneryCfg.h"
+
+#include <cctype>
+#include <optional>
+#include <utility>
+
+namespace {
+
+enum class ELineKind { kHeader, kArea, kOther };
+
+struct CSectionLine {
+    ELineKind kind = ELineKind::kOther;
+    int nNumber = 0;
+};
+
+// The simulator's own rule for a section line: any line holding "general" is
+// the header, else any line holding "area." is an area whose number is read
+// the way atoi reads the text after the first "area.".
+CSectionLine ClassifySectionLine(std::string_view line) {
+    const std::string lower = LowerAscii(line);
+    if (lower.find("general") != std::string::npos)
+        return {ELineKind::kHeader, 0};
+    std::size_t nArea = lower.find("area.");
+    if (nArea == std::string::npos)
+        return {ELineKind::kOther, 0};
+    std::string_view rest = std::string_view(lower).substr(nArea + 5);
+    while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.front())))
+        rest.remove_prefix(1);
+    return {ELineKind::kArea, ParseLeadingInt(rest).value_or(0)};
+}
+
+bool IsSectionLine(std::string_view line) {
+    line = TrimLeadingBlanks(line);
+    return !line.empty() && line[0] == '[';
+}
+
+std::size_t CountAreaSections(std::string_view text) {
+    std::size_t nAreas = 0;
+    CLineReader reader(SkipUtf8Bom(text));
+    std::string_view line;
+    while (reader.Next(line)) {
+        if (IsSectionLine(line) && ClassifySectionLine(line).kind == ELineKind::kArea)
+            ++nAreas;
+    }
+    return nAreas;
+}
+
+std::optional<std::string> WhyNotText(std::string_view text, std::size_t nMaxAreas) {
+    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))
+        return "It starts with a UTF-16 byte-order mark.";
+    if (text.find('\0') != std::string_view::npos)
+        return "It holds NUL bytes.";
+    if (CountAreaSections(text) > nMaxAreas)
+        return "It has more than " + std::to_string(nMaxAreas) + " area sections.";
+    return std::nullopt;
+}
+
+} // namespace
+
+CSceneryCfgLoad ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray& areas,
+                                std::size_t nMaxAreas) {
+    if (std::optional<std::string> reason = WhyNotText(text, nMaxAreas))
+        return {ESceneryCfgState::kUnreadable, *reason};
+
+    const CProfile profile(std::move(text));
+    bool bHeaderRead = false;
+    for (const CProfileSection& section : profile.GetSections()) {
+        CSectionLine line = ClassifySectionLine(section.line);
+        switch (line.kind) {
+        case ELineKind::kHeader:
+            // Every header line reads the same first "General" section.
+            if (!std::exchange(bHeaderRead, true))
+                header.Read(profile);
+            break;
+        case ELineKind::kArea: {
+            auto pArea = std::make_unique<CSceneryArea>();
+            pArea->SetNumber(line.nNumber);
+            pArea->Read(profile, section);
+            areas.Add(std::move(pArea));
+            break;
+        }
+        case ELineKind::kOther:
+            header.KeepOtherSection(profile, section);
+            break;
+        }
+    }
+    return {};
+}
+
+CSceneryCfgLoad LoadSceneryCfg(const std::string& path, CSceneryHeader& header,
+                               CAreaArray& areas) {
+    std::string text, strReason;
+    switch (ReadWholeFile(path, text, strReason)) {
+    case EReadResult::kMissing:
+        return {ESceneryCfgState::kMissing, {}};
+    case EReadResult::kFailed:
+        return {ESceneryCfgState::kUnreadable, strReason};
+    case EReadResult::kRead:
+        break;
+    }
+    return ParseSceneryCfg(std::move(text), header, areas);
+}

@@ -1,0 +1,36 @@
+#include "SceneryHeader.h"
+
+void CSceneryHeader::Read(const CProfile& profile) {
+    const CProfileSection* pGeneral = profile.FindSection("General");
+    if (pGeneral == nullptr)
+        return;
+    m_strTitle = profile.GetString(*pGeneral, "Title", kDefaultTitle);
+    m_strDescription = profile.GetString(*pGeneral, "Description", kDefaultDescription);
+    std::string cleanOnExit = profile.GetString(*pGeneral, "Clean_on_Exit", "FALSE");
+    if (cleanOnExit == "FALSE")
+        m_bCleanOnExit = 0;
+    else if (cleanOnExit == "TRUE")
+        m_bCleanOnExit = 1;
+    m_aOtherKeys = KeepOtherKeys(profile, *pGeneral, {"Title", "Description", "Clean_on_Exit"});
+}
+
+void CSceneryHeader::Write(CProfileText& out) const {
+    out.AddSection("General");
+    out.AddKey("Title", m_strTitle);
+    out.AddKey("Description", m_strDescription);
+    WriteKeptKeys(out, m_aOtherKeys);
+    // The simulator's own files end the section with an empty line.
+    out.AddKey("Clean_on_Exit", m_bCleanOnExit ? "TRUE\n" : "FALSE\n");
+}
+
+void CSceneryHeader::KeepOtherSection(const CProfile& profile, const CProfileSection& section) {
+    m_aOtherSections.push_back({std::string(section.line), KeepOtherKeys(profile, section, {})});
+}
+
+void CSceneryHeader::WriteOtherSections(CProfileText& out) const {
+    for (const CKeptSection& section : m_aOtherSections) {
+        out.AddLine(section.strLine);
+        WriteKeptKeys(out, section.aKeys);
+        out.AddLine("");
+    }
+}

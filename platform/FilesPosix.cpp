@@ -1,0 +1,129 @@
+#include "Files.h"
+
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace {
+
+std::string Reason(int nError) { return std::strerror(nError); }
+
+class CFd {
+public:
+    explicit CFd(int fd) : m_fd(fd) {}
+    ~CFd() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    CFd(const CFd&) = delete;
+    CFd& operator=(const CFd&) = delete;
+    int Get() const { return m_fd; }
+    int Release() { return std::exchange(m_fd, -1); }
+
+private:
+    int m_fd;
+};
+
+bool WriteAll(int fd, std::string_view text) {
+    while (!text.empty()) {
+        ssize_t n = ::write(fd, text.data(), text.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        text.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+std::string FolderOf(const std::string& path) {
+    std::size_t nSlash = path.rfind('/');
+    return nSlash == std::string::npos ? "." : nSlash == 0 ? "/" : path.substr(0, nSlash);
+}
+
+} // namespace
+
+EReadResult ReadWholeFile(const std::string& path, std::string& text, std::string& strReason) {
+    text.clear();
+    CFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.Get() < 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return EReadResult::kMissing;
+        strReason = Reason(errno);
+        return EReadResult::kFailed;
+    }
+    struct stat info {};
+    if (::fstat(fd.Get(), &info) == 0 && S_ISREG(info.st_mode))
+        text.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            strReason = Reason(errno);
+            text.clear();
+            return EReadResult::kFailed;
+        }
+        if (n == 0)
+            return EReadResult::kRead;
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+}
+
+CFileResult ReplaceFileAtomically(const std::string& path, std::string_view text) {
+    const std::string temp = path + std::string(kTempSuffix);
+    CFd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (fd.Get() < 0)
+        return CFileResult::Failed(Reason(errno));
+    // The new file keeps the permissions the old one had.
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(fd.Get(), old.st_mode & 07777);
+    if (!WriteAll(fd.Get(), text) || ::fsync(fd.Get()) != 0 || ::close(fd.Release()) != 0 ||
+        ::rename(temp.c_str(), path.c_str()) != 0) {
+        int nError = errno;
+        ::unlink(temp.c_str());
+        return CFileResult::Failed(Reason(nError));
+    }
+    // The rename is durable only once the folder itself reaches the disk.
+    CFd folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.Get() >= 0)
+        ::fsync(folder.Get());
+    return {};
+}
+
+CFileResult RemoveFile(const std::string& path) {
+    if (::unlink(path.c_str()) != 0)
+        return CFileResult::Failed(Reason(errno));
+    return {};
+}
+
+EPathKind GetPathKind(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return EPathKind::kNone;
+    return S_ISDIR(info.st_mode) ? EPathKind::kDirectory : EPathKind::kFile;
+}
+
+std::vector<CDirEntry> ListDirectory(const std::string& folder) {
+    std::vector<CDirEntry> entries;
+    DIR* pDir = ::opendir(folder.c_str());
+    if (pDir == nullptr)
+        return entries;
+    while (const dirent* pEntry = ::readdir(pDir)) {
+        std::string name = pEntry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        bool bDirectory = pEntry->d_type == DT_DIR;
+        if (pEntry->d_type == DT_UNKNOWN || pEntry->d_type == DT_LNK)
+            bDirectory = GetPathKind(folder + "/" + name) == EPathKind::kDirectory;
+        entries.push_back({std::move(name), bDirectory});
+    }
+    ::closedir(pDir);
+    return entries;
+}

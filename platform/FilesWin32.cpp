@@ -1,0 +1,125 @@
+#include "Files.h"
+
+#include <windows.h>
+
+#include <utility>
+
+namespace {
+
+std::string Reason(DWORD nError) {
+    char* pText = nullptr;
+    DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                 FORMAT_MESSAGE_IGNORE_INSERTS,
+                             nullptr, nError, 0, reinterpret_cast<char*>(&pText), 0, nullptr);
+    std::string reason = n ? std::string(pText, n) : "System error " + std::to_string(nError) + ".";
+    LocalFree(pText);
+    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r'))
+        reason.pop_back();
+    return reason;
+}
+
+class CHandle {
+public:
+    explicit CHandle(HANDLE h) : m_h(h) {}
+    ~CHandle() { Close(); }
+    CHandle(const CHandle&) = delete;
+    CHandle& operator=(const CHandle&) = delete;
+    HANDLE Get() const { return m_h; }
+    bool IsValid() const { return m_h != INVALID_HANDLE_VALUE; }
+    bool Close() {
+        return !IsValid() || CloseHandle(std::exchange(m_h, INVALID_HANDLE_VALUE));
+    }
+
+private:
+    HANDLE m_h;
+};
+
+bool WriteAll(HANDLE h, std::string_view text) {
+    while (!text.empty()) {
+        DWORD nChunk = text.size() > 0x10000000 ? 0x10000000 : static_cast<DWORD>(text.size());
+        DWORD nWritten = 0;
+        if (!WriteFile(h, text.data(), nChunk, &nWritten, nullptr) || nWritten == 0)
+            return false;
+        text.remove_prefix(nWritten);
+    }
+    return true;
+}
+
+} // namespace
+
+EReadResult ReadWholeFile(const std::string& path, std::string& text, std::string& strReason) {
+    text.clear();
+    CHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid()) {
+        DWORD nError = GetLastError();
+        if (nError == ERROR_FILE_NOT_FOUND || nError == ERROR_PATH_NOT_FOUND)
+            return EReadResult::kMissing;
+        strReason = Reason(nError);
+        return EReadResult::kFailed;
+    }
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(file.Get(), &size) && size.QuadPart > 0)
+        text.reserve(static_cast<std::size_t>(size.QuadPart));
+    char buffer[65536];
+    for (;;) {
+        DWORD nRead = 0;
+        if (!ReadFile(file.Get(), buffer, sizeof buffer, &nRead, nullptr)) {
+            strReason = Reason(GetLastError());
+            text.clear();
+            return EReadResult::kFailed;
+        }
+        if (nRead == 0)
+            return EReadResult::kRead;
+        text.append(buffer, nRead);
+    }
+}
+
+CFileResult ReplaceFileAtomically(const std::string& path, std::string_view text) {
+    const std::string temp = path + std::string(kTempSuffix);
+    CHandle file(CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid())
+        return CFileResult::Failed(Reason(GetLastError()));
+    if (!WriteAll(file.Get(), text) || !FlushFileBuffers(file.Get()) || !file.Close() ||
+        !MoveFileExA(temp.c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DWORD nError = GetLastError();
+        file.Close();
+        DeleteFileA(temp.c_str());
+        return CFileResult::Failed(Reason(nError));
+    }
+    return {};
+}
+
+CFileResult RemoveFile(const std::string& path) {
+    if (!DeleteFileA(path.c_str()))
+        return CFileResult::Failed(Reason(GetLastError()));
+    return {};
+}
+
+EPathKind GetPathKind(const std::string& path) {
+    DWORD nAttributes = GetFileAttributesA(path.c_str());
+    if (nAttributes == INVALID_FILE_ATTRIBUTES)
+        return EPathKind::kNone;
+    return (nAttributes & FILE_ATTRIBUTE_DIRECTORY) ? EPathKind::kDirectory : EPathKind::kFile;
+}
+
+std::vector<CDirEntry> ListDirectory(const std::string& folder) {
+    std::vector<CDirEntry> entries;
+    std::string pattern = folder;
+    if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/')
+        pattern += '\\';
+    pattern += '*';
+    WIN32_FIND_DATAA data;
+    HANDLE hFind = FindFirstFileA(pattern.c_str(), &data);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return entries;
+    do {
+        std::string name = data.cFileName;
+        if (name != "." && name != "..")
+            entries.push_back({std::move(name), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    } while (FindNextFileA(hFind, &data));
+    FindClose(hFind);
+    return entries;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+// A fresh folder for one test, removed with everything in it afterwards.
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+class CTempFolder {
+public:
+    CTempFolder() {
+        static std::atomic<int> nNext{0};
+        auto base = std::filesystem::temp_directory_path();
+        for (;;) {
+            m_path = base / ("tarnwick-test-" + std::to_string(Nonce()) + "-" +
+                             std::to_string(nNext++));
+            if (std::filesystem::create_directory(m_path))
+                break;
+        }
+    }
+    ~CTempFolder() {
+        std::error_code error;
+        std::filesystem::remove_all(m_path, error);
+    }
+    CTempFolder(const CTempFolder&) = delete;
+    CTempFolder& operator=(const CTempFolder&) = delete;
+
+    std::string Path(const std::string& name) const { return (m_path / name).string(); }
+
+    void Write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(m_path / name, std::ios::binary) << bytes;
+    }
+    std::string Read(const std::string& name) const {
+        std::ifstream in(m_path / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+private:
+    static long long Nonce() {
+        return std::chrono::steady_clock::now().time_since_epoch().count();
+    }
+    std::filesystem::path m_path;
+};

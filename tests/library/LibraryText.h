@@ -1,0 +1,48 @@
+#pragma once
+
+// Helpers for the library suites: a model parsed from text, the list the
+// program shows for it, and the text a record writes.
+
+#include "SceneryCfg.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+struct CLibrary {
+    CSceneryHeader header;
+    CAreaArray areas;
+    CSceneryCfgLoad load;
+};
+
+inline std::unique_ptr<CLibrary> ParseLibrary(std::string text) {
+    auto pLibrary = std::make_unique<CLibrary>();
+    pLibrary->load = ParseSceneryCfg(std::move(text), pLibrary->header, pLibrary->areas);
+    return pLibrary;
+}
+
+// The list as a fresh start shows it: the last area on top, removed ones left
+// out, each row switched on as its area is.
+inline std::vector<CListRow> ListOf(const CAreaArray& areas) {
+    std::vector<CListRow> rows;
+    for (int i = areas.GetSize() - 1; i >= 0; --i) {
+        if (!areas.GetAt(i).IsRemoved())
+            rows.push_back({i, areas.GetAt(i).IsActive()});
+    }
+    return rows;
+}
+
+// What Save writes for this list: numbers, layers and flags taken from it.
+inline std::string SaveText(CLibrary& library, const std::vector<CListRow>& rows) {
+    UpdateLayersFromList(rows, library.areas);
+    UpdateActiveFromList(rows, library.areas);
+    return FormatSceneryCfg(library.header, library.areas, rows);
+}
+
+inline std::string SaveText(CLibrary& library) { return SaveText(library, ListOf(library.areas)); }
+
+template <class TRecord> std::string TextOf(const TRecord& record) {
+    CProfileText out;
+    record.Write(out);
+    return out.GetText();
+}

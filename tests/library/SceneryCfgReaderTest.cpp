@@ -1,0 +1,163 @@
+#include "LibraryText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kTwoAreas = "[General]\r\n"
+                              "Title=My Scenery\r\n"
+                              "[Area.003]\r\n"
+                              "Title=Alpha\r\n"
+                              "Layer=3\r\n"
+                              "Active=TRUE\r\n"
+                              "Required=FALSE\r\n"
+                              "Local=Addon Scenery\\Alpha\r\n"
+                              "[Area.001]\r\n"
+                              "Title=Bravo\r\n"
+                              "Layer=1\r\n"
+                              "Active=TRUE\r\n"
+                              "Required=TRUE\r\n"
+                              "Local=Scenery\\Bravo\r\n";
+
+std::string AreaText(int nNumber, const std::string& title, const std::string& keys = "") {
+    char name[32];
+    std::snprintf(name, sizeof name, "[area.%03d]\r\n", nNumber);
+    return name + ("Title=" + title + "\r\n") + keys;
+}
+
+} // namespace
+
+TEST(SceneryCfgReader, WorkedExampleKeepsFileOrderAndSectionNumbers) {
+    auto pLibrary = ParseLibrary(kTwoAreas);
+    EXPECT_EQ(pLibrary->load.state, ESceneryCfgState::kLoaded);
+    ASSERT_EQ(pLibrary->areas.GetSize(), 2);
+    EXPECT_EQ(TextOf(pLibrary->areas.GetAt(0)),
+              AreaText(3, "Alpha",
+                       "Layer=3\r\nActive=TRUE\r\nRequired=FALSE\r\n"
+                       "Local=Addon Scenery\\Alpha\r\nRemote=\n\r\n"));
+    EXPECT_EQ(TextOf(pLibrary->areas.GetAt(1)),
+              AreaText(1, "Bravo",
+                       "Layer=1\r\nActive=TRUE\r\nRequired=TRUE\r\n"
+                       "Local=Scenery\\Bravo\r\nRemote=\n\r\n"));
+    EXPECT_EQ(TextOf(pLibrary->header), "[General]\r\nTitle=My Scenery\r\n"
+                                        "Description=FS9 Scenery Data\r\n"
+                                        "Clean_on_Exit=FALSE\n\r\n");
+}
+
+TEST(SceneryCfgReader, SectionLineRulesOfTheSimulator) {
+    auto pLibrary = ParseLibrary("  [AREA.010]\nTitle=Ten\n"
+                                 "[Area.001] ; general\nTitle=Lost\n"
+                                 "[Scenery]\nTitle=Kept apart\n");
+    ASSERT_EQ(pLibrary->areas.GetSize(), 1);
+    EXPECT_EQ(TextOf(pLibrary->areas.GetAt(0)).substr(0, 23), AreaText(10, "Ten"));
+    EXPECT_EQ(TextOf(pLibrary->header), "[General]\r\nTitle=D\xE9"
+                                        "cor d'environnement FS9\r\n"
+                                        "Description=FS9 Scenery Data\r\n"
+                                        "Clean_on_Exit=FALSE\n\r\n");
+}
+
+TEST(SceneryCfgReader, OnlyAGeneralSectionGivesAnEmptyLibrary) {
+    auto pLibrary = ParseLibrary("[General]\nTitle=T\nDescription=D\nClean_on_Exit=TRUE\n");
+    EXPECT_EQ(pLibrary->areas.GetSize(), 0);
+    EXPECT_EQ(TextOf(pLibrary->header),
+              "[General]\r\nTitle=T\r\nDescription=D\r\nClean_on_Exit=TRUE\n\r\n");
+}
+
+TEST(SceneryCfgReader, FlagsCountOnlyWhenExactlyTrueOrFalse) {
+    auto pLibrary = ParseLibrary("[area.001]\nActive=true\nRequired=1\n"
+                                 "[area.002]\nActive=TRUE\nRequired=TRUE\n");
+    EXPECT_FALSE(pLibrary->areas.GetAt(0).IsActive());
+    EXPECT_FALSE(pLibrary->areas.GetAt(0).IsRequired());
+    EXPECT_TRUE(pLibrary->areas.GetAt(1).IsActive());
+    EXPECT_TRUE(pLibrary->areas.GetAt(1).IsRequired());
+}
+
+TEST(SceneryCfgReader, TextValuesAreCutTo259Bytes) {
+    auto pLibrary = ParseLibrary("[area.001]\nTitle=" + std::string(300, 't') + "\nLocal=" +
+                                 std::string(300, 'l') + "\n");
+    EXPECT_EQ(pLibrary->areas.GetAt(0).GetTitle(), std::string(259, 't'));
+    EXPECT_EQ(pLibrary->areas.GetAt(0).GetLocal(), std::string(259, 'l'));
+}
+
+// Each area reads the section its own line started, whatever the digits.
+TEST(SceneryCfgReader, EveryAreaIsFilledFromItsOwnSection) {
+    auto pLibrary = ParseLibrary("[Area.1]\nTitle=One\n[Area.0001]\nTitle=Also one\n"
+                                 "[area.002]\nTitle=A\n[AREA.002]\nTitle=B\n"
+                                 "[area.]\nTitle=Zero\n[Area.007\nTitle=Seven\n");
+    ASSERT_EQ(pLibrary->areas.GetSize(), 6);
+    const char* expected[] = {"[area.001]\r\nTitle=One\r\n",  "[area.001]\r\nTitle=Also one\r\n",
+                              "[area.002]\r\nTitle=A\r\n",    "[area.002]\r\nTitle=B\r\n",
+                              "[area.000]\r\nTitle=Zero\r\n", "[area.007]\r\nTitle=Seven\r\n"};
+    for (int i = 0; i < 6; ++i) {
+        std::string text = TextOf(pLibrary->areas.GetAt(i));
+        EXPECT_EQ(text.substr(0, std::string(expected[i]).size()), expected[i]) << i;
+    }
+}
+
+TEST(SceneryCfgReader, KeysAndSectionsItDoesNotKnowAreKeptInPlace) {
+    const std::string longValue(300, 'f');
+    auto pLibrary = ParseLibrary("[General]\nTitle=T\n Foo = bar \nClean_on_Exit=TRUE\nTitle=dup\n"
+                                 "[area.001]\nTitle=A\nExclude.0 = x=1 \nLayer=1\n"
+                                 "Exclude.0=again\nLAYER=9\n; comment\nno equals\n"
+                                 "Flatten.1=" +
+                                 longValue +
+                                 "\n"
+                                 " [Other] ; note\n k = v \n;c\n"
+                                 "[Other]\nz=1\n"
+                                 "[area.002] general\nLost=1\n"
+                                 "[ general ]\nLost=2\n");
+    ASSERT_EQ(pLibrary->areas.GetSize(), 1);
+    EXPECT_EQ(SaveText(*pLibrary), "[General]\r\nTitle=T\r\nDescription=FS9 Scenery Data\r\n"
+                                   "Foo=bar\r\n"
+                                   "Clean_on_Exit=TRUE\n\r\n"
+                                   "[area.001]\r\nTitle=A\r\nLayer=1\r\nActive=FALSE\r\n"
+                                   "Required=FALSE\r\nLocal=\r\n"
+                                   "Exclude.0=x=1\r\nExclude.0=again\r\n"
+                                   "Flatten.1=" +
+                                       longValue +
+                                       "\r\n"
+                                       "Remote=\n\r\n"
+                                       " [Other] ; note\r\nk=v\r\n\r\n"
+                                       "[Other]\r\nz=1\r\n\r\n");
+}
+
+TEST(SceneryCfgReader, TextureIdGoesBackAsItStoodWheneverTheFileHadIt) {
+    auto pLibrary = ParseLibrary("[area.001]\nTexture_ID=1\n[area.002]\nTexture_ID = 0 \n"
+                                 "[area.003]\nTexture_ID=2\n[area.004]\ntexture_id=abc\n"
+                                 "[area.005]\nTexture_ID=\n[area.006]\n");
+    const char* expected[] = {"Texture_ID=1\r\n", "Texture_ID=0\r\n", "Texture_ID=2\r\n",
+                              "Texture_ID=abc\r\n", "Texture_ID=\r\n"};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_NE(TextOf(pLibrary->areas.GetAt(i)).find(std::string("Title=\r\n") + expected[i]),
+                  std::string::npos)
+            << i;
+    EXPECT_EQ(TextOf(pLibrary->areas.GetAt(5)).find("Texture_ID"), std::string::npos);
+    EXPECT_EQ(TextOf(CSceneryArea()).find("Texture_ID"), std::string::npos);
+}
+
+TEST(SceneryCfgReader, TextThatIsNoSceneryCfgIsRefusedAndLeavesTheModelEmpty) {
+    for (std::string text : {std::string("\xFF\xFE[\0a\0", 6), std::string("\xFE\xFF\0[", 4),
+                             std::string("[area.001]\nTitle=a\0b\n", 21)}) {
+        auto pLibrary = ParseLibrary(text);
+        EXPECT_EQ(pLibrary->load.state, ESceneryCfgState::kUnreadable);
+        EXPECT_FALSE(pLibrary->load.strReason.empty());
+        EXPECT_EQ(pLibrary->areas.GetSize(), 0);
+    }
+    // A UTF-8 byte-order mark is read past.
+    auto pLibrary = ParseLibrary("\xEF\xBB\xBF[area.001]\nTitle=A\n");
+    EXPECT_EQ(pLibrary->areas.GetSize(), 1);
+}
+
+TEST(SceneryCfgReader, NoMoreAreasThanAnIndexCanAddress) {
+    std::string text = "\xEF\xBB\xBF[area.001]\n[x area.]\n[area.003] ; area.\n[General]\n";
+    CSceneryHeader header;
+    CAreaArray areas;
+    EXPECT_EQ(ParseSceneryCfg(text, header, areas, 3).state, ESceneryCfgState::kLoaded);
+    EXPECT_EQ(areas.GetSize(), 3);
+
+    CAreaArray tooMany;
+    CSceneryCfgLoad load = ParseSceneryCfg(text + "[Area.004]\n", header, tooMany, 3);
+    EXPECT_EQ(load.state, ESceneryCfgState::kUnreadable);
+    EXPECT_EQ(load.strReason, "It has more than 3 area sections.");
+    EXPECT_EQ(tooMany.GetSize(), 0);
+}

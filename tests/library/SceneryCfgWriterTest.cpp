@@ -1,0 +1,96 @@
+#include "LibraryText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kDefaultGeneral = "[General]\r\nTitle=D\xE9"
+                                    "cor d'environnement FS9\r\n"
+                                    "Description=FS9 Scenery Data\r\n"
+                                    "Clean_on_Exit=FALSE\n\r\n";
+
+// A library of fresh areas named A, B, C... as Add makes them.
+std::unique_ptr<CLibrary> AddedAreas(int nAreas) {
+    auto pLibrary = std::make_unique<CLibrary>();
+    for (int i = 0; i < nAreas; ++i) {
+        auto pArea = std::make_unique<CSceneryArea>();
+        pArea->SetTitle(std::string(1, static_cast<char>('A' + i % 26)));
+        pArea->SetActive(true);
+        pLibrary->areas.Add(std::move(pArea));
+    }
+    return pLibrary;
+}
+
+std::string AddedText(int nNumber, char title, const char* active = "TRUE") {
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  "[area.%03d]\r\nTitle=%c\r\nLayer=%d\r\nActive=%s\r\nRequired=FALSE\r\n"
+                  "Local=\r\nRemote=\n\r\n",
+                  nNumber, title, nNumber, active);
+    return text;
+}
+
+} // namespace
+
+TEST(SceneryCfgWriter, WorkedExampleByteForByte) {
+    auto pLibrary = ParseLibrary("[General]\r\nTitle=My Scenery\r\n"
+                                 "[Area.003]\r\nTitle=Alpha\r\nLayer=3\r\nActive=TRUE\r\n"
+                                 "Required=FALSE\r\nLocal=Addon Scenery\\Alpha\r\n"
+                                 "[Area.001]\r\nTitle=Bravo\r\nLayer=1\r\nActive=TRUE\r\n"
+                                 "Required=TRUE\r\nLocal=Scenery\\Bravo\r\n");
+    const std::string expected = "[General]\r\n"
+                                 "Title=My Scenery\r\n"
+                                 "Description=FS9 Scenery Data\r\n"
+                                 "Clean_on_Exit=FALSE\n"
+                                 "\r\n"
+                                 "[area.001]\r\n"
+                                 "Title=Alpha\r\n"
+                                 "Layer=1\r\n"
+                                 "Active=TRUE\r\n"
+                                 "Required=FALSE\r\n"
+                                 "Local=Addon Scenery\\Alpha\r\n"
+                                 "Remote=\n"
+                                 "\r\n"
+                                 "[area.002]\r\n"
+                                 "Title=Bravo\r\n"
+                                 "Layer=2\r\n"
+                                 "Active=TRUE\r\n"
+                                 "Required=TRUE\r\n"
+                                 "Local=Scenery\\Bravo\r\n"
+                                 "Remote=\n"
+                                 "\r\n";
+    EXPECT_EQ(SaveText(*pLibrary), expected);
+    // Read back, the written file gives the same model and the same text.
+    EXPECT_EQ(SaveText(*ParseLibrary(expected)), expected);
+}
+
+TEST(SceneryCfgWriter, EmptyListWritesOnlyTheGeneralSection) {
+    CLibrary library;
+    EXPECT_EQ(SaveText(library), kDefaultGeneral);
+}
+
+TEST(SceneryCfgWriter, NumbersAndLayersComeFromTheListBottomRowFirst) {
+    auto pLibrary = AddedAreas(3);
+    // C was dragged from the top to the bottom; A was removed.
+    pLibrary->areas.GetAt(0).SetRemoved(true);
+    std::vector<CListRow> rows = {{1, true}, {2, true}};
+    EXPECT_EQ(SaveText(*pLibrary, rows), kDefaultGeneral + AddedText(1, 'C') + AddedText(2, 'B'));
+}
+
+TEST(SceneryCfgWriter, ActiveComesFromTheRows) {
+    auto pLibrary = AddedAreas(2);
+    std::vector<CListRow> rows = {{1, true}, {0, false}};
+    pLibrary->areas.GetAt(1).SetActive(false);
+    EXPECT_EQ(SaveText(*pLibrary, rows),
+              kDefaultGeneral + AddedText(1, 'A', "FALSE") + AddedText(2, 'B'));
+    EXPECT_FALSE(pLibrary->areas.GetAt(0).IsActive());
+    EXPECT_TRUE(pLibrary->areas.GetAt(1).IsActive());
+}
+
+TEST(SceneryCfgWriter, SectionNumbersGrowPastThreeDigits) {
+    auto pLibrary = AddedAreas(1000);
+    // Number k is the area at index k - 1, titled 'A' + (k - 1) % 26.
+    std::string text = SaveText(*pLibrary);
+    EXPECT_NE(text.find(AddedText(999, 'K')), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - AddedText(1000, 'L').size()), AddedText(1000, 'L'));
+}
