@@ -1,0 +1,218 @@
+// Our profile engine against the system's own look-ups
+// (GetPrivateProfileStringA, GetPrivateProfileIntA) on a corpus of tricky
+// files, and our key update against WritePrivateProfileStringA on files in
+// the system writer's own normal form.
+
+#include "Profile.h"
+#include "ProfileText.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+namespace {
+
+constexpr const char* kDefault = "<default>";
+constexpr int kIntDefault = -77;
+
+struct CQuery {
+    std::string section, key;
+};
+
+struct CCase {
+    const char* name;
+    std::string text;
+    std::vector<CQuery> queries;
+};
+
+std::string Long(char c) { return std::string(300, c); }
+
+// Every edge case of the scenery.cfg format, and the cases it leaves open.
+const std::vector<CCase>& Corpus() {
+    static const std::vector<CCase> corpus = {
+        {"line_ends", "[S]\r\nA=1\r\nB=2\nD=4", {{"S", "A"}, {"S", "B"}, {"S", "D"}}},
+        {"blanks_before_section", " \t[Area.010]\nTitle=Ten\n", {{"area.010", "Title"}}},
+        {"names_any_case", "[GeNeRaL]\ntItLe=x\n", {{"general", "TITLE"}, {"GENERAL", "title"}}},
+        {"first_section_wins", "[S]\nA=1\n[s]\nA=2\nB=3\n", {{"S", "A"}, {"S", "B"}}},
+        {"first_key_wins", "[S]\nA=1\na=2\n", {{"S", "A"}}},
+        {"blanks_around", "[S]\n  Key \t=\t a  b \t\nT=\ta\tb\t\n", {{"S", "Key"}, {"S", "T"}}},
+        {"equals_in_value", "[S]\nA=b=c\nB==\n", {{"S", "A"}, {"S", "B"}}},
+        {"one_quote", "[S]\nA=\"half\nB=mid\"dle\n", {{"S", "A"}, {"S", "B"}}},
+        {"integers", "[S]\na=12abc\nb=-5\nc=+7\nd=abc\ne= 5 \nf=2147483647\ng=-2147483648\n",
+         {{"S", "a"}, {"S", "b"}, {"S", "c"}, {"S", "d"}, {"S", "e"}, {"S", "f"}, {"S", "g"}}},
+        {"long_values", "[S]\nA=" + Long('a') + "\nB=  " + Long('b') + "  \n",
+         {{"S", "A"}, {"S", "B"}}},
+        {"byte_e9", "[D\xE9" "cor]\nT=D\xE9" "cor\n[\xC9t\xE9]\nA=1\n",
+         {{"D\xE9" "cor", "T"}, {"\xE9t\xE9", "A"}, {"\xC9t\xE9", "A"}}},
+        {"nul_byte", std::string("[S]\nA=x\0y\nB=2\n", 15), {{"S", "B"}}},
+        {"key_before_section", "A=1\n[S]\nB=2\n", {{"S", "A"}, {"S", "B"}}},
+        {"line_without_equals", "[S]\nA\nB=1\n", {{"S", "A"}, {"S", "B"}}},
+        {"comment_lines", "[S]\n;A=1\n  ;B=2\nC=3\n", {{"S", "A"}, {"S", "B"}, {"S", "C"}}},
+        {"utf8_bom", "\xEF\xBB\xBF[S]\nA=1\n", {{"S", "A"}}},
+        {"text_after_bracket", "[S] ; note\nA=1\n", {{"S", "A"}}},
+        {"missing", "[S]\nA=1\n", {{"T", "A"}, {"S", "Z"}}},
+        {"empty_file", "", {{"S", "A"}}},
+    };
+    return corpus;
+}
+
+class CCorpusFile {
+public:
+    CCorpusFile(const CTempFolder& folder, const CCase& c) : m_path(folder.Path(c.name)) {
+        folder.Write(c.name, c.text);
+    }
+    std::string ApiString(const CQuery& q) const {
+        char szValue[260];
+        GetPrivateProfileStringA(q.section.c_str(), q.key.c_str(), kDefault, szValue,
+                                 sizeof szValue, m_path.c_str());
+        return szValue;
+    }
+    int ApiInt(const CQuery& q) const {
+        return static_cast<int>(
+            GetPrivateProfileIntA(q.section.c_str(), q.key.c_str(), kIntDefault, m_path.c_str()));
+    }
+
+private:
+    std::string m_path;
+};
+
+struct CCompared {
+    std::string ours, system;
+    int nOurs, nSystem;
+};
+
+CCompared Compare(const std::string& text, const CQuery& q) {
+    CTempFolder folder;
+    CCase c{"compare.ini", text, {}};
+    CCorpusFile file(folder, c);
+    CProfile profile(text);
+    return {profile.GetString(q.section, q.key, kDefault), file.ApiString(q),
+            profile.GetInt(q.section, q.key, kIntDefault), file.ApiInt(q)};
+}
+
+} // namespace
+
+TEST(ProfileApiComparison, CorpusGivesTheSameStringsAndIntegers) {
+    CTempFolder folder;
+    for (const CCase& c : Corpus()) {
+        CCorpusFile file(folder, c);
+        CProfile profile(c.text);
+        for (const CQuery& q : c.queries) {
+            EXPECT_EQ(profile.GetString(q.section, q.key, kDefault), file.ApiString(q))
+                << c.name << " [" << q.section << "] " << q.key;
+            EXPECT_EQ(profile.GetInt(q.section, q.key, kIntDefault), file.ApiInt(q))
+                << c.name << " [" << q.section << "] " << q.key;
+        }
+    }
+}
+
+// Where the system (Wine) differs, case by case: what we give, what it gives.
+// We keep our rule in each: it is the one the simulator's file format states,
+// or the one that loses nothing the user wrote.
+
+TEST(ProfileApiKnownDifferences, LoneCarriageReturnEndsNoLine) {
+    CCompared c = Compare("[S]\nA=x\rB=y\n", {"S", "B"});
+    EXPECT_EQ(c.ours, kDefault);
+    EXPECT_EQ(c.system, "y");
+}
+
+TEST(ProfileApiKnownDifferences, QuotationMarksStayInTheValue) {
+    CCompared c = Compare("[S]\nA=\"quoted\"\n", {"S", "A"});
+    EXPECT_EQ(c.ours, "\"quoted\"");
+    EXPECT_EQ(c.system, "quoted");
+}
+
+TEST(ProfileApiKnownDifferences, IntegersAreDecimalOnly) {
+    CCompared c = Compare("[S]\nA=0x10\n", {"S", "A"});
+    EXPECT_EQ(c.nOurs, 0);
+    EXPECT_EQ(c.nSystem, 16);
+}
+
+TEST(ProfileApiKnownDifferences, EmptyIntegerValueIsZero) {
+    CCompared c = Compare("[S]\nA=\n", {"S", "A"});
+    EXPECT_EQ(c.nOurs, 0);
+    EXPECT_EQ(c.nSystem, kIntDefault);
+}
+
+TEST(ProfileApiKnownDifferences, IntegerBeyond32BitsStaysAtTheLimit) {
+    CCompared c = Compare("[S]\nA=99999999999\nB=-99999999999\n", {"S", "A"});
+    EXPECT_EQ(c.nOurs, 2147483647);
+    EXPECT_EQ(c.nSystem, 1215752191); // wrapped around
+}
+
+TEST(ProfileApiKnownDifferences, BlanksInsideSectionBracketsBelongToTheName) {
+    CCompared c = Compare("[ S ]\nA=1\n", {"S", "A"});
+    EXPECT_EQ(c.ours, kDefault);
+    EXPECT_EQ(c.system, "1");
+}
+
+TEST(ProfileApiKnownDifferences, SectionLineWithoutClosingBracketStillStartsASection) {
+    CCompared c = Compare("[S\nA=1\n", {"S", "A"});
+    EXPECT_EQ(c.ours, "1");
+    EXPECT_EQ(c.system, kDefault);
+}
+
+TEST(ProfileApiKnownDifferences, SectionNameEndsAtTheFirstClosingBracket) {
+    CCompared c = Compare("[S] ; see [x]\nA=1\n", {"S", "A"});
+    EXPECT_EQ(c.ours, "1");
+    EXPECT_EQ(c.system, kDefault);
+}
+
+TEST(ProfileApiKnownDifferences, Utf16TextIsNotDecoded) {
+    const char utf16[] = "\xFF\xFE[\0S\0]\0\r\0\n\0A\0=\0\x31\0\r\0\n\0";
+    CCompared c = Compare(std::string(utf16, sizeof utf16 - 1), {"S", "A"});
+    EXPECT_EQ(c.ours, kDefault);
+    EXPECT_EQ(c.system, "1");
+}
+
+TEST(ProfileApiKnownDifferences, NulIsAnOrdinaryByte) {
+    CCompared c = Compare(std::string("[S]\nA=x\0y\nB=2\n", 15), {"S", "A"});
+    EXPECT_EQ(c.ours, std::string("x\0y", 3));
+    EXPECT_EQ(c.system, "x");
+}
+
+namespace {
+
+// The file after one WritePrivateProfileStringA call; absent before when
+// `before` is null.
+std::string ApiWrite(const char* before, const char* section, const char* key,
+                     const char* value) {
+    CTempFolder folder;
+    if (before)
+        folder.Write("w.ini", before);
+    WritePrivateProfileStringA(section, key, value, folder.Path("w.ini").c_str());
+    return folder.Read("w.ini");
+}
+
+} // namespace
+
+// Writes are compared only on plain values in files already in the system
+// writer's normal form: it rewrites the whole file from its own parse.
+TEST(ProfileApiWrites, SettingAKeyGivesTheSameBytes) {
+    EXPECT_EQ(SetProfileKey("", "Tarnwick", "FS2004Path", "C:\\FS9\\"),
+              ApiWrite(nullptr, "Tarnwick", "FS2004Path", "C:\\FS9\\"));
+    for (const char* before : {"[Tarnwick]\r\nFS2004Path=C:\\old\\\r\n",
+                               "[A]\r\nk=v\r\n[Tarnwick]\r\nX=1\r\n[B]\r\ny=2\r\n",
+                               "[A]\r\nk=v\r\n", "[tarnwick]\r\nfs2004path=x\r\nY=2\r\n"}) {
+        EXPECT_EQ(SetProfileKey(before, "Tarnwick", "FS2004Path", "D:\\FS9\\"),
+                  ApiWrite(before, "Tarnwick", "FS2004Path", "D:\\FS9\\"))
+            << before;
+    }
+}
+
+TEST(ProfileApiWrites, KeyAfterKeyIntoANewFileGivesTheSameBytes) {
+    CTempFolder folder;
+    const std::string path = folder.Path("new.ini");
+    CProfileText text;
+    for (const char* section : {"General", "area.001", "area.002"}) {
+        text.AddSection(section);
+        for (const char* key : {"Title", "Layer", "Local"}) {
+            std::string value = std::string(key) + " of " + section;
+            text.AddKey(key, value);
+            WritePrivateProfileStringA(section, key, value.c_str(), path.c_str());
+        }
+    }
+    EXPECT_EQ(text.GetText(), folder.Read("new.ini"));
+}
