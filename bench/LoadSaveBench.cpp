@@ -42,7 +42,9 @@ void operator delete(void* p) noexcept {
         Count(-static_cast<long long>(malloc_usable_size(p)));
     std::free(p);
 }
-void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+void operator delete(void* p, std::size_t) noexcept {
+    operator delete(p);
+}
 
 namespace {
 

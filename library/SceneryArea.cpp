@@ -13,7 +13,9 @@ void ReadFlag(const std::string& value, int& bFlag) {
         bFlag = 0;
 }
 
-const char* FlagText(int bFlag) { return bFlag ? "TRUE" : "FALSE"; }
+const char* FlagText(int bFlag) {
+    return bFlag ? "TRUE" : "FALSE";
+}
 
 } // namespace
 
@@ -28,8 +30,9 @@ void CSceneryArea::Read(const CProfile& profile, const CProfileSection& section)
 
     std::optional<std::string_view> textureId = profile.FindValue(section, "Texture_ID");
     m_strTextureIdText = textureId ? std::optional<std::string>(*textureId) : std::nullopt;
-    m_aOtherKeys = KeepOtherKeys(profile, section, {"Title", "Texture_ID", "Layer", "Active",
-                                                    "Required", "Local", "Remote"});
+    m_aOtherKeys =
+        KeepOtherKeys(profile, section,
+                      {"Title", "Texture_ID", "Layer", "Active", "Required", "Local", "Remote"});
 }
 
 void CSceneryArea::Write(CProfileText& out) const {

@@ -37,8 +37,7 @@ struct CListRow {
 // index can address) both are left as they were.
 CSceneryCfgLoad ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray& areas,
                                 std::size_t nMaxAreas = CAreaArray::kMaxAreas);
-CSceneryCfgLoad LoadSceneryCfg(const std::string& path, CSceneryHeader& header,
-                               CAreaArray& areas);
+CSceneryCfgLoad LoadSceneryCfg(const std::string& path, CSceneryHeader& header, CAreaArray& areas);
 
 // Each listed area takes its section number and layer from its row, counted
 // from the bottom row as 1.

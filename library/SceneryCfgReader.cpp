@@ -87,8 +87,7 @@ CSceneryCfgLoad ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaA
     return {};
 }
 
-CSceneryCfgLoad LoadSceneryCfg(const std::string& path, CSceneryHeader& header,
-                               CAreaArray& areas) {
+CSceneryCfgLoad LoadSceneryCfg(const std::string& path, CSceneryHeader& header, CAreaArray& areas) {
     std::string text, strReason;
     switch (ReadWholeFile(path, text, strReason)) {
     case EReadResult::kMissing:

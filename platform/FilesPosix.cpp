@@ -10,7 +10,9 @@
 
 namespace {
 
-std::string Reason(int nError) { return std::strerror(nError); }
+std::string Reason(int nError) {
+    return std::strerror(nError);
+}
 
 class CFd {
 public:

@@ -26,9 +26,7 @@ public:
     CHandle& operator=(const CHandle&) = delete;
     HANDLE Get() const { return m_h; }
     bool IsValid() const { return m_h != INVALID_HANDLE_VALUE; }
-    bool Close() {
-        return !IsValid() || CloseHandle(std::exchange(m_h, INVALID_HANDLE_VALUE));
-    }
+    bool Close() { return !IsValid() || CloseHandle(std::exchange(m_h, INVALID_HANDLE_VALUE)); }
 
 private:
     HANDLE m_h;
@@ -118,7 +116,8 @@ std::vector<CDirEntry> ListDirectory(const std::string& folder) {
     do {
         std::string name = data.cFileName;
         if (name != "." && name != "..")
-            entries.push_back({std::move(name), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+            entries.push_back(
+                {std::move(name), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
     } while (FindNextFileA(hFind, &data));
     FindClose(hFind);
     return entries;

@@ -4,9 +4,13 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
-char ToLowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+char ToLowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
@@ -14,7 +18,9 @@ std::string CutValue(std::string_view value) {
     return std::string(value.substr(0, CProfile::kMaxValue));
 }
 
-int ToInt(std::string_view value) { return ParseLeadingInt(value).value_or(0); }
+int ToInt(std::string_view value) {
+    return ParseLeadingInt(value).value_or(0);
+}
 
 } // namespace
 
@@ -101,7 +107,7 @@ CProfile::CProfile(std::string text) : m_strText(std::move(text)) {
             CProfileSection section;
             section.line = line;
             section.name = text.substr(1, nClose == std::string_view::npos ? std::string_view::npos
-                                                                            : nClose - 1);
+                                                                           : nClose - 1);
             section.body = all.substr(nLineEnd, 0);
             section.nFirstKey = m_aKeys.size();
             m_aSections.push_back(section);
@@ -111,7 +117,8 @@ CProfile::CProfile(std::string text) : m_strText(std::move(text)) {
         std::size_t nEquals = text.find('=');
         if (pSection == nullptr || nEquals == std::string_view::npos)
             continue;
-        m_aKeys.push_back({TrimBlanks(text.substr(0, nEquals)), TrimBlanks(text.substr(nEquals + 1))});
+        m_aKeys.push_back(
+            {TrimBlanks(text.substr(0, nEquals)), TrimBlanks(text.substr(nEquals + 1))});
         ++pSection->nKeys;
         const char* pBody = pSection->body.data();
         pSection->body = std::string_view(pBody, all.data() + nLineEnd - pBody);

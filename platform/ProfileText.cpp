@@ -16,7 +16,9 @@ void CProfileText::AddKey(std::string_view key, std::string_view value) {
     m_strText.append(key).append("=").append(value).append(kLineEnd);
 }
 
-void CProfileText::AddLine(std::string_view line) { m_strText.append(line).append(kLineEnd); }
+void CProfileText::AddLine(std::string_view line) {
+    m_strText.append(line).append(kLineEnd);
+}
 
 std::string SetProfileKey(std::string_view text, std::string_view section, std::string_view key,
                           std::string_view value) {

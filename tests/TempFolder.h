@@ -15,8 +15,8 @@ public:
         static std::atomic<int> nNext{0};
         auto base = std::filesystem::temp_directory_path();
         for (;;) {
-            m_path = base / ("tarnwick-test-" + std::to_string(Nonce()) + "-" +
-                             std::to_string(nNext++));
+            m_path =
+                base / ("tarnwick-test-" + std::to_string(Nonce()) + "-" + std::to_string(nNext++));
             if (std::filesystem::create_directory(m_path))
                 break;
         }
@@ -39,8 +39,6 @@ public:
     }
 
 private:
-    static long long Nonce() {
-        return std::chrono::steady_clock::now().time_since_epoch().count();
-    }
+    static long long Nonce() { return std::chrono::steady_clock::now().time_since_epoch().count(); }
     std::filesystem::path m_path;
 };

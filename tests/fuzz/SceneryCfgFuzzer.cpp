@@ -9,8 +9,8 @@
 #include "SceneryCfg.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {

@@ -39,7 +39,9 @@ inline std::string SaveText(CLibrary& library, const std::vector<CListRow>& rows
     return FormatSceneryCfg(library.header, library.areas, rows);
 }
 
-inline std::string SaveText(CLibrary& library) { return SaveText(library, ListOf(library.areas)); }
+inline std::string SaveText(CLibrary& library) {
+    return SaveText(library, ListOf(library.areas));
+}
 
 template <class TRecord> std::string TextOf(const TRecord& record) {
     CProfileText out;

@@ -39,7 +39,8 @@ TEST(SceneryCfgFile, SavedFileLoadsBackToTheSameModel) {
     auto pLibrary = ParseLibrary(kLibrary);
     std::vector<CListRow> rows = ListOf(pLibrary->areas);
     const std::string text = SaveText(*pLibrary, rows);
-    ASSERT_TRUE(SaveSceneryCfg(folder.Path("scenery.cfg"), pLibrary->header, pLibrary->areas, rows));
+    ASSERT_TRUE(
+        SaveSceneryCfg(folder.Path("scenery.cfg"), pLibrary->header, pLibrary->areas, rows));
     EXPECT_EQ(folder.Read("scenery.cfg"), text);
 
     CLoadedFile library(folder.Path("scenery.cfg"));

@@ -73,8 +73,8 @@ TEST(SceneryCfgReader, FlagsCountOnlyWhenExactlyTrueOrFalse) {
 }
 
 TEST(SceneryCfgReader, TextValuesAreCutTo259Bytes) {
-    auto pLibrary = ParseLibrary("[area.001]\nTitle=" + std::string(300, 't') + "\nLocal=" +
-                                 std::string(300, 'l') + "\n");
+    auto pLibrary = ParseLibrary("[area.001]\nTitle=" + std::string(300, 't') +
+                                 "\nLocal=" + std::string(300, 'l') + "\n");
     EXPECT_EQ(pLibrary->areas.GetAt(0).GetTitle(), std::string(259, 't'));
     EXPECT_EQ(pLibrary->areas.GetAt(0).GetLocal(), std::string(259, 'l'));
 }

@@ -27,7 +27,9 @@ struct CCase {
     std::vector<CQuery> queries;
 };
 
-std::string Long(char c) { return std::string(300, c); }
+std::string Long(char c) {
+    return std::string(300, c);
+}
 
 // Every edge case of the scenery.cfg format, and the cases it leaves open.
 const std::vector<CCase>& Corpus() {
@@ -40,12 +42,21 @@ const std::vector<CCase>& Corpus() {
         {"blanks_around", "[S]\n  Key \t=\t a  b \t\nT=\ta\tb\t\n", {{"S", "Key"}, {"S", "T"}}},
         {"equals_in_value", "[S]\nA=b=c\nB==\n", {{"S", "A"}, {"S", "B"}}},
         {"one_quote", "[S]\nA=\"half\nB=mid\"dle\n", {{"S", "A"}, {"S", "B"}}},
-        {"integers", "[S]\na=12abc\nb=-5\nc=+7\nd=abc\ne= 5 \nf=2147483647\ng=-2147483648\n",
+        {"integers",
+         "[S]\na=12abc\nb=-5\nc=+7\nd=abc\ne= 5 \nf=2147483647\ng=-2147483648\n",
          {{"S", "a"}, {"S", "b"}, {"S", "c"}, {"S", "d"}, {"S", "e"}, {"S", "f"}, {"S", "g"}}},
-        {"long_values", "[S]\nA=" + Long('a') + "\nB=  " + Long('b') + "  \n",
+        {"long_values",
+         "[S]\nA=" + Long('a') + "\nB=  " + Long('b') + "  \n",
          {{"S", "A"}, {"S", "B"}}},
-        {"byte_e9", "[D\xE9" "cor]\nT=D\xE9" "cor\n[\xC9t\xE9]\nA=1\n",
-         {{"D\xE9" "cor", "T"}, {"\xE9t\xE9", "A"}, {"\xC9t\xE9", "A"}}},
+        {"byte_e9",
+         "[D\xE9"
+         "cor]\nT=D\xE9"
+         "cor\n[\xC9t\xE9]\nA=1\n",
+         {{"D\xE9"
+           "cor",
+           "T"},
+          {"\xE9t\xE9", "A"},
+          {"\xC9t\xE9", "A"}}},
         {"nul_byte", std::string("[S]\nA=x\0y\nB=2\n", 15), {{"S", "B"}}},
         {"key_before_section", "A=1\n[S]\nB=2\n", {{"S", "A"}, {"S", "B"}}},
         {"line_without_equals", "[S]\nA\nB=1\n", {{"S", "A"}, {"S", "B"}}},
@@ -177,8 +188,7 @@ namespace {
 
 // The file after one WritePrivateProfileStringA call; absent before when
 // `before` is null.
-std::string ApiWrite(const char* before, const char* section, const char* key,
-                     const char* value) {
+std::string ApiWrite(const char* before, const char* section, const char* key, const char* value) {
     CTempFolder folder;
     if (before)
         folder.Write("w.ini", before);

@@ -65,7 +65,9 @@ TEST(ProfileSections, FirstSectionOfANameWinsAndIsNotMerged) {
     EXPECT_EQ(Get(text, "S", "B"), "<default>");
 }
 
-TEST(ProfileKeys, FirstKeyOfANameWins) { EXPECT_EQ(Get("[S]\nA=1\na=2\n", "S", "A"), "1"); }
+TEST(ProfileKeys, FirstKeyOfANameWins) {
+    EXPECT_EQ(Get("[S]\nA=1\na=2\n", "S", "A"), "1");
+}
 
 TEST(ProfileKeys, KeyAndValueLoseSurroundingBlanksOnly) {
     EXPECT_EQ(Get("[S]\n  Key \t=\t a  b \t\n", "S", "key"), "a  b");
