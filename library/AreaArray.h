@@ -24,6 +24,8 @@ public:
         m_aAreas.push_back(std::move(pArea));
         return GetSize() - 1;
     }
+    // Only for the end of the run, when the indices are no longer needed.
+    void RemoveAll() { m_aAreas.clear(); }
 
 private:
     std::vector<std::unique_ptr<CSceneryArea>> m_aAreas;

@@ -19,6 +19,7 @@ have_cmd clang++ || need+=(clang)
 ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || need+=(libclang-rt-dev)
 have_cmd xvfb-run || need+=(xvfb xauth)
 have_cmd import || need+=(imagemagick)
+have_cmd xwininfo || need+=(x11-utils)
 have_pkg wine32:i386 || need+=(wine wine32:i386)
 
 [ ${#need[@]} -eq 0 ] && exit 0

@@ -1,0 +1,268 @@
+#include "ManagerDlg.h"
+
+#include "AboutDlg.h"
+#include "SimulatorLocation.h"
+#include "resource.h"
+
+namespace {
+
+constexpr UINT IDM_ABOUTBOX = 0x0010;
+constexpr const char* kRegistryMissing =
+    "Flight Simulator 2004 registry cannot be found.\n"
+    "Use FS9 path utility (https://example.org/simulator-path-utility)";
+
+std::string LoadString(UINT nID) {
+    char text[512];
+    int n = LoadStringA(GetModuleHandleA(nullptr), nID, text, sizeof text);
+    return std::string(text, static_cast<std::size_t>(n > 0 ? n : 0));
+}
+
+} // namespace
+
+CManagerDlg::CManagerDlg(CWnd* pParent)
+    : CDialog(IDD_TARNWICK_DIALOG, pParent),
+      m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
+
+CManagerDlg::~CManagerDlg() {
+    if (m_pFont)
+        m_pFont->DeleteObject();
+    m_pFont.reset();
+    m_areas.RemoveAll();
+    m_imageList.DeleteImageList();
+}
+
+void CManagerDlg::DoDataExchange(CDataExchange* pDX) {
+    DDX_Control(pDX, IDC_EDIT_FIND, m_editFind);
+    DDX_Control(pDX, IDC_ADD_TO_FOLDER, m_btnAddToFolder);
+    DDX_Control(pDX, IDC_LIST_SCENERY, m_listScenery);
+    DDX_Control(pDX, IDC_TREE_FOLDERS, m_treeFolders);
+}
+
+BOOL CManagerDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    if (HMENU hSysMenu = GetSystemMenu(m_hWnd, FALSE)) {
+        std::string about = LoadString(IDS_ABOUTBOX);
+        if (!about.empty()) {
+            AppendMenuA(hSysMenu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuA(hSysMenu, MF_STRING, IDM_ABOUTBOX, about.c_str());
+        }
+    }
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+
+    HINSTANCE hInstance = GetModuleHandleA(nullptr);
+    const std::pair<int, UINT> buttonIcons[] = {{IDC_ADD_TO_FOLDER, IDI_ARROW_RIGHT},
+                                                {IDC_REMOVE_FROM_FOLDER, IDI_ARROW_LEFT},
+                                                {IDC_FIND, IDI_FIND}};
+    for (auto [nButton, nIcon] : buttonIcons) {
+        SendDlgItemMessageA(
+            m_hWnd, nButton, BM_SETIMAGE, IMAGE_ICON,
+            reinterpret_cast<LPARAM>(LoadIconA(hInstance, MAKEINTRESOURCEA(nIcon))));
+    }
+
+    m_toolTip.Create(this);
+    for (HWND hChild = GetWindow(m_hWnd, GW_CHILD); hChild;
+         hChild = GetWindow(hChild, GW_HWNDNEXT)) {
+        std::string tip = LoadString(static_cast<UINT>(::GetDlgCtrlID(hChild)));
+        m_toolTip.AddControlTip(hChild, tip.c_str());
+    }
+    m_toolTip.SetMaxTipWidth(400);
+    m_toolTip.Activate(TRUE);
+
+    LOGFONTA font{};
+    font.lfHeight = 16;
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = ANSI_CHARSET;
+    font.lfOutPrecision = OUT_STROKE_PRECIS;
+    font.lfClipPrecision = CLIP_STROKE_PRECIS;
+    font.lfQuality = DRAFT_QUALITY;
+    font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    lstrcpyA(font.lfFaceName, "Courier New");
+    m_pFont = std::make_unique<CFont>();
+    m_pFont->CreateFontIndirect(&font);
+    m_listScenery.SetFont(*m_pFont, TRUE);
+    m_treeFolders.SetFont(*m_pFont, TRUE);
+
+    m_imageList.Create(IDB_TREE, 16, 1, RGB(255, 0, 255));
+    m_treeFolders.SetImageList(&m_imageList, TVSIL_NORMAL);
+
+    m_strSimPath.clear();
+    std::string folder = LocateSimFolder();
+    if (!folder.empty()) {
+        m_strSimPath = SimPathFromFolder(folder);
+        m_strSceneryCfgPath = m_strSimPath + "scenery.cfg";
+        LoadSceneryCfg(m_strSceneryCfgPath);
+        m_strFolderTxtPath = m_strSimPath + "Folder.txt";
+        FillSceneryList();
+        m_strBrowsePath = m_strSimPath;
+        std::string backup = BackupPathOf(m_strSceneryCfgPath);
+        if (!backup.empty())
+            CopyFileOver(m_strSceneryCfgPath, backup);
+    }
+    SendMessage(DM_SETDEFID, static_cast<WPARAM>(-1), 0);
+    return TRUE;
+}
+
+std::string CManagerDlg::LocateSimFolder() {
+    bool bKeyFound = false;
+    std::string folder = ReadRegistrySimFolder(bKeyFound);
+    if (bKeyFound)
+        return folder;
+    MessageBoxA(m_hWnd, kRegistryMissing, "Error", MB_OK);
+    folder = ReadSettingsSimFolder(GetSettingsPath());
+    if (folder.empty())
+        folder = BrowseSimFolder(m_hWnd);
+    return folder;
+}
+
+void CManagerDlg::SaveSettings() {
+    if (!m_strSimPath.empty())
+        WriteSettingsSimFolder(GetSettingsPath(), m_strSimPath);
+}
+
+void CManagerDlg::LoadSceneryCfg(const std::string& path) {
+    m_sceneryCfgLoad = ::LoadSceneryCfg(path, m_header, m_areas);
+}
+
+void CManagerDlg::UpdateLayersFromList() {
+    ::UpdateLayersFromList(m_listScenery.GetRows(), m_areas);
+}
+
+void CManagerDlg::UpdateActiveFromList() {
+    ::UpdateActiveFromList(m_listScenery.GetRows(), m_areas);
+}
+
+CFileResult CManagerDlg::SaveSceneryCfg(const std::string& path) {
+    return ::SaveSceneryCfg(path, m_header, m_areas, m_listScenery.GetRows());
+}
+
+void CManagerDlg::ShowError(const std::string& text) {
+    MessageBoxA(m_hWnd, text.c_str(), "Error", MB_OK | MB_ICONERROR);
+}
+
+void CManagerDlg::OnSave() {
+    if (m_strSimPath.empty()) {
+        ShowError("No Flight Simulator 2004 folder is known, so nothing was saved.");
+        return;
+    }
+    if (m_sceneryCfgLoad.state == ESceneryCfgState::kUnreadable) {
+        ShowError(m_strSceneryCfgPath + " could not be read at start-up (" +
+                  m_sceneryCfgLoad.strReason + "), so it was left as it is and nothing was saved.");
+        return;
+    }
+    UpdateLayersFromList();
+    UpdateActiveFromList();
+    CFileResult result = SaveSceneryCfg(m_strSceneryCfgPath);
+    if (!result) {
+        ShowError(m_strSceneryCfgPath + " could not be saved: " + result.strReason +
+                  "\nThe file on disk is unchanged.");
+        return;
+    }
+}
+
+void CManagerDlg::OnFind() {
+    int nStart = m_listScenery.GetCurSel();
+    m_listScenery.SelectString(nStart == LB_ERR ? 0 : nStart, m_editFind.GetWindowText());
+}
+
+void CManagerDlg::OnOK() {
+    SaveSettings();
+    CDialog::OnOK();
+}
+
+void CManagerDlg::OnCancel() {}
+
+void CManagerDlg::OnClose() {
+    SaveSettings();
+    Default(WM_CLOSE, 0, 0);
+    CDialog::OnCancel();
+}
+
+void CManagerDlg::OnSysCommand(UINT nID, LPARAM lParam) {
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg about;
+        about.DoModal();
+    } else {
+        Default(WM_SYSCOMMAND, nID, lParam);
+    }
+}
+
+void CManagerDlg::OnPaint() {
+    if (!IsIconic()) {
+        Default(WM_PAINT, 0, 0);
+        return;
+    }
+    PAINTSTRUCT paint;
+    HDC hDC = BeginPaint(m_hWnd, &paint);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(hDC), 0);
+    int cxIcon = GetSystemMetrics(SM_CXICON), cyIcon = GetSystemMetrics(SM_CYICON);
+    RECT client;
+    GetClientRect(&client);
+    int x = (client.right - client.left - cxIcon + 1) / 2;
+    int y = (client.bottom - client.top - cyIcon + 1) / 2;
+    DrawIcon(hDC, x, y, m_hIcon);
+    EndPaint(m_hWnd, &paint);
+}
+
+HCURSOR CManagerDlg::OnQueryDragIcon() {
+    return static_cast<HCURSOR>(m_hIcon);
+}
+
+BOOL CManagerDlg::PreTranslateMessage(MSG* pMsg) {
+    UpdateDialogControls(this, TRUE);
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+// No folder exists until the folder tree is built, so no tree item can be one.
+void CManagerDlg::OnUpdateFolderCommand(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(false);
+}
+void CManagerDlg::OnUpdateRemoveFromFolder(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(false);
+}
+
+void CManagerDlg::OnUpdateRemoveScenery(CCmdUI* pCmdUI) {
+    int nRow = m_listScenery.GetCurSel();
+    pCmdUI->Enable(nRow != LB_ERR &&
+                   !m_areas.GetAt(m_listScenery.GetItemAreaIndex(nRow)).IsRequired());
+}
+
+void CManagerDlg::OnUpdateRenameScenery(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(m_listScenery.GetCurSel() != LB_ERR);
+}
+
+LRESULT CManagerDlg::OnToggleActive(WPARAM wParam, LPARAM) {
+    CSceneryArea& area = m_areas.GetAt(m_listScenery.GetItemAreaIndex(static_cast<int>(wParam)));
+    area.SetActive(!area.IsActive());
+    return 1;
+}
+
+BEGIN_MESSAGE_MAP(CManagerDlg, CDialog)
+ON_WM_SYSCOMMAND()
+ON_WM_PAINT()
+ON_WM_QUERYDRAGICON()
+ON_BN_CLICKED(IDC_NEW_FOLDER, OnNewFolder)
+ON_BN_CLICKED(IDC_ADD_TO_FOLDER, OnAddToFolder)
+ON_UPDATE_COMMAND_UI(IDC_ADD_TO_FOLDER, OnUpdateFolderCommand)
+ON_BN_CLICKED(IDC_REMOVE_FROM_FOLDER, OnRemoveFromFolder)
+ON_UPDATE_COMMAND_UI(IDC_REMOVE_FROM_FOLDER, OnUpdateRemoveFromFolder)
+ON_BN_CLICKED(IDC_SAVE, OnSave)
+ON_BN_CLICKED(IDC_ADD_SCENERY, OnAddScenery)
+ON_BN_CLICKED(IDC_REMOVE_SCENERY, OnRemoveScenery)
+ON_UPDATE_COMMAND_UI(IDC_REMOVE_SCENERY, OnUpdateRemoveScenery)
+ON_BN_CLICKED(IDC_RENAME_SCENERY, OnRenameScenery)
+ON_UPDATE_COMMAND_UI(IDC_RENAME_SCENERY, OnUpdateRenameScenery)
+ON_NOTIFY(NM_CLICK, IDC_TREE_FOLDERS, OnTreeClick)
+ON_NOTIFY(TVN_KEYDOWN, IDC_TREE_FOLDERS, OnTreeKeyDown)
+ON_BN_CLICKED(IDC_REMOVE_FOLDER, OnRemoveFolder)
+ON_UPDATE_COMMAND_UI(IDC_REMOVE_FOLDER, OnUpdateFolderCommand)
+ON_BN_CLICKED(IDC_RENAME_FOLDER, OnRenameFolder)
+ON_UPDATE_COMMAND_UI(IDC_RENAME_FOLDER, OnUpdateFolderCommand)
+ON_WM_CLOSE()
+ON_BN_CLICKED(IDC_SCAN_DIRECTORY, OnScanDirectory)
+ON_BN_CLICKED(IDC_FIND, OnFind)
+ON_MESSAGE(WM_SCENERY_TOGGLE, OnToggleActive)
+ON_MESSAGE(WM_SCENERY_DELETE, OnDeleteScenery)
+ON_MESSAGE(WM_SCENERY_DBLCLK, OnListDoubleClick)
+END_MESSAGE_MAP()

@@ -1,0 +1,93 @@
+#pragma once
+
+// The main window: the scenery list, the folder tree and their commands.
+// Its members are the program's shared state.
+
+#include "AreaArray.h"
+#include "Controls.h"
+#include "Dialog.h"
+#include "FolderTreeCtrl.h"
+#include "HelpToolTipCtrl.h"
+#include "SceneryCfg.h"
+#include "SceneryHeader.h"
+#include "SceneryListBox.h"
+
+#include <memory>
+#include <string>
+
+// The private messages of the scenery list; wParam is a list row.
+constexpr UINT WM_SCENERY_TOGGLE = 0x3110;
+constexpr UINT WM_SCENERY_DELETE = 0x3111;
+constexpr UINT WM_SCENERY_DBLCLK = 0x3112;
+
+class CManagerDlg : public CDialog {
+public:
+    explicit CManagerDlg(CWnd* pParent = nullptr);
+    ~CManagerDlg() override;
+
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+    CEdit m_editFind;
+    CButton m_btnAddToFolder;
+    CSceneryListBox m_listScenery;
+    CFolderTreeCtrl m_treeFolders;
+    CHelpToolTipCtrl m_toolTip;
+    HICON m_hIcon;
+    std::unique_ptr<CFont> m_pFont;
+    CImageList m_imageList;
+    std::string m_strSceneryCfgPath;
+    std::string m_strFolderTxtPath;
+    std::string m_strBrowsePath;
+    std::string m_strSimPath;
+    CSceneryHeader m_header;
+    CAreaArray m_areas;
+    // How scenery.cfg fared at start-up: one that was there but could not be
+    // read is never replaced.
+    CSceneryCfgLoad m_sceneryCfgLoad;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnClose();
+    void OnSave();
+    void OnFind();
+    void OnNewFolder() {}
+    void OnAddToFolder() {}
+    void OnUpdateFolderCommand(CCmdUI* pCmdUI);
+    void OnRemoveFromFolder() {}
+    void OnUpdateRemoveFromFolder(CCmdUI* pCmdUI);
+    void OnAddScenery() {}
+    void OnRemoveScenery() {}
+    void OnUpdateRemoveScenery(CCmdUI* pCmdUI);
+    void OnRenameScenery() {}
+    void OnUpdateRenameScenery(CCmdUI* pCmdUI);
+    void OnTreeClick(NMHDR*, LRESULT*) {}
+    void OnTreeKeyDown(NMHDR*, LRESULT*) {}
+    void OnRemoveFolder() {}
+    void OnRenameFolder() {}
+    void OnScanDirectory() {}
+    LRESULT OnToggleActive(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDeleteScenery(WPARAM, LPARAM) { return 0; }
+    LRESULT OnListDoubleClick(WPARAM, LPARAM) { return 0; }
+
+    // Finds the simulator folder: the registry, else the settings file, else
+    // the user; empty when none is known.
+    std::string LocateSimFolder();
+    void SaveSettings();
+    void LoadSceneryCfg(const std::string& path);
+    void FillSceneryList();
+    void UpdateLayersFromList();
+    void UpdateActiveFromList();
+    CFileResult SaveSceneryCfg(const std::string& path);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void ShowError(const std::string& text);
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+// Asks for one name. The caller's string brings the proposed name in and
+// takes the typed one out; the field accepts at most nMaxName - 1 characters.
+
+#include "Controls.h"
+#include "Dialog.h"
+
+#include <string>
+
+class CNameDlg : public CDialog {
+public:
+    CNameDlg(std::string& strName, int nMaxName, CWnd* pParent = nullptr);
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    // The field hands its text over each time it loses the focus, which it
+    // also does when the dialog ends (the dialog is hidden first).
+    void OnKillfocusName();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CEdit m_editName;
+    std::string& m_strName;
+    int m_nMaxName;
+};

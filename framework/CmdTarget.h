@@ -1,0 +1,150 @@
+#pragma once
+
+// Static message tables. A class declares its table with DECLARE_MESSAGE_MAP
+// and defines it between BEGIN_MESSAGE_MAP and END_MESSAGE_MAP; each entry
+// names a message (and, for commands and notifications, a code and a range
+// of control identifiers) and the member function that serves it. A table
+// chains to its base class's table, which is searched after it.
+
+#include <windows.h>
+
+class CCmdTarget;
+
+// Decodes the message parameters for one handler and calls it; false when
+// the handler declined the message (the _EX entries).
+using PMessageThunk = bool (*)(CCmdTarget* pTarget, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+struct CMessageEntry {
+    UINT nMessage;
+    UINT nCode; // WM_COMMAND and WM_NOTIFY: the notification code
+    UINT nID;   // WM_COMMAND and WM_NOTIFY: first and last control identifier
+    UINT nLastID;
+    PMessageThunk pfn;
+};
+
+struct CMessageMap {
+    const CMessageMap* (*pfnGetBaseMap)();
+    const CMessageEntry* pEntries; // ends with an entry whose pfn is null
+};
+
+// The update request of the enabling pass: WM_COMMAND entries with this code.
+constexpr UINT CN_UPDATE_COMMAND_UI = 0xFFFFFFFF;
+// Control notifications offered back to the control that sent them.
+constexpr UINT WM_REFLECT_BASE = 0xBC00;
+
+class CCmdTarget {
+public:
+    virtual ~CCmdTarget() = default;
+
+    // Runs the table's handler for the message, code and identifier, if any.
+    bool DispatchMessageEntry(UINT nMessage, UINT nCode, UINT nID, WPARAM wParam, LPARAM lParam,
+                              LRESULT& result);
+    bool HasHandler(UINT nMessage, UINT nCode, UINT nID) const;
+
+protected:
+    static const CMessageMap* GetThisMessageMap();
+    virtual const CMessageMap* GetMessageMap() const;
+
+private:
+    const CMessageEntry* FindEntry(UINT nMessage, UINT nCode, UINT nID) const;
+};
+
+#define DECLARE_MESSAGE_MAP()                                                                      \
+protected:                                                                                         \
+    static const CMessageMap* GetThisMessageMap();                                                 \
+    const CMessageMap* GetMessageMap() const override;
+
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                     \
+    const CMessageMap* theClass::GetMessageMap() const {                                           \
+        return GetThisMessageMap();                                                                \
+    }                                                                                              \
+    const CMessageMap* theClass::GetThisMessageMap() {                                             \
+        using ThisClass = theClass;                                                                \
+        using TheBaseClass = baseClass;                                                            \
+        static const CMessageEntry entries[] = {
+
+#define END_MESSAGE_MAP()                                                                          \
+    { 0, 0, 0, 0, nullptr }                                                                        \
+    }                                                                                              \
+    ;                                                                                              \
+    static const CMessageMap map = {&TheBaseClass::GetThisMessageMap, entries};                    \
+    return &map;                                                                                   \
+    }
+
+#define TWK_THUNK(body)                                                                            \
+    [](CCmdTarget* pTarget, [[maybe_unused]] WPARAM wParam, [[maybe_unused]] LPARAM lParam,        \
+       [[maybe_unused]] LRESULT& result) -> bool {                                                 \
+        [[maybe_unused]] ThisClass* pThis = static_cast<ThisClass*>(pTarget);                      \
+        body                                                                                       \
+    }
+
+// Commands: a button click (BN_CLICKED is 0) or another control notification.
+#define ON_COMMAND(id, memberFxn)                                                                  \
+    { WM_COMMAND, 0, id, id, TWK_THUNK(pThis->memberFxn(); return true;) }                         \
+    ,
+#define ON_BN_CLICKED(id, memberFxn) ON_COMMAND(id, memberFxn)
+#define ON_CONTROL(code, id, memberFxn)                                                            \
+    { WM_COMMAND, code, id, id, TWK_THUNK(pThis->memberFxn(); return true;) }                      \
+    ,
+#define ON_EN_KILLFOCUS(id, memberFxn) ON_CONTROL(EN_KILLFOCUS, id, memberFxn)
+#define ON_UPDATE_COMMAND_UI(id, memberFxn)                                                        \
+    {                                                                                              \
+        WM_COMMAND, CN_UPDATE_COMMAND_UI, id, id,                                                  \
+            TWK_THUNK(pThis->memberFxn(reinterpret_cast<CCmdUI*>(lParam)); return true;)           \
+    }                                                                                              \
+    ,
+#define ON_CONTROL_REFLECT(code, memberFxn)                                                        \
+    { WM_REFLECT_BASE + WM_COMMAND, code, 0, 0, TWK_THUNK(pThis->memberFxn(); return true;) }      \
+    ,
+
+// WM_NOTIFY: handler (NMHDR*, LRESULT*); the _EX_RANGE form (UINT id, NMHDR*,
+// LRESULT*) returns whether it handled the notification.
+#define ON_NOTIFY(code, id, memberFxn)                                                             \
+    {                                                                                              \
+        WM_NOTIFY, static_cast<UINT>(code), id, id,                                                \
+            TWK_THUNK(pThis->memberFxn(reinterpret_cast<NMHDR*>(lParam), &result); return true;)   \
+    }                                                                                              \
+    ,
+#define ON_NOTIFY_EX_RANGE(code, idFirst, idLast, memberFxn)                                       \
+    {                                                                                              \
+        WM_NOTIFY, static_cast<UINT>(code), idFirst, idLast,                                       \
+            TWK_THUNK(NMHDR* pHdr = reinterpret_cast<NMHDR*>(lParam);                              \
+                      return pThis->memberFxn(static_cast<UINT>(pHdr->idFrom), pHdr, &result) !=   \
+                             0;)                                                                   \
+    }                                                                                              \
+    ,
+
+// Any message with its raw parameters: LRESULT handler (WPARAM, LPARAM).
+#define ON_MESSAGE(message, memberFxn)                                                             \
+    { message, 0, 0, 0, TWK_THUNK(result = pThis->memberFxn(wParam, lParam); return true;) }       \
+    ,
+
+// System messages with their usual handler names.
+#define ON_WM_SYSCOMMAND()                                                                         \
+    {                                                                                              \
+        WM_SYSCOMMAND, 0, 0, 0,                                                                    \
+            TWK_THUNK(pThis->OnSysCommand(static_cast<UINT>(wParam), lParam); return true;)        \
+    }                                                                                              \
+    ,
+#define ON_WM_PAINT()                                                                              \
+    { WM_PAINT, 0, 0, 0, TWK_THUNK(pThis->OnPaint(); return true;) }                               \
+    ,
+#define ON_WM_QUERYDRAGICON()                                                                      \
+    {                                                                                              \
+        WM_QUERYDRAGICON, 0, 0, 0,                                                                 \
+            TWK_THUNK(result = reinterpret_cast<LRESULT>(pThis->OnQueryDragIcon()); return true;)  \
+    }                                                                                              \
+    ,
+#define ON_WM_CLOSE()                                                                              \
+    { WM_CLOSE, 0, 0, 0, TWK_THUNK(pThis->OnClose(); return true;) }                               \
+    ,
+
+// The state of one control during the enabling pass.
+class CCmdUI {
+public:
+    CCmdUI(UINT nID, HWND hWnd) : m_nID(nID), m_hWnd(hWnd) {}
+    void Enable(bool bOn = true) { EnableWindow(m_hWnd, bOn); }
+
+    UINT m_nID;
+    HWND m_hWnd;
+};

@@ -1,0 +1,37 @@
+#include "Controls.h"
+
+#include <vector>
+
+std::string CListBox::GetText(int nIndex) const {
+    LRESULT nLength = SendMessage(LB_GETTEXTLEN, nIndex);
+    if (nLength < 0)
+        return {};
+    std::vector<char> text(static_cast<std::size_t>(nLength) + 1);
+    LRESULT nCopied = SendMessage(LB_GETTEXT, nIndex, reinterpret_cast<LPARAM>(text.data()));
+    return nCopied < 0 ? std::string()
+                       : std::string(text.data(), static_cast<std::size_t>(nCopied));
+}
+
+void CListBox::PreSubclassWindow() {
+    if (!(GetWindowLongA(m_hWnd, GWL_STYLE) & LBS_OWNERDRAWFIXED))
+        return;
+    MEASUREITEMSTRUCT measure{};
+    measure.CtlType = ODT_LISTBOX;
+    measure.CtlID = static_cast<UINT>(GetDlgCtrlID());
+    measure.itemHeight = static_cast<UINT>(GetItemHeight(0));
+    MeasureItem(&measure);
+    SendMessage(LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(measure.itemHeight));
+}
+
+CToolTipCtrl::~CToolTipCtrl() {
+    if (m_hWnd)
+        DestroyWindow(Detach());
+}
+
+BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle) {
+    HWND hWnd = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | dwStyle, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                pParentWnd ? pParentWnd->m_hWnd : nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    return SubclassWindow(hWnd);
+}

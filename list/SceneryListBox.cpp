@@ -1,0 +1,167 @@
+#include "SceneryListBox.h"
+
+namespace {
+
+constexpr COLORREF kFolderDot = RGB(64, 64, 192);
+constexpr int kMarkStrip = 25;
+constexpr int kTipChars = 80; // the tip buffer, terminator included
+
+// Selects a GDI object for the lifetime of the scope.
+class CSelect {
+public:
+    CSelect(HDC hDC, HGDIOBJ hObject) : m_hDC(hDC), m_hOld(SelectObject(hDC, hObject)) {}
+    ~CSelect() { SelectObject(m_hDC, m_hOld); }
+    CSelect(const CSelect&) = delete;
+    CSelect& operator=(const CSelect&) = delete;
+
+private:
+    HDC m_hDC;
+    HGDIOBJ m_hOld;
+};
+
+// A pen, brush or other GDI object deleted with the scope.
+class CGdiObject {
+public:
+    explicit CGdiObject(HGDIOBJ hObject) : m_hObject(hObject) {}
+    ~CGdiObject() { DeleteObject(m_hObject); }
+    CGdiObject(const CGdiObject&) = delete;
+    CGdiObject& operator=(const CGdiObject&) = delete;
+    operator HGDIOBJ() const { return m_hObject; }
+
+private:
+    HGDIOBJ m_hObject;
+};
+
+void DrawMarks(HDC hDC, const RECT& row, DWORD nData) {
+    const int x = row.left, y = row.top;
+    CGdiObject box(CreatePen(PS_SOLID, 2, RGB(0, 0, 0)));
+    CSelect pen(hDC, box);
+    CSelect brush(hDC, GetStockObject(NULL_BRUSH));
+    Rectangle(hDC, x + 2, y + 2, x + 14, y + 14);
+    if (!(nData & CSceneryListBox::kInactive)) {
+        CGdiObject tickPen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+        CSelect tick(hDC, tickPen);
+        for (int d = 0; d < 3; ++d) {
+            POINT line[3] = {{x + 4, y + 6 + d}, {x + 6, y + 8 + d}, {x + 11, y + 3 + d}};
+            Polyline(hDC, line, 3);
+        }
+    }
+    if (!(nData & CSceneryListBox::kNotInFolder)) {
+        CGdiObject dotPen(CreatePen(PS_SOLID, 1, kFolderDot));
+        CGdiObject dotBrush(CreateSolidBrush(kFolderDot));
+        bool bFilled = !(nData & CSceneryListBox::kNotInSelectedFolder);
+        CSelect outline(hDC, dotPen);
+        CSelect fill(hDC, bFilled ? static_cast<HGDIOBJ>(dotBrush) : GetStockObject(NULL_BRUSH));
+        Ellipse(hDC, x + 17, y + 5, x + 23, y + 11);
+    }
+}
+
+} // namespace
+
+void CSceneryListBox::SetFlag(int nRow, DWORD nFlag, bool bSet) {
+    DWORD nData = GetData(nRow);
+    SetItemData(nRow, bSet ? (nData | nFlag) : (nData & ~nFlag));
+    Invalidate(TRUE);
+}
+
+void CSceneryListBox::SetItemAreaIndex(int nRow, int nArea) {
+    bool bActive = IsItemActive(nRow), bInFolder = IsItemInFolder(nRow);
+    bool bInSelectedFolder = IsItemInSelectedFolder(nRow);
+    SetItemData(nRow, static_cast<DWORD>(nArea) & kAreaIndexMask);
+    SetItemActive(nRow, bActive);
+    SetItemInFolder(nRow, bInFolder);
+    SetItemInSelectedFolder(nRow, bInSelectedFolder);
+}
+
+std::vector<CListRow> CSceneryListBox::GetRows() const {
+    std::vector<CListRow> rows(static_cast<std::size_t>(GetCount()));
+    for (std::size_t n = 0; n < rows.size(); ++n) {
+        DWORD nData = GetData(static_cast<int>(n));
+        rows[n] = {static_cast<int>(nData & kAreaIndexMask), !(nData & kInactive)};
+    }
+    return rows;
+}
+
+int CSceneryListBox::RowFromPoint(POINT point, bool& bOutside) const {
+    const int nCount = GetCount();
+    RECT client;
+    GetClientRect(&client);
+    bOutside = true;
+    if (nCount <= 0)
+        return -1;
+    const int nHeight = GetItemHeight(0) > 0 ? GetItemHeight(0) : kRowHeight;
+    long long nRow = GetTopIndex() + (point.y < 0 ? -1 : point.y / nHeight);
+    bOutside = !PtInRect(&client, point) || nRow < 0 || nRow >= nCount;
+    return static_cast<int>(nRow < 0 ? 0 : nRow >= nCount ? nCount - 1 : nRow);
+}
+
+void CSceneryListBox::PreSubclassWindow() {
+    CListBox::PreSubclassWindow();
+    EnableToolTips(TRUE);
+}
+
+void CSceneryListBox::MeasureItem(LPMEASUREITEMSTRUCT pMeasure) {
+    pMeasure->itemHeight = kRowHeight;
+}
+
+void CSceneryListBox::DrawItem(LPDRAWITEMSTRUCT pDraw) {
+    HDC hDC = pDraw->hDC;
+    const RECT& row = pDraw->rcItem;
+    RECT text = {row.left + kMarkStrip, row.top, row.right, row.bottom};
+    const DWORD nData = static_cast<DWORD>(pDraw->itemData);
+    const bool bSelected = (pDraw->itemState & ODS_SELECTED) != 0;
+
+    if (pDraw->itemAction & ODA_DRAWENTIRE) {
+        DrawMarks(hDC, row, nData);
+        FillRect(hDC, &text, GetSysColorBrush(COLOR_WINDOW));
+    }
+    if (!bSelected)
+        FillRect(hDC, &text, GetSysColorBrush(COLOR_WINDOW));
+    else if (pDraw->itemAction & (ODA_DRAWENTIRE | ODA_SELECT))
+        FillRect(hDC, &text, GetSysColorBrush(COLOR_HIGHLIGHT));
+
+    SetBkMode(hDC, TRANSPARENT);
+    RECT textRect = {row.left + kMarkStrip, row.top, row.right + kMarkStrip, row.bottom};
+    if (static_cast<int>(pDraw->itemID) < 0)
+        return;
+    std::string title = GetText(static_cast<int>(pDraw->itemID));
+    if (title.empty())
+        return;
+    SetTextColor(hDC, GetSysColor(bSelected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    SetBkColor(hDC, GetSysColor(bSelected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    DrawTextA(hDC, title.c_str(), static_cast<int>(title.size()), &textRect, DT_VCENTER);
+}
+
+INT_PTR CSceneryListBox::OnToolHitTest(POINT point, TOOLINFOA* pTI) const {
+    bool bOutside = false;
+    int nRow = RowFromPoint(point, bOutside);
+    if (nRow < 0)
+        return -1;
+    GetItemRect(nRow, &pTI->rect);
+    pTI->hwnd = m_hWnd;
+    pTI->uId = static_cast<UINT_PTR>(nRow);
+    pTI->lpszText = LPSTR_TEXTCALLBACKA;
+    return nRow;
+}
+
+BOOL CSceneryListBox::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
+    std::string title = GetText(static_cast<int>(pNMHDR->idFrom));
+    if (pNMHDR->code == TTN_NEEDTEXTA) {
+        auto* pInfo = reinterpret_cast<NMTTDISPINFOA*>(pNMHDR);
+        lstrcpynA(pInfo->szText, title.c_str(), kTipChars);
+    } else {
+        auto* pInfo = reinterpret_cast<NMTTDISPINFOW*>(pNMHDR);
+        std::wstring wide(title.size() + 1, L'\0');
+        int n = MultiByteToWideChar(CP_ACP, 0, title.c_str(), static_cast<int>(title.size()),
+                                    wide.data(), static_cast<int>(wide.size()));
+        wide.resize(static_cast<std::size_t>(n < kTipChars ? n : kTipChars - 1));
+        lstrcpynW(pInfo->szText, wide.c_str(), kTipChars);
+    }
+    *pResult = 0;
+    return TRUE;
+}
+
+BEGIN_MESSAGE_MAP(CSceneryListBox, CListBox)
+ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, OnToolTipText)
+ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnToolTipText)
+END_MESSAGE_MAP()
