@@ -163,7 +163,7 @@ void CManagerDlg::OnSave() {
 
 void CManagerDlg::OnFind() {
     int nStart = m_listScenery.GetCurSel();
-    m_listScenery.SelectString(nStart == LB_ERR ? 0 : nStart, m_editFind.GetWindowText());
+    m_listScenery.SelectPrefix(nStart == LB_ERR ? 0 : nStart, m_editFind.GetWindowText());
 }
 
 void CManagerDlg::OnOK() {

@@ -12,6 +12,16 @@ std::string CListBox::GetText(int nIndex) const {
                        : std::string(text.data(), static_cast<std::size_t>(nCopied));
 }
 
+int CListBox::SelectPrefix(int nStartAfter, const std::string& text) {
+    const int nCount = GetCount();
+    for (int k = 1; k <= nCount; ++k) {
+        int nRow = (nStartAfter + k) % nCount;
+        if (lstrcmpiA(GetText(nRow).substr(0, text.size()).c_str(), text.c_str()) == 0)
+            return SetCurSel(nRow);
+    }
+    return LB_ERR;
+}
+
 void CListBox::PreSubclassWindow() {
     if (!(GetWindowLongA(m_hWnd, GWL_STYLE) & LBS_OWNERDRAWFIXED))
         return;

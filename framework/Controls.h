@@ -52,10 +52,10 @@ public:
     int GetItemHeight(int nIndex) const {
         return static_cast<int>(SendMessage(LB_GETITEMHEIGHT, nIndex));
     }
-    int SelectString(int nStartAfter, const std::string& text) {
-        return static_cast<int>(
-            SendMessage(LB_SELECTSTRING, nStartAfter, reinterpret_cast<LPARAM>(text.c_str())));
-    }
+    // Selects the first row after nStartAfter, wrapping round to it, whose
+    // text begins with the text, case ignored; LB_ERR when none does. (Not
+    // every list box's own LB_SELECTSTRING lets the empty text match.)
+    int SelectPrefix(int nStartAfter, const std::string& text);
 
 protected:
     // A fixed-height owner-drawn list is measured while the dialog is being

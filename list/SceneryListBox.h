@@ -37,9 +37,10 @@ public:
     // nearest row when the point lies below the last one. -1 with no rows.
     int RowFromPoint(POINT point, bool& bOutside) const;
 
+    INT_PTR OnToolHitTest(POINT point, TOOLINFOA* pTI) const override;
+
 protected:
     void PreSubclassWindow() override;
-    INT_PTR OnToolHitTest(POINT point, TOOLINFOA* pTI) const override;
     void DrawItem(LPDRAWITEMSTRUCT pDraw) override;
     void MeasureItem(LPMEASUREITEMSTRUCT pMeasure) override;
     BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);

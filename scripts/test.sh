@@ -13,10 +13,7 @@ ctest --preset native -j "$jobs"
 
 cmake --preset windows
 cmake --build --preset windows -j "$jobs"
-source scripts/wine-env.sh build/windows/wineprefix
-start_wineserver
-trap 'wineserver -k' EXIT
-xvfb-run -a ctest --preset windows
+xvfb-run -a scripts/wine-ctest.sh build/windows/wineprefix --preset windows
 
 cmake --preset fuzz
 cmake --build --preset fuzz -j "$jobs"

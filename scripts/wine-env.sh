@@ -14,6 +14,6 @@ fi
 # pipe: started by a test, they would hold that test's output open after it
 # ends, and the test runner would wait for them.
 start_wineserver() {
-    wineserver -p
+    wineserver -p </dev/null >/dev/null 2>&1
     wine cmd /c exit </dev/null >/dev/null 2>&1
 }

@@ -1,0 +1,170 @@
+#include "AppTestSupport.h"
+
+#include <shlobj.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "WinApp.h"
+
+// The test program's application object.
+CWinApp g_testApp;
+
+namespace {
+
+CAnswerer* g_pAnswerer = nullptr;
+std::function<void()> g_script;
+CDialog* g_pScriptDialog = nullptr;
+// The dialogs the tests drive themselves: never answered.
+std::vector<CDialog*> g_aDriven;
+
+void CALLBACK RunScriptWhenShown(HWND, UINT, UINT_PTR nTimer, DWORD) {
+    HWND hWnd = g_pScriptDialog ? g_pScriptDialog->m_hWnd : nullptr;
+    if (!hWnd || !IsWindowVisible(hWnd) || !IsWindowEnabled(hWnd) || !g_script)
+        return;
+    KillTimer(nullptr, nTimer);
+    std::function<void()> script = std::move(g_script);
+    g_script = nullptr;
+    script();
+}
+
+std::string ClassOf(HWND hWnd) {
+    char szClass[64] = "";
+    GetClassNameA(hWnd, szClass, sizeof szClass);
+    return szClass;
+}
+
+BOOL CALLBACK AnswerWindow(HWND hWnd, LPARAM) {
+    for (CDialog* pDriven : g_aDriven) {
+        if (pDriven->m_hWnd == hWnd)
+            return TRUE;
+    }
+    if (g_pAnswerer && IsWindowVisible(hWnd) && ClassOf(hWnd) == "#32770")
+        g_pAnswerer->Answer(hWnd);
+    return TRUE;
+}
+
+BOOL CALLBACK FindFolderTree(HWND hChild, LPARAM lParam) {
+    if (ClassOf(hChild) == "SysTreeView32")
+        *reinterpret_cast<bool*>(lParam) = true;
+    return TRUE;
+}
+
+} // namespace
+
+void Pump(CDialog& dlg) {
+    // At least one message, so that the enabling pass runs.
+    dlg.PostMessage(WM_NULL);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (!dlg.PreTranslateMessage(&msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
+void Click(CDialog& dlg, int nButton) {
+    PostMessageA(dlg.GetDlgItem(nButton), BM_CLICK, 0, 0);
+    Pump(dlg);
+}
+
+INT_PTR RunModal(CDialog& dlg, std::function<void()> script) {
+    g_script = std::move(script);
+    g_pScriptDialog = &dlg;
+    g_aDriven.push_back(&dlg);
+    SetTimer(nullptr, 0, 10, RunScriptWhenShown);
+    INT_PTR nResult = dlg.DoModal();
+    g_aDriven.pop_back();
+    g_pScriptDialog = nullptr;
+    return nResult;
+}
+
+INT_PTR RunMain(CManagerDlg& dlg, std::function<void()> script) {
+    AfxGetApp()->m_pMainWnd = &dlg;
+    INT_PTR nResult = RunModal(dlg, std::move(script));
+    AfxGetApp()->m_pMainWnd = nullptr;
+    return nResult;
+}
+
+CAnswerer::CAnswerer() : m_nTimer(SetTimer(nullptr, 0, 20, &CAnswerer::OnTimer)) {
+    g_pAnswerer = this;
+}
+
+CAnswerer::~CAnswerer() {
+    KillTimer(nullptr, m_nTimer);
+    g_pAnswerer = nullptr;
+}
+
+void CALLBACK CAnswerer::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_pAnswerer == nullptr)
+        return;
+    EnumThreadWindows(GetCurrentThreadId(), AnswerWindow, 0);
+}
+
+void CAnswerer::Answer(HWND hWnd) {
+    // An answer is posted: the box may still show at the next look.
+    if (hWnd == m_hLastAnswered)
+        return;
+    m_hLastAnswered = hWnd;
+    bool bBrowser = false;
+    EnumChildWindows(hWnd, FindFolderTree, reinterpret_cast<LPARAM>(&bBrowser));
+    if (bBrowser) {
+        ++m_nBrowsers;
+        PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
+    // A message box, or another box that OK ends (the About box).
+    char szCaption[256] = "", szText[1024] = "";
+    GetWindowTextA(hWnd, szCaption, sizeof szCaption);
+    GetDlgItemTextA(hWnd, 0xFFFF, szText, sizeof szText);
+    m_aBoxes.push_back(std::string(szCaption) + "|" + szText);
+    PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
+}
+
+void SetSimRegistryBytes(const void* pData, DWORD nSize, DWORD nType) {
+    HKEY hKey;
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSimRegistryKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                    &hKey, nullptr);
+    RegSetValueExA(hKey, kSimRegistryValue, 0, nType, static_cast<const BYTE*>(pData), nSize);
+    RegCloseKey(hKey);
+}
+
+void SetSimRegistry(const std::string& folder, DWORD nType) {
+    SetSimRegistryBytes(folder.c_str(), static_cast<DWORD>(folder.size() + 1), nType);
+}
+
+void RemoveSimRegistry() {
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSimRegistryKey);
+}
+
+CSimFolder::CSimFolder(const std::string& sceneryCfg) {
+    Write("fs9.exe", "");
+    Write("scenery.cfg", sceneryCfg);
+}
+
+std::string CSimFolder::WinPath() const {
+    std::string path = Path("");
+    while (!path.empty() && (path.back() == '\\' || path.back() == '/'))
+        path.pop_back();
+    for (char& c : path)
+        c = c == '/' ? '\\' : c;
+    return path;
+}
+
+CSettingsFile::CSettingsFile() : m_strPath(GetSettingsPath()) {
+    DeleteFileA(m_strPath.c_str());
+}
+CSettingsFile::~CSettingsFile() {
+    DeleteFileA(m_strPath.c_str());
+}
+
+std::string CSettingsFile::Read() const {
+    std::ifstream in(m_strPath, std::ios::binary);
+    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : std::string("<none>");
+}
+
+void CSettingsFile::Write(const std::string& text) const {
+    std::ofstream(m_strPath, std::ios::binary) << text;
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+// Driving the real dialogs under test: the dialog runs its own modal loop,
+// the test's script runs inside that loop once the window is up, and the
+// modal questions the program asks (message boxes, folder browsers) are
+// answered as they appear.
+
+#include "ManagerDlg.h"
+#include "SimulatorLocation.h"
+#include "TempFolder.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Every message waiting for the thread, through the dialog's own
+// pre-translation, as its modal loop would handle them.
+void Pump(CDialog& dlg);
+// Posts a click on a button of the dialog and lets the loop handle it.
+void Click(CDialog& dlg, int nButton);
+
+// Runs the dialog modally and the script inside its loop once it is shown
+// and enabled. The script ends the dialog, typically by clicking Quit.
+INT_PTR RunModal(CDialog& dlg, std::function<void()> script);
+// The same for the main window, made the application's main window meanwhile.
+INT_PTR RunMain(CManagerDlg& dlg, std::function<void()> script);
+
+// The main dialog with the members tests reach past the window.
+class CTestManagerDlg : public CManagerDlg {
+public:
+    using CManagerDlg::FillSceneryList;
+};
+
+// Answers the thread's modal questions while it exists: a message box gets
+// OK, a folder browser Cancel.
+class CAnswerer {
+public:
+    CAnswerer();
+    ~CAnswerer();
+    CAnswerer(const CAnswerer&) = delete;
+    CAnswerer& operator=(const CAnswerer&) = delete;
+
+    // "caption|text" of every message box answered, in order.
+    std::vector<std::string> m_aBoxes;
+    int m_nBrowsers = 0;
+
+    void Answer(HWND hWnd);
+
+private:
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+
+    UINT_PTR m_nTimer;
+    HWND m_hLastAnswered = nullptr;
+};
+
+// The registry entry of the simulator, set for a test and removed after it.
+void SetSimRegistry(const std::string& folder, DWORD nType = REG_SZ);
+void SetSimRegistryBytes(const void* pData, DWORD nSize, DWORD nType);
+void RemoveSimRegistry();
+
+// A simulator folder with fs9.exe and the given scenery.cfg, whose Windows
+// path ends without a backslash.
+class CSimFolder : public CTempFolder {
+public:
+    explicit CSimFolder(const std::string& sceneryCfg);
+    std::string WinPath() const;
+};
+
+// Removes the settings file before and after a test.
+class CSettingsFile {
+public:
+    CSettingsFile();
+    ~CSettingsFile();
+    std::string Read() const;
+    void Write(const std::string& text) const;
+    std::string m_strPath;
+};

@@ -1,0 +1,264 @@
+#include "AppTestSupport.h"
+
+#include "AboutDlg.h"
+#include "NameDlg.h"
+#include "resource.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+const std::string kLibrary = "[General]\r\nTitle=Mine\r\n"
+                             "[Area.001]\r\nTitle=Alpha\r\nActive=TRUE\r\nRequired=TRUE\r\n"
+                             "Local=Scenery\\Alpha\r\n"
+                             "[Area.002]\r\nTitle=ABCD\r\nActive=FALSE\r\nExclude.0=x\r\n"
+                             "[Area.003]\r\nTitle=xabc\r\nActive=TRUE\r\n";
+
+class MainDialog : public ::testing::Test {
+protected:
+    explicit MainDialog(const std::string& sceneryCfg = kLibrary) : m_sim(sceneryCfg) {
+        SetSimRegistry(m_sim.WinPath());
+    }
+    ~MainDialog() override { RemoveSimRegistry(); }
+
+    // Runs the script in the main window, then quits.
+    void Run(std::function<void()> script) {
+        RunMain(m_dlg, [&] {
+            Pump(m_dlg);
+            script();
+            Click(m_dlg, IDOK);
+        });
+    }
+    bool Enabled(int nID) { return IsWindowEnabled(m_dlg.GetDlgItem(nID)) != FALSE; }
+    void Select(int nRow) {
+        m_dlg.m_listScenery.SetCurSel(nRow);
+        Pump(m_dlg);
+    }
+
+    CSettingsFile m_settings;
+    CAnswerer m_answerer;
+    CSimFolder m_sim;
+    CManagerDlg m_dlg;
+};
+
+struct CControl {
+    int nID;
+    const char* pszClass;
+    const char* pszText;
+    RECT dialogUnits; // x, y, width, height
+    DWORD nStyle;
+};
+
+const CControl kControls[] = {
+    {1000,
+     "ListBox",
+     "",
+     {7, 7, 182, 329},
+     LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER |
+         WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | WS_VISIBLE},
+    {1006, "Button", "Add", {7, 340, 50, 14}, WS_TABSTOP | WS_VISIBLE},
+    {1007, "Button", "Remove", {63, 340, 50, 14}, WS_TABSTOP | WS_VISIBLE},
+    {1009, "Button", "Rename", {117, 340, 50, 14}, WS_TABSTOP | WS_VISIBLE},
+    {1003, "Button", ">>", {200, 151, 21, 17}, BS_ICON | WS_TABSTOP | WS_VISIBLE},
+    {1004, "Button", "<<", {200, 173, 21, 17}, BS_ICON | WS_TABSTOP | WS_VISIBLE},
+    {1001,
+     "SysTreeView32",
+     "",
+     {231, 7, 315, 329},
+     TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP |
+         WS_VISIBLE},
+    {1002, "Button", "New folder", {231, 340, 55, 14}, WS_TABSTOP | WS_VISIBLE},
+    {1008, "Button", "Remove folder", {291, 340, 55, 14}, WS_TABSTOP | WS_VISIBLE},
+    {1010, "Button", "Rename folder", {351, 340, 55, 14}, WS_TABSTOP | WS_VISIBLE},
+    {1005, "Button", "Save", {439, 380, 50, 14}, WS_TABSTOP | WS_VISIBLE},
+    {1, "Button", "Quit", {496, 380, 50, 14}, WS_TABSTOP | WS_VISIBLE},
+    {2, "Button", "Cancel", {181, 363, 50, 14}, WS_TABSTOP},
+    {1011,
+     "Button",
+     "Scan dir. and add scenery automatically",
+     {7, 357, 160, 14},
+     WS_TABSTOP | WS_VISIBLE},
+    {1012, "Edit", "", {7, 374, 138, 13}, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_VISIBLE},
+    {1013, "Button", "", {150, 373, 17, 15}, BS_ICON | WS_TABSTOP | WS_VISIBLE},
+};
+
+} // namespace
+
+TEST_F(MainDialog, ControlsStandAsTheTemplateLaysThemOut) {
+    Run([&] {
+        HWND hChild = GetWindow(m_dlg.m_hWnd, GW_CHILD);
+        for (const CControl& control : kControls) {
+            ASSERT_NE(hChild, nullptr);
+            EXPECT_EQ(GetDlgCtrlID(hChild), control.nID);
+            char szText[64] = "", szClass[64] = "";
+            GetClassNameA(hChild, szClass, sizeof szClass);
+            GetWindowTextA(hChild, szText, sizeof szText);
+            EXPECT_STRCASEEQ(szClass, control.pszClass) << control.nID;
+            EXPECT_STREQ(szText, control.pszText) << control.nID;
+            // The dialog manager draws a border as a sunken edge, and scroll
+            // bars come and go with the content.
+            const DWORD nShifting = WS_BORDER | WS_VSCROLL | WS_HSCROLL;
+            DWORD nStyle = static_cast<DWORD>(GetWindowLongA(hChild, GWL_STYLE));
+            DWORD nExStyle = static_cast<DWORD>(GetWindowLongA(hChild, GWL_EXSTYLE));
+            EXPECT_EQ(nStyle & ((control.nStyle | WS_VISIBLE) & ~nShifting),
+                      control.nStyle & ~nShifting)
+                << control.nID;
+            EXPECT_EQ((nStyle & WS_BORDER) || (nExStyle & WS_EX_CLIENTEDGE),
+                      (control.nStyle & WS_BORDER) != 0)
+                << control.nID;
+            // Position and size are converted one by one, as the dialog
+            // manager places the control.
+            RECT expected = control.dialogUnits;
+            MapDialogRect(m_dlg.m_hWnd, &expected);
+            RECT actual;
+            GetWindowRect(hChild, &actual);
+            MapWindowPoints(nullptr, m_dlg.m_hWnd, reinterpret_cast<POINT*>(&actual), 2);
+            EXPECT_EQ(actual.left, expected.left) << control.nID;
+            EXPECT_EQ(actual.top, expected.top) << control.nID;
+            EXPECT_EQ(actual.right - actual.left, expected.right) << control.nID;
+            EXPECT_EQ(actual.bottom - actual.top, expected.bottom) << control.nID;
+            hChild = GetWindow(hChild, GW_HWNDNEXT);
+        }
+        EXPECT_EQ(hChild, nullptr);
+    });
+}
+
+TEST_F(MainDialog, HelpTipsFontAndSystemMenu) {
+    Run([&] {
+        HWND hTip = m_dlg.m_toolTip.m_hWnd;
+        EXPECT_EQ(SendMessageA(hTip, TTM_GETTOOLCOUNT, 0, 0), 16);
+        EXPECT_EQ(SendMessageA(hTip, TTM_GETMAXTIPWIDTH, 0, 0), 400);
+        for (auto [nID, pszTip] : {std::pair<int, const char*>{1002, "Create a new folder"},
+                                   {1007, "Remove scenery to the list (Del)"},
+                                   {1013, ""},
+                                   {1000, ""}}) {
+            char szText[256] = "?";
+            TOOLINFOA info{};
+            info.cbSize = TTTOOLINFOA_V2_SIZE;
+            info.hwnd = m_dlg.m_hWnd;
+            info.uId = reinterpret_cast<UINT_PTR>(m_dlg.GetDlgItem(nID));
+            info.lpszText = szText;
+            SendMessageA(hTip, TTM_GETTEXTA, sizeof szText, reinterpret_cast<LPARAM>(&info));
+            EXPECT_STREQ(szText, pszTip) << nID;
+        }
+        for (HWND hView : {m_dlg.m_listScenery.m_hWnd, m_dlg.m_treeFolders.m_hWnd}) {
+            LOGFONTA font{};
+            GetObjectA(reinterpret_cast<HFONT>(SendMessageA(hView, WM_GETFONT, 0, 0)), sizeof font,
+                       &font);
+            EXPECT_STREQ(font.lfFaceName, "Courier New");
+            EXPECT_EQ(font.lfHeight, 16);
+            EXPECT_EQ(font.lfPitchAndFamily, FIXED_PITCH | FF_MODERN);
+        }
+        HMENU hMenu = GetSystemMenu(m_dlg.m_hWnd, FALSE);
+        int nLast = GetMenuItemCount(hMenu) - 1;
+        char szItem[64] = "";
+        GetMenuStringA(hMenu, nLast, szItem, sizeof szItem, MF_BYPOSITION);
+        EXPECT_STREQ(szItem, "&About Tarnwick...");
+        EXPECT_EQ(GetMenuItemID(hMenu, nLast), 16u);
+        EXPECT_EQ(GetMenuState(hMenu, nLast - 1, MF_BYPOSITION) & MF_SEPARATOR,
+                  static_cast<UINT>(MF_SEPARATOR));
+        m_dlg.PostMessage(WM_SYSCOMMAND, 16, 0);
+        Pump(m_dlg);
+    });
+    ASSERT_EQ(m_answerer.m_aBoxes.size(), 1u);
+    EXPECT_EQ(m_answerer.m_aBoxes[0].substr(0, 15), "About Tarnwick|");
+}
+
+TEST_F(MainDialog, ButtonsFollowTheirEnablingRules) {
+    Run([&] {
+        EXPECT_FALSE(Enabled(IDC_REMOVE_SCENERY));
+        EXPECT_FALSE(Enabled(IDC_RENAME_SCENERY));
+        for (int nID :
+             {IDC_ADD_SCENERY, IDC_SAVE, IDC_NEW_FOLDER, IDC_SCAN_DIRECTORY, IDC_FIND, IDOK})
+            EXPECT_TRUE(Enabled(nID)) << nID;
+        Select(2); // Alpha, required
+        EXPECT_FALSE(Enabled(IDC_REMOVE_SCENERY));
+        EXPECT_TRUE(Enabled(IDC_RENAME_SCENERY));
+        Select(1);
+        EXPECT_TRUE(Enabled(IDC_REMOVE_SCENERY));
+    });
+}
+
+TEST_F(MainDialog, FindSelectsTheNextRowBeginningWithTheText) {
+    Run([&] {
+        // Rows from the top: xabc, ABCD, Alpha.
+        m_dlg.m_editFind.SetWindowText("abc");
+        Click(m_dlg, IDC_FIND);
+        EXPECT_EQ(m_dlg.m_listScenery.GetCurSel(), 1);
+        m_dlg.m_editFind.SetWindowText("");
+        Select(2);
+        Click(m_dlg, IDC_FIND);
+        EXPECT_EQ(m_dlg.m_listScenery.GetCurSel(), 0);
+        m_dlg.m_editFind.SetWindowText("zzz");
+        Click(m_dlg, IDC_FIND);
+        EXPECT_EQ(m_dlg.m_listScenery.GetCurSel(), 0);
+    });
+}
+
+TEST_F(MainDialog, SaveWithoutChangesWritesTheLibraryWhole) {
+    Run([&] { Click(m_dlg, IDC_SAVE); });
+    EXPECT_EQ(m_sim.Read("scenery.cfg"),
+              "[General]\r\nTitle=Mine\r\nDescription=FS9 Scenery Data\r\nClean_on_Exit=FALSE\n\r\n"
+              "[area.001]\r\nTitle=Alpha\r\nLayer=1\r\nActive=TRUE\r\nRequired=TRUE\r\n"
+              "Local=Scenery\\Alpha\r\nRemote=\n\r\n"
+              "[area.002]\r\nTitle=ABCD\r\nLayer=2\r\nActive=FALSE\r\nRequired=FALSE\r\n"
+              "Local=\r\nExclude.0=x\r\nRemote=\n\r\n"
+              "[area.003]\r\nTitle=xabc\r\nLayer=3\r\nActive=TRUE\r\nRequired=FALSE\r\n"
+              "Local=\r\nRemote=\n\r\n");
+    EXPECT_EQ(m_sim.Read("scenery_bak.twk"), kLibrary);
+    EXPECT_TRUE(m_answerer.m_aBoxes.empty());
+}
+
+TEST_F(MainDialog, FailedSaveSaysWhyAndLeavesTheFile) {
+    std::filesystem::create_directory(m_sim.Path("scenery.cfg.twk-new"));
+    Run([&] { Click(m_dlg, IDC_SAVE); });
+    ASSERT_EQ(m_answerer.m_aBoxes.size(), 1u);
+    EXPECT_EQ(m_answerer.m_aBoxes[0].find("Error|" + m_sim.WinPath() +
+                                          "\\scenery.cfg could not be saved: "),
+              0u);
+    EXPECT_EQ(m_sim.Read("scenery.cfg"), kLibrary);
+}
+
+class UnreadableLibrary : public MainDialog {
+protected:
+    UnreadableLibrary() : MainDialog(std::string("[Area.001]\r\nTitle=A\0B\r\n", 23)) {}
+};
+
+TEST_F(UnreadableLibrary, IsNeverReplacedBySave) {
+    Run([&] { Click(m_dlg, IDC_SAVE); });
+    ASSERT_EQ(m_answerer.m_aBoxes.size(), 1u);
+    EXPECT_NE(m_answerer.m_aBoxes[0].find("could not be read at start-up"), std::string::npos);
+    EXPECT_EQ(m_sim.Read("scenery.cfg"), std::string("[Area.001]\r\nTitle=A\0B\r\n", 23));
+}
+
+TEST_F(MainDialog, NameDialogOwnedByTheMainWindowReturnsWhatWasTyped) {
+    Run([&] {
+        std::string name = "Addon Scenery";
+        CNameDlg ask(name, 256);
+        bool bMainDisabled = false;
+        LRESULT nLimit = 0;
+        INT_PTR nResult = RunModal(ask, [&] {
+            bMainDisabled = !IsWindowEnabled(m_dlg.m_hWnd);
+            HWND hEdit = ask.GetDlgItem(IDC_EDIT_NAME);
+            nLimit = SendMessageA(hEdit, EM_GETLIMITTEXT, 0, 0);
+            SetWindowTextA(hEdit, std::string(255, 'n').c_str());
+            PostMessageA(hEdit, WM_KEYDOWN, VK_RETURN, 0);
+            Pump(ask);
+        });
+        EXPECT_TRUE(bMainDisabled);
+        EXPECT_EQ(nLimit, 255);
+        EXPECT_EQ(nResult, IDOK);
+        EXPECT_EQ(name, std::string(255, 'n'));
+        EXPECT_TRUE(IsWindowEnabled(m_dlg.m_hWnd));
+
+        std::string kept = "Old";
+        CNameDlg cancel(kept, 256);
+        nResult = RunModal(cancel, [&] {
+            SetWindowTextA(cancel.GetDlgItem(IDC_EDIT_NAME), "Typed");
+            Click(cancel, IDCANCEL);
+        });
+        EXPECT_EQ(nResult, IDCANCEL);
+    });
+}

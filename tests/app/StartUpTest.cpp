@@ -1,0 +1,127 @@
+#include "AppTestSupport.h"
+
+#include "resource.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kLibrary = "[General]\r\nTitle=Mine\r\n"
+                             "[Area.001]\r\nTitle=Alpha\r\nActive=TRUE\r\nRequired=TRUE\r\n"
+                             "Local=Scenery\\Alpha\r\n"
+                             "[Area.002]\r\nTitle=ABCD\r\nActive=FALSE\r\n"
+                             "[Area.003]\r\nTitle=xabc\r\nActive=TRUE\r\n";
+const std::string kRegistryMessage =
+    "Error|Flight Simulator 2004 registry cannot be found.\n"
+    "Use FS9 path utility (https://example.org/simulator-path-utility)";
+
+class StartUp : public ::testing::Test {
+protected:
+    ~StartUp() override { RemoveSimRegistry(); }
+
+    // Starts the main window, notes what it shows, and quits.
+    void StartAndQuit() {
+        RunMain(m_dlg, [this] {
+            m_nRows = m_dlg.m_listScenery.GetCount();
+            Click(m_dlg, IDOK);
+        });
+    }
+
+    CSettingsFile m_settings;
+    CAnswerer m_answerer;
+    CManagerDlg m_dlg;
+    int m_nRows = -1;
+};
+
+} // namespace
+
+TEST_F(StartUp, RegistryFolderGivesThePathsTheBackupAndTheSettings) {
+    for (const char* suffix : {"", "\\"}) {
+        CSimFolder sim(kLibrary);
+        SetSimRegistry(sim.WinPath() + suffix);
+        CManagerDlg dlg;
+        int nRows = 0;
+        RunMain(dlg, [&] {
+            nRows = dlg.m_listScenery.GetCount();
+            Click(dlg, IDOK);
+        });
+        const std::string simPath = sim.WinPath() + "\\";
+        EXPECT_EQ(dlg.m_strSimPath, simPath);
+        EXPECT_EQ(dlg.m_strSceneryCfgPath, simPath + "scenery.cfg");
+        EXPECT_EQ(dlg.m_strFolderTxtPath, simPath + "Folder.txt");
+        EXPECT_EQ(dlg.m_strBrowsePath, simPath);
+        EXPECT_EQ(nRows, 3);
+        EXPECT_EQ(sim.Read("scenery_bak.twk"), kLibrary);
+        EXPECT_EQ(m_settings.Read(), "[Tarnwick]\r\nFS2004Path=" + simPath + "\r\n");
+    }
+    EXPECT_TRUE(m_answerer.m_aBoxes.empty());
+}
+
+TEST_F(StartUp, WithoutRegistryKeyTheErrorComesFirstThenTheSettingsFile) {
+    CSimFolder sim(kLibrary);
+    const std::string other = "; mine\r\n[Other]\r\nk=v\r\n";
+    m_settings.Write(other + "[Tarnwick]\r\nFS2004Path=" + sim.WinPath() + "\r\n");
+    StartAndQuit();
+    EXPECT_EQ(m_answerer.m_aBoxes, std::vector<std::string>{kRegistryMessage});
+    EXPECT_EQ(m_answerer.m_nBrowsers, 0);
+    EXPECT_EQ(m_dlg.m_strSimPath, sim.WinPath() + "\\");
+    EXPECT_EQ(m_nRows, 3);
+    EXPECT_EQ(m_settings.Read(), other + "[Tarnwick]\r\nFS2004Path=" + sim.WinPath() + "\\\r\n");
+}
+
+TEST_F(StartUp, WithNothingKnownTheBrowserAsksAndCancelLeavesNoFolder) {
+    RunMain(m_dlg, [this] {
+        Click(m_dlg, IDC_SAVE);
+        Click(m_dlg, IDOK);
+    });
+    EXPECT_EQ(m_answerer.m_nBrowsers, 1);
+    ASSERT_EQ(m_answerer.m_aBoxes.size(), 2u);
+    EXPECT_EQ(m_answerer.m_aBoxes[1],
+              "Error|No Flight Simulator 2004 folder is known, so nothing was saved.");
+    EXPECT_EQ(m_dlg.m_strSimPath, "");
+    EXPECT_EQ(m_dlg.m_strSceneryCfgPath, "");
+    EXPECT_EQ(m_settings.Read(), "<none>");
+}
+
+TEST_F(StartUp, RegistryValueMustBeAWholeStringFolder) {
+    CSimFolder sim(kLibrary);
+    // Stored without its terminating zero: still the folder.
+    SetSimRegistryBytes(sim.WinPath().data(), static_cast<DWORD>(sim.WinPath().size()), REG_SZ);
+    StartAndQuit();
+    EXPECT_EQ(m_dlg.m_strSimPath, sim.WinPath() + "\\");
+
+    SetEnvironmentVariableA("TARNWICK_TEST_SIM", sim.WinPath().c_str());
+    SetSimRegistry("%TARNWICK_TEST_SIM%", REG_EXPAND_SZ);
+    CManagerDlg expanded;
+    RunMain(expanded, [&] { Click(expanded, IDOK); });
+    EXPECT_EQ(expanded.m_strSimPath, sim.WinPath() + "\\");
+
+    for (DWORD nType : {DWORD(REG_SZ), DWORD(REG_BINARY)}) {
+        SetSimRegistry(nType == REG_SZ ? std::string(300, 'C') : sim.WinPath(), nType);
+        CManagerDlg none;
+        RunMain(none, [&] { Click(none, IDOK); });
+        EXPECT_EQ(none.m_strSimPath, "");
+    }
+    EXPECT_TRUE(m_answerer.m_aBoxes.empty());
+    EXPECT_EQ(m_answerer.m_nBrowsers, 0);
+}
+
+TEST_F(StartUp, CloseBoxStoresTheFolderWhileEscapeAndEnterChangeNothing) {
+    CSimFolder sim(kLibrary);
+    SetSimRegistry(sim.WinPath());
+    bool bOpenAfterKeys = false;
+    INT_PTR nResult = RunMain(m_dlg, [&] {
+        for (WPARAM nKey : {VK_ESCAPE, VK_RETURN}) {
+            PostMessageA(m_dlg.m_listScenery.m_hWnd, WM_KEYDOWN, nKey, 0);
+            Pump(m_dlg);
+        }
+        bOpenAfterKeys = IsWindowVisible(m_dlg.m_hWnd) != FALSE;
+        EXPECT_EQ(m_settings.Read(), "<none>");
+        m_dlg.PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+        Pump(m_dlg);
+    });
+    EXPECT_TRUE(bOpenAfterKeys);
+    EXPECT_EQ(nResult, IDCANCEL);
+    EXPECT_EQ(m_settings.Read(), "[Tarnwick]\r\nFS2004Path=" + sim.WinPath() + "\\\r\n");
+    EXPECT_EQ(sim.Read("scenery.cfg"), kLibrary);
+}
