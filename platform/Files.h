@@ -9,6 +9,13 @@
 #include <string_view>
 #include <vector>
 
+// The separator of the paths the system gives and takes.
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
+
 struct CFileResult {
     bool bOk = true;
     std::string strReason; // the system's message when bOk is false
