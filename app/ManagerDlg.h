@@ -15,11 +15,6 @@
 #include <memory>
 #include <string>
 
-// The private messages of the scenery list; wParam is a list row.
-constexpr UINT WM_SCENERY_TOGGLE = 0x3110;
-constexpr UINT WM_SCENERY_DELETE = 0x3111;
-constexpr UINT WM_SCENERY_DBLCLK = 0x3112;
-
 class CManagerDlg : public CDialog {
 public:
     explicit CManagerDlg(CWnd* pParent = nullptr);
@@ -62,18 +57,18 @@ protected:
     void OnUpdateFolderCommand(CCmdUI* pCmdUI);
     void OnRemoveFromFolder() {}
     void OnUpdateRemoveFromFolder(CCmdUI* pCmdUI);
-    void OnAddScenery() {}
-    void OnRemoveScenery() {}
+    void OnAddScenery();
+    void OnRemoveScenery();
     void OnUpdateRemoveScenery(CCmdUI* pCmdUI);
-    void OnRenameScenery() {}
+    void OnRenameScenery();
     void OnUpdateRenameScenery(CCmdUI* pCmdUI);
     void OnTreeClick(NMHDR*, LRESULT*) {}
     void OnTreeKeyDown(NMHDR*, LRESULT*) {}
     void OnRemoveFolder() {}
     void OnRenameFolder() {}
-    void OnScanDirectory() {}
+    void OnScanDirectory();
     LRESULT OnToggleActive(WPARAM wParam, LPARAM lParam);
-    LRESULT OnDeleteScenery(WPARAM, LPARAM) { return 0; }
+    LRESULT OnDeleteScenery(WPARAM wParam, LPARAM lParam);
     LRESULT OnListDoubleClick(WPARAM, LPARAM) { return 0; }
 
     // Finds the simulator folder: the registry, else the settings file, else
@@ -90,4 +85,6 @@ protected:
 
 private:
     void ShowError(const std::string& text);
+    // The question before an area goes: true on Yes.
+    bool ConfirmRemove();
 };

@@ -1,6 +1,7 @@
 #include "SimulatorLocation.h"
 
 #include "Files.h"
+#include "FolderBrowser.h"
 #include "Profile.h"
 #include "ProfileText.h"
 
@@ -86,24 +87,8 @@ int CALLBACK BrowseSimFolderCallback(HWND hWnd, UINT nEvent, LPARAM lParam, LPAR
 }
 
 std::string BrowseSimFolder(HWND hOwner) {
-    char displayName[MAX_PATH];
-    BROWSEINFOA info{};
-    info.hwndOwner = hOwner;
-    info.pszDisplayName = displayName;
-    info.lpszTitle = "Select Flight Simulator 2004 path";
-    info.ulFlags = BIF_RETURNONLYFSDIRS;
-    info.lpfn = BrowseSimFolderCallback;
-    HRESULT hCom = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    std::string folder;
-    if (LPITEMIDLIST pItem = SHBrowseForFolderA(&info)) {
-        char path[MAX_PATH];
-        if (SHGetPathFromIDListA(pItem, path))
-            folder = path;
-        CoTaskMemFree(pItem);
-    }
-    if (SUCCEEDED(hCom))
-        CoUninitialize();
-    return folder;
+    return BrowseForFolder(hOwner, "Select Flight Simulator 2004 path", BrowseSimFolderCallback,
+                           "");
 }
 
 std::string SimPathFromFolder(std::string folder) {

@@ -139,6 +139,25 @@ protected:                                                                      
     { WM_CLOSE, 0, 0, 0, TWK_THUNK(pThis->OnClose(); return true;) }                               \
     ,
 
+// clang-format off
+#define TWK_POINT POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}
+#define ON_WM_LBUTTONDOWN() \
+    {WM_LBUTTONDOWN, 0, 0, 0, \
+     TWK_THUNK(pThis->OnLButtonDown(static_cast<UINT>(wParam), TWK_POINT); return true;)},
+#define ON_WM_LBUTTONUP() \
+    {WM_LBUTTONUP, 0, 0, 0, \
+     TWK_THUNK(pThis->OnLButtonUp(static_cast<UINT>(wParam), TWK_POINT); return true;)},
+#define ON_WM_MOUSEMOVE() \
+    {WM_MOUSEMOVE, 0, 0, 0, \
+     TWK_THUNK(pThis->OnMouseMove(static_cast<UINT>(wParam), TWK_POINT); return true;)},
+#define ON_WM_TIMER() \
+    {WM_TIMER, 0, 0, 0, TWK_THUNK(pThis->OnTimer(static_cast<UINT_PTR>(wParam)); return true;)},
+#define ON_WM_KEYDOWN() \
+    {WM_KEYDOWN, 0, 0, 0, \
+     TWK_THUNK(pThis->OnKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam)); \
+               return true;)},
+// clang-format on
+
 // The state of one control during the enabling pass.
 class CCmdUI {
 public:

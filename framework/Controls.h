@@ -37,6 +37,7 @@ public:
     }
     int DeleteString(int nIndex) { return static_cast<int>(SendMessage(LB_DELETESTRING, nIndex)); }
     void ResetContent() { SendMessage(LB_RESETCONTENT); }
+    void SetRedraw(BOOL bRedraw) { SendMessage(WM_SETREDRAW, bRedraw); }
     // The row's whole text; empty for a row that does not exist.
     std::string GetText(int nIndex) const;
     DWORD_PTR GetItemData(int nIndex) const {

@@ -2,6 +2,7 @@
 
 #include "WinApp.h"
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -68,10 +69,12 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT nMessage, WPARAM wParam,
 }
 
 LRESULT CWnd::WindowProc(UINT nMessage, WPARAM wParam, LPARAM lParam) {
+    const CMessage outer = std::exchange(m_current, CMessage{nMessage, wParam, lParam});
     LRESULT result = 0;
-    if (OnWndMsg(nMessage, wParam, lParam, result))
-        return result;
-    return Default(nMessage, wParam, lParam);
+    if (!OnWndMsg(nMessage, wParam, lParam, result))
+        result = Default(nMessage, wParam, lParam);
+    m_current = outer;
+    return result;
 }
 
 LRESULT CWnd::Default(UINT nMessage, WPARAM wParam, LPARAM lParam) {

@@ -64,6 +64,8 @@ public:
 protected:
     virtual void PreSubclassWindow() {}
     LRESULT Default(UINT nMessage, WPARAM wParam, LPARAM lParam);
+    // The standard processing of the message being handled.
+    LRESULT Default() { return Default(m_current.nMessage, m_current.wParam, m_current.lParam); }
     // The table's handler for a message, after owner drawing and reflection.
     bool OnWndMsg(UINT nMessage, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // A notification sent to the parent, offered to the control first.
@@ -75,7 +77,14 @@ private:
     static LRESULT CALLBACK StaticWindowProc(HWND hWnd, UINT nMessage, WPARAM wParam,
                                              LPARAM lParam);
 
+    struct CMessage {
+        UINT nMessage;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+
     WNDPROC m_pfnSuper = nullptr;
+    CMessage m_current{};
     bool m_bToolTips = false;
     HWND m_hTipWnd = nullptr;
     INT_PTR m_nLastTool = -1;

@@ -161,7 +161,206 @@ BOOL CSceneryListBox::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
     return TRUE;
 }
 
+void CSceneryListBox::SendToParent(UINT nMessage, int nRow) const {
+    ::SendMessageA(GetParent(), nMessage, static_cast<WPARAM>(nRow), 0);
+}
+
+void CSceneryListBox::OnLButtonDown(UINT, POINT point) {
+    Default();
+    m_nDragIndex = m_nDropIndex = -1;
+    m_bDragging = m_nScrollInterval = 0;
+    bool bOutside = false;
+    int nRow = RowFromPoint(point, bOutside);
+    if (!bOutside) {
+        m_nDragIndex = nRow;
+        SetCurSel(nRow);
+    }
+}
+
+void CSceneryListBox::OnMouseMove(UINT nFlags, POINT point) {
+    // Once the drag is under way the list's own tracking is left out: it
+    // would scroll by itself and move the selection off the dragged row.
+    if (!m_bDragging)
+        Default();
+    if (!(nFlags & MK_LBUTTON) || m_nDragIndex == -1)
+        return;
+    if (!m_bDragging) {
+        ::SetCapture(m_hWnd);
+        m_bDragging = 1;
+    }
+    bool bOutside = false;
+    int nRow = RowFromPoint(point, bOutside);
+    RECT client;
+    GetClientRect(&client);
+    int nTarget = nRow;
+    if (bOutside && !PtInRect(&client, point)) {
+        AutoScroll(point, client);
+        return;
+    }
+    StopAutoScroll();
+    if (bOutside)
+        nTarget = -1; // below the last row
+    if (nTarget != m_nDropIndex)
+        DrawInsertMark(nTarget);
+}
+
+void CSceneryListBox::DrawMarkLine(HDC hDC, int nPosition, COLORREF colour) {
+    const int nCount = GetCount();
+    if (nCount == 0 || nPosition >= nCount)
+        return;
+    RECT client, row;
+    GetClientRect(&client);
+    GetItemRect(nPosition == -1 ? nCount - 1 : nPosition, &row);
+    POINT corner = nPosition == -1 ? POINT{0, row.bottom} : POINT{row.left, row.top};
+    if (!PtInRect(&client, corner))
+        return;
+    int y = nPosition == -1 ? row.bottom : row.top + 1;
+    HPEN hPen = CreatePen(PS_SOLID, 2, colour);
+    HGDIOBJ hOld = SelectObject(hDC, hPen);
+    MoveToEx(hDC, row.left, y, nullptr);
+    LineTo(hDC, row.right - 1, y);
+    SelectObject(hDC, hOld);
+    DeleteObject(hPen);
+}
+
+void CSceneryListBox::DrawInsertMark(int nPosition) {
+    HDC hDC = GetDC(m_hWnd);
+    if (m_nDropIndex != m_nDragIndex)
+        DrawMarkLine(hDC, m_nDropIndex, RGB(255, 255, 255));
+    m_nDropIndex = nPosition;
+    if (nPosition != m_nDragIndex)
+        DrawMarkLine(hDC, nPosition, RGB(0, 0, 0));
+    ReleaseDC(m_hWnd, hDC);
+}
+
+void CSceneryListBox::StopAutoScroll() {
+    KillTimer(m_hWnd, kScrollDown);
+    KillTimer(m_hWnd, kScrollUp);
+    m_nScrollInterval = 0;
+}
+
+void CSceneryListBox::AutoScroll(POINT point, const RECT& client) {
+    const int nHeight = client.bottom - client.top;
+    UINT_PTR nTimer = 0;
+    int nDistance = 0;
+    if (point.y > nHeight) {
+        nTimer = kScrollDown;
+        nDistance = point.y - nHeight;
+    } else if (point.y < 0) {
+        nTimer = kScrollUp;
+        nDistance = -point.y;
+    } else {
+        StopAutoScroll();
+        return;
+    }
+    int nInterval = 250 / (nDistance / GetItemHeight(0) + 1);
+    if (nInterval == m_nScrollInterval)
+        return;
+    m_nScrollInterval = nInterval;
+    SetTimer(m_hWnd, nTimer, static_cast<UINT>(nInterval), nullptr);
+    ScrollStep(nTimer);
+}
+
+// One row further; the drop position stays within the rows and the end
+// position (-1, after the last row).
+void CSceneryListBox::ScrollStep(UINT_PTR nTimer) {
+    const int nLast = GetCount() - 1;
+    if (nTimer == kScrollDown) {
+        DrawInsertMark(m_nDropIndex == -1 || m_nDropIndex >= nLast ? -1 : m_nDropIndex + 1);
+        SetTopIndex(GetTopIndex() + 1);
+    } else if (nTimer == kScrollUp) {
+        DrawInsertMark(m_nDropIndex == -1 ? nLast : (m_nDropIndex > 0 ? m_nDropIndex - 1 : 0));
+        SetTopIndex(GetTopIndex() > 0 ? GetTopIndex() - 1 : 0);
+    }
+}
+
+void CSceneryListBox::OnTimer(UINT_PTR nIDEvent) {
+    ScrollStep(nIDEvent);
+    Default();
+}
+
+void CSceneryListBox::OnLButtonUp(UINT, POINT point) {
+    bool bOutside = false;
+    int nRow = RowFromPoint(point, bOutside);
+    RECT client;
+    GetClientRect(&client);
+    const bool bInside = PtInRect(&client, point) != FALSE;
+    // The check zone counts only inside the list: a drag let go beside it
+    // switches nothing.
+    if (nRow >= 0 && bInside) {
+        RECT row;
+        GetItemRect(nRow, &row);
+        if (point.x - row.left < kCheckZone) {
+            SetItemActive(nRow, !IsItemActive(nRow));
+            SendToParent(WM_SCENERY_TOGGLE, nRow);
+        }
+    }
+    if (m_nDragIndex != -1 && m_bDragging) {
+        StopAutoScroll();
+        m_bDragging = 0;
+        ReleaseCapture();
+        if (bInside) {
+            DoDrop();
+        } else {
+            Invalidate(TRUE);
+            UpdateWindow(m_hWnd);
+        }
+    }
+    // A drag starts only from a press in the list.
+    m_nDragIndex = m_nDropIndex = -1;
+    Default();
+}
+
+void CSceneryListBox::DoDrop() {
+    const std::string text = GetText(m_nDragIndex);
+    const DWORD nData = GetData(m_nDragIndex);
+    if (m_nDragIndex != m_nDropIndex) {
+        SetRedraw(FALSE);
+        const int nTop = GetTopIndex();
+        const bool bDown = m_nDropIndex != -1 && m_nDragIndex < m_nDropIndex;
+        if (!bDown)
+            DeleteString(m_nDragIndex);
+        int nRow = InsertString(m_nDropIndex, text);
+        if (nRow >= 0)
+            SetItemData(nRow, nData);
+        if (bDown)
+            DeleteString(m_nDragIndex);
+        SetCurSel(bDown ? nRow - 1 : nRow);
+        SetTopIndex(nTop);
+        SetRedraw(TRUE);
+        Invalidate(TRUE);
+        UpdateWindow(m_hWnd);
+    }
+    ::SendMessageA(GetParent(), WM_COMMAND,
+                   MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID()), LBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(m_hWnd));
+}
+
+void CSceneryListBox::OnKeyDown(UINT nChar, UINT, UINT) {
+    const int nSelected = GetCurSel();
+    if (nSelected != LB_ERR && nChar == VK_SPACE) {
+        // As a click in the check zone: the parent keeps the area in step.
+        SetItemActive(nSelected, !IsItemActive(nSelected));
+        SendToParent(WM_SCENERY_TOGGLE, nSelected);
+    } else if (nSelected != LB_ERR && nChar == VK_DELETE) {
+        SendToParent(WM_SCENERY_DELETE, nSelected);
+    }
+    Default();
+}
+
+void CSceneryListBox::OnDblclk() {
+    const int nSelected = GetCurSel();
+    if (nSelected != LB_ERR)
+        SendToParent(WM_SCENERY_DBLCLK, nSelected);
+}
+
 BEGIN_MESSAGE_MAP(CSceneryListBox, CListBox)
+ON_WM_LBUTTONUP()
+ON_WM_KEYDOWN()
+ON_WM_LBUTTONDOWN()
+ON_WM_MOUSEMOVE()
+ON_WM_TIMER()
+ON_CONTROL_REFLECT(LBN_DBLCLK, OnDblclk)
 ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, OnToolTipText)
 ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnToolTipText)
 END_MESSAGE_MAP()

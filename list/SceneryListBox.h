@@ -5,11 +5,20 @@
 // folder is the one selected in the tree) and the area's title, which is also
 // the row's tip. Each row's 32-bit item data holds the area's index and the
 // three flags, stored inverted so that zero reads as on and in a folder.
+//
+// Rows are reordered by dragging, with an insertion mark and scrolling while
+// the pointer is held above or below the list; a release in a row's check
+// zone (or Space) switches it, Delete and a double-click ask the parent.
 
 #include "Controls.h"
 #include "SceneryCfg.h"
 
 #include <vector>
+
+// The list's requests to its parent; wParam is a list row, lParam 0.
+constexpr UINT WM_SCENERY_TOGGLE = 0x3110; // the list has just switched the row
+constexpr UINT WM_SCENERY_DELETE = 0x3111; // Delete on the selected row
+constexpr UINT WM_SCENERY_DBLCLK = 0x3112; // double-click on the selected row
 
 class CSceneryListBox : public CListBox {
 public:
@@ -18,6 +27,8 @@ public:
     static constexpr DWORD kNotInFolder = 1u << 26;
     static constexpr DWORD kNotInSelectedFolder = 1u << 27;
     static constexpr int kRowHeight = 20;
+    static constexpr int kCheckZone = 16;                         // pixels from a row's left edge
+    static constexpr UINT_PTR kScrollDown = 100, kScrollUp = 101; // timers
 
     void SetItemActive(int nRow, bool bActive) { SetFlag(nRow, kInactive, !bActive); }
     bool IsItemActive(int nRow) const { return !(GetData(nRow) & kInactive); }
@@ -44,10 +55,30 @@ protected:
     void DrawItem(LPDRAWITEMSTRUCT pDraw) override;
     void MeasureItem(LPMEASUREITEMSTRUCT pMeasure) override;
     BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
+    void OnLButtonUp(UINT nFlags, POINT point);
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnLButtonDown(UINT nFlags, POINT point);
+    void OnMouseMove(UINT nFlags, POINT point);
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnDblclk();
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Moves the mark to a row (drop above it) or to -1 (the end position).
+    void DrawInsertMark(int nPosition);
+    void DrawMarkLine(HDC hDC, int nPosition, COLORREF colour);
+    void AutoScroll(POINT point, const RECT& client);
+    void StopAutoScroll();
+    void ScrollStep(UINT_PTR nTimer);
+    void DoDrop();
+    void SendToParent(UINT nMessage, int nRow) const;
+
+    int m_nDragIndex = -1;     // row pressed: the row dragged
+    int m_nDropIndex = -1;     // row the drop goes above; -1 the end
+    int m_bDragging = 0;       // the list holds the capture
+    int m_nScrollInterval = 0; // ms of the scroll timer running; 0 none
+
     DWORD GetData(int nRow) const { return static_cast<DWORD>(GetItemData(nRow)); }
     void SetFlag(int nRow, DWORD nFlag, bool bSet);
 };
