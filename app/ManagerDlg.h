@@ -73,6 +73,10 @@ protected:
 
     // Finds the simulator folder: the registry, else the settings file, else
     // the user; empty when none is known.
+    // Add and Scan once the folder is chosen: one area for the scenery
+    // folder, named by the user; one for every scenery folder inside.
+    void AddSceneryFolder(const std::string& folder);
+    void AddSceneryFolders(const std::string& directory);
     std::string LocateSimFolder();
     void SaveSettings();
     void LoadSceneryCfg(const std::string& path);

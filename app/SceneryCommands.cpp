@@ -44,8 +44,11 @@ void CManagerDlg::OnAddScenery() {
     }
     std::string folder =
         BrowseForFolder(m_hWnd, "Select scenery path", BrowseSceneryProc, m_strBrowsePath);
-    if (folder.empty())
-        return;
+    if (!folder.empty())
+        AddSceneryFolder(folder);
+}
+
+void CManagerDlg::AddSceneryFolder(const std::string& folder) {
     auto pArea = NewArea(folder, m_strSimPath);
     m_strBrowsePath = folder;
     std::string name = NameOfLocalPath(pArea->GetLocal());
@@ -88,8 +91,11 @@ void CManagerDlg::OnRenameScenery() {
 void CManagerDlg::OnScanDirectory() {
     std::string directory =
         BrowseForFolder(m_hWnd, "Select directory to scan", BrowseScanProc, m_strBrowsePath);
-    if (directory.empty())
-        return;
+    if (!directory.empty())
+        AddSceneryFolders(directory);
+}
+
+void CManagerDlg::AddSceneryFolders(const std::string& directory) {
     CScanResult result = ScanDirectory(directory, m_strSimPath, m_areas);
     FillSceneryList();
     if (result.nLeftOut > 0) {

@@ -115,12 +115,19 @@ void CAnswerer::Answer(HWND hWnd) {
         PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
         return;
     }
-    // A message box, or another box that OK ends (the About box).
     char szCaption[256] = "", szText[1024] = "";
     GetWindowTextA(hWnd, szCaption, sizeof szCaption);
+    if (std::string(szCaption) == "Name") {
+        if (!m_strName.empty())
+            SetDlgItemTextA(hWnd, 1004, m_strName.c_str());
+        PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
+        return;
+    }
+    // A message box, or another box that OK ends (the About box).
     GetDlgItemTextA(hWnd, 0xFFFF, szText, sizeof szText);
     m_aBoxes.push_back(std::string(szCaption) + "|" + szText);
-    PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
+    const bool bAbout = std::string(szCaption).starts_with("About");
+    PostMessageA(hWnd, WM_COMMAND, bAbout ? IDOK : m_nButton, 0);
 }
 
 void SetSimRegistryBytes(const void* pData, DWORD nSize, DWORD nType) {

@@ -28,11 +28,14 @@ INT_PTR RunMain(CManagerDlg& dlg, std::function<void()> script);
 // The main dialog with the members tests reach past the window.
 class CTestManagerDlg : public CManagerDlg {
 public:
+    using CManagerDlg::AddSceneryFolder;
+    using CManagerDlg::AddSceneryFolders;
     using CManagerDlg::FillSceneryList;
 };
 
 // Answers the thread's modal questions while it exists: a message box gets
-// OK, a folder browser Cancel.
+// m_nButton, a folder browser Cancel, the Name dialog m_strName typed when
+// set, then OK.
 class CAnswerer {
 public:
     CAnswerer();
@@ -40,6 +43,8 @@ public:
     CAnswerer(const CAnswerer&) = delete;
     CAnswerer& operator=(const CAnswerer&) = delete;
 
+    int m_nButton = IDOK;
+    std::string m_strName;
     // "caption|text" of every message box answered, in order.
     std::vector<std::string> m_aBoxes;
     int m_nBrowsers = 0;

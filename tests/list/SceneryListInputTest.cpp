@@ -1,0 +1,240 @@
+#include "AppTestSupport.h"
+
+#include "resource.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string Library(int nAreas) {
+    std::string text;
+    for (int i = 0; i < nAreas; ++i) {
+        text += "[area." + std::to_string(i + 1) + "]\r\nTitle=A" + std::to_string(i) +
+                "\r\nActive=TRUE\r\nLocal=Scenery\\A" + std::to_string(i) + "\r\n";
+    }
+    return text;
+}
+
+// Six areas: the rows from the top show A5 down to A0.
+class ListInput : public ::testing::Test {
+protected:
+    explicit ListInput(int nAreas = 6) : m_sim(Library(nAreas)) { SetSimRegistry(m_sim.WinPath()); }
+    ~ListInput() override { RemoveSimRegistry(); }
+
+    void Run(std::function<void()> script) {
+        RunMain(m_dlg, [&] {
+            Pump(m_dlg);
+            script();
+            Click(m_dlg, IDOK);
+        });
+    }
+    CSceneryListBox& List() { return m_dlg.m_listScenery; }
+    void Mouse(UINT nMessage, int x, int y, WPARAM nKeys = 0) {
+        PostMessageA(List().m_hWnd, nMessage, nKeys, MAKELPARAM(x, y));
+        Pump(m_dlg);
+    }
+    void Drag(int nFromRow, int x, int y) {
+        Mouse(WM_LBUTTONDOWN, 50, nFromRow * 20 + 10, MK_LBUTTON);
+        Mouse(WM_MOUSEMOVE, 50, nFromRow * 20 + 12, MK_LBUTTON);
+        Mouse(WM_MOUSEMOVE, x, y, MK_LBUTTON);
+        Mouse(WM_LBUTTONUP, x, y);
+    }
+    void Key(WPARAM nKey) {
+        PostMessageA(List().m_hWnd, WM_KEYDOWN, nKey, 0);
+        Pump(m_dlg);
+    }
+    // The titles' numbers from the top row down, "543210" at the start.
+    std::string Order() {
+        std::string order;
+        for (int n = 0; n < List().GetCount(); ++n)
+            order += List().GetText(n).substr(1);
+        return order;
+    }
+
+    CSettingsFile m_settings;
+    CAnswerer m_answerer;
+    CSimFolder m_sim;
+    CTestManagerDlg m_dlg;
+};
+
+} // namespace
+
+TEST_F(ListInput, DragMovesTheRowAboveTheMarkedOneOrToTheEnd) {
+    Run([&] {
+        Drag(1, 50, 4 * 20 + 5);
+        EXPECT_EQ(Order(), "532410");
+        EXPECT_EQ(List().GetCurSel(), 3);
+        Drag(4, 50, 1 * 20 + 5);
+        EXPECT_EQ(Order(), "513240");
+        EXPECT_EQ(List().GetCurSel(), 1);
+        Drag(0, 50, 6 * 20 + 30); // below the last row
+        EXPECT_EQ(Order(), "132405");
+        EXPECT_EQ(List().GetCurSel(), 5);
+        Drag(2, 50, 2 * 20 + 15); // on itself
+        Drag(2, 50, 3 * 20 + 5);  // just below itself
+        EXPECT_EQ(Order(), "132405");
+    });
+}
+
+TEST_F(ListInput, DragLetGoOutsideTheListMovesAndSwitchesNothing) {
+    Run([&] {
+        Drag(1, -5, 3 * 20 + 5);
+        Drag(1, 5, 2000);
+        EXPECT_EQ(Order(), "543210");
+        for (int n = 0; n < 6; ++n)
+            EXPECT_TRUE(List().IsItemActive(n)) << n;
+        // A press below the last row starts no drag.
+        Mouse(WM_LBUTTONDOWN, 50, 200, MK_LBUTTON);
+        Mouse(WM_MOUSEMOVE, 50, 30, MK_LBUTTON);
+        Mouse(WM_LBUTTONUP, 50, 30);
+        EXPECT_EQ(Order(), "543210");
+    });
+}
+
+TEST_F(ListInput, CheckZoneSwitchesTheRowAndItsArea) {
+    Run([&] {
+        Mouse(WM_LBUTTONDOWN, 15, 10, MK_LBUTTON);
+        Mouse(WM_LBUTTONUP, 15, 10);
+        EXPECT_FALSE(List().IsItemActive(0));
+        EXPECT_FALSE(m_dlg.m_areas.GetAt(5).IsActive());
+        Mouse(WM_LBUTTONDOWN, 16, 10, MK_LBUTTON);
+        Mouse(WM_LBUTTONUP, 16, 10);
+        EXPECT_FALSE(List().IsItemActive(0));
+        // Below the last row the nearest row is switched.
+        Mouse(WM_LBUTTONDOWN, 5, 200, MK_LBUTTON);
+        Mouse(WM_LBUTTONUP, 5, 200);
+        EXPECT_FALSE(List().IsItemActive(5));
+        EXPECT_FALSE(m_dlg.m_areas.GetAt(0).IsActive());
+        // A double-click: two releases, two switches.
+        Mouse(WM_LBUTTONDOWN, 5, 30, MK_LBUTTON);
+        Mouse(WM_LBUTTONUP, 5, 30);
+        Mouse(WM_LBUTTONDBLCLK, 5, 30, MK_LBUTTON);
+        Mouse(WM_LBUTTONUP, 5, 30);
+        EXPECT_TRUE(List().IsItemActive(1));
+        EXPECT_TRUE(m_dlg.m_areas.GetAt(4).IsActive());
+    });
+}
+
+TEST_F(ListInput, SpaceSwitchesLikeTheCheckZoneAndDeleteAsksFirst) {
+    Run([&] {
+        Key(VK_DELETE);
+        EXPECT_TRUE(m_answerer.m_aBoxes.empty());
+        Key(VK_SPACE); // switches nothing; the list then selects its caret row
+        EXPECT_TRUE(List().IsItemActive(0));
+        List().SetCurSel(2);
+        Key(VK_SPACE);
+        EXPECT_FALSE(List().IsItemActive(2));
+        EXPECT_FALSE(m_dlg.m_areas.GetAt(3).IsActive());
+        m_dlg.FillSceneryList();
+        EXPECT_FALSE(List().IsItemActive(2));
+
+        m_answerer.m_nButton = IDNO;
+        Key(VK_DELETE);
+        EXPECT_EQ(Order(), "543210");
+        m_answerer.m_nButton = IDYES;
+        Key(VK_DELETE);
+        EXPECT_EQ(Order(), "54210");
+        EXPECT_TRUE(m_dlg.m_areas.GetAt(3).IsRemoved());
+        EXPECT_EQ(m_answerer.m_aBoxes.back(),
+                  "Warning|Do you really want to remove this scenery ?");
+    });
+}
+
+class LongList : public ListInput {
+protected:
+    LongList() : ListInput(60) {}
+
+    // Rows scrolled while the pointer is held below the list for a while.
+    int RowsScrolledAt(int nBelow) {
+        RECT client;
+        List().GetClientRect(&client);
+        List().SetTopIndex(0);
+        int nTop = List().GetTopIndex();
+        Mouse(WM_LBUTTONDOWN, 50, 10, MK_LBUTTON);
+        Mouse(WM_MOUSEMOVE, 50, 12, MK_LBUTTON);
+        Mouse(WM_MOUSEMOVE, 50, client.bottom + nBelow, MK_LBUTTON);
+        DWORD nStart = GetTickCount();
+        while (GetTickCount() - nStart < 600) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            Pump(m_dlg);
+        }
+        EXPECT_EQ(List().GetCurSel(), 0); // the selection stays on the dragged row
+        Mouse(WM_MOUSEMOVE, 50, client.bottom / 2, MK_LBUTTON);
+        int nScrolled = List().GetTopIndex() - nTop;
+        Mouse(WM_LBUTTONUP, -5, client.bottom / 2);
+        return nScrolled;
+    }
+};
+
+TEST_F(LongList, HoldingBelowScrollsFasterFurtherAway) {
+    Run([&] {
+        int nSlow = RowsScrolledAt(10); // every 250 ms: 3 steps in 600 ms
+        int nFast = RowsScrolledAt(45); // every 83 ms: 8 steps
+        EXPECT_GE(nSlow, 2);
+        EXPECT_LE(nSlow, 4);
+        EXPECT_GE(nFast, 5);
+    });
+}
+
+TEST_F(ListInput, RemoveRenameAndAddThroughTheDialog) {
+    Run([&] {
+        m_answerer.m_nButton = IDYES;
+        List().SetCurSel(1);
+        Click(m_dlg, IDC_REMOVE_SCENERY);
+        EXPECT_EQ(Order(), "53210");
+        EXPECT_EQ(List().GetCurSel(), 1);
+
+        m_answerer.m_strName = std::string(300, 'r');
+        Click(m_dlg, IDC_RENAME_SCENERY);
+        EXPECT_EQ(m_dlg.m_areas.GetAt(3).GetTitle(), std::string(255, 'r'));
+
+        // The browsers are cancelled; what follows the choice is run directly.
+        Click(m_dlg, IDC_ADD_SCENERY);
+        Click(m_dlg, IDC_SCAN_DIRECTORY);
+        EXPECT_EQ(m_answerer.m_nBrowsers, 2);
+        EXPECT_EQ(m_dlg.m_areas.GetSize(), 6);
+
+        CreateDirectoryA((m_sim.WinPath() + "\\Addon").c_str(), nullptr);
+        CreateDirectoryA((m_sim.WinPath() + "\\Addon\\Lake").c_str(), nullptr);
+        CreateDirectoryA((m_sim.WinPath() + "\\Addon\\Lake\\scenery").c_str(), nullptr);
+        m_sim.Write("Addon\\Lake\\scenery\\LAKE.BGL", "");
+        m_answerer.m_strName = "";
+        m_dlg.AddSceneryFolder(m_sim.WinPath() + "\\Addon\\Lake");
+        ASSERT_EQ(m_dlg.m_areas.GetSize(), 7);
+        EXPECT_EQ(m_dlg.m_areas.GetAt(6).GetLocal(), "Addon\\Lake");
+        EXPECT_EQ(m_dlg.m_areas.GetAt(6).GetTitle(), "Lake");
+        EXPECT_EQ(List().GetText(0), "Lake");
+        EXPECT_EQ(m_dlg.m_strBrowsePath, m_sim.WinPath() + "\\Addon\\Lake");
+
+        m_dlg.AddSceneryFolders(m_sim.WinPath() + "\\Addon");
+        ASSERT_EQ(m_dlg.m_areas.GetSize(), 8);
+        EXPECT_EQ(List().GetText(0), "Lake");
+        EXPECT_EQ(List().GetText(1), "Lake");
+    });
+}
+
+TEST_F(ListInput, DraggedOrderSwitchesAndDeletionsReachTheSavedFile) {
+    Run([&] {
+        Drag(5, 50, 0 * 20 + 5);                           // A0 to the top
+        Mouse(WM_LBUTTONDOWN, 5, 2 * 20 + 10, MK_LBUTTON); // switch A4 off
+        Mouse(WM_LBUTTONUP, 5, 2 * 20 + 10);
+        m_answerer.m_nButton = IDYES;
+        List().SetCurSel(3);
+        Key(VK_DELETE); // A3 goes
+        m_dlg.FillSceneryList();
+        EXPECT_EQ(Order(), "05421");
+        Click(m_dlg, IDC_SAVE);
+    });
+    std::string expected = "[General]\r\nTitle=D\xE9"
+                           "cor d'environnement FS9\r\nDescription=FS9 Scenery Data\r\n"
+                           "Clean_on_Exit=FALSE\n\r\n";
+    const char* rows[] = {"1", "2", "4", "5", "0"}; // bottom row first
+    for (int k = 1; k <= 5; ++k) {
+        std::string n = rows[k - 1];
+        expected += "[area.00" + std::to_string(k) + "]\r\nTitle=A" + n +
+                    "\r\nLayer=" + std::to_string(k) +
+                    "\r\nActive=" + (n == "4" ? "FALSE" : "TRUE") +
+                    "\r\nRequired=FALSE\r\nLocal=Scenery\\A" + n + "\r\nRemote=\n\r\n";
+    }
+    EXPECT_EQ(m_sim.Read("scenery.cfg"), expected);
+}
