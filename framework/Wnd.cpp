@@ -2,12 +2,15 @@
 
 #include "WinApp.h"
 
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
 namespace {
 
-constexpr const char* kObjectProperty = "Tarnwick.CWnd";
+// Window handle to object, for this thread's windows: a look-up per message,
+// so it stays in the process (a window property would ask the system).
+thread_local std::unordered_map<HWND, CWnd*> t_aObjects;
 
 } // namespace
 
@@ -19,14 +22,15 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
-    return hWnd ? static_cast<CWnd*>(GetPropA(hWnd, kObjectProperty)) : nullptr;
+    auto found = t_aObjects.find(hWnd);
+    return found == t_aObjects.end() ? nullptr : found->second;
 }
 
 bool CWnd::SubclassWindow(HWND hWnd) {
     if (hWnd == nullptr || FromHandle(hWnd) != nullptr)
         return false;
     m_hWnd = hWnd;
-    SetPropA(hWnd, kObjectProperty, this);
+    t_aObjects[hWnd] = this;
     PreSubclassWindow();
     m_pfnSuper = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc)));
@@ -42,7 +46,7 @@ HWND CWnd::Detach() {
     if (hWnd && m_pfnSuper)
         SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     if (hWnd)
-        RemovePropA(hWnd, kObjectProperty);
+        t_aObjects.erase(hWnd);
     m_hWnd = nullptr;
     m_pfnSuper = nullptr;
     return hWnd;

@@ -20,6 +20,8 @@ void CManagerDlg::FillSceneryList() {
     for (const CListRow& row : rows)
         aOrder.push_back(row.nArea);
 
+    // One repaint at the end, not one per row.
+    m_listScenery.SetRedraw(FALSE);
     m_listScenery.ResetContent();
     for (int i : aOrder) {
         const CSceneryArea& area = m_areas.GetAt(i);
@@ -28,11 +30,10 @@ void CManagerDlg::FillSceneryList() {
         int nRow = m_listScenery.AddString(area.GetTitle());
         if (nRow < 0)
             continue; // the list is full: the area stays out of it
-        m_listScenery.SetItemActive(nRow, area.IsActive());
-        m_listScenery.SetItemInFolder(nRow, area.IsInFolder());
-        m_listScenery.SetItemInSelectedFolder(nRow, false);
-        m_listScenery.SetItemAreaIndex(nRow, i);
+        m_listScenery.SetItem(nRow, i, area.IsActive(), area.IsInFolder());
     }
+    m_listScenery.SetRedraw(TRUE);
+    m_listScenery.Invalidate(TRUE);
     if (nSelected >= 0 && nSelected < m_listScenery.GetCount())
         m_listScenery.SetCurSel(nSelected);
 }

@@ -40,6 +40,12 @@ public:
     int GetItemAreaIndex(int nRow) const {
         return static_cast<int>(GetData(nRow) & kAreaIndexMask);
     }
+    // A new row's whole state in one write, not in the selected folder; the
+    // caller repaints.
+    void SetItem(int nRow, int nArea, bool bActive, bool bInFolder) {
+        SetItemData(nRow, (static_cast<DWORD>(nArea) & kAreaIndexMask) | (bActive ? 0 : kInactive) |
+                              (bInFolder ? 0 : kNotInFolder) | kNotInSelectedFolder);
+    }
 
     // Every row, top first: its area and whether it is switched on.
     std::vector<CListRow> GetRows() const;
