@@ -1,4 +1,4 @@
-#include "AppTestSupport.h"
+#include "MainWindowTest.h"
 
 #include "AboutDlg.h"
 #include "NameDlg.h"
@@ -16,31 +16,15 @@ const std::string kLibrary = "[General]\r\nTitle=Mine\r\n"
                              "[Area.002]\r\nTitle=ABCD\r\nActive=FALSE\r\nExclude.0=x\r\n"
                              "[Area.003]\r\nTitle=xabc\r\nActive=TRUE\r\n";
 
-class MainDialog : public ::testing::Test {
+class MainDialog : public CMainWindowTest {
 protected:
-    explicit MainDialog(const std::string& sceneryCfg = kLibrary) : m_sim(sceneryCfg) {
-        SetSimRegistry(m_sim.WinPath());
-    }
-    ~MainDialog() override { RemoveSimRegistry(); }
+    explicit MainDialog(const std::string& sceneryCfg = kLibrary) : CMainWindowTest(sceneryCfg) {}
 
-    // Runs the script in the main window, then quits.
-    void Run(std::function<void()> script) {
-        RunMain(m_dlg, [&] {
-            Pump(m_dlg);
-            script();
-            Click(m_dlg, IDOK);
-        });
-    }
     bool Enabled(int nID) { return IsWindowEnabled(m_dlg.GetDlgItem(nID)) != FALSE; }
     void Select(int nRow) {
-        m_dlg.m_listScenery.SetCurSel(nRow);
+        List().SetCurSel(nRow);
         Pump(m_dlg);
     }
-
-    CSettingsFile m_settings;
-    CAnswerer m_answerer;
-    CSimFolder m_sim;
-    CManagerDlg m_dlg;
 };
 
 struct CControl {

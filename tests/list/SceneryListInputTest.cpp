@@ -1,4 +1,4 @@
-#include "AppTestSupport.h"
+#include "MainWindowTest.h"
 
 #include "resource.h"
 
@@ -16,19 +16,10 @@ std::string Library(int nAreas) {
 }
 
 // Six areas: the rows from the top show A5 down to A0.
-class ListInput : public ::testing::Test {
+class ListInput : public CMainWindowTest {
 protected:
-    explicit ListInput(int nAreas = 6) : m_sim(Library(nAreas)) { SetSimRegistry(m_sim.WinPath()); }
-    ~ListInput() override { RemoveSimRegistry(); }
+    explicit ListInput(int nAreas = 6) : CMainWindowTest(Library(nAreas)) {}
 
-    void Run(std::function<void()> script) {
-        RunMain(m_dlg, [&] {
-            Pump(m_dlg);
-            script();
-            Click(m_dlg, IDOK);
-        });
-    }
-    CSceneryListBox& List() { return m_dlg.m_listScenery; }
     void Mouse(UINT nMessage, int x, int y, WPARAM nKeys = 0) {
         PostMessageA(List().m_hWnd, nMessage, nKeys, MAKELPARAM(x, y));
         Pump(m_dlg);
@@ -50,11 +41,6 @@ protected:
             order += List().GetText(n).substr(1);
         return order;
     }
-
-    CSettingsFile m_settings;
-    CAnswerer m_answerer;
-    CSimFolder m_sim;
-    CTestManagerDlg m_dlg;
 };
 
 } // namespace

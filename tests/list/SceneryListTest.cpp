@@ -1,27 +1,16 @@
-#include "AppTestSupport.h"
+#include "MainWindowTest.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class SceneryList : public ::testing::Test {
+class SceneryList : public CMainWindowTest {
 protected:
     SceneryList()
-        : m_sim("[area.001]\r\nTitle=A0\r\nActive=TRUE\r\n[area.002]\r\nTitle=A1\r\n"
-                "[area.003]\r\nTitle=A2\r\nActive=TRUE\r\n[area.004]\r\nTitle=" +
-                std::string(100, 't') + "\r\n") {
-        SetSimRegistry(m_sim.WinPath());
-    }
-    ~SceneryList() override { RemoveSimRegistry(); }
+        : CMainWindowTest("[area.001]\r\nTitle=A0\r\nActive=TRUE\r\n[area.002]\r\nTitle=A1\r\n"
+                          "[area.003]\r\nTitle=A2\r\nActive=TRUE\r\n[area.004]\r\nTitle=" +
+                          std::string(100, 't') + "\r\n") {}
 
-    void Run(std::function<void()> script) {
-        RunMain(m_dlg, [&] {
-            Pump(m_dlg);
-            script();
-            Click(m_dlg, IDOK);
-        });
-    }
-    CSceneryListBox& List() { return m_dlg.m_listScenery; }
     COLORREF Pixel(int nRow, int dx, int dy) {
         RECT row;
         List().GetItemRect(nRow, &row);
@@ -31,11 +20,6 @@ protected:
         ReleaseDC(List().m_hWnd, hDC);
         return colour;
     }
-
-    CSettingsFile m_settings;
-    CAnswerer m_answerer;
-    CSimFolder m_sim;
-    CTestManagerDlg m_dlg;
 };
 
 } // namespace
