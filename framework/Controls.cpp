@@ -3,11 +3,11 @@
 #include <vector>
 
 std::string CListBox::GetText(int nIndex) const {
-    LRESULT nLength = SendMessage(LB_GETTEXTLEN, nIndex);
+    LRESULT nLength = ListMessage(LB_GETTEXTLEN, nIndex);
     if (nLength < 0)
         return {};
     std::vector<char> text(static_cast<std::size_t>(nLength) + 1);
-    LRESULT nCopied = SendMessage(LB_GETTEXT, nIndex, reinterpret_cast<LPARAM>(text.data()));
+    LRESULT nCopied = ListMessage(LB_GETTEXT, nIndex, reinterpret_cast<LPARAM>(text.data()));
     return nCopied < 0 ? std::string()
                        : std::string(text.data(), static_cast<std::size_t>(nCopied));
 }
@@ -23,6 +23,7 @@ int CListBox::SelectPrefix(int nStartAfter, const std::string& text) {
 }
 
 void CListBox::PreSubclassWindow() {
+    m_pfnListBox = reinterpret_cast<WNDPROC>(GetClassLongPtrA(m_hWnd, GCLP_WNDPROC));
     if (!(GetWindowLongA(m_hWnd, GWL_STYLE) & LBS_OWNERDRAWFIXED))
         return;
     MEASUREITEMSTRUCT measure{};
@@ -30,7 +31,7 @@ void CListBox::PreSubclassWindow() {
     measure.CtlID = static_cast<UINT>(GetDlgCtrlID());
     measure.itemHeight = static_cast<UINT>(GetItemHeight(0));
     MeasureItem(&measure);
-    SendMessage(LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(measure.itemHeight));
+    ListMessage(LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(measure.itemHeight));
 }
 
 CToolTipCtrl::~CToolTipCtrl() {

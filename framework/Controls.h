@@ -22,36 +22,36 @@ public:
 
 class CListBox : public CWnd {
 public:
-    int GetCount() const { return static_cast<int>(SendMessage(LB_GETCOUNT)); }
-    int GetCurSel() const { return static_cast<int>(SendMessage(LB_GETCURSEL)); }
-    int SetCurSel(int nSelect) { return static_cast<int>(SendMessage(LB_SETCURSEL, nSelect)); }
-    int GetTopIndex() const { return static_cast<int>(SendMessage(LB_GETTOPINDEX)); }
-    int SetTopIndex(int nIndex) { return static_cast<int>(SendMessage(LB_SETTOPINDEX, nIndex)); }
+    int GetCount() const { return static_cast<int>(ListMessage(LB_GETCOUNT)); }
+    int GetCurSel() const { return static_cast<int>(ListMessage(LB_GETCURSEL)); }
+    int SetCurSel(int nSelect) { return static_cast<int>(ListMessage(LB_SETCURSEL, nSelect)); }
+    int GetTopIndex() const { return static_cast<int>(ListMessage(LB_GETTOPINDEX)); }
+    int SetTopIndex(int nIndex) { return static_cast<int>(ListMessage(LB_SETTOPINDEX, nIndex)); }
     int AddString(const std::string& text) {
         return static_cast<int>(
-            SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+            ListMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
     }
     int InsertString(int nIndex, const std::string& text) {
         return static_cast<int>(
-            SendMessage(LB_INSERTSTRING, nIndex, reinterpret_cast<LPARAM>(text.c_str())));
+            ListMessage(LB_INSERTSTRING, nIndex, reinterpret_cast<LPARAM>(text.c_str())));
     }
-    int DeleteString(int nIndex) { return static_cast<int>(SendMessage(LB_DELETESTRING, nIndex)); }
-    void ResetContent() { SendMessage(LB_RESETCONTENT); }
-    void SetRedraw(BOOL bRedraw) { SendMessage(WM_SETREDRAW, bRedraw); }
+    int DeleteString(int nIndex) { return static_cast<int>(ListMessage(LB_DELETESTRING, nIndex)); }
+    void ResetContent() { ListMessage(LB_RESETCONTENT); }
+    void SetRedraw(BOOL bRedraw) { ListMessage(WM_SETREDRAW, bRedraw); }
     // The row's whole text; empty for a row that does not exist.
     std::string GetText(int nIndex) const;
     DWORD_PTR GetItemData(int nIndex) const {
-        return static_cast<DWORD_PTR>(SendMessage(LB_GETITEMDATA, nIndex));
+        return static_cast<DWORD_PTR>(ListMessage(LB_GETITEMDATA, nIndex));
     }
     int SetItemData(int nIndex, DWORD_PTR nData) {
-        return static_cast<int>(SendMessage(LB_SETITEMDATA, nIndex, static_cast<LPARAM>(nData)));
+        return static_cast<int>(ListMessage(LB_SETITEMDATA, nIndex, static_cast<LPARAM>(nData)));
     }
     int GetItemRect(int nIndex, RECT* pRect) const {
         return static_cast<int>(
-            SendMessage(LB_GETITEMRECT, nIndex, reinterpret_cast<LPARAM>(pRect)));
+            ListMessage(LB_GETITEMRECT, nIndex, reinterpret_cast<LPARAM>(pRect)));
     }
     int GetItemHeight(int nIndex) const {
-        return static_cast<int>(SendMessage(LB_GETITEMHEIGHT, nIndex));
+        return static_cast<int>(ListMessage(LB_GETITEMHEIGHT, nIndex));
     }
     // Selects the first row after nStartAfter, wrapping round to it, whose
     // text begins with the text, case ignored; LB_ERR when none does. (Not
@@ -62,6 +62,16 @@ protected:
     // A fixed-height owner-drawn list is measured while the dialog is being
     // created, before any object is attached to it: measure it again here.
     void PreSubclassWindow() override;
+
+private:
+    // The list-box messages go straight to the list box's own procedure:
+    // no handler of ours serves them, and a tooltip that watches the list
+    // would make each cost a system call under Wine, per row of a refill.
+    LRESULT ListMessage(UINT nMessage, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return CallWindowProcA(m_pfnListBox, m_hWnd, nMessage, wParam, lParam);
+    }
+
+    WNDPROC m_pfnListBox = nullptr;
 };
 
 class CTreeCtrl : public CWnd {
