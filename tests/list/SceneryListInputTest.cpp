@@ -224,3 +224,23 @@ TEST_F(ListInput, DraggedOrderSwitchesAndDeletionsReachTheSavedFile) {
     }
     EXPECT_EQ(m_sim.Read("scenery.cfg"), expected);
 }
+
+class HugeList : public ListInput {
+protected:
+    HugeList() : ListInput(70000) {}
+};
+
+TEST_F(HugeList, RowsBeyond65535AnswerClicksAndTips) {
+    Run([&] {
+        List().SetTopIndex(69990);
+        const int nTop = List().GetTopIndex();
+        ASSERT_GT(nTop, 65535);
+        Mouse(WM_LBUTTONDOWN, 5, 20 + 10, MK_LBUTTON);
+        Mouse(WM_LBUTTONUP, 5, 20 + 10);
+        EXPECT_FALSE(List().IsItemActive(nTop + 1));
+        EXPECT_FALSE(m_dlg.m_areas.GetAt(List().GetItemAreaIndex(nTop + 1)).IsActive());
+        TOOLINFOA tool{};
+        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        EXPECT_EQ(List().OnToolHitTest({30, 25}, &tool), nTop + 1);
+    });
+}
