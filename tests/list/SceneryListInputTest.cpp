@@ -126,6 +126,27 @@ TEST_F(ListInput, SpaceSwitchesLikeTheCheckZoneAndDeleteAsksFirst) {
     });
 }
 
+TEST_F(ListInput, InsertMarkIsDrawnAboveTheTargetRowAndErasedWhenItMoves) {
+    Run([&] {
+        auto pixel = [&](int y) {
+            HDC hDC = GetDC(List().m_hWnd);
+            COLORREF colour = GetPixel(hDC, 50, y);
+            ReleaseDC(List().m_hWnd, hDC);
+            return colour;
+        };
+        Mouse(WM_LBUTTONDOWN, 50, 1 * 20 + 10, MK_LBUTTON);
+        Mouse(WM_MOUSEMOVE, 50, 1 * 20 + 12, MK_LBUTTON);
+        EXPECT_NE(pixel(1 * 20 + 1), RGB(0, 0, 0)); // no mark on the dragged row
+        Mouse(WM_MOUSEMOVE, 50, 4 * 20 + 10, MK_LBUTTON);
+        EXPECT_EQ(pixel(4 * 20 + 1), RGB(0, 0, 0));
+        Mouse(WM_MOUSEMOVE, 50, 5 * 20 + 10, MK_LBUTTON);
+        EXPECT_EQ(pixel(4 * 20 + 1), RGB(255, 255, 255));
+        EXPECT_EQ(pixel(5 * 20 + 1), RGB(0, 0, 0));
+        EXPECT_EQ(List().GetCurSel(), 1);
+        Mouse(WM_LBUTTONUP, -5, 5 * 20 + 10);
+    });
+}
+
 class LongList : public ListInput {
 protected:
     LongList() : ListInput(60) {}
