@@ -146,7 +146,7 @@ void CManagerDlg::OnSave() {
         ShowError("No Flight Simulator 2004 folder is known, so nothing was saved.");
         return;
     }
-    if (m_sceneryCfgLoad.state == ESceneryCfgState::kUnreadable) {
+    if (m_sceneryCfgLoad.state == ELoadState::kUnreadable) {
         ShowError(m_strSceneryCfgPath + " could not be read at start-up (" +
                   m_sceneryCfgLoad.strReason + "), so it was left as it is and nothing was saved.");
         return;

@@ -38,7 +38,7 @@ public:
     CAreaArray m_areas;
     // How scenery.cfg fared at start-up: one that was there but could not be
     // read is never replaced.
-    CSceneryCfgLoad m_sceneryCfgLoad;
+    CFileLoad m_sceneryCfgLoad;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -9,21 +9,11 @@
 
 #include "AreaArray.h"
 #include "Files.h"
+#include "ProfileFile.h"
 #include "SceneryHeader.h"
 
 #include <span>
 #include <string>
-
-enum class ESceneryCfgState {
-    kLoaded,
-    kMissing,    // no file: the library starts empty, and Save may create one
-    kUnreadable, // a file is there but was not loaded: Save must not replace it
-};
-
-struct CSceneryCfgLoad {
-    ESceneryCfgState state = ESceneryCfgState::kLoaded;
-    std::string strReason; // why the file was not loaded
-};
 
 // A row of the scenery list, top row first: the area it shows and whether
 // the row is switched on.
@@ -35,9 +25,9 @@ struct CListRow {
 // Fills an empty header and array from the file text. When the text cannot be
 // taken (a UTF-16 byte-order mark, NUL bytes, more area sections than an
 // index can address) both are left as they were.
-CSceneryCfgLoad ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray& areas,
-                                std::size_t nMaxAreas = CAreaArray::kMaxAreas);
-CSceneryCfgLoad LoadSceneryCfg(const std::string& path, CSceneryHeader& header, CAreaArray& areas);
+CFileLoad ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray& areas,
+                          std::size_t nMaxAreas = CAreaArray::kMaxAreas);
+CFileLoad LoadSceneryCfg(const std::string& path, CSceneryHeader& header, CAreaArray& areas);
 
 // Each listed area takes its section number and layer from its row, counted
 // from the bottom row as 1.

@@ -1,7 +1,6 @@
 #include "SceneryCfg.h"
 
 #include <cctype>
-#include <optional>
 #include <utility>
 
 namespace {
@@ -45,22 +44,19 @@ std::size_t CountAreaSections(std::string_view text) {
     return nAreas;
 }
 
-std::optional<std::string> WhyNotText(std::string_view text, std::size_t nMaxAreas) {
-    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))
-        return "It starts with a UTF-16 byte-order mark.";
-    if (text.find('\0') != std::string_view::npos)
-        return "It holds NUL bytes.";
-    if (CountAreaSections(text) > nMaxAreas)
-        return "It has more than " + std::to_string(nMaxAreas) + " area sections.";
-    return std::nullopt;
+std::string WhyNotSceneryCfg(std::string_view text, std::size_t nMaxAreas) {
+    std::string reason = WhyNotProfileText(text);
+    if (reason.empty() && CountAreaSections(text) > nMaxAreas)
+        reason = "It has more than " + std::to_string(nMaxAreas) + " area sections.";
+    return reason;
 }
 
 } // namespace
 
-CSceneryCfgLoad ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray& areas,
-                                std::size_t nMaxAreas) {
-    if (std::optional<std::string> reason = WhyNotText(text, nMaxAreas))
-        return {ESceneryCfgState::kUnreadable, *reason};
+CFileLoad ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray& areas,
+                          std::size_t nMaxAreas) {
+    if (std::string reason = WhyNotSceneryCfg(text, nMaxAreas); !reason.empty())
+        return {ELoadState::kUnreadable, reason};
 
     const CProfile profile(std::move(text));
     bool bHeaderRead = false;
@@ -87,15 +83,9 @@ CSceneryCfgLoad ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaA
     return {};
 }
 
-CSceneryCfgLoad LoadSceneryCfg(const std::string& path, CSceneryHeader& header, CAreaArray& areas) {
-    std::string text, strReason;
-    switch (ReadWholeFile(path, text, strReason)) {
-    case EReadResult::kMissing:
-        return {ESceneryCfgState::kMissing, {}};
-    case EReadResult::kFailed:
-        return {ESceneryCfgState::kUnreadable, strReason};
-    case EReadResult::kRead:
-        break;
-    }
-    return ParseSceneryCfg(std::move(text), header, areas);
+CFileLoad LoadSceneryCfg(const std::string& path, CSceneryHeader& header, CAreaArray& areas) {
+    std::string text;
+    CFileLoad load = ReadProfileFile(path, text);
+    return load.state == ELoadState::kLoaded ? ParseSceneryCfg(std::move(text), header, areas)
+                                             : load;
 }

@@ -1,10 +1,12 @@
-// libFuzzer target for the profile engine and the scenery.cfg reader and
-// writer. Besides crashes, hangs and leaks it checks two properties:
+// libFuzzer target for the profile engine, the scenery.cfg reader and
+// writer and the Folder.txt reader. Besides crashes, hangs and leaks it
+// checks two properties:
 // - a key set with SetProfileKey reads back as set;
 // - what the writer produces reads back to the same model, so a second save
 //   writes the same text. One byte may go: a Remote value ending in CR loses
 //   that CR, because the writer ends the Remote line with a bare LF.
 
+#include "FolderFile.h"
 #include "ProfileText.h"
 #include "SceneryCfg.h"
 
@@ -18,7 +20,7 @@ namespace {
 std::string SaveText(const std::string& text, bool& bLoaded) {
     CSceneryHeader header;
     CAreaArray areas;
-    bLoaded = ParseSceneryCfg(text, header, areas).state == ESceneryCfgState::kLoaded;
+    bLoaded = ParseSceneryCfg(text, header, areas).state == ELoadState::kLoaded;
     std::vector<CListRow> rows;
     for (int i = areas.GetSize() - 1; i >= 0; --i)
         rows.push_back({i, areas.GetAt(i).IsActive()});
@@ -55,6 +57,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     const std::string updated = SetProfileKey(text, "Tarnwick", "FS2004Path", "C:\\FS9\\");
     Check(CProfile(updated).GetString("Tarnwick", "FS2004Path", "") == "C:\\FS9\\",
           "a key set reads back");
+
+    CAreaArray areas;
+    CFolderArray folders;
+    ParseFolders(text, folders, areas);
+    FormatFolders(folders, areas);
 
     bool bLoaded = false;
     const std::string first = SaveText(text, bLoaded);

@@ -12,7 +12,7 @@
 struct CLibrary {
     CSceneryHeader header;
     CAreaArray areas;
-    CSceneryCfgLoad load;
+    CFileLoad load;
 };
 
 inline std::unique_ptr<CLibrary> ParseLibrary(std::string text) {

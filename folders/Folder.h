@@ -1,0 +1,72 @@
+#pragma once
+
+// The user's folders: each groups areas of the library, by their index, and
+// remembers its check state (0 off, 1 on, 2 both) and whether its tree item
+// is expanded. Folder.txt keeps them between runs.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// A tree item of the folder tree (the system's HTREEITEM).
+struct _TREEITEM;
+using CTreeItem = _TREEITEM*;
+
+struct CFolderEntry {
+    int nArea = 0;
+    CTreeItem hItem = nullptr;
+};
+
+class CFolder {
+public:
+    CFolder() = default;
+    // A new folder of the user's: unticked, expanded.
+    CFolder(const std::string& strName, CTreeItem hItem)
+        : m_strName(strName), m_hItem(hItem), m_nActive(0), m_bExpand(1) {}
+    virtual ~CFolder() = default;
+
+    void SetName(const std::string& strName) { m_strName = strName; }
+    std::string GetName() const { return m_strName; }
+    void SetTreeItem(CTreeItem hItem) { m_hItem = hItem; }
+    CTreeItem GetTreeItem() const { return m_hItem; }
+    void SetActive(int nActive) { m_nActive = nActive; }
+    int GetActive() const { return m_nActive; }
+    void SetExpand(int bExpand) { m_bExpand = bExpand; }
+    int GetExpand() const { return m_bExpand; }
+
+    int GetCount() const { return static_cast<int>(m_aEntries.size()); }
+    int GetArea(int i) const { return m_aEntries[static_cast<std::size_t>(i)].nArea; }
+    CTreeItem GetEntryItem(int i) const { return m_aEntries[static_cast<std::size_t>(i)].hItem; }
+    void SetEntryItem(int i, CTreeItem hItem) {
+        m_aEntries[static_cast<std::size_t>(i)].hItem = hItem;
+    }
+    int AddEntry(int nArea, CTreeItem hItem) {
+        m_aEntries.push_back({nArea, hItem});
+        return GetCount() - 1;
+    }
+    bool RemoveEntry(int i);
+    bool HasArea(int nArea) const;
+
+private:
+    std::vector<CFolderEntry> m_aEntries;
+    std::string m_strName;
+    CTreeItem m_hItem = nullptr;
+    int m_nActive = 0;
+    int m_bExpand = 0;
+};
+
+class CFolderArray {
+public:
+    int GetSize() const { return static_cast<int>(m_aFolders.size()); }
+    CFolder& GetAt(int i) { return *m_aFolders[static_cast<std::size_t>(i)]; }
+    const CFolder& GetAt(int i) const { return *m_aFolders[static_cast<std::size_t>(i)]; }
+    int Add(std::unique_ptr<CFolder> pFolder) {
+        m_aFolders.push_back(std::move(pFolder));
+        return GetSize() - 1;
+    }
+    void RemoveAt(int i) { m_aFolders.erase(m_aFolders.begin() + i); }
+    void RemoveAll() { m_aFolders.clear(); }
+
+private:
+    std::vector<std::unique_ptr<CFolder>> m_aFolders;
+};

@@ -1,0 +1,121 @@
+#include "FolderFile.h"
+
+#include "Profile.h"
+#include "ProfileText.h"
+
+#include <set>
+#include <unordered_map>
+#include <utility>
+
+namespace {
+
+// The areas by title and local path, each list in index order: a file of
+// many entries is matched in one pass over the areas.
+class CAreaIndex {
+public:
+    explicit CAreaIndex(const CAreaArray& areas) {
+        for (int i = 0; i < areas.GetSize(); ++i)
+            m_aAreas[Key(areas.GetAt(i).GetTitle(), areas.GetAt(i).GetLocal())].push_back(i);
+    }
+    const std::vector<int>& Find(const std::string& title, const std::string& local) const {
+        static const std::vector<int> none;
+        auto found = m_aAreas.find(Key(title, local));
+        return found == m_aAreas.end() ? none : found->second;
+    }
+
+private:
+    static std::string Key(const std::string& title, const std::string& local) {
+        return title + '\0' + local;
+    }
+    std::unordered_map<std::string, std::vector<int>> m_aAreas;
+};
+
+// The name a folder's section line gives: every "[" in front and every "]"
+// at the end taken off.
+std::string FolderNameOf(std::string_view line) {
+    line = TrimLeadingBlanks(line);
+    while (!line.empty() && line.front() == '[')
+        line.remove_prefix(1);
+    while (!line.empty() && line.back() == ']')
+        line.remove_suffix(1);
+    return std::string(line);
+}
+
+void ReadSection(const CProfile& profile, CFolder& folder, CAreaArray& areas,
+                 const CAreaIndex& index) {
+    const CProfileSection* pSection = profile.FindSection(folder.GetName());
+    if (pSection == nullptr)
+        return;
+    // A check state other than 0, 1 and 2 means the areas are both on and off.
+    int nActive = profile.GetInt(*pSection, "Active", 0);
+    folder.SetActive(nActive >= 0 && nActive <= 2 ? nActive : 2);
+    folder.SetExpand(profile.GetInt(*pSection, "Expand", 0));
+    for (int n = 0;; ++n) {
+        const std::string title = "Title." + std::to_string(n),
+                          local = "Local." + std::to_string(n);
+        if (!profile.FindValue(*pSection, title) && !profile.FindValue(*pSection, local))
+            break;
+        for (int nArea : index.Find(profile.GetString(*pSection, title, ""),
+                                    profile.GetString(*pSection, local, ""))) {
+            if (folder.HasArea(nArea))
+                continue;
+            folder.AddEntry(nArea, nullptr);
+            areas.GetAt(nArea).SetInFolder(true);
+        }
+    }
+}
+
+} // namespace
+
+CFileLoad ParseFolders(std::string text, CFolderArray& folders, CAreaArray& areas) {
+    if (std::string reason = WhyNotProfileText(text); !reason.empty())
+        return {ELoadState::kUnreadable, reason};
+    const CProfile profile(std::move(text));
+    CLineReader reader(SkipUtf8Bom(profile.GetText()));
+    std::string_view line;
+    while (reader.Next(line)) {
+        if (TrimLeadingBlanks(line).starts_with("[")) {
+            auto pFolder = std::make_unique<CFolder>();
+            pFolder->SetName(FolderNameOf(line));
+            folders.Add(std::move(pFolder));
+        }
+    }
+    const CAreaIndex index(areas);
+    for (int i = 0; i < folders.GetSize(); ++i)
+        ReadSection(profile, folders.GetAt(i), areas, index);
+    return {};
+}
+
+CFileLoad LoadFolders(const std::string& path, CFolderArray& folders, CAreaArray& areas) {
+    std::string text;
+    CFileLoad load = ReadProfileFile(path, text);
+    return load.state == ELoadState::kLoaded ? ParseFolders(std::move(text), folders, areas) : load;
+}
+
+std::string FormatFolders(const CFolderArray& folders, const CAreaArray& areas) {
+    CProfileText out;
+    for (int i = 0; i < folders.GetSize(); ++i) {
+        const CFolder& folder = folders.GetAt(i);
+        out.AddSection(folder.GetName());
+        out.AddKey("Active", std::to_string(folder.GetActive()));
+        out.AddKey("Expand", std::to_string(folder.GetExpand()));
+        std::set<std::pair<std::string, std::string>> written;
+        int n = 0;
+        for (int e = 0; e < folder.GetCount(); ++e) {
+            const CSceneryArea& area = areas.GetAt(folder.GetArea(e));
+            if (area.IsRemoved() || !written.insert({area.GetTitle(), area.GetLocal()}).second)
+                continue;
+            out.AddKey("Title." + std::to_string(n), area.GetTitle());
+            out.AddKey("Local." + std::to_string(n), area.GetLocal());
+            ++n;
+        }
+    }
+    return out.TakeText();
+}
+
+CFileResult SaveFolders(const std::string& path, const CFolderArray& folders,
+                        const CAreaArray& areas) {
+    if (folders.GetSize() == 0)
+        return GetPathKind(path) == EPathKind::kNone ? CFileResult{} : RemoveFile(path);
+    return ReplaceFileAtomically(path, FormatFolders(folders, areas));
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+// Folder.txt: one section per folder, its check state, its expand flag and
+// its areas named by title and local path ("Title.N", "Local.N").
+
+#include "AreaArray.h"
+#include "Files.h"
+#include "Folder.h"
+#include "ProfileFile.h"
+
+#include <string>
+
+// Fills an empty folder array from the text, matching the entries to the
+// areas by exact title and local path.
+CFileLoad ParseFolders(std::string text, CFolderArray& folders, CAreaArray& areas);
+CFileLoad LoadFolders(const std::string& path, CFolderArray& folders, CAreaArray& areas);
+
+// The file text: every folder, and in it every area still in the library,
+// each title and local path once.
+std::string FormatFolders(const CFolderArray& folders, const CAreaArray& areas);
+// Writes the file, or removes it when there are no folders.
+CFileResult SaveFolders(const std::string& path, const CFolderArray& folders,
+                        const CAreaArray& areas);

@@ -1,0 +1,104 @@
+#include "FolderFile.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Areas with the given titles and local paths, in index order.
+CAreaArray Areas(std::initializer_list<std::pair<const char*, const char*>> pairs) {
+    CAreaArray areas;
+    for (auto [title, local] : pairs) {
+        auto pArea = std::make_unique<CSceneryArea>();
+        pArea->SetTitle(title);
+        pArea->SetLocal(local);
+        areas.Add(std::move(pArea));
+    }
+    return areas;
+}
+
+std::string Entries(const CFolder& folder) {
+    std::string entries;
+    for (int i = 0; i < folder.GetCount(); ++i)
+        entries += std::to_string(folder.GetArea(i));
+    return entries;
+}
+
+} // namespace
+
+TEST(FolderFile, WritesTheExampleByteForByte) {
+    CAreaArray areas =
+        Areas({{"Field East", "Extra\\FieldEast"}, {"Field West", "Extra\\FieldWest"}});
+    CFolderArray folders;
+    auto pGroup = std::make_unique<CFolder>("Group 1", nullptr);
+    pGroup->SetActive(2);
+    pGroup->AddEntry(0, nullptr);
+    pGroup->AddEntry(1, nullptr);
+    folders.Add(std::move(pGroup));
+    folders.Add(std::make_unique<CFolder>("Group 2", nullptr));
+    folders.GetAt(1).SetExpand(0);
+    const std::string text = "[Group 1]\r\nActive=2\r\nExpand=1\r\n"
+                             "Title.0=Field East\r\nLocal.0=Extra\\FieldEast\r\n"
+                             "Title.1=Field West\r\nLocal.1=Extra\\FieldWest\r\n"
+                             "[Group 2]\r\nActive=0\r\nExpand=0\r\n";
+    EXPECT_EQ(FormatFolders(folders, areas), text);
+
+    CFolderArray read;
+    EXPECT_EQ(ParseFolders(text, read, areas).state, ELoadState::kLoaded);
+    EXPECT_EQ(FormatFolders(read, areas), text);
+    EXPECT_TRUE(areas.GetAt(1).IsInFolder());
+}
+
+TEST(FolderFile, ReadsEntriesByExactTitleAndLocalPath) {
+    CAreaArray areas = Areas({{"A", "x"}, {"B", "y"}, {"A", "x"}, {"", "e"}, {"C", "z"}});
+    CFolderArray folders;
+    ParseFolders("\r\n  \t[Group]\r\nActive=1\r\nExpand=1\r\n"
+                 "Title.0=A\r\nLocal.0=x\r\nTitle.1=b\r\nLocal.1=y\r\n"
+                 "Title.2=\r\nLocal.2=e\r\nTitle.3=A\r\nLocal.3=x\r\n"
+                 "Title.5=C\r\nLocal.5=z\r\n"
+                 "[Odd]\r\nActive=7\r\n[Empty]\r\n[[Twice]]\r\n",
+                 folders, areas);
+    ASSERT_EQ(folders.GetSize(), 4);
+    EXPECT_EQ(folders.GetAt(3).GetName(), "Twice");
+    const CFolder& group = folders.GetAt(0);
+    EXPECT_EQ(group.GetName(), "Group");
+    EXPECT_EQ(group.GetActive(), 1);
+    // Both areas named A x once each, the empty title matched, nothing after
+    // the gap at 4, and "b" matches no "B".
+    EXPECT_EQ(Entries(group), "023");
+    EXPECT_TRUE(areas.GetAt(2).IsInFolder());
+    EXPECT_FALSE(areas.GetAt(1).IsInFolder());
+    EXPECT_FALSE(areas.GetAt(4).IsInFolder());
+    EXPECT_EQ(folders.GetAt(1).GetActive(), 2);
+    EXPECT_EQ(folders.GetAt(2).GetCount(), 0);
+    EXPECT_EQ(folders.GetAt(2).GetExpand(), 0);
+}
+
+TEST(FolderFile, WritesOnlyAreasStillThereEachPairOnce) {
+    CAreaArray areas = Areas({{"A", "x"}, {"A", "x"}, {"B", "y"}, {"C", "z"}});
+    areas.GetAt(2).SetRemoved(true);
+    CFolderArray folders;
+    folders.Add(std::make_unique<CFolder>("F", nullptr));
+    for (int nArea : {0, 1, 2, 3})
+        folders.GetAt(0).AddEntry(nArea, nullptr);
+    EXPECT_EQ(FormatFolders(folders, areas),
+              "[F]\r\nActive=0\r\nExpand=1\r\n"
+              "Title.0=A\r\nLocal.0=x\r\nTitle.1=C\r\nLocal.1=z\r\n");
+}
+
+TEST(FolderFile, NoFoldersLeaveNoFileAndAnUnreadableFileIsToldApart) {
+    CTempFolder folder;
+    CAreaArray areas;
+    CFolderArray none;
+    folder.Write("Folder.txt", "[Old]\r\n");
+    EXPECT_TRUE(SaveFolders(folder.Path("Folder.txt"), none, areas));
+    EXPECT_EQ(GetPathKind(folder.Path("Folder.txt")), EPathKind::kNone);
+    EXPECT_TRUE(SaveFolders(folder.Path("Folder.txt"), none, areas));
+    EXPECT_EQ(LoadFolders(folder.Path("Folder.txt"), none, areas).state, ELoadState::kMissing);
+
+    folder.Write("Folder.txt", std::string("[A]\r\nTitle.0=a\0b\r\n", 18));
+    CFileLoad load = LoadFolders(folder.Path("Folder.txt"), none, areas);
+    EXPECT_EQ(load.state, ELoadState::kUnreadable);
+    EXPECT_EQ(none.GetSize(), 0);
+}
