@@ -1,6 +1,7 @@
 #include "ManagerDlg.h"
 
 #include "AboutDlg.h"
+#include "FolderFile.h"
 #include "SimulatorLocation.h"
 #include "resource.h"
 
@@ -27,6 +28,7 @@ CManagerDlg::~CManagerDlg() {
     if (m_pFont)
         m_pFont->DeleteObject();
     m_pFont.reset();
+    m_folders.RemoveAll();
     m_areas.RemoveAll();
     m_imageList.DeleteImageList();
 }
@@ -94,7 +96,9 @@ BOOL CManagerDlg::OnInitDialog() {
         m_strSceneryCfgPath = m_strSimPath + "scenery.cfg";
         LoadSceneryCfg(m_strSceneryCfgPath);
         m_strFolderTxtPath = m_strSimPath + "Folder.txt";
+        m_folderTxtLoad = LoadFolders(m_strFolderTxtPath, m_folders, m_areas);
         FillSceneryList();
+        FillFolderTree();
         m_strBrowsePath = m_strSimPath;
         std::string backup = BackupPathOf(m_strSceneryCfgPath);
         if (!backup.empty())
@@ -137,6 +141,10 @@ CFileResult CManagerDlg::SaveSceneryCfg(const std::string& path) {
     return ::SaveSceneryCfg(path, m_header, m_areas, m_listScenery.GetRows());
 }
 
+CFileResult CManagerDlg::SaveFolders(const std::string& path) {
+    return ::SaveFolders(path, m_folders, m_areas);
+}
+
 void CManagerDlg::ShowError(const std::string& text) {
     MessageBoxA(m_hWnd, text.c_str(), "Error", MB_OK | MB_ICONERROR);
 }
@@ -146,19 +154,27 @@ void CManagerDlg::OnSave() {
         ShowError("No Flight Simulator 2004 folder is known, so nothing was saved.");
         return;
     }
-    if (m_sceneryCfgLoad.state == ELoadState::kUnreadable) {
-        ShowError(m_strSceneryCfgPath + " could not be read at start-up (" +
-                  m_sceneryCfgLoad.strReason + "), so it was left as it is and nothing was saved.");
-        return;
+    for (auto [pLoad, pPath] : {std::pair{&m_sceneryCfgLoad, &m_strSceneryCfgPath},
+                                std::pair{&m_folderTxtLoad, &m_strFolderTxtPath}}) {
+        if (pLoad->state == ELoadState::kUnreadable) {
+            ShowError(*pPath + " could not be read at start-up (" + pLoad->strReason +
+                      "), so it was left as it is and nothing was saved.");
+            return;
+        }
     }
     UpdateLayersFromList();
     UpdateActiveFromList();
-    CFileResult result = SaveSceneryCfg(m_strSceneryCfgPath);
-    if (!result) {
-        ShowError(m_strSceneryCfgPath + " could not be saved: " + result.strReason +
-                  "\nThe file on disk is unchanged.");
-        return;
+    // Folder.txt only after scenery.cfg, so that the two stay in step.
+    std::string path = m_strSceneryCfgPath;
+    CFileResult result = SaveSceneryCfg(path);
+    if (result) {
+        StoreExpandStates();
+        path = m_strFolderTxtPath;
+        result = SaveFolders(path);
     }
+    if (!result)
+        ShowError(path + " could not be saved: " + result.strReason +
+                  "\nThe file on disk is unchanged.");
 }
 
 void CManagerDlg::OnFind() {
@@ -214,14 +230,6 @@ BOOL CManagerDlg::PreTranslateMessage(MSG* pMsg) {
     return CDialog::PreTranslateMessage(pMsg);
 }
 
-// No folder exists until the folder tree is built, so no tree item can be one.
-void CManagerDlg::OnUpdateFolderCommand(CCmdUI* pCmdUI) {
-    pCmdUI->Enable(false);
-}
-void CManagerDlg::OnUpdateRemoveFromFolder(CCmdUI* pCmdUI) {
-    pCmdUI->Enable(false);
-}
-
 void CManagerDlg::OnUpdateRemoveScenery(CCmdUI* pCmdUI) {
     int nRow = m_listScenery.GetCurSel();
     pCmdUI->Enable(nRow != LB_ERR &&
@@ -230,12 +238,6 @@ void CManagerDlg::OnUpdateRemoveScenery(CCmdUI* pCmdUI) {
 
 void CManagerDlg::OnUpdateRenameScenery(CCmdUI* pCmdUI) {
     pCmdUI->Enable(m_listScenery.GetCurSel() != LB_ERR);
-}
-
-LRESULT CManagerDlg::OnToggleActive(WPARAM wParam, LPARAM) {
-    CSceneryArea& area = m_areas.GetAt(m_listScenery.GetItemAreaIndex(static_cast<int>(wParam)));
-    area.SetActive(!area.IsActive());
-    return 1;
 }
 
 BEGIN_MESSAGE_MAP(CManagerDlg, CDialog)

@@ -6,6 +6,7 @@
 #include "AreaArray.h"
 #include "Controls.h"
 #include "Dialog.h"
+#include "Folder.h"
 #include "FolderTreeCtrl.h"
 #include "HelpToolTipCtrl.h"
 #include "SceneryCfg.h"
@@ -36,9 +37,11 @@ public:
     std::string m_strSimPath;
     CSceneryHeader m_header;
     CAreaArray m_areas;
-    // How scenery.cfg fared at start-up: one that was there but could not be
-    // read is never replaced.
+    CFolderArray m_folders;
+    // How scenery.cfg and Folder.txt fared at start-up: a file that was there
+    // but could not be read is never replaced.
     CFileLoad m_sceneryCfgLoad;
+    CFileLoad m_folderTxtLoad;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -52,24 +55,24 @@ protected:
     void OnClose();
     void OnSave();
     void OnFind();
-    void OnNewFolder() {}
-    void OnAddToFolder() {}
+    void OnNewFolder();
+    void OnAddToFolder();
     void OnUpdateFolderCommand(CCmdUI* pCmdUI);
-    void OnRemoveFromFolder() {}
+    void OnRemoveFromFolder();
     void OnUpdateRemoveFromFolder(CCmdUI* pCmdUI);
     void OnAddScenery();
     void OnRemoveScenery();
     void OnUpdateRemoveScenery(CCmdUI* pCmdUI);
     void OnRenameScenery();
     void OnUpdateRenameScenery(CCmdUI* pCmdUI);
-    void OnTreeClick(NMHDR*, LRESULT*) {}
-    void OnTreeKeyDown(NMHDR*, LRESULT*) {}
-    void OnRemoveFolder() {}
-    void OnRenameFolder() {}
+    void OnTreeClick(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnTreeKeyDown(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnRemoveFolder();
+    void OnRenameFolder();
     void OnScanDirectory();
     LRESULT OnToggleActive(WPARAM wParam, LPARAM lParam);
     LRESULT OnDeleteScenery(WPARAM wParam, LPARAM lParam);
-    LRESULT OnListDoubleClick(WPARAM, LPARAM) { return 0; }
+    LRESULT OnListDoubleClick(WPARAM wParam, LPARAM lParam);
 
     // Finds the simulator folder: the registry, else the settings file, else
     // the user; empty when none is known.
@@ -81,14 +84,30 @@ protected:
     void SaveSettings();
     void LoadSceneryCfg(const std::string& path);
     void FillSceneryList();
+    void FillFolderTree();
+    int FindFolder(HTREEITEM hItem) const;
+    int FindListIndex(int nArea) const;
+    void UpdateFolderState(int nFolder);
+    void ToggleTreeItem(HTREEITEM hItem);
+    void HighlightFolderAreas(HTREEITEM hItem);
+    // The tree keeps no item of an area the user removed.
+    void RemoveAreaFromTree(int nArea);
     void UpdateLayersFromList();
     void UpdateActiveFromList();
     CFileResult SaveSceneryCfg(const std::string& path);
+    // Each folder's expand flag from the tree: 1 when its first entry shows.
+    void StoreExpandStates();
+    CFileResult SaveFolders(const std::string& path);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     void ShowError(const std::string& text);
+    // The first folder entry showing the tree item, or false.
+    bool FindEntry(HTREEITEM hItem, int& nFolder, int& nEntry) const;
+    // A folder name that could not come back from Folder.txt as this folder:
+    // says why and returns false.
+    bool AcceptFolderName(const std::string& name, int nRenamed);
     // The question before an area goes: true on Yes.
     bool ConfirmRemove();
 };

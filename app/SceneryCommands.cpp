@@ -64,8 +64,10 @@ void CManagerDlg::OnRemoveScenery() {
     const int nRow = m_listScenery.GetCurSel();
     if (nRow == LB_ERR || !ConfirmRemove())
         return;
-    m_areas.GetAt(m_listScenery.GetItemAreaIndex(nRow)).SetRemoved(true);
+    const int nArea = m_listScenery.GetItemAreaIndex(nRow);
+    m_areas.GetAt(nArea).SetRemoved(true);
     FillSceneryList();
+    RemoveAreaFromTree(nArea);
 }
 
 LRESULT CManagerDlg::OnDeleteScenery(WPARAM wParam, LPARAM) {
@@ -73,6 +75,7 @@ LRESULT CManagerDlg::OnDeleteScenery(WPARAM wParam, LPARAM) {
         return 1;
     m_areas.GetAt(m_listScenery.GetItemAreaIndex(static_cast<int>(wParam))).SetRemoved(true);
     FillSceneryList();
+    FillFolderTree();
     return 1;
 }
 
@@ -86,6 +89,7 @@ void CManagerDlg::OnRenameScenery() {
         return;
     m_areas.GetAt(m_listScenery.GetItemAreaIndex(nRow)).SetTitle(name);
     FillSceneryList();
+    FillFolderTree();
 }
 
 void CManagerDlg::OnScanDirectory() {

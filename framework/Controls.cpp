@@ -3,11 +3,11 @@
 #include <vector>
 
 std::string CListBox::GetText(int nIndex) const {
-    LRESULT nLength = ListMessage(LB_GETTEXTLEN, nIndex);
+    LRESULT nLength = ControlMessage(LB_GETTEXTLEN, nIndex);
     if (nLength < 0)
         return {};
     std::vector<char> text(static_cast<std::size_t>(nLength) + 1);
-    LRESULT nCopied = ListMessage(LB_GETTEXT, nIndex, reinterpret_cast<LPARAM>(text.data()));
+    LRESULT nCopied = ControlMessage(LB_GETTEXT, nIndex, reinterpret_cast<LPARAM>(text.data()));
     return nCopied < 0 ? std::string()
                        : std::string(text.data(), static_cast<std::size_t>(nCopied));
 }
@@ -23,7 +23,7 @@ int CListBox::SelectPrefix(int nStartAfter, const std::string& text) {
 }
 
 void CListBox::PreSubclassWindow() {
-    m_pfnListBox = reinterpret_cast<WNDPROC>(GetClassLongPtrA(m_hWnd, GCLP_WNDPROC));
+    CStandardControl::PreSubclassWindow();
     if (!(GetWindowLongA(m_hWnd, GWL_STYLE) & LBS_OWNERDRAWFIXED))
         return;
     MEASUREITEMSTRUCT measure{};
@@ -31,7 +31,55 @@ void CListBox::PreSubclassWindow() {
     measure.CtlID = static_cast<UINT>(GetDlgCtrlID());
     measure.itemHeight = static_cast<UINT>(GetItemHeight(0));
     MeasureItem(&measure);
-    ListMessage(LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(measure.itemHeight));
+    ControlMessage(LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(measure.itemHeight));
+}
+
+HTREEITEM CTreeCtrl::InsertItem(const std::string& text, HTREEITEM hParent) {
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = hParent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT;
+    insert.item.pszText = const_cast<char*>(text.c_str());
+    return reinterpret_cast<HTREEITEM>(
+        ControlMessage(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+BOOL CTreeCtrl::SetItemImage(HTREEITEM hItem, int nImage, int nSelectedImage) {
+    TVITEMA item{};
+    item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    item.hItem = hItem;
+    item.iImage = nImage;
+    item.iSelectedImage = nSelectedImage;
+    return static_cast<BOOL>(ControlMessage(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+std::string CTreeCtrl::GetItemText(HTREEITEM hItem) const {
+    // Labels come from folder names and area titles, which stay far below this.
+    char text[1024] = "";
+    TVITEMA item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = hItem;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    ControlMessage(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return item.pszText ? std::string(item.pszText) : std::string();
+}
+
+BOOL CTreeCtrl::SetItemText(HTREEITEM hItem, const std::string& text) {
+    TVITEMA item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = hItem;
+    item.pszText = const_cast<char*>(text.c_str());
+    return static_cast<BOOL>(ControlMessage(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+HTREEITEM CTreeCtrl::HitTest(POINT point, UINT* pFlags) const {
+    TVHITTESTINFO hit{};
+    hit.pt = point;
+    HTREEITEM hItem =
+        reinterpret_cast<HTREEITEM>(ControlMessage(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    *pFlags = hit.flags;
+    return hItem;
 }
 
 CToolTipCtrl::~CToolTipCtrl() {

@@ -20,38 +20,56 @@ public:
     void LimitText(int nChars) { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(nChars)); }
 };
 
-class CListBox : public CWnd {
+// A standard control whose own messages go straight to its window-class
+// procedure: no handler of ours serves them, and under Wine a tooltip that
+// watches the control makes each message that passes it cost a system call.
+class CStandardControl : public CWnd {
+protected:
+    void PreSubclassWindow() override {
+        m_pfnControl = reinterpret_cast<WNDPROC>(GetClassLongPtrA(m_hWnd, GCLP_WNDPROC));
+    }
+    LRESULT ControlMessage(UINT nMessage, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return CallWindowProcA(m_pfnControl, m_hWnd, nMessage, wParam, lParam);
+    }
+
+private:
+    WNDPROC m_pfnControl = nullptr;
+};
+
+class CListBox : public CStandardControl {
 public:
-    int GetCount() const { return static_cast<int>(ListMessage(LB_GETCOUNT)); }
-    int GetCurSel() const { return static_cast<int>(ListMessage(LB_GETCURSEL)); }
-    int SetCurSel(int nSelect) { return static_cast<int>(ListMessage(LB_SETCURSEL, nSelect)); }
-    int GetTopIndex() const { return static_cast<int>(ListMessage(LB_GETTOPINDEX)); }
-    int SetTopIndex(int nIndex) { return static_cast<int>(ListMessage(LB_SETTOPINDEX, nIndex)); }
+    int GetCount() const { return static_cast<int>(ControlMessage(LB_GETCOUNT)); }
+    int GetCurSel() const { return static_cast<int>(ControlMessage(LB_GETCURSEL)); }
+    int SetCurSel(int nSelect) { return static_cast<int>(ControlMessage(LB_SETCURSEL, nSelect)); }
+    int GetTopIndex() const { return static_cast<int>(ControlMessage(LB_GETTOPINDEX)); }
+    int SetTopIndex(int nIndex) { return static_cast<int>(ControlMessage(LB_SETTOPINDEX, nIndex)); }
     int AddString(const std::string& text) {
         return static_cast<int>(
-            ListMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+            ControlMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
     }
     int InsertString(int nIndex, const std::string& text) {
         return static_cast<int>(
-            ListMessage(LB_INSERTSTRING, nIndex, reinterpret_cast<LPARAM>(text.c_str())));
+            ControlMessage(LB_INSERTSTRING, nIndex, reinterpret_cast<LPARAM>(text.c_str())));
     }
-    int DeleteString(int nIndex) { return static_cast<int>(ListMessage(LB_DELETESTRING, nIndex)); }
-    void ResetContent() { ListMessage(LB_RESETCONTENT); }
-    void SetRedraw(BOOL bRedraw) { ListMessage(WM_SETREDRAW, bRedraw); }
+    int DeleteString(int nIndex) {
+        return static_cast<int>(ControlMessage(LB_DELETESTRING, nIndex));
+    }
+    void ResetContent() { ControlMessage(LB_RESETCONTENT); }
+    void SetRedraw(BOOL bRedraw) { ControlMessage(WM_SETREDRAW, bRedraw); }
     // The row's whole text; empty for a row that does not exist.
     std::string GetText(int nIndex) const;
     DWORD_PTR GetItemData(int nIndex) const {
-        return static_cast<DWORD_PTR>(ListMessage(LB_GETITEMDATA, nIndex));
+        return static_cast<DWORD_PTR>(ControlMessage(LB_GETITEMDATA, nIndex));
     }
     int SetItemData(int nIndex, DWORD_PTR nData) {
-        return static_cast<int>(ListMessage(LB_SETITEMDATA, nIndex, static_cast<LPARAM>(nData)));
+        return static_cast<int>(ControlMessage(LB_SETITEMDATA, nIndex, static_cast<LPARAM>(nData)));
     }
     int GetItemRect(int nIndex, RECT* pRect) const {
         return static_cast<int>(
-            ListMessage(LB_GETITEMRECT, nIndex, reinterpret_cast<LPARAM>(pRect)));
+            ControlMessage(LB_GETITEMRECT, nIndex, reinterpret_cast<LPARAM>(pRect)));
     }
     int GetItemHeight(int nIndex) const {
-        return static_cast<int>(ListMessage(LB_GETITEMHEIGHT, nIndex));
+        return static_cast<int>(ControlMessage(LB_GETITEMHEIGHT, nIndex));
     }
     // Selects the first row after nStartAfter, wrapping round to it, whose
     // text begins with the text, case ignored; LB_ERR when none does. (Not
@@ -62,24 +80,42 @@ protected:
     // A fixed-height owner-drawn list is measured while the dialog is being
     // created, before any object is attached to it: measure it again here.
     void PreSubclassWindow() override;
-
-private:
-    // The list-box messages go straight to the list box's own procedure:
-    // no handler of ours serves them, and a tooltip that watches the list
-    // would make each cost a system call under Wine, per row of a refill.
-    LRESULT ListMessage(UINT nMessage, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        return CallWindowProcA(m_pfnListBox, m_hWnd, nMessage, wParam, lParam);
-    }
-
-    WNDPROC m_pfnListBox = nullptr;
 };
 
-class CTreeCtrl : public CWnd {
+class CTreeCtrl : public CStandardControl {
 public:
     HIMAGELIST SetImageList(CImageList* pImageList, int nImageListType) {
-        return reinterpret_cast<HIMAGELIST>(SendMessage(
+        return reinterpret_cast<HIMAGELIST>(ControlMessage(
             TVM_SETIMAGELIST, nImageListType, reinterpret_cast<LPARAM>(pImageList->m_hImageList)));
     }
+    BOOL DeleteAllItems() { return DeleteItem(TVI_ROOT); }
+    BOOL DeleteItem(HTREEITEM hItem) {
+        return static_cast<BOOL>(
+            ControlMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(hItem)));
+    }
+    // Appends an item under the parent (TVI_ROOT for a top-level item).
+    HTREEITEM InsertItem(const std::string& text, HTREEITEM hParent);
+    BOOL SetItemImage(HTREEITEM hItem, int nImage, int nSelectedImage);
+    std::string GetItemText(HTREEITEM hItem) const;
+    BOOL SetItemText(HTREEITEM hItem, const std::string& text);
+    BOOL Expand(HTREEITEM hItem, UINT nCode) {
+        return static_cast<BOOL>(
+            ControlMessage(TVM_EXPAND, nCode, reinterpret_cast<LPARAM>(hItem)));
+    }
+    BOOL EnsureVisible(HTREEITEM hItem) {
+        return static_cast<BOOL>(
+            ControlMessage(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(hItem)));
+    }
+    HTREEITEM GetNextItem(HTREEITEM hItem, UINT nCode) const {
+        return reinterpret_cast<HTREEITEM>(
+            ControlMessage(TVM_GETNEXTITEM, nCode, reinterpret_cast<LPARAM>(hItem)));
+    }
+    HTREEITEM GetSelectedItem() const { return GetNextItem(nullptr, TVGN_CARET); }
+    BOOL SelectItem(HTREEITEM hItem) {
+        return static_cast<BOOL>(
+            ControlMessage(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(hItem)));
+    }
+    HTREEITEM HitTest(POINT point, UINT* pFlags) const;
 };
 
 class CToolTipCtrl : public CWnd {
