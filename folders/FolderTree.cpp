@@ -134,9 +134,10 @@ void CManagerDlg::RemoveAreaFromTree(int nArea) {
 void CManagerDlg::StoreExpandStates() {
     for (int f = 0; f < m_folders.GetSize(); ++f) {
         CFolder& folder = m_folders.GetAt(f);
-        folder.SetExpand(folder.GetCount() > 0 &&
+        HTREEITEM hFirst = folder.GetCount() > 0 ? folder.GetEntryItem(0) : nullptr;
+        folder.SetExpand(hFirst != nullptr &&
                          m_treeFolders.GetNextItem(folder.GetTreeItem(), TVGN_NEXTVISIBLE) ==
-                             folder.GetEntryItem(0));
+                             hFirst);
     }
 }
 

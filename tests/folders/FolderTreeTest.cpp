@@ -1,0 +1,224 @@
+#include "MainWindowTest.h"
+
+#include "resource.h"
+
+#include <filesystem>
+
+namespace {
+
+const std::string kLibrary = "[area.1]\r\nTitle=A0\r\nActive=TRUE\r\nLocal=Scenery\\A0\r\n"
+                             "[area.2]\r\nTitle=A1\r\nActive=FALSE\r\nLocal=Scenery\\A1\r\n"
+                             "[area.3]\r\nTitle=A2\r\nActive=TRUE\r\nLocal=Scenery\\A2\r\n"
+                             "[area.4]\r\nTitle=A3\r\nActive=TRUE\r\nLocal=Scenery\\A3\r\n";
+const std::string kFolders =
+    "[Mixed]\r\nActive=2\r\nExpand=1\r\n"
+    "Title.0=A0\r\nLocal.0=Scenery\\A0\r\nTitle.1=A1\r\nLocal.1=Scenery\\A1\r\n"
+    "[One]\r\nActive=1\r\nExpand=0\r\nTitle.0=A2\r\nLocal.0=Scenery\\A2\r\n"
+    "[Also]\r\nActive=1\r\nExpand=1\r\nTitle.0=A0\r\nLocal.0=Scenery\\A0\r\n";
+
+// Rows from the top: A3, A2, A1, A0. Folders Mixed (A0, A1), One (A2), Also (A0).
+class FolderTree : public CMainWindowTest {
+protected:
+    FolderTree() : CMainWindowTest(kLibrary) { m_sim.Write("Folder.txt", kFolders); }
+
+    CFolderTreeCtrl& Tree() { return m_dlg.m_treeFolders; }
+    HTREEITEM Folder(int f) { return m_dlg.m_folders.GetAt(f).GetTreeItem(); }
+    HTREEITEM Entry(int f, int e) { return m_dlg.m_folders.GetAt(f).GetEntryItem(e); }
+    int Image(HTREEITEM hItem) {
+        TVITEMA item{};
+        item.mask = TVIF_IMAGE;
+        item.hItem = hItem;
+        SendMessageA(Tree().m_hWnd, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        return item.iImage;
+    }
+    // A real click on the item's picture (bLabel false) or label.
+    void ClickItem(HTREEITEM hItem, bool bLabel) {
+        RECT label{};
+        TreeView_GetItemRect(Tree().m_hWnd, hItem, &label, TRUE);
+        POINT point = {bLabel ? label.left + 4 : label.left - 8, (label.top + label.bottom) / 2};
+        POINT screen = point;
+        ClientToScreen(Tree().m_hWnd, &screen);
+        SetCursorPos(screen.x, screen.y);
+        for (UINT nMessage : {WM_LBUTTONDOWN, WM_LBUTTONUP})
+            PostMessageA(Tree().m_hWnd, nMessage, nMessage == WM_LBUTTONDOWN ? MK_LBUTTON : 0,
+                         MAKELPARAM(point.x, point.y));
+        Pump(m_dlg);
+    }
+    void SelectInTree(HTREEITEM hItem) {
+        Tree().SelectItem(hItem);
+        Pump(m_dlg);
+    }
+};
+
+} // namespace
+
+TEST_F(FolderTree, PicturesToggleFoldersAndAreasInStepWithTheList) {
+    Run([&] {
+        EXPECT_EQ(Image(Folder(0)), 2);
+        ClickItem(Folder(0), false); // grey to empty
+        EXPECT_EQ(Image(Folder(0)), 0);
+        EXPECT_EQ(Image(Entry(0, 0)), 0);
+        EXPECT_FALSE(m_dlg.m_areas.GetAt(0).IsActive());
+        EXPECT_FALSE(List().IsItemActive(3));
+        ClickItem(Folder(0), false); // empty to ticked
+        EXPECT_TRUE(List().IsItemActive(2));
+        EXPECT_TRUE(m_dlg.m_areas.GetAt(1).IsActive());
+
+        ClickItem(Entry(0, 1), false); // one area of an all-active folder
+        EXPECT_EQ(Image(Folder(0)), 2);
+        EXPECT_FALSE(List().IsItemActive(2));
+        SelectInTree(Entry(1, 0));
+        PostMessageA(Tree().m_hWnd, WM_KEYDOWN, VK_SPACE, 0);
+        Pump(m_dlg);
+        EXPECT_EQ(Image(Folder(1)), 0); // the one area of its folder
+
+        // The list's check zone reaches the first folder showing the area.
+        PostMessageA(List().m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 3 * 20 + 10));
+        PostMessageA(List().m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 3 * 20 + 10));
+        Pump(m_dlg);
+        EXPECT_EQ(Image(Entry(0, 0)), 0);
+        EXPECT_EQ(Image(Folder(0)), 0);
+        EXPECT_EQ(Image(Entry(2, 0)), 1);
+    });
+}
+
+TEST_F(FolderTree, LabelsMarkTheFolderAreasInTheList) {
+    Run([&] {
+        ClickItem(Folder(0), true);
+        EXPECT_TRUE(List().IsItemInSelectedFolder(3));
+        EXPECT_TRUE(List().IsItemInSelectedFolder(2));
+        EXPECT_FALSE(List().IsItemInSelectedFolder(1));
+        ClickItem(Entry(0, 0), true);
+        EXPECT_FALSE(List().IsItemInSelectedFolder(3));
+    });
+}
+
+TEST_F(FolderTree, AreasMoveInAndOutOfFolders) {
+    Run([&] {
+        List().SetCurSel(0); // A3, in no folder
+        PostMessageA(List().m_hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(50, 10));
+        Pump(m_dlg); // no folder selected: nothing
+        EXPECT_FALSE(m_dlg.m_areas.GetAt(3).IsInFolder());
+        SelectInTree(Folder(1));
+        Click(m_dlg, IDC_ADD_TO_FOLDER);
+        EXPECT_EQ(m_dlg.m_folders.GetAt(1).GetCount(), 2);
+        EXPECT_TRUE(List().IsItemInFolder(0));
+        List().SetCurSel(3); // A0, already in a folder
+        Click(m_dlg, IDC_ADD_TO_FOLDER);
+        EXPECT_EQ(m_dlg.m_folders.GetAt(1).GetCount(), 2);
+
+        SelectInTree(Entry(1, 1));
+        Click(m_dlg, IDC_REMOVE_FROM_FOLDER);
+        EXPECT_FALSE(m_dlg.m_areas.GetAt(3).IsInFolder());
+        EXPECT_FALSE(List().IsItemInFolder(0));
+        SelectInTree(Folder(0));
+        List().SetCurSel(0);
+        PostMessageA(List().m_hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(50, 10));
+        Pump(m_dlg);
+        EXPECT_EQ(m_dlg.m_folders.GetAt(0).GetArea(2), 3);
+
+        SelectInTree(Folder(0));
+        Click(m_dlg, IDC_REMOVE_FOLDER);
+        EXPECT_EQ(m_dlg.m_folders.GetSize(), 2);
+        EXPECT_FALSE(List().IsItemInFolder(2));
+        EXPECT_EQ(List().GetCount(), 4);
+    });
+}
+
+TEST_F(FolderTree, RemovedAreasLeaveTheTreeAndTheFile) {
+    Run([&] {
+        m_answerer.m_nButton = IDYES;
+        List().SetCurSel(3); // A0, in Mixed and Also
+        Click(m_dlg, IDC_REMOVE_SCENERY);
+        EXPECT_EQ(Entry(0, 0), nullptr);
+        EXPECT_EQ(Entry(2, 0), nullptr);
+        // Rename rebuilds the tree with the stored expand flags.
+        Tree().Expand(Folder(1), TVE_EXPAND);
+        List().SetCurSel(0);
+        m_answerer.m_strName = "Renamed";
+        Click(m_dlg, IDC_RENAME_SCENERY);
+        EXPECT_EQ(Tree().GetItemText(Entry(1, 0)), "A2");
+        EXPECT_EQ(SendMessageA(Tree().m_hWnd, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(Folder(1)),
+                               TVIS_EXPANDED) &
+                      TVIS_EXPANDED,
+                  0);
+        Click(m_dlg, IDC_SAVE);
+    });
+    EXPECT_EQ(m_sim.Read("Folder.txt"),
+              "[Mixed]\r\nActive=2\r\nExpand=0\r\nTitle.0=A1\r\nLocal.0=Scenery\\A1\r\n"
+              "[One]\r\nActive=1\r\nExpand=0\r\nTitle.0=A2\r\nLocal.0=Scenery\\A2\r\n"
+              "[Also]\r\nActive=1\r\nExpand=0\r\n");
+}
+
+TEST_F(FolderTree, FolderNamesThatCannotComeBackAreRefused) {
+    Run([&] {
+        for (const char* name : {"mixed", "[x", "a]b", " x", "x\t", ""}) {
+            m_answerer.m_strName = name;
+            Click(m_dlg, IDC_NEW_FOLDER);
+        }
+        EXPECT_EQ(m_dlg.m_folders.GetSize(), 3);
+        EXPECT_EQ(m_answerer.m_aBoxes.size(), 6u);
+        m_answerer.m_strName = "MIXED";
+        SelectInTree(Folder(0));
+        Click(m_dlg, IDC_RENAME_FOLDER);
+        EXPECT_EQ(m_dlg.m_folders.GetAt(0).GetName(), "MIXED");
+        EXPECT_EQ(Tree().GetItemText(Folder(0)), "MIXED");
+    });
+}
+
+TEST_F(FolderTree, ASessionComesBackAfterARestart) {
+    Run([&] {
+        SelectInTree(Folder(1)); // One goes, and A2 with it
+        Click(m_dlg, IDC_REMOVE_FOLDER);
+        m_answerer.m_strName = "Group";
+        Click(m_dlg, IDC_NEW_FOLDER);
+        SelectInTree(Folder(2));
+        for (int nRow : {0, 1}) {
+            List().SetCurSel(nRow);
+            Click(m_dlg, IDC_ADD_TO_FOLDER);
+        }
+        ClickItem(Folder(2), false);
+        Click(m_dlg, IDC_SAVE);
+    });
+    const std::string folders = m_sim.Read("Folder.txt");
+    const std::string library = m_sim.Read("scenery.cfg");
+    CTestManagerDlg again;
+    RunMain(again, [&] {
+        EXPECT_EQ(again.m_folders.GetSize(), 3);
+        EXPECT_EQ(again.m_folders.GetAt(2).GetName(), "Group");
+        EXPECT_EQ(again.m_folders.GetAt(2).GetCount(), 2);
+        EXPECT_FALSE(again.m_areas.GetAt(3).IsActive());
+        EXPECT_FALSE(again.m_areas.GetAt(2).IsActive());
+        Click(again, IDC_SAVE);
+        Click(again, IDOK);
+    });
+    EXPECT_NE(
+        folders.find("[Group]\r\nActive=0\r\nExpand=1\r\nTitle.0=A3\r\nLocal.0=Scenery\\A3\r\n"
+                     "Title.1=A2\r\n"),
+        std::string::npos);
+    EXPECT_EQ(m_sim.Read("Folder.txt"), folders);
+    EXPECT_EQ(m_sim.Read("scenery.cfg"), library);
+}
+
+TEST_F(FolderTree, SaveWritesNeitherFileWhenOneCannotBeKept) {
+    std::filesystem::create_directory(m_sim.Path("scenery.cfg.twk-new"));
+    Run([&] {
+        ClickItem(Folder(0), false);
+        Click(m_dlg, IDC_SAVE);
+    });
+    EXPECT_EQ(m_sim.Read("Folder.txt"), kFolders);
+    EXPECT_EQ(m_sim.Read("scenery.cfg"), kLibrary);
+    ASSERT_EQ(m_answerer.m_aBoxes.size(), 1u);
+
+    std::filesystem::remove(m_sim.Path("scenery.cfg.twk-new"));
+    m_sim.Write("Folder.txt", std::string("[A]\r\n\0", 6));
+    CTestManagerDlg unreadable;
+    RunMain(unreadable, [&] {
+        Click(unreadable, IDC_SAVE);
+        Click(unreadable, IDOK);
+    });
+    EXPECT_EQ(m_sim.Read("scenery.cfg"), kLibrary);
+    ASSERT_EQ(m_answerer.m_aBoxes.size(), 2u);
+    EXPECT_NE(m_answerer.m_aBoxes[1].find("Folder.txt could not be read at start-up"),
+              std::string::npos);
+}
