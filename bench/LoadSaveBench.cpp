@@ -2,6 +2,7 @@
 // with the peak of heap bytes in use. Ends with the growth from 10,000 to
 // 100,000 areas (linear growth gives 10).
 
+#include "FolderFile.h"
 #include "GeneratedLibrary.h"
 #include "SceneryCfg.h"
 
@@ -15,6 +16,7 @@
 #include <malloc.h>
 #include <map>
 #include <new>
+#include <tuple>
 
 namespace {
 
@@ -37,13 +39,21 @@ void* operator new(std::size_t nSize) {
     Count(static_cast<long long>(malloc_usable_size(p)));
     return p;
 }
-void operator delete(void* p) noexcept {
+namespace {
+
+void Release(void* p) noexcept {
     if (p)
         Count(-static_cast<long long>(malloc_usable_size(p)));
     std::free(p);
 }
+
+} // namespace
+
+void operator delete(void* p) noexcept {
+    Release(p);
+}
 void operator delete(void* p, std::size_t) noexcept {
-    operator delete(p);
+    Release(p);
 }
 
 namespace {
@@ -91,7 +101,47 @@ void BM_Save(benchmark::State& state) {
     std::filesystem::remove(path);
 }
 
+// Folder.txt of n folders of m entries each, against 10,000 areas.
+CFolderArray Folders(const CAreaArray& areas, int nFolders, int nEntries) {
+    CFolderArray folders;
+    for (int f = 0; f < nFolders; ++f) {
+        folders.Add(std::make_unique<CFolder>("Folder " + std::to_string(f), nullptr));
+        for (int e = 0; e < nEntries; ++e)
+            folders.GetAt(f).AddEntry((f * nEntries + e) % areas.GetSize(), nullptr);
+    }
+    return folders;
+}
+
+void BM_LoadFolders(benchmark::State& state) {
+    CSceneryHeader header;
+    CAreaArray areas;
+    ParseSceneryCfg(GeneratedLibrary(10000), header, areas);
+    const std::string text = FormatFolders(
+        Folders(areas, static_cast<int>(state.range(0)), static_cast<int>(state.range(1))), areas);
+    for (auto _ : state) {
+        CFolderArray read;
+        benchmark::DoNotOptimize(ParseFolders(text, read, areas));
+    }
+}
+
+void BM_SaveFolders(benchmark::State& state) {
+    CSceneryHeader header;
+    CAreaArray areas;
+    ParseSceneryCfg(GeneratedLibrary(10000), header, areas);
+    const CFolderArray folders =
+        Folders(areas, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FormatFolders(folders, areas));
+}
+
 BENCHMARK(BM_Load)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadFolders)
+    ->Args({10, 100})
+    ->Args({100, 100})
+    ->Args({1, 1000})
+    ->Args({1, 10000})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveFolders)->Args({10, 100})->Args({100, 100})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Save)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // Keeps each run's time and peak so the growth can be printed at the end.
@@ -100,11 +150,20 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             m_aTime[run.benchmark_name()] = run.GetAdjustedRealTime();
-            m_aPeak[run.benchmark_name()] = run.counters.at("peak_bytes");
+            if (run.counters.count("peak_bytes"))
+                m_aPeak[run.benchmark_name()] = run.counters.at("peak_bytes");
         }
         ConsoleReporter::ReportRuns(runs);
     }
     void PrintGrowth() const {
+        for (auto [name, large, small] :
+             {std::tuple{"LoadFolders", "BM_LoadFolders/100/100", "BM_LoadFolders/10/100"},
+              std::tuple{"SaveFolders", "BM_SaveFolders/100/100", "BM_SaveFolders/10/100"},
+              std::tuple{"LoadOneFolder", "BM_LoadFolders/1/10000", "BM_LoadFolders/1/1000"}}) {
+            if (m_aTime.count(large) && m_aTime.count(small))
+                std::printf("%s_time_10x_work: %.2f\n", name,
+                            m_aTime.at(large) / m_aTime.at(small));
+        }
         for (const char* name : {"BM_Load", "BM_Save"}) {
             std::string large = std::string(name) + "/100000", small = std::string(name) + "/10000";
             if (!m_aTime.count(large) || !m_aTime.count(small))

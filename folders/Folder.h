@@ -45,7 +45,6 @@ public:
         return GetCount() - 1;
     }
     bool RemoveEntry(int i);
-    bool HasArea(int nArea) const;
 
 private:
     std::vector<CFolderEntry> m_aEntries;

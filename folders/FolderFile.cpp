@@ -3,8 +3,10 @@
 #include "Profile.h"
 #include "ProfileText.h"
 
+#include <optional>
 #include <set>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 namespace {
@@ -50,14 +52,24 @@ void ReadSection(const CProfile& profile, CFolder& folder, CAreaArray& areas,
     int nActive = profile.GetInt(*pSection, "Active", 0);
     folder.SetActive(nActive >= 0 && nActive <= 2 ? nActive : 2);
     folder.SetExpand(profile.GetInt(*pSection, "Expand", 0));
+    // The numbered keys by name, the first of each: one pass over the section.
+    std::unordered_map<std::string, std::string_view> aKeys;
+    for (const CProfileKey& key : profile.GetKeys(*pSection))
+        aKeys.emplace(LowerAscii(key.key), key.value);
+    auto value = [&](const std::string& key) -> std::optional<std::string> {
+        auto found = aKeys.find(key);
+        if (found == aKeys.end())
+            return std::nullopt;
+        return std::string(found->second.substr(0, CProfile::kMaxValue));
+    };
+    std::unordered_set<int> aInFolder;
     for (int n = 0;; ++n) {
-        const std::string title = "Title." + std::to_string(n),
-                          local = "Local." + std::to_string(n);
-        if (!profile.FindValue(*pSection, title) && !profile.FindValue(*pSection, local))
+        std::optional<std::string> title = value("title." + std::to_string(n));
+        std::optional<std::string> local = value("local." + std::to_string(n));
+        if (!title && !local)
             break;
-        for (int nArea : index.Find(profile.GetString(*pSection, title, ""),
-                                    profile.GetString(*pSection, local, ""))) {
-            if (folder.HasArea(nArea))
+        for (int nArea : index.Find(title.value_or(""), local.value_or(""))) {
+            if (!aInFolder.insert(nArea).second)
                 continue;
             folder.AddEntry(nArea, nullptr);
             areas.GetAt(nArea).SetInFolder(true);

@@ -31,6 +31,7 @@ public:
     using CManagerDlg::AddSceneryFolder;
     using CManagerDlg::AddSceneryFolders;
     using CManagerDlg::FillSceneryList;
+    using CManagerDlg::ToggleTreeItem;
 };
 
 // Answers the thread's modal questions while it exists: a message box gets
