@@ -66,6 +66,7 @@ protected:
     void OnRenameScenery();
     void OnUpdateRenameScenery(CCmdUI* pCmdUI);
     void OnTreeClick(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnTreeGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
     void OnTreeKeyDown(NMHDR* pNMHDR, LRESULT* pResult);
     void OnRemoveFolder();
     void OnRenameFolder();

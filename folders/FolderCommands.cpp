@@ -30,10 +30,10 @@ void CManagerDlg::OnAddToFolder() {
     area.SetInFolder(true);
     m_listScenery.SetItemInFolder(nRow, true);
     m_listScenery.SetItemInSelectedFolder(nRow, true);
-    HTREEITEM hItem = m_treeFolders.InsertItem(m_listScenery.GetText(nRow), hFolder);
+    HTREEITEM hItem =
+        m_treeFolders.InsertItem(m_listScenery.GetText(nRow), hFolder, I_IMAGECALLBACK);
     m_treeFolders.Expand(hFolder, TVE_EXPAND);
     m_treeFolders.EnsureVisible(hItem);
-    m_treeFolders.SetItemImage(hItem, area.IsActive(), area.IsActive());
     m_folders.GetAt(nFolder).AddEntry(nArea, hItem);
     UpdateFolderState(nFolder);
 }
@@ -58,7 +58,7 @@ void CManagerDlg::OnNewFolder() {
     CNameDlg ask(name, kNameSize);
     if (ask.DoModal() != IDOK || !AcceptFolderName(name, -1))
         return;
-    HTREEITEM hItem = m_treeFolders.InsertItem(name, TVI_ROOT);
+    HTREEITEM hItem = m_treeFolders.InsertItem(name, TVI_ROOT, I_IMAGECALLBACK);
     m_folders.Add(std::make_unique<CFolder>(name, hItem));
 }
 

@@ -1,6 +1,8 @@
 // The folder tree: its items, the look-ups that tie items, folder entries,
 // areas and list rows together, and the check-box toggles kept in step with
-// the list.
+// the list. The tree asks for each item's picture when it draws the item (a
+// picture set item by item costs a walk of the whole tree in some tree
+// views), so a change of state only has to repaint the tree.
 
 #include "ManagerDlg.h"
 
@@ -23,16 +25,13 @@ void CManagerDlg::FillFolderTree() {
     m_treeFolders.DeleteAllItems();
     for (int f = 0; f < m_folders.GetSize(); ++f) {
         CFolder& folder = m_folders.GetAt(f);
-        HTREEITEM hFolder = m_treeFolders.InsertItem(folder.GetName(), TVI_ROOT);
+        HTREEITEM hFolder = m_treeFolders.InsertItem(folder.GetName(), TVI_ROOT, I_IMAGECALLBACK);
         folder.SetTreeItem(hFolder);
-        m_treeFolders.SetItemImage(hFolder, folder.GetActive(), folder.GetActive());
         for (int e = 0; e < folder.GetCount(); ++e) {
             const CSceneryArea& area = m_areas.GetAt(folder.GetArea(e));
             HTREEITEM hItem = nullptr;
-            if (!area.IsRemoved()) {
-                hItem = m_treeFolders.InsertItem(area.GetTitle(), hFolder);
-                m_treeFolders.SetItemImage(hItem, area.IsActive(), area.IsActive());
-            }
+            if (!area.IsRemoved())
+                hItem = m_treeFolders.InsertItem(area.GetTitle(), hFolder, I_IMAGECALLBACK);
             folder.SetEntryItem(e, hItem);
         }
         m_treeFolders.Expand(hFolder, folder.GetExpand() == 1 ? TVE_EXPAND : TVE_COLLAPSE);
@@ -74,7 +73,7 @@ void CManagerDlg::UpdateFolderState(int nFolder) {
             nState = 2;
     }
     folder.SetActive(nState);
-    m_treeFolders.SetItemImage(folder.GetTreeItem(), nState, nState);
+    m_treeFolders.Invalidate(FALSE);
 }
 
 void CManagerDlg::ToggleTreeItem(HTREEITEM hItem) {
@@ -83,14 +82,12 @@ void CManagerDlg::ToggleTreeItem(HTREEITEM hItem) {
         CFolder& folder = m_folders.GetAt(nFolder);
         const int nState = folder.GetActive() == 0 ? 1 : 0;
         folder.SetActive(nState);
-        m_treeFolders.SetItemImage(hItem, nState, nState);
+        m_treeFolders.Invalidate(FALSE);
         const std::vector<int> aRows = RowsByArea(m_listScenery, m_areas.GetSize());
         for (int e = 0; e < folder.GetCount(); ++e) {
             m_areas.GetAt(folder.GetArea(e)).SetActive(nState == 1);
             if (int nRow = aRows[static_cast<std::size_t>(folder.GetArea(e))]; nRow >= 0)
                 m_listScenery.SetItemActive(nRow, nState == 1);
-            if (HTREEITEM hEntry = folder.GetEntryItem(e))
-                m_treeFolders.SetItemImage(hEntry, nState, nState);
         }
         return;
     }
@@ -99,7 +96,6 @@ void CManagerDlg::ToggleTreeItem(HTREEITEM hItem) {
         return;
     CSceneryArea& area = m_areas.GetAt(m_folders.GetAt(nFolder).GetArea(nEntry));
     area.SetActive(!area.IsActive());
-    m_treeFolders.SetItemImage(hItem, area.IsActive(), area.IsActive());
     if (int nRow = FindListIndex(m_folders.GetAt(nFolder).GetArea(nEntry)); nRow >= 0)
         m_listScenery.SetItemActive(nRow, area.IsActive());
     UpdateFolderState(nFolder);
@@ -141,6 +137,20 @@ void CManagerDlg::StoreExpandStates() {
     }
 }
 
+// A folder shows its check state, an area its own on/off state.
+void CManagerDlg::OnTreeGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult) {
+    // TVITEMA and TVITEMW agree up to the images.
+    TVITEMA& item = reinterpret_cast<NMTVDISPINFOA*>(pNMHDR)->item;
+    int nFolder = FindFolder(item.hItem), nEntry = 0;
+    int nImage = 0;
+    if (nFolder >= 0)
+        nImage = m_folders.GetAt(nFolder).GetActive();
+    else if (FindEntry(item.hItem, nFolder, nEntry))
+        nImage = m_areas.GetAt(m_folders.GetAt(nFolder).GetArea(nEntry)).IsActive();
+    item.iImage = item.iSelectedImage = nImage;
+    *pResult = 0;
+}
+
 void CManagerDlg::OnTreeClick(NMHDR*, LRESULT* pResult) {
     DWORD nPos = GetMessagePos();
     POINT point = {static_cast<short>(LOWORD(nPos)), static_cast<short>(HIWORD(nPos))};
@@ -171,8 +181,6 @@ LRESULT CManagerDlg::OnToggleActive(WPARAM wParam, LPARAM) {
         for (int e = 0; e < folder.GetCount(); ++e) {
             if (folder.GetArea(e) != nArea)
                 continue;
-            if (HTREEITEM hItem = folder.GetEntryItem(e))
-                m_treeFolders.SetItemImage(hItem, area.IsActive(), area.IsActive());
             UpdateFolderState(f);
             return 1;
         }

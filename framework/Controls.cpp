@@ -34,23 +34,15 @@ void CListBox::PreSubclassWindow() {
     ControlMessage(LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(measure.itemHeight));
 }
 
-HTREEITEM CTreeCtrl::InsertItem(const std::string& text, HTREEITEM hParent) {
+HTREEITEM CTreeCtrl::InsertItem(const std::string& text, HTREEITEM hParent, int nImage) {
     TVINSERTSTRUCTA insert{};
     insert.hParent = hParent;
     insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
     insert.item.pszText = const_cast<char*>(text.c_str());
+    insert.item.iImage = insert.item.iSelectedImage = nImage;
     return reinterpret_cast<HTREEITEM>(
         ControlMessage(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
-}
-
-BOOL CTreeCtrl::SetItemImage(HTREEITEM hItem, int nImage, int nSelectedImage) {
-    TVITEMA item{};
-    item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-    item.hItem = hItem;
-    item.iImage = nImage;
-    item.iSelectedImage = nSelectedImage;
-    return static_cast<BOOL>(ControlMessage(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
 std::string CTreeCtrl::GetItemText(HTREEITEM hItem) const {
