@@ -175,11 +175,12 @@ protected:
 
 TEST_F(LongList, HoldingBelowScrollsFasterFurtherAway) {
     Run([&] {
+        // A busy machine delays timers but never hastens them.
         int nSlow = RowsScrolledAt(10); // every 250 ms: 3 steps in 600 ms
         int nFast = RowsScrolledAt(45); // every 83 ms: 8 steps
-        EXPECT_GE(nSlow, 2);
+        EXPECT_GE(nSlow, 1);
         EXPECT_LE(nSlow, 4);
-        EXPECT_GE(nFast, 5);
+        EXPECT_GE(nFast, nSlow + 2);
     });
 }
 
