@@ -12,7 +12,7 @@ constexpr const char* kRegistryMissing =
     "Flight Simulator 2004 registry cannot be found.\n"
     "Use FS9 path utility (https://example.org/simulator-path-utility)";
 
-std::string LoadString(UINT nID) {
+std::string ResourceString(UINT nID) {
     char text[512];
     int n = LoadStringA(GetModuleHandleA(nullptr), nID, text, sizeof text);
     return std::string(text, static_cast<std::size_t>(n > 0 ? n : 0));
@@ -44,7 +44,7 @@ BOOL CManagerDlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
     if (HMENU hSysMenu = GetSystemMenu(m_hWnd, FALSE)) {
-        std::string about = LoadString(IDS_ABOUTBOX);
+        std::string about = ResourceString(IDS_ABOUTBOX);
         if (!about.empty()) {
             AppendMenuA(hSysMenu, MF_SEPARATOR, 0, nullptr);
             AppendMenuA(hSysMenu, MF_STRING, IDM_ABOUTBOX, about.c_str());
@@ -66,7 +66,7 @@ BOOL CManagerDlg::OnInitDialog() {
     m_toolTip.Create(this);
     for (HWND hChild = GetWindow(m_hWnd, GW_CHILD); hChild;
          hChild = GetWindow(hChild, GW_HWNDNEXT)) {
-        std::string tip = LoadString(static_cast<UINT>(::GetDlgCtrlID(hChild)));
+        std::string tip = ResourceString(static_cast<UINT>(::GetDlgCtrlID(hChild)));
         m_toolTip.AddControlTip(hChild, tip.c_str());
     }
     m_toolTip.SetMaxTipWidth(400);
