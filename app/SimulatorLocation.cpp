@@ -23,8 +23,8 @@ std::string RegistryString(const char* pData, DWORD nSize) {
 
 std::string ReadRegistrySimFolder(bool& bKeyFound) {
     HKEY hKey = nullptr;
-    bKeyFound = RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSimRegistryKey, 0, KEY_QUERY_VALUE, &hKey) ==
-                ERROR_SUCCESS;
+    bKeyFound = RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSimRegistryKey, 0, KEY_QUERY_VALUE | kSimKeyView,
+                              &hKey) == ERROR_SUCCESS;
     if (!bKeyFound)
         return {};
     char data[kMaxPath + 1];

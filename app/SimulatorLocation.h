@@ -10,6 +10,14 @@
 constexpr const char* kSimRegistryKey =
     "SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0";
 constexpr const char* kSimRegistryValue = "Exe Path";
+// The simulator is a 32-bit program and writes its key in the registry's
+// 32-bit view; a 64-bit build looks there too. The 32-bit build asks for no
+// view, as very old systems refuse the flag.
+#ifdef _WIN64
+constexpr REGSAM kSimKeyView = KEY_WOW64_32KEY;
+#else
+constexpr REGSAM kSimKeyView = 0;
+#endif
 // The longest folder a 260-byte buffer holds with its terminator.
 constexpr std::size_t kMaxPath = 259;
 

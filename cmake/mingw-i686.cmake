@@ -1,17 +1,3 @@
-# Cross build for 32-bit Windows with the mingw-w64 POSIX-threads compilers
-# (GoogleTest needs std::mutex, which the win32-threads variant lacks).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# No runtime DLLs beside the exe: libstdc++, libgcc and winpthread go in.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-
+# Cross build for 32-bit Windows: the program we ship.
+set(TARNWICK_MINGW i686)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Runs a Windows program under Wine: wine-run.sh <prefix> <program> [args...]
-# The prefix is the Windows build tree's own 32-bit one.
-export WINEARCH=win32
-export WINEPREFIX="$1"
-shift
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree=;mshtml="
-exec wine "$@"
+# Runs a Windows program under Wine: wine-run.sh <prefix> <32|64> <program> [args...]
+# The prefix is the Windows build tree's own, of the tree's width.
+set -euo pipefail
+export TARNWICK_WINE_ARCH="$2"
+source "$(dirname "$0")/../scripts/wine-env.sh" "$1"
+shift 2
+exec "$WINE" "$@"

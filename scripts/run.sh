@@ -2,37 +2,40 @@
 # Builds Tarnwick and starts it under Wine on a fresh copy of examples/FS9,
 # in a prefix of its own whose registry points at that copy. With a display
 # the window opens for you; without one it runs on a virtual display, saves a
-# screenshot to build/windows/demo/screenshot.png and ends.
-# Installs what is missing first.
+# screenshot to <build>/demo/screenshot.png and ends. The build is the 32-bit
+# one, or the 64-bit one where this host cannot run 32-bit programs
+# (scripts/wine-arch.sh). Installs what is missing first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-cmake --preset windows
-cmake --build --preset windows -j "$(nproc)" --target Tarnwick
+source scripts/wine-arch.sh
+cmake --preset "$WINDOWS_PRESET"
+cmake --build --preset "$WINDOWS_PRESET" -j "$(nproc)" --target Tarnwick
 
-demo=build/windows/demo
+demo=$WINDOWS_BUILD/demo
 rm -rf "$demo/FS9"
 mkdir -p "$demo"
 cp -r examples/FS9 "$demo/"
-cp build/windows/app/Tarnwick.exe "$demo/"
-source scripts/wine-env.sh build/windows/demo-prefix
+cp "$WINDOWS_BUILD/app/Tarnwick.exe" "$demo/"
+source scripts/wine-env.sh "$WINDOWS_BUILD/demo-prefix"
 sim="Z:$(realpath "$demo/FS9" | tr / '\\')\\"
-wine reg add 'HKLM\SOFTWARE\Microsoft\Microsoft Games\Flight Simulator\9.0' \
-    /v 'Exe Path' /t REG_SZ /d "$sim" /f >/dev/null 2>&1
+# The simulator, a 32-bit program, keeps its key in the registry's 32-bit view.
+"$WINE" reg add 'HKLM\SOFTWARE\Microsoft\Microsoft Games\Flight Simulator\9.0' \
+    /v 'Exe Path' /t REG_SZ /d "$sim" /reg:32 /f >/dev/null 2>&1
 # The program must meet a server of its own display, not this one's.
-wineserver -w
+"$WINESERVER" -w
 cd "$demo"
 
 if [ -n "${DISPLAY:-}" ]; then
-    exec wine Tarnwick.exe
+    exec "$WINE" Tarnwick.exe
 fi
 xvfb-run -a -s "-screen 0 1100x860x24" bash -c '
-    wine Tarnwick.exe &
+    "$WINE" Tarnwick.exe &
     for _ in $(seq 60); do
         xwininfo -root -tree | grep -q "\"Tarnwick\"" && break
         sleep 1
     done
     sleep 2
     import -window root -crop 980x690+0+0 screenshot.png
-    wineserver -k'
+    "$WINESERVER" -k'
 echo "screenshot: $demo/screenshot.png"

@@ -12,6 +12,8 @@ have_cmd cmake || need+=(cmake)
 have_cmd g++ || need+=(g++)
 have_cmd i686-w64-mingw32-g++-posix || need+=(g++-mingw-w64-i686-posix)
 have_cmd i686-w64-mingw32-windres || need+=(binutils-mingw-w64-i686)
+have_cmd x86_64-w64-mingw32-g++-posix || need+=(g++-mingw-w64-x86-64-posix)
+have_cmd x86_64-w64-mingw32-windres || need+=(binutils-mingw-w64-x86-64)
 have_pkg googletest || need+=(googletest)
 have_pkg libgtest-dev || need+=(libgtest-dev)
 have_pkg libbenchmark-dev || need+=(libbenchmark-dev)
@@ -20,17 +22,29 @@ ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 
 have_cmd xvfb-run || need+=(xvfb xauth)
 have_cmd import || need+=(imagemagick)
 have_cmd xwininfo || need+=(x11-utils)
-have_pkg wine32:i386 || need+=(wine wine32:i386)
+have_pkg wine || need+=(wine)
+have_pkg wine64 || need+=(wine64)
+# The 32-bit loader: the host decides later whether it can run it, and finds
+# out by trying, so it is installed wherever the i386 architecture is allowed.
+need32=
+have_pkg wine32:i386 || need32=wine32:i386
 
-[ ${#need[@]} -eq 0 ] && exit 0
+[ ${#need[@]} -eq 0 ] && [ -z "$need32" ] && exit 0
 
 SUDO=
 [ "$(id -u)" -eq 0 ] || SUDO=sudo
-echo "setup: installing ${need[*]}" >&2
-if printf '%s\n' "${need[@]}" | grep -q ':i386$' &&
-   ! dpkg --print-foreign-architectures | grep -qx i386; then
-  $SUDO dpkg --add-architecture i386
-fi
 export DEBIAN_FRONTEND=noninteractive
+if [ -n "$need32" ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $SUDO dpkg --add-architecture i386 ||
+    echo "setup: the i386 architecture cannot be added; only 64-bit Wine will run" >&2
+fi
 $SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+if [ ${#need[@]} -gt 0 ]; then
+  echo "setup: installing ${need[*]}" >&2
+  $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+fi
+if [ -n "$need32" ] && dpkg --print-foreign-architectures | grep -qx i386; then
+  echo "setup: installing $need32" >&2
+  $SUDO apt-get install -y -qq --no-install-recommends "$need32" >/dev/null ||
+    echo "setup: $need32 could not be installed; only 64-bit Wine will run" >&2
+fi

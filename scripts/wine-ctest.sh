@@ -8,8 +8,8 @@ shift
 # A virtual display has no window manager, and Wine waits two seconds for one
 # at every hide of a window it leaves to the manager: the tests' windows are
 # left to none.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-wineserver -w
+"$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+"$WINESERVER" -w
 start_wineserver
-trap 'wineserver -k' EXIT
+trap '"$WINESERVER" -k' EXIT
 ctest "$@"

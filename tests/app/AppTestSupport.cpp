@@ -132,8 +132,8 @@ void CAnswerer::Answer(HWND hWnd) {
 
 void SetSimRegistryBytes(const void* pData, DWORD nSize, DWORD nType) {
     HKEY hKey;
-    RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSimRegistryKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                    &hKey, nullptr);
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSimRegistryKey, 0, nullptr, 0,
+                    KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &hKey, nullptr);
     RegSetValueExA(hKey, kSimRegistryValue, 0, nType, static_cast<const BYTE*>(pData), nSize);
     RegCloseKey(hKey);
 }
@@ -143,7 +143,7 @@ void SetSimRegistry(const std::string& folder, DWORD nType) {
 }
 
 void RemoveSimRegistry() {
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSimRegistryKey);
+    RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kSimRegistryKey, KEY_WOW64_32KEY, 0);
 }
 
 CSimFolder::CSimFolder(const std::string& sceneryCfg) {

@@ -39,6 +39,12 @@ TEST_F(StartUp, RegistryFolderGivesThePathsTheBackupAndTheSettings) {
     for (const char* suffix : {"", "\\"}) {
         CSimFolder sim(kLibrary);
         SetSimRegistry(sim.WinPath() + suffix);
+#ifdef _WIN64
+        // Written in the 32-bit view only, where the simulator writes it.
+        HKEY hKey = nullptr;
+        ASSERT_NE(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSimRegistryKey, 0, KEY_READ, &hKey),
+                  ERROR_SUCCESS);
+#endif
         CManagerDlg dlg;
         int nRows = 0;
         RunMain(dlg, [&] {
