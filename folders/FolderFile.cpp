@@ -101,7 +101,12 @@ CFileLoad ParseFolders(std::string text, CFolderArray& folders, CAreaArray& area
 CFileLoad LoadFolders(const std::string& path, CFolderArray& folders, CAreaArray& areas) {
     std::string text;
     CFileLoad load = ReadProfileFile(path, text);
-    return load.state == ELoadState::kLoaded ? ParseFolders(std::move(text), folders, areas) : load;
+    if (load.state == ELoadState::kLoaded) {
+        const CFileState disk = load.disk;
+        load = ParseFolders(std::move(text), folders, areas);
+        load.disk = disk;
+    }
+    return load;
 }
 
 std::string FormatFolders(const CFolderArray& folders, const CAreaArray& areas) {
@@ -126,8 +131,8 @@ std::string FormatFolders(const CFolderArray& folders, const CAreaArray& areas) 
 }
 
 CFileResult SaveFolders(const std::string& path, const CFolderArray& folders,
-                        const CAreaArray& areas) {
+                        const CAreaArray& areas, CFileState& disk) {
     if (folders.GetSize() == 0)
-        return GetPathKind(path) == EPathKind::kNone ? CFileResult{} : RemoveFile(path);
-    return ReplaceFileAtomically(path, FormatFolders(folders, areas));
+        return RemoveFileIfUnchanged(path, disk);
+    return ReplaceFileIfUnchanged(path, FormatFolders(folders, areas), disk);
 }

@@ -86,6 +86,10 @@ CFileLoad ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray& 
 CFileLoad LoadSceneryCfg(const std::string& path, CSceneryHeader& header, CAreaArray& areas) {
     std::string text;
     CFileLoad load = ReadProfileFile(path, text);
-    return load.state == ELoadState::kLoaded ? ParseSceneryCfg(std::move(text), header, areas)
-                                             : load;
+    if (load.state == ELoadState::kLoaded) {
+        const CFileState disk = load.disk;
+        load = ParseSceneryCfg(std::move(text), header, areas);
+        load.disk = disk;
+    }
+    return load;
 }

@@ -92,9 +92,11 @@ TEST(FolderFile, NoFoldersLeaveNoFileAndAnUnreadableFileIsToldApart) {
     CAreaArray areas;
     CFolderArray none;
     folder.Write("Folder.txt", "[Old]\r\n");
-    EXPECT_TRUE(SaveFolders(folder.Path("Folder.txt"), none, areas));
+    CFileState disk = LoadFolders(folder.Path("Folder.txt"), none, areas).disk;
+    none.RemoveAll();
+    EXPECT_TRUE(SaveFolders(folder.Path("Folder.txt"), none, areas, disk));
     EXPECT_EQ(GetPathKind(folder.Path("Folder.txt")), EPathKind::kNone);
-    EXPECT_TRUE(SaveFolders(folder.Path("Folder.txt"), none, areas));
+    EXPECT_TRUE(SaveFolders(folder.Path("Folder.txt"), none, areas, disk));
     EXPECT_EQ(LoadFolders(folder.Path("Folder.txt"), none, areas).state, ELoadState::kMissing);
 
     folder.Write("Folder.txt", std::string("[A]\r\nTitle.0=a\0b\r\n", 18));
