@@ -127,7 +127,8 @@ void CAnswerer::Answer(HWND hWnd) {
     GetDlgItemTextA(hWnd, 0xFFFF, szText, sizeof szText);
     m_aBoxes.push_back(std::string(szCaption) + "|" + szText);
     const bool bAbout = std::string(szCaption).starts_with("About");
-    PostMessageA(hWnd, WM_COMMAND, bAbout ? IDOK : m_nButton, 0);
+    int nButton = m_nButton ? m_nButton : LOWORD(SendMessageA(hWnd, DM_GETDEFID, 0, 0));
+    PostMessageA(hWnd, WM_COMMAND, bAbout ? IDOK : nButton, 0);
 }
 
 void SetSimRegistryBytes(const void* pData, DWORD nSize, DWORD nType) {
