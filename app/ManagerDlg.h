@@ -97,7 +97,8 @@ protected:
     void UpdateLayersFromList();
     void UpdateActiveFromList();
     CFileResult SaveSceneryCfg(const std::string& path);
-    // Each folder's expand flag from the tree: 1 when its first entry shows.
+    // Each folder's expand flag from the tree: 1 when it is expanded and has
+    // an item in it.
     void StoreExpandStates();
     CFileResult SaveFolders(const std::string& path);
 

@@ -81,6 +81,16 @@ TEST_F(SceneryList, RowsDrawCheckBoxTickDotAndHighlight) {
         List().SetCurSel(2);
         EXPECT_EQ(Pixel(2, 27, 1), GetSysColor(COLOR_HIGHLIGHT));
         EXPECT_EQ(Pixel(2, 22, 1), kWindow);
+
+        // A title "&" is drawn as the character, not taken for a mnemonic
+        // prefix with nothing to underline.
+        m_dlg.m_areas.GetAt(0).SetTitle("&");
+        m_dlg.FillSceneryList();
+        int nInk = 0;
+        for (int x = 25; x < 25 + 16; ++x) // the text starts after the marks
+            for (int y = 0; y < CSceneryListBox::kRowHeight; ++y)
+                nInk += Pixel(3, x, y) == GetSysColor(COLOR_WINDOWTEXT);
+        EXPECT_GT(nInk, 0);
     });
 }
 
@@ -100,5 +110,16 @@ TEST_F(SceneryList, RowTipIsTheTitleCutTo79Characters) {
         EXPECT_EQ(List().OnToolHitTest({30, 25}, &tool), 1);
         EXPECT_EQ(tool.uId, 1u);
         EXPECT_EQ(List().OnToolHitTest({30, 300}, &tool), 3);
+
+        // The tips show titles as they are, "&" included.
+        PostMessageA(List().m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(30, 25));
+        Pump(m_dlg);
+        // A pop-up's owner is the dialog, as the help tips' is.
+        HWND hTip = nullptr;
+        while ((hTip = FindWindowExA(nullptr, hTip, TOOLTIPS_CLASSA, nullptr)) != nullptr &&
+               (GetWindow(hTip, GW_OWNER) != m_dlg.m_hWnd || hTip == m_dlg.m_toolTip.m_hWnd)) {
+        }
+        ASSERT_NE(hTip, nullptr);
+        EXPECT_TRUE(GetWindowLongPtrA(hTip, GWL_STYLE) & TTS_NOPREFIX);
     });
 }
