@@ -82,15 +82,21 @@ TEST_F(SceneryList, RowsDrawCheckBoxTickDotAndHighlight) {
         EXPECT_EQ(Pixel(2, 27, 1), GetSysColor(COLOR_HIGHLIGHT));
         EXPECT_EQ(Pixel(2, 22, 1), kWindow);
 
-        // A title "&" is drawn as the character, not taken for a mnemonic
-        // prefix with nothing to underline.
-        m_dlg.m_areas.GetAt(0).SetTitle("&");
+        // An "&" in a title is drawn as the character, not taken for a
+        // mnemonic prefix: "&&" takes twice the ink of "&".
+        m_dlg.m_areas.GetAt(0).SetTitle("&&");
+        m_dlg.m_areas.GetAt(1).SetTitle("&");
         m_dlg.FillSceneryList();
-        int nInk = 0;
-        for (int x = 25; x < 25 + 16; ++x) // the text starts after the marks
-            for (int y = 0; y < CSceneryListBox::kRowHeight; ++y)
-                nInk += Pixel(3, x, y) == GetSysColor(COLOR_WINDOWTEXT);
-        EXPECT_GT(nInk, 0);
+        List().SetCurSel(-1);
+        auto ink = [&](int nRow) {
+            int n = 0;
+            for (int x = 25; x < 25 + 40; ++x) // the text starts after the marks
+                for (int y = 0; y < CSceneryListBox::kRowHeight; ++y)
+                    n += Pixel(nRow, x, y) == GetSysColor(COLOR_WINDOWTEXT);
+            return n;
+        };
+        EXPECT_GT(ink(2), 0);
+        EXPECT_EQ(ink(3), 2 * ink(2));
     });
 }
 
