@@ -1,11 +1,41 @@
 #include "FileState.h"
 
+#include <cstring>
+
+namespace {
+
+constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15u; // odd: a bijection
+
+std::uint64_t Mix(std::uint64_t nLane, std::uint64_t nWord) {
+    nLane = (nLane ^ nWord) * kMultiplier;
+    return nLane << 29 | nLane >> 35;
+}
+
+} // namespace
+
 std::uint64_t HashFileBytes(std::string_view bytes) {
-    std::uint64_t nHash = 0xcbf29ce484222325u;
-    for (unsigned char c : bytes) {
-        nHash ^= c;
-        nHash *= 0x100000001b3u;
+    // Eight bytes a step in four lanes, so that a Save of a large library
+    // spends next to nothing here: a byte-wise hash would cost a tenth of
+    // the Save. Each step is a bijection of its lane, so a change confined
+    // to one word always changes the result.
+    std::uint64_t aLanes[4] = {0xcbf29ce484222325u, 1, 2, 3};
+    std::size_t n = 0;
+    for (; n + 32 <= bytes.size(); n += 32) {
+        for (int i = 0; i < 4; ++i) {
+            std::uint64_t nWord;
+            std::memcpy(&nWord, bytes.data() + n + 8 * i, 8);
+            aLanes[i] = Mix(aLanes[i], nWord);
+        }
     }
+    std::uint64_t nHash = bytes.size();
+    for (std::uint64_t nLane : aLanes)
+        nHash = Mix(nHash, nLane);
+    for (; n < bytes.size(); ++n)
+        nHash = Mix(nHash, static_cast<unsigned char>(bytes[n]));
+    // A final avalanche, itself a bijection.
+    nHash ^= nHash >> 33;
+    nHash *= 0xff51afd7ed558ccdu;
+    nHash ^= nHash >> 33;
     return nHash;
 }
 

@@ -21,7 +21,8 @@ struct CFileState {
     std::uint64_t nHash = 0;      // of the whole content
 };
 
-// 64-bit FNV-1a.
+// A fast 64-bit hash of a file's content, for telling two versions apart
+// (no defence against someone who crafts a collision).
 std::uint64_t HashFileBytes(std::string_view bytes);
 
 // The state of a file from its attributes, taken before it was read, and the
