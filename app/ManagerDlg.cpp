@@ -2,6 +2,7 @@
 
 #include "AboutDlg.h"
 #include "FolderFile.h"
+#include "SaveCheck.h"
 #include "SimulatorLocation.h"
 #include "resource.h"
 
@@ -138,11 +139,26 @@ void CManagerDlg::UpdateActiveFromList() {
 }
 
 CFileResult CManagerDlg::SaveSceneryCfg(const std::string& path) {
-    return ::SaveSceneryCfg(path, m_header, m_areas, m_listScenery.GetRows());
+    return ::SaveSceneryCfg(path, m_header, m_areas, m_listScenery.GetRows(),
+                            m_sceneryCfgLoad.disk);
 }
 
 CFileResult CManagerDlg::SaveFolders(const std::string& path) {
-    return ::SaveFolders(path, m_folders, m_areas);
+    return ::SaveFolders(path, m_folders, m_areas, m_folderTxtLoad.disk);
+}
+
+bool CManagerDlg::ConfirmReplaceChangedFiles() {
+    CSaveCheck check = CheckFilesBeforeSave(m_strSceneryCfgPath, m_sceneryCfgLoad.disk,
+                                            m_strFolderTxtPath, m_folderTxtLoad.disk);
+    std::string question = ChangedFilesQuestion(check);
+    if (question.empty())
+        return true;
+    if (MessageBoxA(m_hWnd, question.c_str(), "Warning",
+                    MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
+        return false;
+    m_sceneryCfgLoad.disk = check.sceneryCfg;
+    m_folderTxtLoad.disk = check.folderTxt;
+    return true;
 }
 
 void CManagerDlg::ShowError(const std::string& text) {
@@ -162,17 +178,22 @@ void CManagerDlg::OnSave() {
             return;
         }
     }
+    if (!ConfirmReplaceChangedFiles())
+        return;
     UpdateLayersFromList();
     UpdateActiveFromList();
     // Folder.txt only after scenery.cfg, so that the two stay in step.
     std::string path = m_strSceneryCfgPath;
     CFileResult result = SaveSceneryCfg(path);
+    const bool bSceneryCfgWritten = result.bOk;
     if (result) {
         StoreExpandStates();
         path = m_strFolderTxtPath;
         result = SaveFolders(path);
     }
-    if (!result)
+    if (result.bChanged)
+        ShowError(LateChangeMessage(bSceneryCfgWritten));
+    else if (!result)
         ShowError(path + " could not be saved: " + result.strReason +
                   "\nThe file on disk is unchanged.");
 }

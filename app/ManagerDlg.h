@@ -39,7 +39,8 @@ public:
     CAreaArray m_areas;
     CFolderArray m_folders;
     // How scenery.cfg and Folder.txt fared at start-up: a file that was there
-    // but could not be read is never replaced.
+    // but could not be read is never replaced. Their disk states follow every
+    // Save, and the user's Yes to replacing another program's changes.
     CFileLoad m_sceneryCfgLoad;
     CFileLoad m_folderTxtLoad;
 
@@ -96,7 +97,8 @@ protected:
     void UpdateLayersFromList();
     void UpdateActiveFromList();
     CFileResult SaveSceneryCfg(const std::string& path);
-    // Each folder's expand flag from the tree: 1 when its first entry shows.
+    // Each folder's expand flag from the tree: 1 when it is expanded and has
+    // an item in it.
     void StoreExpandStates();
     CFileResult SaveFolders(const std::string& path);
 
@@ -111,4 +113,7 @@ private:
     bool AcceptFolderName(const std::string& name, int nRenamed);
     // The question before an area goes: true on Yes.
     bool ConfirmRemove();
+    // The question when another program changed the files since they were
+    // read or saved: true when there is none or on Yes.
+    bool ConfirmReplaceChangedFiles();
 };

@@ -116,7 +116,7 @@ CTimes TimeOurs(const std::string& path) {
     CSceneryHeader header;
     CAreaArray areas;
     auto start = CClock::now();
-    LoadSceneryCfg(path, header, areas);
+    CFileLoad load = LoadSceneryCfg(path, header, areas);
     times.load = SecondsSince(start);
     start = CClock::now();
     std::vector<CListRow> rows;
@@ -124,7 +124,7 @@ CTimes TimeOurs(const std::string& path) {
         rows.push_back({i, areas.GetAt(i).IsActive()});
     UpdateLayersFromList(rows, areas);
     UpdateActiveFromList(rows, areas);
-    SaveSceneryCfg(path, header, areas, rows);
+    SaveSceneryCfg(path, header, areas, rows, load.disk);
     times.save = SecondsSince(start);
     return times;
 }

@@ -32,29 +32,29 @@ private:
     std::unordered_map<std::string, std::vector<int>> m_aAreas;
 };
 
-// The name a folder's section line gives: every "[" in front and every "]"
-// at the end taken off.
+// The name a folder's section line gives: blanks and every "[" in front
+// taken off, then blanks at the end, then every "]" at the end.
 std::string FolderNameOf(std::string_view line) {
     line = TrimLeadingBlanks(line);
     while (!line.empty() && line.front() == '[')
         line.remove_prefix(1);
+    line = TrimBlanks(line);
     while (!line.empty() && line.back() == ']')
         line.remove_suffix(1);
     return std::string(line);
 }
 
-void ReadSection(const CProfile& profile, CFolder& folder, CAreaArray& areas,
-                 const CAreaIndex& index) {
-    const CProfileSection* pSection = profile.FindSection(folder.GetName());
-    if (pSection == nullptr)
-        return;
+// From the section the folder's own line starts, whatever else the line
+// holds: no spelling of it loses the folder's entries.
+void ReadSection(const CProfile& profile, const CProfileSection& section, CFolder& folder,
+                 CAreaArray& areas, const CAreaIndex& index) {
     // A check state other than 0, 1 and 2 means the areas are both on and off.
-    int nActive = profile.GetInt(*pSection, "Active", 0);
+    int nActive = profile.GetInt(section, "Active", 0);
     folder.SetActive(nActive >= 0 && nActive <= 2 ? nActive : 2);
-    folder.SetExpand(profile.GetInt(*pSection, "Expand", 0));
+    folder.SetExpand(profile.GetInt(section, "Expand", 0));
     // The numbered keys by name, the first of each: one pass over the section.
     std::unordered_map<std::string, std::string_view> aKeys;
-    for (const CProfileKey& key : profile.GetKeys(*pSection))
+    for (const CProfileKey& key : profile.GetKeys(section))
         aKeys.emplace(LowerAscii(key.key), key.value);
     auto value = [&](const std::string& key) -> std::optional<std::string> {
         auto found = aKeys.find(key);
@@ -83,25 +83,25 @@ CFileLoad ParseFolders(std::string text, CFolderArray& folders, CAreaArray& area
     if (std::string reason = WhyNotProfileText(text); !reason.empty())
         return {ELoadState::kUnreadable, reason};
     const CProfile profile(std::move(text));
-    CLineReader reader(SkipUtf8Bom(profile.GetText()));
-    std::string_view line;
-    while (reader.Next(line)) {
-        if (TrimLeadingBlanks(line).starts_with("[")) {
-            auto pFolder = std::make_unique<CFolder>();
-            pFolder->SetName(FolderNameOf(line));
-            folders.Add(std::move(pFolder));
-        }
-    }
     const CAreaIndex index(areas);
-    for (int i = 0; i < folders.GetSize(); ++i)
-        ReadSection(profile, folders.GetAt(i), areas, index);
+    for (const CProfileSection& section : profile.GetSections()) {
+        auto pFolder = std::make_unique<CFolder>();
+        pFolder->SetName(FolderNameOf(section.line));
+        ReadSection(profile, section, *pFolder, areas, index);
+        folders.Add(std::move(pFolder));
+    }
     return {};
 }
 
 CFileLoad LoadFolders(const std::string& path, CFolderArray& folders, CAreaArray& areas) {
     std::string text;
     CFileLoad load = ReadProfileFile(path, text);
-    return load.state == ELoadState::kLoaded ? ParseFolders(std::move(text), folders, areas) : load;
+    if (load.state == ELoadState::kLoaded) {
+        const CFileState disk = load.disk;
+        load = ParseFolders(std::move(text), folders, areas);
+        load.disk = disk;
+    }
+    return load;
 }
 
 std::string FormatFolders(const CFolderArray& folders, const CAreaArray& areas) {
@@ -126,8 +126,8 @@ std::string FormatFolders(const CFolderArray& folders, const CAreaArray& areas) 
 }
 
 CFileResult SaveFolders(const std::string& path, const CFolderArray& folders,
-                        const CAreaArray& areas) {
+                        const CAreaArray& areas, CFileState& disk) {
     if (folders.GetSize() == 0)
-        return GetPathKind(path) == EPathKind::kNone ? CFileResult{} : RemoveFile(path);
-    return ReplaceFileAtomically(path, FormatFolders(folders, areas));
+        return RemoveFileIfUnchanged(path, disk);
+    return ReplaceFileIfUnchanged(path, FormatFolders(folders, areas), disk);
 }

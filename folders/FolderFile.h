@@ -18,6 +18,7 @@ CFileLoad LoadFolders(const std::string& path, CFolderArray& folders, CAreaArray
 // The file text: every folder, and in it every area still in the library,
 // each title and local path once.
 std::string FormatFolders(const CFolderArray& folders, const CAreaArray& areas);
-// Writes the file, or removes it when there are no folders.
+// Writes the file, or removes it when there are no folders, only while it is
+// as disk says (see ReplaceFileIfUnchanged); disk then describes the result.
 CFileResult SaveFolders(const std::string& path, const CFolderArray& folders,
-                        const CAreaArray& areas);
+                        const CAreaArray& areas, CFileState& disk);

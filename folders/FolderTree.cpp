@@ -130,10 +130,11 @@ void CManagerDlg::RemoveAreaFromTree(int nArea) {
 void CManagerDlg::StoreExpandStates() {
     for (int f = 0; f < m_folders.GetSize(); ++f) {
         CFolder& folder = m_folders.GetAt(f);
-        HTREEITEM hFirst = folder.GetCount() > 0 ? folder.GetEntryItem(0) : nullptr;
-        folder.SetExpand(hFirst != nullptr &&
-                         m_treeFolders.GetNextItem(folder.GetTreeItem(), TVGN_NEXTVISIBLE) ==
-                             hFirst);
+        const HTREEITEM hFolder = folder.GetTreeItem();
+        // The tree keeps the flag of a folder whose last item went: one
+        // without items is saved collapsed.
+        folder.SetExpand((m_treeFolders.GetItemState(hFolder, TVIS_EXPANDED) & TVIS_EXPANDED) &&
+                         m_treeFolders.GetNextItem(hFolder, TVGN_CHILD) != nullptr);
     }
 }
 

@@ -144,6 +144,9 @@ protected:                                                                      
 #define ON_WM_LBUTTONDOWN() \
     {WM_LBUTTONDOWN, 0, 0, 0, \
      TWK_THUNK(pThis->OnLButtonDown(static_cast<UINT>(wParam), TWK_POINT); return true;)},
+#define ON_WM_LBUTTONDBLCLK() \
+    {WM_LBUTTONDBLCLK, 0, 0, 0, \
+     TWK_THUNK(pThis->OnLButtonDblClk(static_cast<UINT>(wParam), TWK_POINT); return true;)},
 #define ON_WM_LBUTTONUP() \
     {WM_LBUTTONUP, 0, 0, 0, \
      TWK_THUNK(pThis->OnLButtonUp(static_cast<UINT>(wParam), TWK_POINT); return true;)},

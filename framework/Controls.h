@@ -112,6 +112,10 @@ public:
             ControlMessage(TVM_GETNEXTITEM, nCode, reinterpret_cast<LPARAM>(hItem)));
     }
     HTREEITEM GetSelectedItem() const { return GetNextItem(nullptr, TVGN_CARET); }
+    UINT GetItemState(HTREEITEM hItem, UINT nMask) const {
+        return static_cast<UINT>(
+            ControlMessage(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(hItem), nMask));
+    }
     BOOL SelectItem(HTREEITEM hItem) {
         return static_cast<BOOL>(
             ControlMessage(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(hItem)));

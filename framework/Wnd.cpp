@@ -151,9 +151,12 @@ void CWnd::FilterToolTipMessage(MSG* pMsg) {
           pMsg->message == WM_RBUTTONUP))
         return;
     if (m_hTipWnd == nullptr) {
-        m_hTipWnd = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    m_hWnd, nullptr, GetModuleHandleA(nullptr), nullptr);
+        // The tips show the window's data (such as titles), where an "&" is
+        // a character.
+        m_hTipWnd =
+            CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd,
+                            nullptr, GetModuleHandleA(nullptr), nullptr);
         ::SendMessageA(m_hTipWnd, TTM_ACTIVATE, TRUE, 0);
     }
     POINT point = {static_cast<short>(LOWORD(pMsg->lParam)),

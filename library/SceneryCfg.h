@@ -39,5 +39,8 @@ void UpdateActiveFromList(std::span<const CListRow> rows, CAreaArray& areas);
 // sections this program does not know.
 std::string FormatSceneryCfg(const CSceneryHeader& header, const CAreaArray& areas,
                              std::span<const CListRow> rows);
+// Replaces the file only while it is as disk says (see
+// ReplaceFileIfUnchanged); disk then describes the file written.
 CFileResult SaveSceneryCfg(const std::string& path, const CSceneryHeader& header,
-                           const CAreaArray& areas, std::span<const CListRow> rows);
+                           const CAreaArray& areas, std::span<const CListRow> rows,
+                           CFileState& disk);

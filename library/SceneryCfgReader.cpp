@@ -12,13 +12,13 @@ struct CSectionLine {
     int nNumber = 0;
 };
 
-// The simulator's own rule for a section line: any line holding "general" is
-// the header, else any line holding "area." is an area whose number is read
-// the way atoi reads the text after the first "area.".
-CSectionLine ClassifySectionLine(std::string_view line) {
-    const std::string lower = LowerAscii(line);
-    if (lower.find("general") != std::string::npos)
+// The header is the section named "General" as any look-up finds it; any
+// other line holding "area." is an area whose number is read the way atoi
+// reads the text after the first "area.", as the simulator does.
+CSectionLine ClassifySectionLine(const CProfileSection& section) {
+    if (EqualsNoCase(section.name, "General"))
         return {ELineKind::kHeader, 0};
+    const std::string lower = LowerAscii(section.line);
     std::size_t nArea = lower.find("area.");
     if (nArea == std::string::npos)
         return {ELineKind::kOther, 0};
@@ -28,40 +28,29 @@ CSectionLine ClassifySectionLine(std::string_view line) {
     return {ELineKind::kArea, ParseLeadingInt(rest).value_or(0)};
 }
 
-bool IsSectionLine(std::string_view line) {
-    line = TrimLeadingBlanks(line);
-    return !line.empty() && line[0] == '[';
-}
-
-std::size_t CountAreaSections(std::string_view text) {
+std::size_t CountAreaSections(const CProfile& profile) {
     std::size_t nAreas = 0;
-    CLineReader reader(SkipUtf8Bom(text));
-    std::string_view line;
-    while (reader.Next(line)) {
-        if (IsSectionLine(line) && ClassifySectionLine(line).kind == ELineKind::kArea)
+    for (const CProfileSection& section : profile.GetSections()) {
+        if (ClassifySectionLine(section).kind == ELineKind::kArea)
             ++nAreas;
     }
     return nAreas;
-}
-
-std::string WhyNotSceneryCfg(std::string_view text, std::size_t nMaxAreas) {
-    std::string reason = WhyNotProfileText(text);
-    if (reason.empty() && CountAreaSections(text) > nMaxAreas)
-        reason = "It has more than " + std::to_string(nMaxAreas) + " area sections.";
-    return reason;
 }
 
 } // namespace
 
 CFileLoad ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray& areas,
                           std::size_t nMaxAreas) {
-    if (std::string reason = WhyNotSceneryCfg(text, nMaxAreas); !reason.empty())
+    if (std::string reason = WhyNotProfileText(text); !reason.empty())
         return {ELoadState::kUnreadable, reason};
-
     const CProfile profile(std::move(text));
+    if (CountAreaSections(profile) > nMaxAreas)
+        return {ELoadState::kUnreadable,
+                "It has more than " + std::to_string(nMaxAreas) + " area sections."};
+
     bool bHeaderRead = false;
     for (const CProfileSection& section : profile.GetSections()) {
-        CSectionLine line = ClassifySectionLine(section.line);
+        CSectionLine line = ClassifySectionLine(section);
         switch (line.kind) {
         case ELineKind::kHeader:
             // Every header line reads the same first "General" section.
@@ -86,6 +75,10 @@ CFileLoad ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray& 
 CFileLoad LoadSceneryCfg(const std::string& path, CSceneryHeader& header, CAreaArray& areas) {
     std::string text;
     CFileLoad load = ReadProfileFile(path, text);
-    return load.state == ELoadState::kLoaded ? ParseSceneryCfg(std::move(text), header, areas)
-                                             : load;
+    if (load.state == ELoadState::kLoaded) {
+        const CFileState disk = load.disk;
+        load = ParseSceneryCfg(std::move(text), header, areas);
+        load.disk = disk;
+    }
+    return load;
 }

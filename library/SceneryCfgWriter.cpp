@@ -25,6 +25,7 @@ std::string FormatSceneryCfg(const CSceneryHeader& header, const CAreaArray& are
 }
 
 CFileResult SaveSceneryCfg(const std::string& path, const CSceneryHeader& header,
-                           const CAreaArray& areas, std::span<const CListRow> rows) {
-    return ReplaceFileAtomically(path, FormatSceneryCfg(header, areas, rows));
+                           const CAreaArray& areas, std::span<const CListRow> rows,
+                           CFileState& disk) {
+    return ReplaceFileIfUnchanged(path, FormatSceneryCfg(header, areas, rows), disk);
 }

@@ -129,7 +129,9 @@ void CSceneryListBox::DrawItem(LPDRAWITEMSTRUCT pDraw) {
         return;
     SetTextColor(hDC, GetSysColor(bSelected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     SetBkColor(hDC, GetSysColor(bSelected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-    DrawTextA(hDC, title.c_str(), static_cast<int>(title.size()), &textRect, DT_VCENTER);
+    // Titles are data: an "&" in one is a character, not a mnemonic.
+    DrawTextA(hDC, title.c_str(), static_cast<int>(title.size()), &textRect,
+              DT_VCENTER | DT_NOPREFIX);
 }
 
 INT_PTR CSceneryListBox::OnToolHitTest(POINT point, TOOLINFOA* pTI) const {
@@ -171,10 +173,18 @@ void CSceneryListBox::OnLButtonDown(UINT, POINT point) {
     m_bDragging = m_nScrollInterval = 0;
     bool bOutside = false;
     int nRow = RowFromPoint(point, bOutside);
+    m_nPressRow = nRow;
     if (!bOutside) {
         m_nDragIndex = nRow;
         SetCurSel(nRow);
     }
+}
+
+// The second press of a double-click comes as this message alone.
+void CSceneryListBox::OnLButtonDblClk(UINT, POINT point) {
+    Default();
+    bool bOutside = false;
+    m_nPressRow = RowFromPoint(point, bOutside);
 }
 
 void CSceneryListBox::OnMouseMove(UINT nFlags, POINT point) {
@@ -285,9 +295,9 @@ void CSceneryListBox::OnLButtonUp(UINT, POINT point) {
     RECT client;
     GetClientRect(&client);
     const bool bInside = PtInRect(&client, point) != FALSE;
-    // The check zone counts only inside the list: a drag let go beside it
-    // switches nothing.
-    if (nRow >= 0 && bInside) {
+    // The check zone counts only inside the list and on the row pressed: a
+    // drag let go beside the list or over another row's box only drops.
+    if (nRow >= 0 && bInside && nRow == m_nPressRow) {
         RECT row;
         GetItemRect(nRow, &row);
         if (point.x - row.left < kCheckZone) {
@@ -307,7 +317,7 @@ void CSceneryListBox::OnLButtonUp(UINT, POINT point) {
         }
     }
     // A drag starts only from a press in the list.
-    m_nDragIndex = m_nDropIndex = -1;
+    m_nDragIndex = m_nDropIndex = m_nPressRow = -1;
     Default();
 }
 
@@ -358,6 +368,7 @@ BEGIN_MESSAGE_MAP(CSceneryListBox, CListBox)
 ON_WM_LBUTTONUP()
 ON_WM_KEYDOWN()
 ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDBLCLK()
 ON_WM_MOUSEMOVE()
 ON_WM_TIMER()
 ON_CONTROL_REFLECT(LBN_DBLCLK, OnDblclk)

@@ -64,6 +64,7 @@ protected:
     void OnLButtonUp(UINT nFlags, POINT point);
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnLButtonDown(UINT nFlags, POINT point);
+    void OnLButtonDblClk(UINT nFlags, POINT point);
     void OnMouseMove(UINT nFlags, POINT point);
     void OnTimer(UINT_PTR nIDEvent);
     void OnDblclk();
@@ -81,6 +82,7 @@ private:
     void SendToParent(UINT nMessage, int nRow) const;
 
     int m_nDragIndex = -1;     // row pressed: the row dragged
+    int m_nPressRow = -1;      // row nearest the press: the only one a release switches
     int m_nDropIndex = -1;     // row the drop goes above; -1 the end
     int m_bDragging = 0;       // the list holds the capture
     int m_nScrollInterval = 0; // ms of the scroll timer running; 0 none

@@ -5,6 +5,8 @@
 // One implementation for Win32 (single-byte "A" functions), one for POSIX.
 // Failures carry the system's own reason, in its words.
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,8 +21,11 @@ inline constexpr char kPathSeparator = '/';
 struct CFileResult {
     bool bOk = true;
     std::string strReason; // the system's message when bOk is false
+    // Nothing written: the file is no longer what the program last saw of it.
+    bool bChanged = false;
 
     static CFileResult Failed(std::string reason) { return {false, std::move(reason)}; }
+    static CFileResult Changed() { return {false, {}, true}; }
     explicit operator bool() const { return bOk; }
 };
 
@@ -41,15 +46,30 @@ struct CDirEntry {
 EReadResult ReadWholeFile(const std::string& path, std::string& text, std::string& strReason);
 
 // Writes text to path + kTempSuffix beside the target, flushes it to the disk
-// and moves it over the target in one step. On any failure the target is as
-// it was and the temporary file is gone.
-CFileResult ReplaceFileAtomically(const std::string& path, std::string_view text);
+// and moves it over the target in one step. beforeMove, when given, runs
+// between the flush and the move, with the temporary file complete and
+// closed; its failure is returned and nothing is moved. On any failure the
+// target is as it was and the temporary file is gone.
+CFileResult ReplaceFileAtomically(const std::string& path, std::string_view text,
+                                  const std::function<CFileResult()>& beforeMove = {});
 inline constexpr std::string_view kTempSuffix = ".twk-new";
 
 CFileResult RemoveFile(const std::string& path);
 // Copies a file, replacing the target atomically when it exists.
 CFileResult CopyFileOver(const std::string& from, const std::string& to);
 EPathKind GetPathKind(const std::string& path);
+
+// What the system tells of a file without opening it. The last-write time is
+// in the system's own units, only ever compared with another of its kind.
+struct CFileAttributes {
+    bool bPresent = false;
+    std::uint64_t nSize = 0;
+    std::uint64_t nWriteTime = 0;
+};
+// A file whose attributes cannot be looked at counts as present with a size
+// no file has, so that it never compares equal to what was seen of it.
+CFileAttributes GetFileAttributesOf(const std::string& path);
+inline constexpr std::uint64_t kUnknownSize = UINT64_MAX;
 // The entries of a folder, "." and ".." left out, in the order the system
 // gives them. Empty when the folder cannot be read.
 std::vector<CDirEntry> ListDirectory(const std::string& folder);

@@ -77,7 +77,8 @@ EReadResult ReadWholeFile(const std::string& path, std::string& text, std::strin
     }
 }
 
-CFileResult ReplaceFileAtomically(const std::string& path, std::string_view text) {
+CFileResult ReplaceFileAtomically(const std::string& path, std::string_view text,
+                                  const std::function<CFileResult()>& beforeMove) {
     const std::string temp = path + std::string(kTempSuffix);
     CFd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (fd.Get() < 0)
@@ -86,8 +87,18 @@ CFileResult ReplaceFileAtomically(const std::string& path, std::string_view text
     struct stat old {};
     if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
         ::fchmod(fd.Get(), old.st_mode & 07777);
-    if (!WriteAll(fd.Get(), text) || ::fsync(fd.Get()) != 0 || ::close(fd.Release()) != 0 ||
-        ::rename(temp.c_str(), path.c_str()) != 0) {
+    if (!WriteAll(fd.Get(), text) || ::fsync(fd.Get()) != 0 || ::close(fd.Release()) != 0) {
+        int nError = errno;
+        ::unlink(temp.c_str());
+        return CFileResult::Failed(Reason(nError));
+    }
+    if (beforeMove) {
+        if (CFileResult result = beforeMove(); !result) {
+            ::unlink(temp.c_str());
+            return result;
+        }
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
         int nError = errno;
         ::unlink(temp.c_str());
         return CFileResult::Failed(Reason(nError));
@@ -110,6 +121,18 @@ EPathKind GetPathKind(const std::string& path) {
     if (::stat(path.c_str(), &info) != 0)
         return EPathKind::kNone;
     return S_ISDIR(info.st_mode) ? EPathKind::kDirectory : EPathKind::kFile;
+}
+
+CFileAttributes GetFileAttributesOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? CFileAttributes{}
+                                                   : CFileAttributes{true, kUnknownSize, 0};
+    if (!S_ISREG(info.st_mode))
+        return {true, kUnknownSize, 0};
+    return {true, static_cast<std::uint64_t>(info.st_size),
+            static_cast<std::uint64_t>(info.st_mtim.tv_sec) * 1000000000u +
+                static_cast<std::uint64_t>(info.st_mtim.tv_nsec)};
 }
 
 std::vector<CDirEntry> ListDirectory(const std::string& folder) {

@@ -73,17 +73,28 @@ EReadResult ReadWholeFile(const std::string& path, std::string& text, std::strin
     }
 }
 
-CFileResult ReplaceFileAtomically(const std::string& path, std::string_view text) {
+CFileResult ReplaceFileAtomically(const std::string& path, std::string_view text,
+                                  const std::function<CFileResult()>& beforeMove) {
     const std::string temp = path + std::string(kTempSuffix);
     CHandle file(CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsValid())
         return CFileResult::Failed(Reason(GetLastError()));
-    if (!WriteAll(file.Get(), text) || !FlushFileBuffers(file.Get()) || !file.Close() ||
-        !MoveFileExA(temp.c_str(), path.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!WriteAll(file.Get(), text) || !FlushFileBuffers(file.Get()) || !file.Close()) {
         DWORD nError = GetLastError();
         file.Close();
+        DeleteFileA(temp.c_str());
+        return CFileResult::Failed(Reason(nError));
+    }
+    if (beforeMove) {
+        if (CFileResult result = beforeMove(); !result) {
+            DeleteFileA(temp.c_str());
+            return result;
+        }
+    }
+    if (!MoveFileExA(temp.c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DWORD nError = GetLastError();
         DeleteFileA(temp.c_str());
         return CFileResult::Failed(Reason(nError));
     }
@@ -101,6 +112,23 @@ EPathKind GetPathKind(const std::string& path) {
     if (nAttributes == INVALID_FILE_ATTRIBUTES)
         return EPathKind::kNone;
     return (nAttributes & FILE_ATTRIBUTE_DIRECTORY) ? EPathKind::kDirectory : EPathKind::kFile;
+}
+
+CFileAttributes GetFileAttributesOf(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+        DWORD nError = GetLastError();
+        if (nError == ERROR_FILE_NOT_FOUND || nError == ERROR_PATH_NOT_FOUND)
+            return {};
+        return {true, kUnknownSize, 0};
+    }
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        return {true, kUnknownSize, 0};
+    auto join = [](DWORD nHigh, DWORD nLow) {
+        return static_cast<std::uint64_t>(nHigh) << 32 | nLow;
+    };
+    return {true, join(data.nFileSizeHigh, data.nFileSizeLow),
+            join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
 }
 
 std::vector<CDirEntry> ListDirectory(const std::string& folder) {

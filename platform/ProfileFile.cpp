@@ -12,6 +12,7 @@ std::string WhyNotProfileText(std::string_view text) {
 
 CFileLoad ReadProfileFile(const std::string& path, std::string& text) {
     std::string strReason;
+    const CFileAttributes before = GetFileAttributesOf(path);
     switch (ReadWholeFile(path, text, strReason)) {
     case EReadResult::kMissing:
         return {ELoadState::kMissing, {}};
@@ -23,5 +24,5 @@ CFileLoad ReadProfileFile(const std::string& path, std::string& text) {
     strReason = WhyNotProfileText(text);
     if (!strReason.empty())
         return {ELoadState::kUnreadable, strReason};
-    return {};
+    return {ELoadState::kLoaded, {}, StateOfReadFile(before, text)};
 }

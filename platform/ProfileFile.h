@@ -4,8 +4,11 @@
 // there but cannot be taken: a file the program could not read must never be
 // replaced by what it did not see.
 
+#include "FileState.h"
+
 #include <string>
 #include <string_view>
+#include <utility>
 
 enum class ELoadState {
     kLoaded,
@@ -14,8 +17,13 @@ enum class ELoadState {
 };
 
 struct CFileLoad {
+    CFileLoad() = default;
+    CFileLoad(ELoadState s, std::string reason, CFileState d = {})
+        : state(s), strReason(std::move(reason)), disk(d) {}
+
     ELoadState state = ELoadState::kLoaded;
     std::string strReason; // why the file was not loaded
+    CFileState disk;       // the file as read: what a later write must find
 };
 
 // Why the text is no profile text (UTF-16 text, NUL bytes); empty when it is.

@@ -45,6 +45,15 @@ BOOL CALLBACK AnswerWindow(HWND hWnd, LPARAM) {
     return TRUE;
 }
 
+// The button Enter presses. A message box's default identifier is IDOK
+// whatever its buttons, so the button's own style tells.
+BOOL CALLBACK FindDefaultButton(HWND hChild, LPARAM lParam) {
+    if ((GetWindowLongPtrA(hChild, GWL_STYLE) & BS_TYPEMASK) != BS_DEFPUSHBUTTON)
+        return TRUE;
+    *reinterpret_cast<int*>(lParam) = GetDlgCtrlID(hChild);
+    return FALSE;
+}
+
 BOOL CALLBACK FindFolderTree(HWND hChild, LPARAM lParam) {
     if (ClassOf(hChild) == "SysTreeView32")
         *reinterpret_cast<bool*>(lParam) = true;
@@ -127,7 +136,10 @@ void CAnswerer::Answer(HWND hWnd) {
     GetDlgItemTextA(hWnd, 0xFFFF, szText, sizeof szText);
     m_aBoxes.push_back(std::string(szCaption) + "|" + szText);
     const bool bAbout = std::string(szCaption).starts_with("About");
-    PostMessageA(hWnd, WM_COMMAND, bAbout ? IDOK : m_nButton, 0);
+    int nButton = m_nButton;
+    if (nButton == 0)
+        EnumChildWindows(hWnd, FindDefaultButton, reinterpret_cast<LPARAM>(&nButton));
+    PostMessageA(hWnd, WM_COMMAND, bAbout ? IDOK : nButton, 0);
 }
 
 void SetSimRegistryBytes(const void* pData, DWORD nSize, DWORD nType) {

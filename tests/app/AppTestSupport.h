@@ -35,8 +35,8 @@ public:
 };
 
 // Answers the thread's modal questions while it exists: a message box gets
-// m_nButton, a folder browser Cancel, the Name dialog m_strName typed when
-// set, then OK.
+// m_nButton (0: its default button, as Enter would), a folder browser Cancel, the Name dialog
+// m_strName typed when set, then OK.
 class CAnswerer {
 public:
     CAnswerer();

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -181,18 +183,110 @@ TEST_F(MainDialog, FindSelectsTheNextRowBeginningWithTheText) {
     });
 }
 
+namespace {
+
+// kLibrary as Save writes it.
+const std::string kSavedLibrary =
+    "[General]\r\nTitle=Mine\r\nDescription=FS9 Scenery Data\r\nClean_on_Exit=FALSE\n\r\n"
+    "[area.001]\r\nTitle=Alpha\r\nLayer=1\r\nActive=TRUE\r\nRequired=TRUE\r\n"
+    "Local=Scenery\\Alpha\r\nRemote=\n\r\n"
+    "[area.002]\r\nTitle=ABCD\r\nLayer=2\r\nActive=FALSE\r\nRequired=FALSE\r\n"
+    "Local=\r\nExclude.0=x\r\nRemote=\n\r\n"
+    "[area.003]\r\nTitle=xabc\r\nLayer=3\r\nActive=TRUE\r\nRequired=FALSE\r\n"
+    "Local=\r\nRemote=\n\r\n";
+// A folder file that Save writes back as it is.
+const std::string kFolders =
+    "[Group]\r\nActive=1\r\nExpand=0\r\nTitle.0=Alpha\r\nLocal.0=Scenery\\Alpha\r\n";
+
+// What another program does to the files while the window is open.
+struct CDiskEdit {
+    const char* pszCase;
+    bool bFolderTxt; // present at start
+    std::function<void(CSimFolder&)> edit;
+    int nButton;          // the answer to the question, 0 for the default
+    const char* pszAsked; // the subject of the question; nullptr for none
+};
+
+void AddInstallerArea(CSimFolder& sim) {
+    sim.Write("scenery.cfg", kLibrary + "[Area.004]\r\nTitle=Installed\r\nActive=TRUE\r\n");
+}
+void AddFolder(CSimFolder& sim) {
+    sim.Write("Folder.txt", kFolders + "[Other]\r\nActive=0\r\nExpand=0\r\n");
+}
+// The same bytes again, with a last-write time clearly not the one read.
+void RewriteSameBytes(CSimFolder& sim) {
+    sim.Write("scenery.cfg", kLibrary);
+    std::filesystem::last_write_time(sim.Path("scenery.cfg"),
+                                     std::filesystem::file_time_type::clock::now() +
+                                         std::chrono::seconds(5));
+}
+
+const CDiskEdit kDiskEdits[] = {
+    {"installer's area kept on No, the default", false, AddInstallerArea, 0, "scenery.cfg"},
+    {"installer's area replaced on Yes", false, AddInstallerArea, IDYES, "scenery.cfg"},
+    {"Folder.txt kept on No", true, AddFolder, IDNO, "Folder.txt"},
+    {"Folder.txt replaced on Yes", true, AddFolder, IDYES, "Folder.txt"},
+    {"Folder.txt created meanwhile", false, AddFolder, IDNO, "Folder.txt"},
+    {"both changed", true,
+     [](CSimFolder& sim) {
+         AddInstallerArea(sim);
+         AddFolder(sim);
+     },
+     IDNO, "scenery.cfg and Folder.txt"},
+    {"scenery.cfg deleted", false,
+     [](CSimFolder& sim) { std::filesystem::remove(sim.Path("scenery.cfg")); }, IDNO,
+     "scenery.cfg"},
+    {"same bytes rewritten", true, RewriteSameBytes, IDNO, nullptr},
+};
+
+} // namespace
+
 TEST_F(MainDialog, SaveWithoutChangesWritesTheLibraryWhole) {
     Run([&] { Click(m_dlg, IDC_SAVE); });
-    EXPECT_EQ(m_sim.Read("scenery.cfg"),
-              "[General]\r\nTitle=Mine\r\nDescription=FS9 Scenery Data\r\nClean_on_Exit=FALSE\n\r\n"
-              "[area.001]\r\nTitle=Alpha\r\nLayer=1\r\nActive=TRUE\r\nRequired=TRUE\r\n"
-              "Local=Scenery\\Alpha\r\nRemote=\n\r\n"
-              "[area.002]\r\nTitle=ABCD\r\nLayer=2\r\nActive=FALSE\r\nRequired=FALSE\r\n"
-              "Local=\r\nExclude.0=x\r\nRemote=\n\r\n"
-              "[area.003]\r\nTitle=xabc\r\nLayer=3\r\nActive=TRUE\r\nRequired=FALSE\r\n"
-              "Local=\r\nRemote=\n\r\n");
+    EXPECT_EQ(m_sim.Read("scenery.cfg"), kSavedLibrary);
     EXPECT_EQ(m_sim.Read("scenery_bak.twk"), kLibrary);
     EXPECT_TRUE(m_answerer.m_aBoxes.empty());
+}
+
+// Two Saves after each edit: No keeps what the other program wrote and asks
+// again; Yes writes what the window shows, and the second Save asks nothing.
+TEST_F(MainDialog, SaveAsksBeforeReplacingAnotherProgramsChangesAndOnlyThen) {
+    for (const CDiskEdit& edit : kDiskEdits) {
+        SCOPED_TRACE(edit.pszCase);
+        CSimFolder sim(kLibrary);
+        if (edit.bFolderTxt)
+            sim.Write("Folder.txt", kFolders);
+        SetSimRegistry(sim.WinPath());
+        m_answerer.m_aBoxes.clear();
+        m_answerer.m_nButton = edit.nButton;
+        std::string library, folders;
+        int nRows = 0;
+        CTestManagerDlg dlg;
+        RunMain(dlg, [&] {
+            Pump(dlg);
+            edit.edit(sim);
+            library = sim.Read("scenery.cfg");
+            folders = sim.Read("Folder.txt");
+            Click(dlg, IDC_SAVE);
+            Click(dlg, IDC_SAVE);
+            nRows = dlg.m_listScenery.GetCount();
+            Click(dlg, IDOK);
+        });
+        EXPECT_EQ(nRows, 3);
+        std::vector<std::string> asked;
+        if (edit.pszAsked) {
+            const bool bBoth = std::string(edit.pszAsked).find(" and ") != std::string::npos;
+            asked.assign(edit.nButton == IDYES ? 1 : 2,
+                         std::string("Warning|") + edit.pszAsked +
+                             (bBoth ? " were changed by another program after Tarnwick read them."
+                                    : " was changed by another program after Tarnwick read it.") +
+                             "\nSaving now replaces those changes.\n\nSave anyway?");
+        }
+        EXPECT_EQ(m_answerer.m_aBoxes, asked);
+        const bool bWritten = !edit.pszAsked || edit.nButton == IDYES;
+        EXPECT_EQ(sim.Read("scenery.cfg"), bWritten ? kSavedLibrary : library);
+        EXPECT_EQ(sim.Read("Folder.txt"), bWritten && !folders.empty() ? kFolders : folders);
+    }
 }
 
 TEST_F(MainDialog, FailedSaveSaysWhyAndLeavesTheFile) {

@@ -57,10 +57,16 @@ TEST(FolderFile, ReadsEntriesByExactTitleAndLocalPath) {
                  "Title.0=A\r\nLocal.0=x\r\nTitle.1=b\r\nLocal.1=y\r\n"
                  "Title.2=\r\nLocal.2=e\r\nTitle.3=A\r\nLocal.3=x\r\n"
                  "Title.5=C\r\nLocal.5=z\r\n"
-                 "[Odd]\r\nActive=7\r\n[Empty]\r\n[[Twice]]\r\n",
+                 "[Odd]\r\nActive=7\r\n[Empty]\r\n"
+                 "[[Twice]]\r\nTitle.0=C\r\nLocal.0=z\r\n[Blank] \t\r\nTitle.0=C\r\nLocal.0=z\r\n"
+                 "[Noted] ; note\r\nTitle.0=C\r\nLocal.0=z\r\n",
                  folders, areas);
-    ASSERT_EQ(folders.GetSize(), 4);
-    EXPECT_EQ(folders.GetAt(3).GetName(), "Twice");
+    ASSERT_EQ(folders.GetSize(), 6);
+    // Each folder has the entries of its own section, however its line is spelt.
+    for (auto [nFolder, name] : {std::pair{3, "Twice"}, {4, "Blank"}, {5, "Noted] ; note"}}) {
+        EXPECT_EQ(folders.GetAt(nFolder).GetName(), name);
+        EXPECT_EQ(Entries(folders.GetAt(nFolder)), "4");
+    }
     const CFolder& group = folders.GetAt(0);
     EXPECT_EQ(group.GetName(), "Group");
     EXPECT_EQ(group.GetActive(), 1);
@@ -69,7 +75,6 @@ TEST(FolderFile, ReadsEntriesByExactTitleAndLocalPath) {
     EXPECT_EQ(Entries(group), "023");
     EXPECT_TRUE(areas.GetAt(2).IsInFolder());
     EXPECT_FALSE(areas.GetAt(1).IsInFolder());
-    EXPECT_FALSE(areas.GetAt(4).IsInFolder());
     EXPECT_EQ(folders.GetAt(1).GetActive(), 2);
     EXPECT_EQ(folders.GetAt(2).GetCount(), 0);
     EXPECT_EQ(folders.GetAt(2).GetExpand(), 0);
@@ -92,9 +97,11 @@ TEST(FolderFile, NoFoldersLeaveNoFileAndAnUnreadableFileIsToldApart) {
     CAreaArray areas;
     CFolderArray none;
     folder.Write("Folder.txt", "[Old]\r\n");
-    EXPECT_TRUE(SaveFolders(folder.Path("Folder.txt"), none, areas));
+    CFileState disk = LoadFolders(folder.Path("Folder.txt"), none, areas).disk;
+    none.RemoveAll();
+    EXPECT_TRUE(SaveFolders(folder.Path("Folder.txt"), none, areas, disk));
     EXPECT_EQ(GetPathKind(folder.Path("Folder.txt")), EPathKind::kNone);
-    EXPECT_TRUE(SaveFolders(folder.Path("Folder.txt"), none, areas));
+    EXPECT_TRUE(SaveFolders(folder.Path("Folder.txt"), none, areas, disk));
     EXPECT_EQ(LoadFolders(folder.Path("Folder.txt"), none, areas).state, ELoadState::kMissing);
 
     folder.Write("Folder.txt", std::string("[A]\r\nTitle.0=a\0b\r\n", 18));

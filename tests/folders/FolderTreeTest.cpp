@@ -147,7 +147,7 @@ TEST_F(FolderTree, RemovedAreasLeaveTheTreeAndTheFile) {
         Click(m_dlg, IDC_SAVE);
     });
     EXPECT_EQ(m_sim.Read("Folder.txt"),
-              "[Mixed]\r\nActive=2\r\nExpand=0\r\nTitle.0=A1\r\nLocal.0=Scenery\\A1\r\n"
+              "[Mixed]\r\nActive=2\r\nExpand=1\r\nTitle.0=A1\r\nLocal.0=Scenery\\A1\r\n"
               "[One]\r\nActive=1\r\nExpand=0\r\nTitle.0=A2\r\nLocal.0=Scenery\\A2\r\n"
               "[Also]\r\nActive=1\r\nExpand=0\r\n");
 }

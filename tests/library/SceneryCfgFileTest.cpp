@@ -39,8 +39,8 @@ TEST(SceneryCfgFile, SavedFileLoadsBackToTheSameModel) {
     auto pLibrary = ParseLibrary(kLibrary);
     std::vector<CListRow> rows = ListOf(pLibrary->areas);
     const std::string text = SaveText(*pLibrary, rows);
-    ASSERT_TRUE(
-        SaveSceneryCfg(folder.Path("scenery.cfg"), pLibrary->header, pLibrary->areas, rows));
+    ASSERT_TRUE(SaveSceneryCfg(folder.Path("scenery.cfg"), pLibrary->header, pLibrary->areas, rows,
+                               pLibrary->load.disk));
     EXPECT_EQ(folder.Read("scenery.cfg"), text);
 
     CLoadedFile library(folder.Path("scenery.cfg"));
@@ -52,9 +52,9 @@ TEST(SceneryCfgFile, FailedSaveLeavesTheOldFileAndGivesTheReason) {
     CTempFolder folder;
     folder.Write("scenery.cfg", kLibrary);
     std::filesystem::create_directory(folder.Path("scenery.cfg.twk-new"));
-    auto pLibrary = ParseLibrary(kLibrary);
-    CFileResult result = SaveSceneryCfg(folder.Path("scenery.cfg"), pLibrary->header,
-                                        pLibrary->areas, ListOf(pLibrary->areas));
+    CLoadedFile library(folder.Path("scenery.cfg"));
+    CFileResult result = SaveSceneryCfg(folder.Path("scenery.cfg"), library.header, library.areas,
+                                        ListOf(library.areas), library.load.disk);
     EXPECT_FALSE(result);
     EXPECT_FALSE(result.strReason.empty());
     EXPECT_EQ(folder.Read("scenery.cfg"), kLibrary);

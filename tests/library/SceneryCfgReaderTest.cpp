@@ -44,16 +44,24 @@ TEST(SceneryCfgReader, WorkedExampleKeepsFileOrderAndSectionNumbers) {
                                         "Clean_on_Exit=FALSE\n\r\n");
 }
 
+// Only a section named "General" is the header: a line that merely mentions
+// the word is an area or a section kept as it stands.
 TEST(SceneryCfgReader, SectionLineRulesOfTheSimulator) {
     auto pLibrary = ParseLibrary("  [AREA.010]\nTitle=Ten\n"
-                                 "[Area.001] ; general\nTitle=Lost\n"
+                                 "[Area.001] ; general aviation\nTitle=One\n"
+                                 "[GeneralOverrides]\nx=1\n"
+                                 "[ General ]\nTitle=Not the header\n"
                                  "[Scenery]\nTitle=Kept apart\n");
-    ASSERT_EQ(pLibrary->areas.GetSize(), 1);
+    ASSERT_EQ(pLibrary->areas.GetSize(), 2);
     EXPECT_EQ(TextOf(pLibrary->areas.GetAt(0)).substr(0, 23), AreaText(10, "Ten"));
+    EXPECT_EQ(TextOf(pLibrary->areas.GetAt(1)).substr(0, 23), AreaText(1, "One"));
     EXPECT_EQ(TextOf(pLibrary->header), "[General]\r\nTitle=D\xE9"
                                         "cor d'environnement FS9\r\n"
                                         "Description=FS9 Scenery Data\r\n"
                                         "Clean_on_Exit=FALSE\n\r\n");
+    EXPECT_TRUE(SaveText(*pLibrary).ends_with(
+        "[GeneralOverrides]\r\nx=1\r\n\r\n[ General ]\r\nTitle=Not the header\r\n\r\n"
+        "[Scenery]\r\nTitle=Kept apart\r\n\r\n"));
 }
 
 TEST(SceneryCfgReader, OnlyAGeneralSectionGivesAnEmptyLibrary) {
@@ -103,9 +111,7 @@ TEST(SceneryCfgReader, KeysAndSectionsItDoesNotKnowAreKeptInPlace) {
                                  longValue +
                                  "\n"
                                  " [Other] ; note\n k = v \n;c\n"
-                                 "[Other]\nz=1\n"
-                                 "[area.002] general\nLost=1\n"
-                                 "[ general ]\nLost=2\n");
+                                 "[Other]\nz=1\n");
     ASSERT_EQ(pLibrary->areas.GetSize(), 1);
     EXPECT_EQ(SaveText(*pLibrary), "[General]\r\nTitle=T\r\nDescription=FS9 Scenery Data\r\n"
                                    "Foo=bar\r\n"

@@ -98,6 +98,23 @@ TEST_F(ListInput, CheckZoneSwitchesTheRowAndItsArea) {
         Mouse(WM_LBUTTONUP, 5, 30);
         EXPECT_TRUE(List().IsItemActive(1));
         EXPECT_TRUE(m_dlg.m_areas.GetAt(4).IsActive());
+        // A click that trembles is a drag, and still switches its row.
+        Mouse(WM_LBUTTONDOWN, 5, 50, MK_LBUTTON);
+        Mouse(WM_MOUSEMOVE, 6, 51, MK_LBUTTON);
+        Mouse(WM_LBUTTONUP, 6, 51);
+        EXPECT_FALSE(List().IsItemActive(2));
+        // Let go over another row's box, a drag only drops: A1 above A4, then
+        // A3, pressed in its box, above A0.
+        Drag(4, 5, 1 * 20 + 5);
+        Mouse(WM_LBUTTONDOWN, 5, 70, MK_LBUTTON);
+        Mouse(WM_MOUSEMOVE, 5, 72, MK_LBUTTON);
+        Mouse(WM_MOUSEMOVE, 5, 110, MK_LBUTTON);
+        Mouse(WM_LBUTTONUP, 5, 110);
+        EXPECT_EQ(Order(), "514230");
+        std::string active; // A0 to A5
+        for (int nArea = 0; nArea < 6; ++nArea)
+            active += m_dlg.m_areas.GetAt(nArea).IsActive() ? '1' : '0';
+        EXPECT_EQ(active, "011010");
     });
 }
 

@@ -81,6 +81,22 @@ TEST_F(SceneryList, RowsDrawCheckBoxTickDotAndHighlight) {
         List().SetCurSel(2);
         EXPECT_EQ(Pixel(2, 27, 1), GetSysColor(COLOR_HIGHLIGHT));
         EXPECT_EQ(Pixel(2, 22, 1), kWindow);
+
+        // An "&" in a title is drawn as the character, not taken for a
+        // mnemonic prefix: "&&" takes twice the ink of "&".
+        m_dlg.m_areas.GetAt(0).SetTitle("&&");
+        m_dlg.m_areas.GetAt(1).SetTitle("&");
+        m_dlg.FillSceneryList();
+        List().SetCurSel(-1);
+        auto ink = [&](int nRow) {
+            int n = 0;
+            for (int x = 25; x < 25 + 40; ++x) // the text starts after the marks
+                for (int y = 0; y < CSceneryListBox::kRowHeight; ++y)
+                    n += Pixel(nRow, x, y) == GetSysColor(COLOR_WINDOWTEXT);
+            return n;
+        };
+        EXPECT_GT(ink(2), 0);
+        EXPECT_EQ(ink(3), 2 * ink(2));
     });
 }
 
@@ -100,5 +116,16 @@ TEST_F(SceneryList, RowTipIsTheTitleCutTo79Characters) {
         EXPECT_EQ(List().OnToolHitTest({30, 25}, &tool), 1);
         EXPECT_EQ(tool.uId, 1u);
         EXPECT_EQ(List().OnToolHitTest({30, 300}, &tool), 3);
+
+        // The tips show titles as they are, "&" included.
+        PostMessageA(List().m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(30, 25));
+        Pump(m_dlg);
+        // A pop-up's owner is the dialog, as the help tips' is.
+        HWND hTip = nullptr;
+        while ((hTip = FindWindowExA(nullptr, hTip, TOOLTIPS_CLASSA, nullptr)) != nullptr &&
+               (GetWindow(hTip, GW_OWNER) != m_dlg.m_hWnd || hTip == m_dlg.m_toolTip.m_hWnd)) {
+        }
+        ASSERT_NE(hTip, nullptr);
+        EXPECT_TRUE(GetWindowLongPtrA(hTip, GWL_STYLE) & TTS_NOPREFIX);
     });
 }

@@ -1,11 +1,13 @@
-#include "Files.h"
+#include "FileState.h"
 
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <optional>
 
 namespace {
 
@@ -110,4 +112,71 @@ TEST(ListDirectory, GivesNamesAndFolderFlagsWithoutDotEntries) {
     EXPECT_FALSE(entries[2].bDirectory);
     EXPECT_TRUE(ListDirectory(folder.Path("none")).empty());
     EXPECT_EQ(GetPathKind(folder.Path("file.bgl")), EPathKind::kFile);
+}
+
+// What another program did to a file between the look that remembered it and
+// the write that must not lose that program's work.
+struct CDiskChange {
+    const char* pszCase;
+    std::optional<std::string> before, after; // nullopt: no file
+    bool bTouched;                            // written (or removed) in between
+    bool bChanged;
+};
+
+const CDiskChange kDiskChanges[] = {
+    {"untouched", "abc", "abc", false, false},
+    {"same bytes rewritten", "abc", "abc", true, false},
+    {"same size, other bytes", "abc", "abd", true, true},
+    {"other size", "abc", "abcd", true, true},
+    {"deleted", "abc", std::nullopt, true, true},
+    {"created", std::nullopt, "abc", true, true},
+    {"still missing", std::nullopt, std::nullopt, false, false},
+};
+
+// The file as seen, then as the other program leaves it, with a last-write
+// time clearly later than the one seen, as a clock tick later would give.
+CFileState SeeThenChange(const CTempFolder& folder, const CDiskChange& change) {
+    const std::string path = folder.Path("f");
+    CFileState known;
+    if (change.before) {
+        folder.Write("f", *change.before);
+        known = StateOfReadFile(GetFileAttributesOf(path), *change.before);
+    }
+    if (change.bTouched) {
+        std::filesystem::remove(path);
+        if (change.after) {
+            folder.Write("f", *change.after);
+            std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() +
+                                                       std::chrono::seconds(5));
+        }
+    }
+    return known;
+}
+
+TEST(FileState, ChangedOnlyWhenPresenceSizeOrBytesDifferAndGuardsTheWrite) {
+    for (const CDiskChange& change : kDiskChanges) {
+        SCOPED_TRACE(change.pszCase);
+        CTempFolder folder;
+        const std::string path = folder.Path("f");
+        CFileState known = SeeThenChange(folder, change), now;
+        EXPECT_EQ(FileChangedSince(path, known, now), change.bChanged);
+        // Once the user lets the change be replaced, it is the state to keep.
+        EXPECT_FALSE(FileChangedSince(path, now, now));
+
+        CFileResult result = ReplaceFileIfUnchanged(path, "new", known);
+        EXPECT_EQ(result.bOk, !change.bChanged);
+        EXPECT_EQ(result.bChanged, change.bChanged);
+        EXPECT_EQ(folder.Read("f"), result ? "new" : change.after.value_or(""));
+        EXPECT_EQ(GetPathKind(path + ".twk-new"), EPathKind::kNone);
+        if (result) {
+            EXPECT_TRUE(ReplaceFileIfUnchanged(path, "newer", known)); // the state written
+        }
+
+        CTempFolder removeFolder;
+        known = SeeThenChange(removeFolder, change);
+        result = RemoveFileIfUnchanged(removeFolder.Path("f"), known);
+        EXPECT_EQ(result.bChanged, change.bChanged);
+        EXPECT_EQ(GetPathKind(removeFolder.Path("f")) == EPathKind::kNone,
+                  !change.bChanged || !change.after);
+    }
 }
