@@ -4,11 +4,14 @@
 
 #include <windows.h>
 
-#include <shlobj.h>
-
+#include <functional>
 #include <string>
 
-// The folder the user confirms, or empty when cancelled. The callback gets
-// the start folder as its data (null when there is none).
-std::string BrowseForFolder(HWND hOwner, const char* pszTitle, BFFCALLBACK pfnCallback,
-                            const std::string& startFolder);
+// The folder the user confirms, or empty when cancelled. The browser opens
+// at the start folder, when there is one, and with accept given lets OK be
+// pressed only on a folder it accepts.
+std::string BrowseForFolder(HWND hOwner, const char* pszTitle, const std::string& startFolder,
+                            const std::function<bool(const std::string&)>& accept = {});
+
+// The simulator's folder: one that holds fs9.exe.
+std::string BrowseSimFolder(HWND hOwner);

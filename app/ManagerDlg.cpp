@@ -1,6 +1,7 @@
 #include "ManagerDlg.h"
 
 #include "AboutDlg.h"
+#include "FolderBrowser.h"
 #include "FolderFile.h"
 #include "SaveCheck.h"
 #include "SimulatorLocation.h"

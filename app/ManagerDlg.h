@@ -15,6 +15,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class CManagerDlg : public CDialog {
 public:
@@ -76,12 +77,12 @@ protected:
     LRESULT OnDeleteScenery(WPARAM wParam, LPARAM lParam);
     LRESULT OnListDoubleClick(WPARAM wParam, LPARAM lParam);
 
-    // Finds the simulator folder: the registry, else the settings file, else
-    // the user; empty when none is known.
     // Add and Scan once the folder is chosen: one area for the scenery
     // folder, named by the user; one for every scenery folder inside.
     void AddSceneryFolder(const std::string& folder);
     void AddSceneryFolders(const std::string& directory);
+    // Finds the simulator folder: the registry, else the settings file, else
+    // the user; empty when none is known.
     std::string LocateSimFolder();
     void SaveSettings();
     void LoadSceneryCfg(const std::string& path);
@@ -89,7 +90,6 @@ protected:
     void FillFolderTree();
     int FindFolder(HTREEITEM hItem) const;
     int FindListIndex(int nArea) const;
-    void UpdateFolderState(int nFolder);
     void ToggleTreeItem(HTREEITEM hItem);
     void HighlightFolderAreas(HTREEITEM hItem);
     // The tree keeps no item of an area the user removed.
@@ -108,9 +108,12 @@ private:
     void ShowError(const std::string& text);
     // The first folder entry showing the tree item, or false.
     bool FindEntry(HTREEITEM hItem, int& nFolder, int& nEntry) const;
-    // A folder name that could not come back from Folder.txt as this folder:
-    // says why and returns false.
-    bool AcceptFolderName(const std::string& name, int nRenamed);
+    // Why a folder name was refused.
+    void WarnFolderName(const std::string& reason);
+    // The rows of the areas show them in a folder or in none.
+    void ShowFolderMarks(const std::vector<int>& aAreas, bool bInFolder);
+    // The row of every area shown in the list, found in one pass (-1: none).
+    std::vector<int> RowsByArea() const;
     // The question before an area goes: true on Yes.
     bool ConfirmRemove();
     // The question when another program changed the files since they were

@@ -1,9 +1,10 @@
 #include "NameDlg.h"
 
+#include "AreaCommands.h"
 #include "resource.h"
 
-CNameDlg::CNameDlg(std::string& strName, int nMaxName, CWnd* pParent)
-    : CDialog(IDD_NAME, pParent), m_strName(strName), m_nMaxName(nMaxName) {}
+CNameDlg::CNameDlg(std::string& strName, CWnd* pParent)
+    : CDialog(IDD_NAME, pParent), m_strName(strName) {}
 
 void CNameDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_EDIT_NAME, m_editName);
@@ -11,7 +12,7 @@ void CNameDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CNameDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_editName.LimitText(m_nMaxName - 1);
+    m_editName.LimitText(static_cast<int>(kMaxNameLength));
     m_editName.SetFocus();
     if (!m_strName.empty())
         m_editName.SetWindowText(m_strName);
@@ -19,7 +20,7 @@ BOOL CNameDlg::OnInitDialog() {
 }
 
 void CNameDlg::OnKillfocusName() {
-    m_strName = m_editName.GetWindowText().substr(0, static_cast<std::size_t>(m_nMaxName - 1));
+    m_strName = m_editName.GetWindowText().substr(0, kMaxNameLength);
 }
 
 BEGIN_MESSAGE_MAP(CNameDlg, CDialog)

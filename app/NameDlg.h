@@ -1,7 +1,8 @@
 #pragma once
 
 // Asks for one name. The caller's string brings the proposed name in and
-// takes the typed one out; the field accepts at most nMaxName - 1 characters.
+// takes the typed one out; the field accepts at most kMaxNameLength
+// characters.
 
 #include "Controls.h"
 #include "Dialog.h"
@@ -10,7 +11,7 @@
 
 class CNameDlg : public CDialog {
 public:
-    CNameDlg(std::string& strName, int nMaxName, CWnd* pParent = nullptr);
+    explicit CNameDlg(std::string& strName, CWnd* pParent = nullptr);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -24,5 +25,4 @@ protected:
 private:
     CEdit m_editName;
     std::string& m_strName;
-    int m_nMaxName;
 };

@@ -1,6 +1,7 @@
 // The commands on single areas: Add, Remove, Rename, the Delete key, and the
-// scan of a directory.
+// scan of a directory; and the list's refill after each.
 
+#include "AreaCommands.h"
 #include "FolderBrowser.h"
 #include "ManagerDlg.h"
 #include "NameDlg.h"
@@ -8,29 +9,14 @@
 
 namespace {
 
-constexpr int kNameSize = 256; // the Name dialog's buffer, terminator included
 constexpr const char* kConfirmRemove = "Do you really want to remove this scenery ?";
 constexpr const char* kLibraryFull =
     "The library holds 16,777,216 areas, as many as the scenery list can address";
 
 } // namespace
 
-int CALLBACK BrowseSceneryProc(HWND hWnd, UINT nEvent, LPARAM lParam, LPARAM lpData) {
-    if (nEvent == BFFM_INITIALIZED) {
-        SendMessageA(hWnd, BFFM_SETSELECTIONA, TRUE, lpData);
-    } else if (nEvent == BFFM_SELCHANGED) {
-        char path[MAX_PATH];
-        bool bOk = SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(lParam), path) &&
-                   IsSceneryFolder(path);
-        SendMessageA(hWnd, BFFM_ENABLEOK, 0, bOk);
-    }
-    return 0;
-}
-
-int CALLBACK BrowseScanProc(HWND hWnd, UINT nEvent, LPARAM, LPARAM lpData) {
-    if (nEvent == BFFM_INITIALIZED)
-        SendMessageA(hWnd, BFFM_SETSELECTIONA, TRUE, lpData);
-    return 0;
+void CManagerDlg::FillSceneryList() {
+    m_listScenery.SetRows(ListRows(m_areas, m_listScenery.GetRows()), m_areas);
 }
 
 bool CManagerDlg::ConfirmRemove() {
@@ -38,25 +24,23 @@ bool CManagerDlg::ConfirmRemove() {
 }
 
 void CManagerDlg::OnAddScenery() {
-    if (m_areas.GetSize() >= CAreaArray::kMaxAreas) {
+    if (IsLibraryFull(m_areas)) {
         ShowError(std::string(kLibraryFull) + ": nothing was added.");
         return;
     }
     std::string folder =
-        BrowseForFolder(m_hWnd, "Select scenery path", BrowseSceneryProc, m_strBrowsePath);
+        BrowseForFolder(m_hWnd, "Select scenery path", m_strBrowsePath, IsSceneryFolder);
     if (!folder.empty())
         AddSceneryFolder(folder);
 }
 
 void CManagerDlg::AddSceneryFolder(const std::string& folder) {
-    auto pArea = NewArea(folder, m_strSimPath);
     m_strBrowsePath = folder;
-    std::string name = NameOfLocalPath(pArea->GetLocal());
-    CNameDlg ask(name, kNameSize);
+    std::string name = ProposedTitle(folder, m_strSimPath);
+    CNameDlg ask(name);
     if (ask.DoModal() != IDOK)
         return;
-    pArea->SetTitle(name);
-    m_areas.Add(std::move(pArea));
+    AddArea(m_areas, folder, m_strSimPath, name);
     FillSceneryList();
 }
 
@@ -65,7 +49,7 @@ void CManagerDlg::OnRemoveScenery() {
     if (nRow == LB_ERR || !ConfirmRemove())
         return;
     const int nArea = m_listScenery.GetItemAreaIndex(nRow);
-    m_areas.GetAt(nArea).SetRemoved(true);
+    RemoveArea(m_areas, nArea);
     FillSceneryList();
     RemoveAreaFromTree(nArea);
 }
@@ -73,7 +57,7 @@ void CManagerDlg::OnRemoveScenery() {
 LRESULT CManagerDlg::OnDeleteScenery(WPARAM wParam, LPARAM) {
     if (!ConfirmRemove())
         return 1;
-    m_areas.GetAt(m_listScenery.GetItemAreaIndex(static_cast<int>(wParam))).SetRemoved(true);
+    RemoveArea(m_areas, m_listScenery.GetItemAreaIndex(static_cast<int>(wParam)));
     FillSceneryList();
     FillFolderTree();
     return 1;
@@ -83,18 +67,17 @@ void CManagerDlg::OnRenameScenery() {
     const int nRow = m_listScenery.GetCurSel();
     if (nRow == LB_ERR)
         return;
-    std::string name = m_listScenery.GetText(nRow).substr(0, kNameSize - 1);
-    CNameDlg ask(name, kNameSize);
+    std::string name = m_listScenery.GetText(nRow).substr(0, kMaxNameLength);
+    CNameDlg ask(name);
     if (ask.DoModal() != IDOK)
         return;
-    m_areas.GetAt(m_listScenery.GetItemAreaIndex(nRow)).SetTitle(name);
+    RenameArea(m_areas, m_listScenery.GetItemAreaIndex(nRow), name);
     FillSceneryList();
     FillFolderTree();
 }
 
 void CManagerDlg::OnScanDirectory() {
-    std::string directory =
-        BrowseForFolder(m_hWnd, "Select directory to scan", BrowseScanProc, m_strBrowsePath);
+    std::string directory = BrowseForFolder(m_hWnd, "Select directory to scan", m_strBrowsePath);
     if (!directory.empty())
         AddSceneryFolders(directory);
 }

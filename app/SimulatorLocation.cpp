@@ -1,11 +1,8 @@
 #include "SimulatorLocation.h"
 
 #include "Files.h"
-#include "FolderBrowser.h"
 #include "Profile.h"
 #include "ProfileText.h"
-
-#include <shlobj.h>
 
 namespace {
 
@@ -66,29 +63,6 @@ void WriteSettingsSimFolder(const std::string& settingsPath, const std::string& 
         return;
     ReplaceFileAtomically(settingsPath,
                           SetProfileKey(text, kSettingsSection, kSettingsKey, simPath));
-}
-
-int CALLBACK BrowseSimFolderCallback(HWND hWnd, UINT nEvent, LPARAM lParam, LPARAM lpData) {
-    if (nEvent == BFFM_INITIALIZED) {
-        SendMessageA(hWnd, BFFM_SETSELECTIONA, TRUE, lpData);
-    } else if (nEvent == BFFM_SELCHANGED) {
-        char path[MAX_PATH];
-        if (!SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(lParam), path)) {
-            SendMessageA(hWnd, BFFM_ENABLEOK, 0, 0);
-            return 0;
-        }
-        WIN32_FIND_DATAA data;
-        HANDLE hFind = FindFirstFileA((std::string(path) + "\\fs9.exe").c_str(), &data);
-        if (hFind != INVALID_HANDLE_VALUE)
-            FindClose(hFind);
-        SendMessageA(hWnd, BFFM_ENABLEOK, 0, hFind != INVALID_HANDLE_VALUE);
-    }
-    return 0;
-}
-
-std::string BrowseSimFolder(HWND hOwner) {
-    return BrowseForFolder(hOwner, "Select Flight Simulator 2004 path", BrowseSimFolderCallback,
-                           "");
 }
 
 std::string SimPathFromFolder(std::string folder) {

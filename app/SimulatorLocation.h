@@ -33,10 +33,6 @@ std::string ReadSettingsSimFolder(const std::string& settingsPath);
 // Stores the folder; the file's other sections and keys stay as they are.
 void WriteSettingsSimFolder(const std::string& settingsPath, const std::string& simPath);
 
-// Lets the user pick a folder that holds fs9.exe; empty when cancelled.
-std::string BrowseSimFolder(HWND hOwner);
-int CALLBACK BrowseSimFolderCallback(HWND hWnd, UINT nEvent, LPARAM lParam, LPARAM lpData);
-
 // The folder with exactly one backslash at its end (at most one removed).
 std::string SimPathFromFolder(std::string folder);
 // scenery.cfg's path cut before its last "." and followed by "_bak.twk".

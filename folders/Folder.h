@@ -66,6 +66,11 @@ public:
     void RemoveAt(int i) { m_aFolders.erase(m_aFolders.begin() + i); }
     void RemoveAll() { m_aFolders.clear(); }
 
+    // The folder shown by the tree item, or -1.
+    int FindFolder(CTreeItem hItem) const;
+    // The first folder entry shown by the tree item, or false.
+    bool FindEntry(CTreeItem hItem, int& nFolder, int& nEntry) const;
+
 private:
     std::vector<std::unique_ptr<CFolder>> m_aFolders;
 };

@@ -1,92 +1,88 @@
-// The folder commands: New, Remove and Rename folder, ">>" and "<<".
+#include "FolderCommands.h"
 
 #include "FolderName.h"
-#include "ManagerDlg.h"
-#include "NameDlg.h"
 
-namespace {
-
-constexpr int kNameSize = 256; // the Name dialog's buffer, terminator included
-
-} // namespace
-
-bool CManagerDlg::AcceptFolderName(const std::string& name, int nRenamed) {
-    std::string reason = WhyFolderNameRefused(name, m_folders, nRenamed);
-    if (!reason.empty())
-        MessageBoxA(m_hWnd, reason.c_str(), "Warning", MB_OK | MB_ICONWARNING);
-    return reason.empty();
+std::string NewFolder(CFolderArray& folders, const std::string& name) {
+    std::string reason = WhyFolderNameRefused(name, folders, -1);
+    if (reason.empty())
+        folders.Add(std::make_unique<CFolder>(name, nullptr));
+    return reason;
 }
 
-void CManagerDlg::OnAddToFolder() {
-    HTREEITEM hFolder = m_treeFolders.GetSelectedItem();
-    const int nFolder = FindFolder(hFolder);
-    const int nRow = m_listScenery.GetCurSel();
-    if (nFolder < 0 || nRow == LB_ERR)
-        return;
-    const int nArea = m_listScenery.GetItemAreaIndex(nRow);
-    CSceneryArea& area = m_areas.GetAt(nArea);
-    if (area.IsInFolder())
-        return;
-    area.SetInFolder(true);
-    m_listScenery.SetItemInFolder(nRow, true);
-    m_listScenery.SetItemInSelectedFolder(nRow, true);
-    HTREEITEM hItem =
-        m_treeFolders.InsertItem(m_listScenery.GetText(nRow), hFolder, I_IMAGECALLBACK);
-    m_treeFolders.Expand(hFolder, TVE_EXPAND);
-    m_treeFolders.EnsureVisible(hItem);
-    m_folders.GetAt(nFolder).AddEntry(nArea, hItem);
-    UpdateFolderState(nFolder);
+std::string RenameFolder(CFolderArray& folders, int nFolder, const std::string& name) {
+    std::string reason = WhyFolderNameRefused(name, folders, nFolder);
+    if (reason.empty())
+        folders.GetAt(nFolder).SetName(name);
+    return reason;
 }
 
-void CManagerDlg::OnRemoveFromFolder() {
-    HTREEITEM hItem = m_treeFolders.GetSelectedItem();
-    int nFolder = 0, nEntry = 0;
-    if (!FindEntry(hItem, nFolder, nEntry))
-        return;
-    const int nArea = m_folders.GetAt(nFolder).GetArea(nEntry);
-    m_areas.GetAt(nArea).SetInFolder(false);
-    if (int nRow = FindListIndex(nArea); nRow >= 0) {
-        m_listScenery.SetItemInFolder(nRow, false);
-        m_listScenery.SetItemInSelectedFolder(nRow, false);
-    }
-    m_treeFolders.DeleteItem(hItem);
-    m_folders.GetAt(nFolder).RemoveEntry(nEntry);
-}
-
-void CManagerDlg::OnNewFolder() {
-    std::string name;
-    CNameDlg ask(name, kNameSize);
-    if (ask.DoModal() != IDOK || !AcceptFolderName(name, -1))
-        return;
-    HTREEITEM hItem = m_treeFolders.InsertItem(name, TVI_ROOT, I_IMAGECALLBACK);
-    m_folders.Add(std::make_unique<CFolder>(name, hItem));
-}
-
-void CManagerDlg::OnRemoveFolder() {
-    const int nFolder = FindFolder(m_treeFolders.GetSelectedItem());
-    if (nFolder < 0)
-        return;
-    const CFolder& folder = m_folders.GetAt(nFolder);
+std::vector<int> RemoveFolder(CFolderArray& folders, CAreaArray& areas, int nFolder) {
+    std::vector<int> aAreas;
+    const CFolder& folder = folders.GetAt(nFolder);
     for (int e = 0; e < folder.GetCount(); ++e) {
-        m_areas.GetAt(folder.GetArea(e)).SetInFolder(false);
-        if (int nRow = FindListIndex(folder.GetArea(e)); nRow >= 0) {
-            m_listScenery.SetItemInFolder(nRow, false);
-            m_listScenery.SetItemInSelectedFolder(nRow, false);
+        areas.GetAt(folder.GetArea(e)).SetInFolder(false);
+        aAreas.push_back(folder.GetArea(e));
+    }
+    folders.RemoveAt(nFolder);
+    return aAreas;
+}
+
+bool AddToFolder(CFolderArray& folders, CAreaArray& areas, int nFolder, int nArea) {
+    CSceneryArea& area = areas.GetAt(nArea);
+    if (area.IsInFolder())
+        return false;
+    area.SetInFolder(true);
+    CFolder& folder = folders.GetAt(nFolder);
+    folder.AddEntry(nArea, nullptr);
+    folder.SetActive(FolderState(folder, areas));
+    return true;
+}
+
+int RemoveFromFolder(CFolderArray& folders, CAreaArray& areas, int nFolder, int nEntry) {
+    CFolder& folder = folders.GetAt(nFolder);
+    const int nArea = folder.GetArea(nEntry);
+    areas.GetAt(nArea).SetInFolder(false);
+    folder.RemoveEntry(nEntry);
+    return nArea;
+}
+
+int FolderState(const CFolder& folder, const CAreaArray& areas) {
+    if (folder.GetCount() == 0)
+        return folder.GetActive();
+    const bool bFirst = areas.GetAt(folder.GetArea(0)).IsActive();
+    for (int e = 1; e < folder.GetCount(); ++e) {
+        if (areas.GetAt(folder.GetArea(e)).IsActive() != bFirst)
+            return 2;
+    }
+    return bFirst ? 1 : 0;
+}
+
+std::vector<int> SetFolderActive(CFolderArray& folders, CAreaArray& areas, int nFolder,
+                                 bool bActive) {
+    CFolder& folder = folders.GetAt(nFolder);
+    folder.SetActive(bActive ? 1 : 0);
+    std::vector<int> aAreas;
+    for (int e = 0; e < folder.GetCount(); ++e) {
+        areas.GetAt(folder.GetArea(e)).SetActive(bActive);
+        aAreas.push_back(folder.GetArea(e));
+    }
+    return aAreas;
+}
+
+std::vector<int> ToggleFolder(CFolderArray& folders, CAreaArray& areas, int nFolder) {
+    return SetFolderActive(folders, areas, nFolder, folders.GetAt(nFolder).GetActive() == 0);
+}
+
+void ToggleArea(CFolderArray& folders, CAreaArray& areas, int nArea) {
+    CSceneryArea& area = areas.GetAt(nArea);
+    area.SetActive(!area.IsActive());
+    for (int f = 0; f < folders.GetSize(); ++f) {
+        CFolder& folder = folders.GetAt(f);
+        for (int e = 0; e < folder.GetCount(); ++e) {
+            if (folder.GetArea(e) == nArea) {
+                folder.SetActive(FolderState(folder, areas));
+                break;
+            }
         }
     }
-    m_treeFolders.DeleteItem(folder.GetTreeItem());
-    m_folders.RemoveAt(nFolder);
-}
-
-void CManagerDlg::OnRenameFolder() {
-    HTREEITEM hItem = m_treeFolders.GetSelectedItem();
-    const int nFolder = FindFolder(hItem);
-    if (nFolder < 0)
-        return;
-    std::string name = m_treeFolders.GetItemText(hItem).substr(0, kNameSize - 1);
-    CNameDlg ask(name, kNameSize);
-    if (ask.DoModal() != IDOK || !AcceptFolderName(name, nFolder))
-        return;
-    m_treeFolders.SetItemText(hItem, name);
-    m_folders.GetAt(nFolder).SetName(name);
 }

@@ -6,16 +6,18 @@
 
 #include <commctrl.h>
 
-class CFont {
+// Owns a pen, brush, font or other GDI object: deleted with its owner.
+class CGdiObject {
 public:
-    CFont() = default;
-    ~CFont() { DeleteObject(); }
-    CFont(const CFont&) = delete;
-    CFont& operator=(const CFont&) = delete;
+    CGdiObject() = default;
+    explicit CGdiObject(HGDIOBJ hObject) : m_hObject(hObject) {}
+    ~CGdiObject() { DeleteObject(); }
+    CGdiObject(const CGdiObject&) = delete;
+    CGdiObject& operator=(const CGdiObject&) = delete;
 
-    BOOL CreateFontIndirect(const LOGFONTA* pLogFont) {
+    BOOL Attach(HGDIOBJ hObject) {
         DeleteObject();
-        m_hObject = ::CreateFontIndirectA(pLogFont);
+        m_hObject = hObject;
         return m_hObject != nullptr;
     }
     void DeleteObject() {
@@ -23,9 +25,30 @@ public:
             ::DeleteObject(m_hObject);
         m_hObject = nullptr;
     }
-    operator HFONT() const { return m_hObject; }
+    operator HGDIOBJ() const { return m_hObject; }
 
-    HFONT m_hObject = nullptr;
+    HGDIOBJ m_hObject = nullptr;
+};
+
+class CFont : public CGdiObject {
+public:
+    BOOL CreateFontIndirect(const LOGFONTA* pLogFont) {
+        return Attach(::CreateFontIndirectA(pLogFont));
+    }
+    operator HFONT() const { return static_cast<HFONT>(m_hObject); }
+};
+
+// Selects a GDI object into a device context for the lifetime of the scope.
+class CSelectObject {
+public:
+    CSelectObject(HDC hDC, HGDIOBJ hObject) : m_hDC(hDC), m_hOld(::SelectObject(hDC, hObject)) {}
+    ~CSelectObject() { ::SelectObject(m_hDC, m_hOld); }
+    CSelectObject(const CSelectObject&) = delete;
+    CSelectObject& operator=(const CSelectObject&) = delete;
+
+private:
+    HDC m_hDC;
+    HGDIOBJ m_hOld;
 };
 
 class CImageList {

@@ -30,32 +30,3 @@ std::string NameOfLocalPath(const std::string& localPath) {
     std::size_t nSeparator = localPath.rfind(kPathSeparator);
     return nSeparator == std::string::npos ? localPath : localPath.substr(nSeparator + 1);
 }
-
-std::unique_ptr<CSceneryArea> NewArea(const std::string& folder, const std::string& simPath) {
-    auto pArea = std::make_unique<CSceneryArea>();
-    pArea->SetLocal(LocalPathOf(folder, simPath));
-    pArea->SetActive(true);
-    return pArea;
-}
-
-CScanResult ScanDirectory(const std::string& directory, const std::string& simPath,
-                          CAreaArray& areas, int nMaxAreas) {
-    CScanResult result;
-    std::string base = directory;
-    if (base.empty() || base.back() != kPathSeparator)
-        base += kPathSeparator;
-    for (const CDirEntry& entry : ListDirectory(directory)) {
-        if (!entry.bDirectory || entry.strName.starts_with(".") ||
-            !IsSceneryFolder(base + entry.strName))
-            continue;
-        if (areas.GetSize() >= nMaxAreas) {
-            ++result.nLeftOut;
-            continue;
-        }
-        auto pArea = NewArea(base + entry.strName, simPath);
-        pArea->SetTitle(NameOfLocalPath(pArea->GetLocal()));
-        areas.Add(std::move(pArea));
-        ++result.nAdded;
-    }
-    return result;
-}

@@ -1,46 +1,22 @@
 #include "SceneryListBox.h"
 
+#include "Gdi.h"
+
 namespace {
 
 constexpr COLORREF kFolderDot = RGB(64, 64, 192);
 constexpr int kMarkStrip = 25;
 constexpr int kTipChars = 80; // the tip buffer, terminator included
 
-// Selects a GDI object for the lifetime of the scope.
-class CSelect {
-public:
-    CSelect(HDC hDC, HGDIOBJ hObject) : m_hDC(hDC), m_hOld(SelectObject(hDC, hObject)) {}
-    ~CSelect() { SelectObject(m_hDC, m_hOld); }
-    CSelect(const CSelect&) = delete;
-    CSelect& operator=(const CSelect&) = delete;
-
-private:
-    HDC m_hDC;
-    HGDIOBJ m_hOld;
-};
-
-// A pen, brush or other GDI object deleted with the scope.
-class CGdiObject {
-public:
-    explicit CGdiObject(HGDIOBJ hObject) : m_hObject(hObject) {}
-    ~CGdiObject() { DeleteObject(m_hObject); }
-    CGdiObject(const CGdiObject&) = delete;
-    CGdiObject& operator=(const CGdiObject&) = delete;
-    operator HGDIOBJ() const { return m_hObject; }
-
-private:
-    HGDIOBJ m_hObject;
-};
-
 void DrawMarks(HDC hDC, const RECT& row, DWORD nData) {
     const int x = row.left, y = row.top;
     CGdiObject box(CreatePen(PS_SOLID, 2, RGB(0, 0, 0)));
-    CSelect pen(hDC, box);
-    CSelect brush(hDC, GetStockObject(NULL_BRUSH));
+    CSelectObject pen(hDC, box);
+    CSelectObject brush(hDC, GetStockObject(NULL_BRUSH));
     Rectangle(hDC, x + 2, y + 2, x + 14, y + 14);
     if (!(nData & CSceneryListBox::kInactive)) {
         CGdiObject tickPen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
-        CSelect tick(hDC, tickPen);
+        CSelectObject tick(hDC, tickPen);
         for (int d = 0; d < 3; ++d) {
             POINT line[3] = {{x + 4, y + 6 + d}, {x + 6, y + 8 + d}, {x + 11, y + 3 + d}};
             Polyline(hDC, line, 3);
@@ -50,8 +26,9 @@ void DrawMarks(HDC hDC, const RECT& row, DWORD nData) {
         CGdiObject dotPen(CreatePen(PS_SOLID, 1, kFolderDot));
         CGdiObject dotBrush(CreateSolidBrush(kFolderDot));
         bool bFilled = !(nData & CSceneryListBox::kNotInSelectedFolder);
-        CSelect outline(hDC, dotPen);
-        CSelect fill(hDC, bFilled ? static_cast<HGDIOBJ>(dotBrush) : GetStockObject(NULL_BRUSH));
+        CSelectObject outline(hDC, dotPen);
+        CSelectObject fill(hDC,
+                           bFilled ? static_cast<HGDIOBJ>(dotBrush) : GetStockObject(NULL_BRUSH));
         Ellipse(hDC, x + 17, y + 5, x + 23, y + 11);
     }
 }
@@ -80,6 +57,23 @@ std::vector<CListRow> CSceneryListBox::GetRows() const {
         rows[n] = {static_cast<int>(nData & kAreaIndexMask), !(nData & kInactive)};
     }
     return rows;
+}
+
+void CSceneryListBox::SetRows(std::span<const CListRow> rows, const CAreaArray& areas) {
+    const int nSelected = GetCurSel();
+    SetRedraw(FALSE);
+    ResetContent();
+    for (const CListRow& row : rows) {
+        const CSceneryArea& area = areas.GetAt(row.nArea);
+        int nRow = AddString(area.GetTitle());
+        if (nRow < 0)
+            break;
+        SetItem(nRow, row.nArea, row.bActive, area.IsInFolder());
+    }
+    SetRedraw(TRUE);
+    Invalidate(TRUE);
+    if (nSelected >= 0 && nSelected < GetCount())
+        SetCurSel(nSelected);
 }
 
 int CSceneryListBox::RowFromPoint(POINT point, bool& bOutside) const {
@@ -225,12 +219,10 @@ void CSceneryListBox::DrawMarkLine(HDC hDC, int nPosition, COLORREF colour) {
     if (!PtInRect(&client, corner))
         return;
     int y = nPosition == -1 ? row.bottom : row.top + 1;
-    HPEN hPen = CreatePen(PS_SOLID, 2, colour);
-    HGDIOBJ hOld = SelectObject(hDC, hPen);
+    CGdiObject pen(CreatePen(PS_SOLID, 2, colour));
+    CSelectObject select(hDC, pen);
     MoveToEx(hDC, row.left, y, nullptr);
     LineTo(hDC, row.right - 1, y);
-    SelectObject(hDC, hOld);
-    DeleteObject(hPen);
 }
 
 void CSceneryListBox::DrawInsertMark(int nPosition) {

@@ -10,9 +10,11 @@
 // the pointer is held above or below the list; a release in a row's check
 // zone (or Space) switches it, Delete and a double-click ask the parent.
 
+#include "AreaArray.h"
 #include "Controls.h"
 #include "SceneryCfg.h"
 
+#include <span>
 #include <vector>
 
 // The list's requests to its parent; wParam is a list row, lParam 0.
@@ -49,6 +51,10 @@ public:
 
     // Every row, top first: its area and whether it is switched on.
     std::vector<CListRow> GetRows() const;
+    // Shows the rows, top first, titled and marked as their areas are, in
+    // one repaint; the selected position stays selected while it exists. Rows
+    // beyond what the list can hold stay out.
+    void SetRows(std::span<const CListRow> rows, const CAreaArray& areas);
     // The row under a point in client coordinates, counted from the top row
     // and the row height (the list's own answer stops at 65,535 rows); the
     // nearest row when the point lies below the last one. -1 with no rows.

@@ -314,7 +314,7 @@ TEST_F(UnreadableLibrary, IsNeverReplacedBySave) {
 TEST_F(MainDialog, NameDialogOwnedByTheMainWindowReturnsWhatWasTyped) {
     Run([&] {
         std::string name = "Addon Scenery";
-        CNameDlg ask(name, 256);
+        CNameDlg ask(name);
         bool bMainDisabled = false;
         LRESULT nLimit = 0;
         INT_PTR nResult = RunModal(ask, [&] {
@@ -332,7 +332,7 @@ TEST_F(MainDialog, NameDialogOwnedByTheMainWindowReturnsWhatWasTyped) {
         EXPECT_TRUE(IsWindowEnabled(m_dlg.m_hWnd));
 
         std::string kept = "Old";
-        CNameDlg cancel(kept, 256);
+        CNameDlg cancel(kept);
         nResult = RunModal(cancel, [&] {
             SetWindowTextA(cancel.GetDlgItem(IDC_EDIT_NAME), "Typed");
             Click(cancel, IDCANCEL);

@@ -1,4 +1,5 @@
 #include "SceneryFolder.h"
+#include "AreaCommands.h"
 
 #include "Files.h"
 #include "TempFolder.h"
@@ -58,7 +59,7 @@ TEST_F(SceneryFolders, ScanAddsOnlyTheSceneryFoldersDirectlyInside) {
     // Scanning again adds the same folders again.
     ScanDirectory(m_sim.Path("Addon Scenery"), m_simPath, m_areas);
     EXPECT_EQ(Locals(), (std::vector<std::string>{Native("Addon Scenery/Lake"),
-                                                   Native("Addon Scenery/Lake")}));
+                                                  Native("Addon Scenery/Lake")}));
 }
 
 TEST_F(SceneryFolders, FoldersOutsideTheSimulatorKeepTheirWholePath) {

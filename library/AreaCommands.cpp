@@ -1,0 +1,72 @@
+#include "AreaCommands.h"
+
+#include "Files.h"
+#include "SceneryFolder.h"
+
+std::vector<CListRow> ListRows(const CAreaArray& areas, std::span<const CListRow> listed) {
+    std::vector<bool> aListed(static_cast<std::size_t>(areas.GetSize()), false);
+    for (const CListRow& row : listed)
+        aListed[static_cast<std::size_t>(row.nArea)] = true;
+    std::vector<int> aOrder;
+    aOrder.reserve(static_cast<std::size_t>(areas.GetSize()));
+    for (int i = areas.GetSize() - 1; i >= 0; --i) {
+        if (!aListed[static_cast<std::size_t>(i)])
+            aOrder.push_back(i);
+    }
+    for (const CListRow& row : listed)
+        aOrder.push_back(row.nArea);
+
+    std::vector<CListRow> rows;
+    rows.reserve(aOrder.size());
+    for (int i : aOrder) {
+        if (!areas.GetAt(i).IsRemoved())
+            rows.push_back({i, areas.GetAt(i).IsActive()});
+    }
+    return rows;
+}
+
+bool IsLibraryFull(const CAreaArray& areas) {
+    return areas.GetSize() >= CAreaArray::kMaxAreas;
+}
+
+std::string ProposedTitle(const std::string& folder, const std::string& simPath) {
+    return NameOfLocalPath(LocalPathOf(folder, simPath)).substr(0, kMaxNameLength);
+}
+
+int AddArea(CAreaArray& areas, const std::string& folder, const std::string& simPath,
+            const std::string& title) {
+    auto pArea = std::make_unique<CSceneryArea>();
+    pArea->SetLocal(LocalPathOf(folder, simPath));
+    pArea->SetActive(true);
+    pArea->SetTitle(title.substr(0, kMaxNameLength));
+    return areas.Add(std::move(pArea));
+}
+
+void RemoveArea(CAreaArray& areas, int nArea) {
+    areas.GetAt(nArea).SetRemoved(true);
+}
+
+void RenameArea(CAreaArray& areas, int nArea, const std::string& title) {
+    areas.GetAt(nArea).SetTitle(title.substr(0, kMaxNameLength));
+}
+
+CScanResult ScanDirectory(const std::string& directory, const std::string& simPath,
+                          CAreaArray& areas, int nMaxAreas) {
+    CScanResult result;
+    std::string base = directory;
+    if (base.empty() || base.back() != kPathSeparator)
+        base += kPathSeparator;
+    for (const CDirEntry& entry : ListDirectory(directory)) {
+        if (!entry.bDirectory || entry.strName.starts_with(".") ||
+            !IsSceneryFolder(base + entry.strName))
+            continue;
+        if (areas.GetSize() >= nMaxAreas) {
+            ++result.nLeftOut;
+            continue;
+        }
+        const std::string folder = base + entry.strName;
+        AddArea(areas, folder, simPath, ProposedTitle(folder, simPath));
+        ++result.nAdded;
+    }
+    return result;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+// What the commands on areas do to the library, for every face of the
+// program: the order of the rows, Add, Remove and Rename. The directory scan
+// is in SceneryFolder.h.
+
+#include "AreaArray.h"
+#include "SceneryCfg.h"
+
+#include <span>
+#include <string>
+#include <vector>
+
+// The longest name the user gives an area or a folder; longer ones are cut.
+inline constexpr std::size_t kMaxNameLength = 255;
+
+// The rows of the scenery list, top first. Areas already listed keep the
+// order given (the user's dragging); areas not listed yet go on top, the last
+// added highest, so a fresh start shows the file's areas in reverse order,
+// whatever their numbers and layers; removed areas drop out. Each row is
+// switched on as its area is.
+std::vector<CListRow> ListRows(const CAreaArray& areas, std::span<const CListRow> listed = {});
+
+// The library addresses no more areas.
+bool IsLibraryFull(const CAreaArray& areas);
+
+// The title Add proposes for a folder: the last part of its local path.
+std::string ProposedTitle(const std::string& folder, const std::string& simPath);
+
+// Appends a new area, switched on, for a scenery folder (the caller checked
+// it with IsSceneryFolder and IsLibraryFull); the next rows put it on top.
+// Returns its index.
+int AddArea(CAreaArray& areas, const std::string& folder, const std::string& simPath,
+            const std::string& title);
+
+// The area leaves the list; Folder.txt loses its entries at the next Save.
+void RemoveArea(CAreaArray& areas, int nArea);
+
+void RenameArea(CAreaArray& areas, int nArea, const std::string& title);
+
+struct CScanResult {
+    int nAdded = 0;
+    int nLeftOut = 0; // scenery folders found that no area index could address
+};
+
+// Adds an area for every scenery folder directly inside the directory, in
+// the order the system lists them, skipping names that begin with "."; no
+// more than the array can address. Each is titled as Add proposes.
+CScanResult ScanDirectory(const std::string& directory, const std::string& simPath,
+                          CAreaArray& areas, int nMaxAreas = CAreaArray::kMaxAreas);
