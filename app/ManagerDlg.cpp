@@ -173,7 +173,7 @@ void CManagerDlg::OnSave() {
     }
     for (auto [pLoad, pPath] : {std::pair{&m_sceneryCfgLoad, &m_strSceneryCfgPath},
                                 std::pair{&m_folderTxtLoad, &m_strFolderTxtPath}}) {
-        if (pLoad->state == ELoadState::kUnreadable) {
+        if (pLoad->status == EFileStatus::kFailed) {
             ShowError(*pPath + " could not be read at start-up (" + pLoad->strReason +
                       "), so it was left as it is and nothing was saved.");
             return;
@@ -186,13 +186,13 @@ void CManagerDlg::OnSave() {
     // Folder.txt only after scenery.cfg, so that the two stay in step.
     std::string path = m_strSceneryCfgPath;
     CFileResult result = SaveSceneryCfg(path);
-    const bool bSceneryCfgWritten = result.bOk;
+    const bool bSceneryCfgWritten = bool(result);
     if (result) {
         StoreExpandStates();
         path = m_strFolderTxtPath;
         result = SaveFolders(path);
     }
-    if (result.bChanged)
+    if (result.status == EFileStatus::kChanged)
         ShowError(LateChangeMessage(bSceneryCfgWritten));
     else if (!result)
         ShowError(path + " could not be saved: " + result.strReason +

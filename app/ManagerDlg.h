@@ -42,8 +42,8 @@ public:
     // How scenery.cfg and Folder.txt fared at start-up: a file that was there
     // but could not be read is never replaced. Their disk states follow every
     // Save, and the user's Yes to replacing another program's changes.
-    CFileLoad m_sceneryCfgLoad;
-    CFileLoad m_folderTxtLoad;
+    CFileResult m_sceneryCfgLoad;
+    CFileResult m_folderTxtLoad;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -50,16 +50,15 @@ std::string GetSettingsPath() {
 }
 
 std::string ReadSettingsSimFolder(const std::string& settingsPath) {
-    std::string text, strReason;
-    if (settingsPath.empty() || ReadWholeFile(settingsPath, text, strReason) != EReadResult::kRead)
+    std::string text;
+    if (settingsPath.empty() || !ReadWholeFile(settingsPath, text))
         return {};
     return CProfile(std::move(text)).GetString(kSettingsSection, kSettingsKey, "");
 }
 
 void WriteSettingsSimFolder(const std::string& settingsPath, const std::string& simPath) {
-    std::string text, strReason;
-    if (settingsPath.empty() ||
-        ReadWholeFile(settingsPath, text, strReason) == EReadResult::kFailed)
+    std::string text;
+    if (settingsPath.empty() || ReadWholeFile(settingsPath, text).status == EFileStatus::kFailed)
         return;
     ReplaceFileAtomically(settingsPath,
                           SetProfileKey(text, kSettingsSection, kSettingsKey, simPath));

@@ -116,7 +116,7 @@ CTimes TimeOurs(const std::string& path) {
     CSceneryHeader header;
     CAreaArray areas;
     auto start = CClock::now();
-    CFileLoad load = LoadSceneryCfg(path, header, areas);
+    CFileResult load = LoadSceneryCfg(path, header, areas);
     times.load = SecondsSince(start);
     start = CClock::now();
     std::vector<CListRow> rows;

@@ -79,9 +79,9 @@ void ReadSection(const CProfile& profile, const CProfileSection& section, CFolde
 
 } // namespace
 
-CFileLoad ParseFolders(std::string text, CFolderArray& folders, CAreaArray& areas) {
+CFileResult ParseFolders(std::string text, CFolderArray& folders, CAreaArray& areas) {
     if (std::string reason = WhyNotProfileText(text); !reason.empty())
-        return {ELoadState::kUnreadable, reason};
+        return CFileResult::Failed(reason);
     const CProfile profile(std::move(text));
     const CAreaIndex index(areas);
     for (const CProfileSection& section : profile.GetSections()) {
@@ -93,10 +93,10 @@ CFileLoad ParseFolders(std::string text, CFolderArray& folders, CAreaArray& area
     return {};
 }
 
-CFileLoad LoadFolders(const std::string& path, CFolderArray& folders, CAreaArray& areas) {
+CFileResult LoadFolders(const std::string& path, CFolderArray& folders, CAreaArray& areas) {
     std::string text;
-    CFileLoad load = ReadProfileFile(path, text);
-    if (load.state == ELoadState::kLoaded) {
+    CFileResult load = ReadProfileFile(path, text);
+    if (load.status == EFileStatus::kOk) {
         const CFileState disk = load.disk;
         load = ParseFolders(std::move(text), folders, areas);
         load.disk = disk;

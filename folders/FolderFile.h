@@ -12,8 +12,8 @@
 
 // Fills an empty folder array from the text, matching the entries to the
 // areas by exact title and local path.
-CFileLoad ParseFolders(std::string text, CFolderArray& folders, CAreaArray& areas);
-CFileLoad LoadFolders(const std::string& path, CFolderArray& folders, CAreaArray& areas);
+CFileResult ParseFolders(std::string text, CFolderArray& folders, CAreaArray& areas);
+CFileResult LoadFolders(const std::string& path, CFolderArray& folders, CAreaArray& areas);
 
 // The file text: every folder, and in it every area still in the library,
 // each title and local path once.

@@ -1,23 +1,8 @@
 #include "SceneryArea.h"
 
+#include "Flag.h"
+
 #include <cstdio>
-
-namespace {
-
-// A flag value counts only when it is exactly TRUE or FALSE; anything else
-// leaves the field as it was.
-void ReadFlag(const std::string& value, int& bFlag) {
-    if (value == "TRUE")
-        bFlag = 1;
-    else if (value == "FALSE")
-        bFlag = 0;
-}
-
-const char* FlagText(int bFlag) {
-    return bFlag ? "TRUE" : "FALSE";
-}
-
-} // namespace
 
 void CSceneryArea::Read(const CProfile& profile, const CProfileSection& section) {
     m_strTitle = profile.GetString(section, "Title", "");

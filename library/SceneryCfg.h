@@ -25,9 +25,9 @@ struct CListRow {
 // Fills an empty header and array from the file text. When the text cannot be
 // taken (a UTF-16 byte-order mark, NUL bytes, more area sections than an
 // index can address) both are left as they were.
-CFileLoad ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray& areas,
-                          std::size_t nMaxAreas = CAreaArray::kMaxAreas);
-CFileLoad LoadSceneryCfg(const std::string& path, CSceneryHeader& header, CAreaArray& areas);
+CFileResult ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray& areas,
+                            std::size_t nMaxAreas = CAreaArray::kMaxAreas);
+CFileResult LoadSceneryCfg(const std::string& path, CSceneryHeader& header, CAreaArray& areas);
 
 // Each listed area takes its section number and layer from its row, counted
 // from the bottom row as 1.

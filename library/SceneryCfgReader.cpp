@@ -39,14 +39,14 @@ std::size_t CountAreaSections(const CProfile& profile) {
 
 } // namespace
 
-CFileLoad ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray& areas,
-                          std::size_t nMaxAreas) {
+CFileResult ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray& areas,
+                            std::size_t nMaxAreas) {
     if (std::string reason = WhyNotProfileText(text); !reason.empty())
-        return {ELoadState::kUnreadable, reason};
+        return CFileResult::Failed(reason);
     const CProfile profile(std::move(text));
     if (CountAreaSections(profile) > nMaxAreas)
-        return {ELoadState::kUnreadable,
-                "It has more than " + std::to_string(nMaxAreas) + " area sections."};
+        return CFileResult::Failed("It has more than " + std::to_string(nMaxAreas) +
+                                   " area sections.");
 
     bool bHeaderRead = false;
     for (const CProfileSection& section : profile.GetSections()) {
@@ -72,10 +72,10 @@ CFileLoad ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray& 
     return {};
 }
 
-CFileLoad LoadSceneryCfg(const std::string& path, CSceneryHeader& header, CAreaArray& areas) {
+CFileResult LoadSceneryCfg(const std::string& path, CSceneryHeader& header, CAreaArray& areas) {
     std::string text;
-    CFileLoad load = ReadProfileFile(path, text);
-    if (load.state == ELoadState::kLoaded) {
+    CFileResult load = ReadProfileFile(path, text);
+    if (load.status == EFileStatus::kOk) {
         const CFileState disk = load.disk;
         load = ParseSceneryCfg(std::move(text), header, areas);
         load.disk = disk;

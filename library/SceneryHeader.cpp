@@ -1,16 +1,14 @@
 #include "SceneryHeader.h"
 
+#include "Flag.h"
+
 void CSceneryHeader::Read(const CProfile& profile) {
     const CProfileSection* pGeneral = profile.FindSection("General");
     if (pGeneral == nullptr)
         return;
     m_strTitle = profile.GetString(*pGeneral, "Title", kDefaultTitle);
     m_strDescription = profile.GetString(*pGeneral, "Description", kDefaultDescription);
-    std::string cleanOnExit = profile.GetString(*pGeneral, "Clean_on_Exit", "FALSE");
-    if (cleanOnExit == "FALSE")
-        m_bCleanOnExit = 0;
-    else if (cleanOnExit == "TRUE")
-        m_bCleanOnExit = 1;
+    ReadFlag(profile.GetString(*pGeneral, "Clean_on_Exit", "FALSE"), m_bCleanOnExit);
     m_aOtherKeys = KeepOtherKeys(profile, *pGeneral, {"Title", "Description", "Clean_on_Exit"});
 }
 
@@ -20,7 +18,7 @@ void CSceneryHeader::Write(CProfileText& out) const {
     out.AddKey("Description", m_strDescription);
     WriteKeptKeys(out, m_aOtherKeys);
     // The simulator's own files end the section with an empty line.
-    out.AddKey("Clean_on_Exit", m_bCleanOnExit ? "TRUE\n" : "FALSE\n");
+    out.AddKey("Clean_on_Exit", std::string(FlagText(m_bCleanOnExit)) + "\n");
 }
 
 void CSceneryHeader::KeepOtherSection(const CProfile& profile, const CProfileSection& section) {

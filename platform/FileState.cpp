@@ -56,8 +56,8 @@ bool FileChangedSince(const std::string& path, const CFileState& known, CFileSta
         now.nHash = known.nHash;
         return false;
     }
-    std::string bytes, strReason;
-    if (ReadWholeFile(path, bytes, strReason) != EReadResult::kRead)
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes))
         return true;
     now = StateOfReadFile(attributes, bytes);
     return now.nSize != known.nSize || now.nHash != known.nHash;

@@ -14,13 +14,6 @@
 #include <string>
 #include <string_view>
 
-struct CFileState {
-    bool bPresent = false;
-    std::uint64_t nSize = 0;
-    std::uint64_t nWriteTime = 0; // the system's units
-    std::uint64_t nHash = 0;      // of the whole content
-};
-
 // A fast 64-bit hash of a file's content, for telling two versions apart
 // (no defence against someone who crafts a collision).
 std::uint64_t HashFileBytes(std::string_view bytes);
@@ -37,7 +30,7 @@ bool FileChangedSince(const std::string& path, const CFileState& known, CFileSta
 // Replace or remove the file only when it is still as known, looked at again
 // right before the move or the removal. On success known becomes the state
 // of what was written (or a missing file); when the file changed the result
-// has bChanged and the file is untouched.
+// is kChanged and the file is untouched.
 CFileResult ReplaceFileIfUnchanged(const std::string& path, std::string_view text,
                                    CFileState& known);
 CFileResult RemoveFileIfUnchanged(const std::string& path, CFileState& known);

@@ -1,14 +1,9 @@
 #include "Files.h"
 
 CFileResult CopyFileOver(const std::string& from, const std::string& to) {
-    std::string text, strReason;
-    switch (ReadWholeFile(from, text, strReason)) {
-    case EReadResult::kMissing:
+    std::string text;
+    CFileResult result = ReadWholeFile(from, text);
+    if (result.status == EFileStatus::kMissing)
         return CFileResult::Failed("The file " + from + " does not exist.");
-    case EReadResult::kFailed:
-        return CFileResult::Failed(strReason);
-    case EReadResult::kRead:
-        break;
-    }
-    return ReplaceFileAtomically(to, text);
+    return result ? ReplaceFileAtomically(to, text) : result;
 }

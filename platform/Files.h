@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The separator of the paths the system gives and takes.
@@ -18,21 +19,34 @@ inline constexpr char kPathSeparator = '\\';
 inline constexpr char kPathSeparator = '/';
 #endif
 
-struct CFileResult {
-    bool bOk = true;
-    std::string strReason; // the system's message when bOk is false
-    // Nothing written: the file is no longer what the program last saw of it.
-    bool bChanged = false;
-
-    static CFileResult Failed(std::string reason) { return {false, std::move(reason)}; }
-    static CFileResult Changed() { return {false, {}, true}; }
-    explicit operator bool() const { return bOk; }
+// What a file was when the program last read or wrote it, so that a write
+// never replaces changes another program made in the meantime.
+struct CFileState {
+    bool bPresent = false;
+    std::uint64_t nSize = 0;
+    std::uint64_t nWriteTime = 0; // the system's units
+    std::uint64_t nHash = 0;      // of the whole content
 };
 
-enum class EReadResult {
-    kRead,
-    kMissing, // neither the file nor, possibly, its folder exists
-    kFailed,  // it exists but could not be opened or read
+enum class EFileStatus {
+    kOk,
+    kMissing, // no file, nor possibly its folder: a program may start without it
+    kFailed,  // the system refused, or a file is there but was not taken
+    kChanged, // nothing written: the file is no longer what the program last saw
+};
+
+// The outcome of every file operation.
+struct CFileResult {
+    EFileStatus status = EFileStatus::kOk;
+    std::string strReason; // the system's message, or why the file was not taken
+    CFileState disk;       // after a read: the file as read, what a later write must find
+
+    static CFileResult Missing() { return {EFileStatus::kMissing, {}, {}}; }
+    static CFileResult Failed(std::string reason) {
+        return {EFileStatus::kFailed, std::move(reason), {}};
+    }
+    static CFileResult Changed() { return {EFileStatus::kChanged, {}, {}}; }
+    explicit operator bool() const { return status == EFileStatus::kOk; }
 };
 
 enum class EPathKind { kNone, kFile, kDirectory };
@@ -42,8 +56,8 @@ struct CDirEntry {
     bool bDirectory = false;
 };
 
-// Reads the whole file into text; strReason is set when kFailed.
-EReadResult ReadWholeFile(const std::string& path, std::string& text, std::string& strReason);
+// Reads the whole file into text (empty unless kOk).
+CFileResult ReadWholeFile(const std::string& path, std::string& text);
 
 // Writes text to path + kTempSuffix beside the target, flushes it to the disk
 // and moves it over the target in one step. beforeMove, when given, runs

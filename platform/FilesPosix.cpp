@@ -49,14 +49,13 @@ std::string FolderOf(const std::string& path) {
 
 } // namespace
 
-EReadResult ReadWholeFile(const std::string& path, std::string& text, std::string& strReason) {
+CFileResult ReadWholeFile(const std::string& path, std::string& text) {
     text.clear();
     CFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.Get() < 0) {
         if (errno == ENOENT || errno == ENOTDIR)
-            return EReadResult::kMissing;
-        strReason = Reason(errno);
-        return EReadResult::kFailed;
+            return CFileResult::Missing();
+        return CFileResult::Failed(Reason(errno));
     }
     struct stat info {};
     if (::fstat(fd.Get(), &info) == 0 && S_ISREG(info.st_mode))
@@ -67,12 +66,11 @@ EReadResult ReadWholeFile(const std::string& path, std::string& text, std::strin
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            strReason = Reason(errno);
             text.clear();
-            return EReadResult::kFailed;
+            return CFileResult::Failed(Reason(errno));
         }
         if (n == 0)
-            return EReadResult::kRead;
+            return {};
         text.append(buffer, static_cast<std::size_t>(n));
     }
 }

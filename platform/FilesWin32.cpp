@@ -45,16 +45,15 @@ bool WriteAll(HANDLE h, std::string_view text) {
 
 } // namespace
 
-EReadResult ReadWholeFile(const std::string& path, std::string& text, std::string& strReason) {
+CFileResult ReadWholeFile(const std::string& path, std::string& text) {
     text.clear();
     CHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsValid()) {
         DWORD nError = GetLastError();
         if (nError == ERROR_FILE_NOT_FOUND || nError == ERROR_PATH_NOT_FOUND)
-            return EReadResult::kMissing;
-        strReason = Reason(nError);
-        return EReadResult::kFailed;
+            return CFileResult::Missing();
+        return CFileResult::Failed(Reason(nError));
     }
     LARGE_INTEGER size{};
     if (GetFileSizeEx(file.Get(), &size) && size.QuadPart > 0)
@@ -63,12 +62,11 @@ EReadResult ReadWholeFile(const std::string& path, std::string& text, std::strin
     for (;;) {
         DWORD nRead = 0;
         if (!ReadFile(file.Get(), buffer, sizeof buffer, &nRead, nullptr)) {
-            strReason = Reason(GetLastError());
             text.clear();
-            return EReadResult::kFailed;
+            return CFileResult::Failed(Reason(GetLastError()));
         }
         if (nRead == 0)
-            return EReadResult::kRead;
+            return {};
         text.append(buffer, nRead);
     }
 }

@@ -10,19 +10,13 @@ std::string WhyNotProfileText(std::string_view text) {
     return {};
 }
 
-CFileLoad ReadProfileFile(const std::string& path, std::string& text) {
-    std::string strReason;
+CFileResult ReadProfileFile(const std::string& path, std::string& text) {
     const CFileAttributes before = GetFileAttributesOf(path);
-    switch (ReadWholeFile(path, text, strReason)) {
-    case EReadResult::kMissing:
-        return {ELoadState::kMissing, {}};
-    case EReadResult::kFailed:
-        return {ELoadState::kUnreadable, strReason};
-    case EReadResult::kRead:
-        break;
-    }
-    strReason = WhyNotProfileText(text);
-    if (!strReason.empty())
-        return {ELoadState::kUnreadable, strReason};
-    return {ELoadState::kLoaded, {}, StateOfReadFile(before, text)};
+    CFileResult result = ReadWholeFile(path, text);
+    if (!result)
+        return result;
+    if (std::string reason = WhyNotProfileText(text); !reason.empty())
+        return CFileResult::Failed(std::move(reason));
+    result.disk = StateOfReadFile(before, text);
+    return result;
 }

@@ -8,25 +8,10 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
-
-enum class ELoadState {
-    kLoaded,
-    kMissing,    // no file: the program starts without it, and Save may create one
-    kUnreadable, // a file is there but was not loaded: Save must not replace it
-};
-
-struct CFileLoad {
-    CFileLoad() = default;
-    CFileLoad(ELoadState s, std::string reason, CFileState d = {})
-        : state(s), strReason(std::move(reason)), disk(d) {}
-
-    ELoadState state = ELoadState::kLoaded;
-    std::string strReason; // why the file was not loaded
-    CFileState disk;       // the file as read: what a later write must find
-};
 
 // Why the text is no profile text (UTF-16 text, NUL bytes); empty when it is.
 std::string WhyNotProfileText(std::string_view text);
-// Reads the file into text; text that is no profile text counts as unreadable.
-CFileLoad ReadProfileFile(const std::string& path, std::string& text);
+// Reads the file into text; text that is no profile text fails. kMissing: the
+// program starts without it and Save may create one; kFailed: a file is there
+// but was not loaded, and Save must not replace it.
+CFileResult ReadProfileFile(const std::string& path, std::string& text);

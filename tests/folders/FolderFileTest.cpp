@@ -45,7 +45,7 @@ TEST(FolderFile, WritesTheExampleByteForByte) {
     EXPECT_EQ(FormatFolders(folders, areas), text);
 
     CFolderArray read;
-    EXPECT_EQ(ParseFolders(text, read, areas).state, ELoadState::kLoaded);
+    EXPECT_EQ(ParseFolders(text, read, areas).status, EFileStatus::kOk);
     EXPECT_EQ(FormatFolders(read, areas), text);
     EXPECT_TRUE(areas.GetAt(1).IsInFolder());
 }
@@ -102,10 +102,10 @@ TEST(FolderFile, NoFoldersLeaveNoFileAndAnUnreadableFileIsToldApart) {
     EXPECT_TRUE(SaveFolders(folder.Path("Folder.txt"), none, areas, disk));
     EXPECT_EQ(GetPathKind(folder.Path("Folder.txt")), EPathKind::kNone);
     EXPECT_TRUE(SaveFolders(folder.Path("Folder.txt"), none, areas, disk));
-    EXPECT_EQ(LoadFolders(folder.Path("Folder.txt"), none, areas).state, ELoadState::kMissing);
+    EXPECT_EQ(LoadFolders(folder.Path("Folder.txt"), none, areas).status, EFileStatus::kMissing);
 
     folder.Write("Folder.txt", std::string("[A]\r\nTitle.0=a\0b\r\n", 18));
-    CFileLoad load = LoadFolders(folder.Path("Folder.txt"), none, areas);
-    EXPECT_EQ(load.state, ELoadState::kUnreadable);
+    CFileResult load = LoadFolders(folder.Path("Folder.txt"), none, areas);
+    EXPECT_EQ(load.status, EFileStatus::kFailed);
     EXPECT_EQ(none.GetSize(), 0);
 }

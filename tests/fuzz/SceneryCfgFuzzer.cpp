@@ -20,7 +20,7 @@ namespace {
 std::string SaveText(const std::string& text, bool& bLoaded) {
     CSceneryHeader header;
     CAreaArray areas;
-    bLoaded = ParseSceneryCfg(text, header, areas).state == ELoadState::kLoaded;
+    bLoaded = ParseSceneryCfg(text, header, areas).status == EFileStatus::kOk;
     std::vector<CListRow> rows;
     for (int i = areas.GetSize() - 1; i >= 0; --i)
         rows.push_back({i, areas.GetAt(i).IsActive()});

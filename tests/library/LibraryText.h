@@ -12,7 +12,7 @@
 struct CLibrary {
     CSceneryHeader header;
     CAreaArray areas;
-    CFileLoad load;
+    CFileResult load;
 };
 
 inline std::unique_ptr<CLibrary> ParseLibrary(std::string text) {

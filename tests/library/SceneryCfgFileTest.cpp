@@ -22,7 +22,7 @@ const std::string kLibrary = "[General]\r\nTitle=Mine\r\n"
 TEST(SceneryCfgFile, MissingFileStartsAnEmptyLibrary) {
     CTempFolder folder;
     CLoadedFile library(folder.Path("scenery.cfg"));
-    EXPECT_EQ(library.load.state, ELoadState::kMissing);
+    EXPECT_EQ(library.load.status, EFileStatus::kMissing);
     EXPECT_EQ(library.areas.GetSize(), 0);
 }
 
@@ -30,7 +30,7 @@ TEST(SceneryCfgFile, FileThatCannotBeReadIsToldApartFromAMissingOne) {
     CTempFolder folder;
     std::filesystem::create_directory(folder.Path("scenery.cfg"));
     CLoadedFile library(folder.Path("scenery.cfg"));
-    EXPECT_EQ(library.load.state, ELoadState::kUnreadable);
+    EXPECT_EQ(library.load.status, EFileStatus::kFailed);
     EXPECT_FALSE(library.load.strReason.empty());
 }
 
@@ -44,7 +44,7 @@ TEST(SceneryCfgFile, SavedFileLoadsBackToTheSameModel) {
     EXPECT_EQ(folder.Read("scenery.cfg"), text);
 
     CLoadedFile library(folder.Path("scenery.cfg"));
-    EXPECT_EQ(library.load.state, ELoadState::kLoaded);
+    EXPECT_EQ(library.load.status, EFileStatus::kOk);
     EXPECT_EQ(SaveText(library), text);
 }
 
@@ -64,7 +64,7 @@ TEST(SceneryCfgFile, FiftyMegabyteSingleLineLoads) {
     CTempFolder folder;
     folder.Write("scenery.cfg", "[area.001] " + std::string(50 << 20, 'x'));
     CLoadedFile library(folder.Path("scenery.cfg"));
-    EXPECT_EQ(library.load.state, ELoadState::kLoaded);
+    EXPECT_EQ(library.load.status, EFileStatus::kOk);
     EXPECT_EQ(library.areas.GetSize(), 1);
 }
 
@@ -81,11 +81,11 @@ TEST(SceneryCfgFile, BinaryGarbageLoadsAndSavesToWhatItReadsBackAs) {
             garbage += kSyntax[(n >> 1) % std::size(kSyntax)];
     }
     auto pLibrary = ParseLibrary(garbage);
-    ASSERT_EQ(pLibrary->load.state, ELoadState::kLoaded);
+    ASSERT_EQ(pLibrary->load.status, EFileStatus::kOk);
     EXPECT_GT(pLibrary->areas.GetSize(), 0);
     const std::string text = SaveText(*pLibrary);
     EXPECT_EQ(SaveText(*ParseLibrary(text)), text);
 
     garbage[garbage.size() / 2] = '\0';
-    EXPECT_EQ(ParseLibrary(garbage)->load.state, ELoadState::kUnreadable);
+    EXPECT_EQ(ParseLibrary(garbage)->load.status, EFileStatus::kFailed);
 }

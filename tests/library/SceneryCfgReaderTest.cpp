@@ -29,7 +29,7 @@ std::string AreaText(int nNumber, const std::string& title, const std::string& k
 
 TEST(SceneryCfgReader, WorkedExampleKeepsFileOrderAndSectionNumbers) {
     auto pLibrary = ParseLibrary(kTwoAreas);
-    EXPECT_EQ(pLibrary->load.state, ELoadState::kLoaded);
+    EXPECT_EQ(pLibrary->load.status, EFileStatus::kOk);
     ASSERT_EQ(pLibrary->areas.GetSize(), 2);
     EXPECT_EQ(TextOf(pLibrary->areas.GetAt(0)),
               AreaText(3, "Alpha",
@@ -145,7 +145,7 @@ TEST(SceneryCfgReader, TextThatIsNoSceneryCfgIsRefusedAndLeavesTheModelEmpty) {
     for (std::string text : {std::string("\xFF\xFE[\0a\0", 6), std::string("\xFE\xFF\0[", 4),
                              std::string("[area.001]\nTitle=a\0b\n", 21)}) {
         auto pLibrary = ParseLibrary(text);
-        EXPECT_EQ(pLibrary->load.state, ELoadState::kUnreadable);
+        EXPECT_EQ(pLibrary->load.status, EFileStatus::kFailed);
         EXPECT_FALSE(pLibrary->load.strReason.empty());
         EXPECT_EQ(pLibrary->areas.GetSize(), 0);
     }
@@ -158,12 +158,12 @@ TEST(SceneryCfgReader, NoMoreAreasThanAnIndexCanAddress) {
     std::string text = "\xEF\xBB\xBF[area.001]\n[x area.]\n[area.003] ; area.\n[General]\n";
     CSceneryHeader header;
     CAreaArray areas;
-    EXPECT_EQ(ParseSceneryCfg(text, header, areas, 3).state, ELoadState::kLoaded);
+    EXPECT_EQ(ParseSceneryCfg(text, header, areas, 3).status, EFileStatus::kOk);
     EXPECT_EQ(areas.GetSize(), 3);
 
     CAreaArray tooMany;
-    CFileLoad load = ParseSceneryCfg(text + "[Area.004]\n", header, tooMany, 3);
-    EXPECT_EQ(load.state, ELoadState::kUnreadable);
+    CFileResult load = ParseSceneryCfg(text + "[Area.004]\n", header, tooMany, 3);
+    EXPECT_EQ(load.status, EFileStatus::kFailed);
     EXPECT_EQ(load.strReason, "It has more than 3 area sections.");
     EXPECT_EQ(tooMany.GetSize(), 0);
 }

@@ -18,29 +18,25 @@ std::string AllBytes() {
     return bytes + "\r\n\n\r";
 }
 
-EReadResult Read(const std::string& path, std::string& text) {
-    std::string strReason;
-    return ReadWholeFile(path, text, strReason);
-}
-
 } // namespace
 
 TEST(ReadWholeFile, ReturnsEveryByteAsStored) {
     CTempFolder folder;
     folder.Write("f", AllBytes());
     std::string text;
-    EXPECT_EQ(Read(folder.Path("f"), text), EReadResult::kRead);
+    EXPECT_TRUE(ReadWholeFile(folder.Path("f"), text));
     EXPECT_EQ(text, AllBytes());
 }
 
 TEST(ReadWholeFile, TellsAMissingFileFromOneThatCannotBeRead) {
     CTempFolder folder;
-    std::string text, strReason;
-    EXPECT_EQ(Read(folder.Path("none"), text), EReadResult::kMissing);
-    EXPECT_EQ(Read(folder.Path("none/deeper"), text), EReadResult::kMissing);
+    std::string text;
+    EXPECT_EQ(ReadWholeFile(folder.Path("none"), text).status, EFileStatus::kMissing);
+    EXPECT_EQ(ReadWholeFile(folder.Path("none/deeper"), text).status, EFileStatus::kMissing);
     std::filesystem::create_directory(folder.Path("dir"));
-    EXPECT_EQ(ReadWholeFile(folder.Path("dir"), text, strReason), EReadResult::kFailed);
-    EXPECT_FALSE(strReason.empty());
+    CFileResult result = ReadWholeFile(folder.Path("dir"), text);
+    EXPECT_EQ(result.status, EFileStatus::kFailed);
+    EXPECT_FALSE(result.strReason.empty());
 }
 
 TEST(ReplaceFileAtomically, CreatesOrReplacesTheWholeFile) {
@@ -164,8 +160,7 @@ TEST(FileState, ChangedOnlyWhenPresenceSizeOrBytesDifferAndGuardsTheWrite) {
         EXPECT_FALSE(FileChangedSince(path, now, now));
 
         CFileResult result = ReplaceFileIfUnchanged(path, "new", known);
-        EXPECT_EQ(result.bOk, !change.bChanged);
-        EXPECT_EQ(result.bChanged, change.bChanged);
+        EXPECT_EQ(result.status, change.bChanged ? EFileStatus::kChanged : EFileStatus::kOk);
         EXPECT_EQ(folder.Read("f"), result ? "new" : change.after.value_or(""));
         EXPECT_EQ(GetPathKind(path + ".twk-new"), EPathKind::kNone);
         if (result) {
@@ -175,7 +170,7 @@ TEST(FileState, ChangedOnlyWhenPresenceSizeOrBytesDifferAndGuardsTheWrite) {
         CTempFolder removeFolder;
         known = SeeThenChange(removeFolder, change);
         result = RemoveFileIfUnchanged(removeFolder.Path("f"), known);
-        EXPECT_EQ(result.bChanged, change.bChanged);
+        EXPECT_EQ(result.status == EFileStatus::kChanged, change.bChanged);
         EXPECT_EQ(GetPathKind(removeFolder.Path("f")) == EPathKind::kNone,
                   !change.bChanged || !change.after);
     }
