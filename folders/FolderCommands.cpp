@@ -2,6 +2,8 @@
 
 #include "FolderName.h"
 
+#include <algorithm>
+
 std::string NewFolder(CFolderArray& folders, const std::string& name) {
     std::string reason = WhyFolderNameRefused(name, folders, -1);
     if (reason.empty())
@@ -57,15 +59,34 @@ int FolderState(const CFolder& folder, const CAreaArray& areas) {
     return bFirst ? 1 : 0;
 }
 
+namespace {
+
+// Folder.txt may list an area in more than one folder: each of them shows it.
+void UpdateFoldersHolding(CFolderArray& folders, const CAreaArray& areas,
+                          const std::vector<int>& aAreas) {
+    for (int f = 0; f < folders.GetSize(); ++f) {
+        CFolder& folder = folders.GetAt(f);
+        for (int e = 0; e < folder.GetCount(); ++e) {
+            if (std::find(aAreas.begin(), aAreas.end(), folder.GetArea(e)) != aAreas.end()) {
+                folder.SetActive(FolderState(folder, areas));
+                break;
+            }
+        }
+    }
+}
+
+} // namespace
+
 std::vector<int> SetFolderActive(CFolderArray& folders, CAreaArray& areas, int nFolder,
                                  bool bActive) {
     CFolder& folder = folders.GetAt(nFolder);
-    folder.SetActive(bActive ? 1 : 0);
     std::vector<int> aAreas;
     for (int e = 0; e < folder.GetCount(); ++e) {
         areas.GetAt(folder.GetArea(e)).SetActive(bActive);
         aAreas.push_back(folder.GetArea(e));
     }
+    UpdateFoldersHolding(folders, areas, aAreas);
+    folder.SetActive(bActive ? 1 : 0);
     return aAreas;
 }
 
@@ -76,13 +97,5 @@ std::vector<int> ToggleFolder(CFolderArray& folders, CAreaArray& areas, int nFol
 void ToggleArea(CFolderArray& folders, CAreaArray& areas, int nArea) {
     CSceneryArea& area = areas.GetAt(nArea);
     area.SetActive(!area.IsActive());
-    for (int f = 0; f < folders.GetSize(); ++f) {
-        CFolder& folder = folders.GetAt(f);
-        for (int e = 0; e < folder.GetCount(); ++e) {
-            if (folder.GetArea(e) == nArea) {
-                folder.SetActive(FolderState(folder, areas));
-                break;
-            }
-        }
-    }
+    UpdateFoldersHolding(folders, areas, {nArea});
 }

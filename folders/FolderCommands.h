@@ -29,7 +29,8 @@ int RemoveFromFolder(CFolderArray& folders, CAreaArray& areas, int nFolder, int 
 int FolderState(const CFolder& folder, const CAreaArray& areas);
 
 // Switches every area of the folder on or off and the folder with them;
-// returns the areas of its entries.
+// other folders holding one of those areas take their new check state.
+// Returns the areas of its entries.
 std::vector<int> SetFolderActive(CFolderArray& folders, CAreaArray& areas, int nFolder,
                                  bool bActive);
 // A click on a folder's box: an unticked folder goes on, any other off.

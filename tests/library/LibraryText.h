@@ -1,8 +1,9 @@
 #pragma once
 
-// Helpers for the library suites: a model parsed from text, the list the
-// program shows for it, and the text a record writes.
+// Helpers for the library suites: a model parsed from text, the text Save
+// writes for it, and the text a record writes.
 
+#include "AreaCommands.h"
 #include "SceneryCfg.h"
 
 #include <memory>
@@ -21,17 +22,6 @@ inline std::unique_ptr<CLibrary> ParseLibrary(std::string text) {
     return pLibrary;
 }
 
-// The list as a fresh start shows it: the last area on top, removed ones left
-// out, each row switched on as its area is.
-inline std::vector<CListRow> ListOf(const CAreaArray& areas) {
-    std::vector<CListRow> rows;
-    for (int i = areas.GetSize() - 1; i >= 0; --i) {
-        if (!areas.GetAt(i).IsRemoved())
-            rows.push_back({i, areas.GetAt(i).IsActive()});
-    }
-    return rows;
-}
-
 // What Save writes for this list: numbers, layers and flags taken from it.
 inline std::string SaveText(CLibrary& library, const std::vector<CListRow>& rows) {
     UpdateLayersFromList(rows, library.areas);
@@ -40,7 +30,7 @@ inline std::string SaveText(CLibrary& library, const std::vector<CListRow>& rows
 }
 
 inline std::string SaveText(CLibrary& library) {
-    return SaveText(library, ListOf(library.areas));
+    return SaveText(library, ListRows(library.areas));
 }
 
 template <class TRecord> std::string TextOf(const TRecord& record) {

@@ -37,7 +37,7 @@ TEST(SceneryCfgFile, FileThatCannotBeReadIsToldApartFromAMissingOne) {
 TEST(SceneryCfgFile, SavedFileLoadsBackToTheSameModel) {
     CTempFolder folder;
     auto pLibrary = ParseLibrary(kLibrary);
-    std::vector<CListRow> rows = ListOf(pLibrary->areas);
+    std::vector<CListRow> rows = ListRows(pLibrary->areas);
     const std::string text = SaveText(*pLibrary, rows);
     ASSERT_TRUE(SaveSceneryCfg(folder.Path("scenery.cfg"), pLibrary->header, pLibrary->areas, rows,
                                pLibrary->load.disk));
@@ -54,7 +54,7 @@ TEST(SceneryCfgFile, FailedSaveLeavesTheOldFileAndGivesTheReason) {
     std::filesystem::create_directory(folder.Path("scenery.cfg.twk-new"));
     CLoadedFile library(folder.Path("scenery.cfg"));
     CFileResult result = SaveSceneryCfg(folder.Path("scenery.cfg"), library.header, library.areas,
-                                        ListOf(library.areas), library.load.disk);
+                                        ListRows(library.areas), library.load.disk);
     EXPECT_FALSE(result);
     EXPECT_FALSE(result.strReason.empty());
     EXPECT_EQ(folder.Read("scenery.cfg"), kLibrary);

@@ -89,20 +89,6 @@ private:
     std::string m_path;
 };
 
-struct CCompared {
-    std::string ours, system;
-    int nOurs, nSystem;
-};
-
-CCompared Compare(const std::string& text, const CQuery& q) {
-    CTempFolder folder;
-    CCase c{"compare.ini", text, {}};
-    CCorpusFile file(folder, c);
-    CProfile profile(text);
-    return {profile.GetString(q.section, q.key, kDefault), file.ApiString(q),
-            profile.GetInt(q.section, q.key, kIntDefault), file.ApiInt(q)};
-}
-
 } // namespace
 
 TEST(ProfileApiComparison, CorpusGivesTheSameStringsAndIntegers) {
@@ -122,67 +108,53 @@ TEST(ProfileApiComparison, CorpusGivesTheSameStringsAndIntegers) {
 // Where the system (Wine) differs, case by case: what we give, what it gives.
 // We keep our rule in each: it is the one the simulator's file format states,
 // or the one that loses nothing the user wrote.
+struct CDifference {
+    const char* name;
+    std::string text;
+    bool bInteger; // compared with GetInt and GetPrivateProfileIntA
+    std::string ours, system;
+};
 
-TEST(ProfileApiKnownDifferences, LoneCarriageReturnEndsNoLine) {
-    CCompared c = Compare("[S]\nA=x\rB=y\n", {"S", "B"});
-    EXPECT_EQ(c.ours, kDefault);
-    EXPECT_EQ(c.system, "y");
+class ProfileApiKnownDifferences : public testing::TestWithParam<CDifference> {};
+
+TEST_P(ProfileApiKnownDifferences, StayAsDocumented) {
+    const CDifference& d = GetParam();
+    CTempFolder folder;
+    CCorpusFile file(folder, {d.name, d.text, {}});
+    const CQuery q{"S", "A"};
+    CProfile profile(d.text);
+    if (d.bInteger) {
+        EXPECT_EQ(std::to_string(profile.GetInt(q.section, q.key, kIntDefault)), d.ours);
+        EXPECT_EQ(std::to_string(file.ApiInt(q)), d.system);
+    } else {
+        EXPECT_EQ(profile.GetString(q.section, q.key, kDefault), d.ours);
+        EXPECT_EQ(file.ApiString(q), d.system);
+    }
 }
 
-TEST(ProfileApiKnownDifferences, QuotationMarksStayInTheValue) {
-    CCompared c = Compare("[S]\nA=\"quoted\"\n", {"S", "A"});
-    EXPECT_EQ(c.ours, "\"quoted\"");
-    EXPECT_EQ(c.system, "quoted");
-}
+const char kUtf16[] = "\xFF\xFE[\0S\0]\0\r\0\n\0A\0=\0\x31\0\r\0\n\0";
 
-TEST(ProfileApiKnownDifferences, IntegersAreDecimalOnly) {
-    CCompared c = Compare("[S]\nA=0x10\n", {"S", "A"});
-    EXPECT_EQ(c.nOurs, 0);
-    EXPECT_EQ(c.nSystem, 16);
-}
-
-TEST(ProfileApiKnownDifferences, EmptyIntegerValueIsZero) {
-    CCompared c = Compare("[S]\nA=\n", {"S", "A"});
-    EXPECT_EQ(c.nOurs, 0);
-    EXPECT_EQ(c.nSystem, kIntDefault);
-}
-
-TEST(ProfileApiKnownDifferences, IntegerBeyond32BitsStaysAtTheLimit) {
-    CCompared c = Compare("[S]\nA=99999999999\nB=-99999999999\n", {"S", "A"});
-    EXPECT_EQ(c.nOurs, 2147483647);
-    EXPECT_EQ(c.nSystem, 1215752191); // wrapped around
-}
-
-TEST(ProfileApiKnownDifferences, BlanksInsideSectionBracketsBelongToTheName) {
-    CCompared c = Compare("[ S ]\nA=1\n", {"S", "A"});
-    EXPECT_EQ(c.ours, kDefault);
-    EXPECT_EQ(c.system, "1");
-}
-
-TEST(ProfileApiKnownDifferences, SectionLineWithoutClosingBracketStillStartsASection) {
-    CCompared c = Compare("[S\nA=1\n", {"S", "A"});
-    EXPECT_EQ(c.ours, "1");
-    EXPECT_EQ(c.system, kDefault);
-}
-
-TEST(ProfileApiKnownDifferences, SectionNameEndsAtTheFirstClosingBracket) {
-    CCompared c = Compare("[S] ; see [x]\nA=1\n", {"S", "A"});
-    EXPECT_EQ(c.ours, "1");
-    EXPECT_EQ(c.system, kDefault);
-}
-
-TEST(ProfileApiKnownDifferences, Utf16TextIsNotDecoded) {
-    const char utf16[] = "\xFF\xFE[\0S\0]\0\r\0\n\0A\0=\0\x31\0\r\0\n\0";
-    CCompared c = Compare(std::string(utf16, sizeof utf16 - 1), {"S", "A"});
-    EXPECT_EQ(c.ours, kDefault);
-    EXPECT_EQ(c.system, "1");
-}
-
-TEST(ProfileApiKnownDifferences, NulIsAnOrdinaryByte) {
-    CCompared c = Compare(std::string("[S]\nA=x\0y\nB=2\n", 15), {"S", "A"});
-    EXPECT_EQ(c.ours, std::string("x\0y", 3));
-    EXPECT_EQ(c.system, "x");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProfileApiKnownDifferences,
+    testing::Values(
+        CDifference{"LoneCarriageReturnEndsNoLine", "[S]\nB=x\rA=y\n", false, kDefault, "y"},
+        CDifference{"QuotationMarksStayInTheValue", "[S]\nA=\"q\"\n", false, "\"q\"", "q"},
+        CDifference{"IntegersAreDecimalOnly", "[S]\nA=0x10\n", true, "0", "16"},
+        CDifference{"EmptyIntegerValueIsZero", "[S]\nA=\n", true, "0", "-77"},
+        // The system wraps around.
+        CDifference{"IntegerBeyond32BitsStaysAtTheLimit", "[S]\nA=99999999999\n", true,
+                    "2147483647", "1215752191"},
+        CDifference{"BlanksInsideSectionBracketsBelongToTheName", "[ S ]\nA=1\n", false, kDefault,
+                    "1"},
+        CDifference{"SectionLineWithoutClosingBracketStillStartsASection", "[S\nA=1\n", false, "1",
+                    kDefault},
+        CDifference{"SectionNameEndsAtTheFirstClosingBracket", "[S] ; see [x]\nA=1\n", false, "1",
+                    kDefault},
+        CDifference{"Utf16TextIsNotDecoded", std::string(kUtf16, sizeof kUtf16 - 1), false,
+                    kDefault, "1"},
+        CDifference{"NulIsAnOrdinaryByte", std::string("[S]\nA=x\0y\n", 11), false,
+                    std::string("x\0y", 3), "x"}),
+    [](const testing::TestParamInfo<CDifference>& info) { return info.param.name; });
 
 namespace {
 
