@@ -24,6 +24,10 @@ protected:
         PostMessageA(List().m_hWnd, nMessage, nKeys, MAKELPARAM(x, y));
         Pump(m_dlg);
     }
+    void ClickAt(int x, int y) {
+        Mouse(WM_LBUTTONDOWN, x, y, MK_LBUTTON);
+        Mouse(WM_LBUTTONUP, x, y);
+    }
     void Drag(int nFromRow, int x, int y) {
         Mouse(WM_LBUTTONDOWN, 50, nFromRow * 20 + 10, MK_LBUTTON);
         Mouse(WM_MOUSEMOVE, 50, nFromRow * 20 + 12, MK_LBUTTON);
@@ -79,21 +83,17 @@ TEST_F(ListInput, DragLetGoOutsideTheListMovesAndSwitchesNothing) {
 
 TEST_F(ListInput, CheckZoneSwitchesTheRowAndItsArea) {
     Run([&] {
-        Mouse(WM_LBUTTONDOWN, 15, 10, MK_LBUTTON);
-        Mouse(WM_LBUTTONUP, 15, 10);
+        ClickAt(15, 10);
         EXPECT_FALSE(List().IsItemActive(0));
         EXPECT_FALSE(m_dlg.m_areas.GetAt(5).IsActive());
-        Mouse(WM_LBUTTONDOWN, 16, 10, MK_LBUTTON);
-        Mouse(WM_LBUTTONUP, 16, 10);
+        ClickAt(16, 10);
         EXPECT_FALSE(List().IsItemActive(0));
         // Below the last row the nearest row is switched.
-        Mouse(WM_LBUTTONDOWN, 5, 200, MK_LBUTTON);
-        Mouse(WM_LBUTTONUP, 5, 200);
+        ClickAt(5, 200);
         EXPECT_FALSE(List().IsItemActive(5));
         EXPECT_FALSE(m_dlg.m_areas.GetAt(0).IsActive());
         // A double-click: two releases, two switches.
-        Mouse(WM_LBUTTONDOWN, 5, 30, MK_LBUTTON);
-        Mouse(WM_LBUTTONUP, 5, 30);
+        ClickAt(5, 30);
         Mouse(WM_LBUTTONDBLCLK, 5, 30, MK_LBUTTON);
         Mouse(WM_LBUTTONUP, 5, 30);
         EXPECT_TRUE(List().IsItemActive(1));
@@ -240,9 +240,8 @@ TEST_F(ListInput, RemoveRenameAndAddThroughTheDialog) {
 
 TEST_F(ListInput, DraggedOrderSwitchesAndDeletionsReachTheSavedFile) {
     Run([&] {
-        Drag(5, 50, 0 * 20 + 5);                           // A0 to the top
-        Mouse(WM_LBUTTONDOWN, 5, 2 * 20 + 10, MK_LBUTTON); // switch A4 off
-        Mouse(WM_LBUTTONUP, 5, 2 * 20 + 10);
+        Drag(5, 50, 0 * 20 + 5); // A0 to the top
+        ClickAt(5, 2 * 20 + 10); // switch A4 off
         m_answerer.m_nButton = IDYES;
         List().SetCurSel(3);
         Key(VK_DELETE); // A3 goes
@@ -274,8 +273,7 @@ TEST_F(HugeList, RowsBeyond65535AnswerClicksAndTips) {
         List().SetTopIndex(69990);
         const int nTop = List().GetTopIndex();
         ASSERT_GT(nTop, 65535);
-        Mouse(WM_LBUTTONDOWN, 5, 20 + 10, MK_LBUTTON);
-        Mouse(WM_LBUTTONUP, 5, 20 + 10);
+        ClickAt(5, 20 + 10);
         EXPECT_FALSE(List().IsItemActive(nTop + 1));
         EXPECT_FALSE(m_dlg.m_areas.GetAt(List().GetItemAreaIndex(nTop + 1)).IsActive());
         TOOLINFOA tool{};
