@@ -11,11 +11,11 @@ bool IsBglFile(const std::string& name) {
 
 } // namespace
 
-bool IsSceneryFolder(const std::string& folder) {
-    const std::string scenery = folder + kPathSeparator + "scenery";
-    if (GetPathKind(scenery) != EPathKind::kDirectory)
+bool IsSceneryFolder(const std::string& folder, const CSceneryDisk& disk) {
+    const std::string scenery = folder + disk.GetSeparator() + "scenery";
+    if (disk.GetKind(scenery) != EPathKind::kDirectory)
         return false;
-    for (const CDirEntry& entry : ListDirectory(scenery)) {
+    for (const CDirEntry& entry : disk.List(scenery)) {
         if (IsBglFile(entry.strName))
             return true;
     }
@@ -27,6 +27,6 @@ std::string LocalPathOf(const std::string& folder, const std::string& simPath) {
 }
 
 std::string NameOfLocalPath(const std::string& localPath) {
-    std::size_t nSeparator = localPath.rfind(kPathSeparator);
+    std::size_t nSeparator = localPath.find_last_of(std::string{'\\', kPathSeparator});
     return nSeparator == std::string::npos ? localPath : localPath.substr(nSeparator + 1);
 }

@@ -54,6 +54,9 @@ enum class EPathKind { kNone, kFile, kDirectory };
 struct CDirEntry {
     std::string strName;
     bool bDirectory = false;
+    // The name is the disk's own, which no path in the program's code page
+    // can name (see SceneryDisk.h); the system's own listings never set it.
+    bool bUnnamed = false;
 };
 
 // Reads the whole file into text (empty unless kOk).
