@@ -2,13 +2,18 @@
 
 #include "AboutDlg.h"
 #include "FolderBrowser.h"
+#include "LibraryCheck.h"
 #include "SaveCheck.h"
 #include "SimulatorLocation.h"
 #include "resource.h"
 
 namespace {
 
+// System-menu commands: the system keeps the low four bits for itself.
 constexpr UINT IDM_ABOUTBOX = 0x0010;
+constexpr UINT IDM_CHECK_LIBRARY = 0x0020;
+// The most findings the check's box lists.
+constexpr std::size_t kMaxCheckLines = 40;
 constexpr const char* kRegistryMissing =
     "Flight Simulator 2004 registry cannot be found.\n"
     "Use FS9 path utility (https://example.org/simulator-path-utility)";
@@ -49,6 +54,8 @@ BOOL CManagerDlg::OnInitDialog() {
         if (!about.empty()) {
             AppendMenuA(hSysMenu, MF_SEPARATOR, 0, nullptr);
             AppendMenuA(hSysMenu, MF_STRING, IDM_ABOUTBOX, about.c_str());
+            AppendMenuA(hSysMenu, MF_STRING, IDM_CHECK_LIBRARY,
+                        ResourceString(IDS_CHECK_LIBRARY).c_str());
         }
     }
     SetIcon(m_hIcon, TRUE);
@@ -191,9 +198,24 @@ void CManagerDlg::OnSysCommand(UINT nID, LPARAM lParam) {
     if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
         CAboutDlg about;
         about.DoModal();
+    } else if ((nID & 0xFFF0) == IDM_CHECK_LIBRARY) {
+        OnCheckLibrary();
     } else {
         Default(WM_SYSCOMMAND, nID, lParam);
     }
+}
+
+void CManagerDlg::OnCheckLibrary() {
+    std::string text = "No Flight Simulator 2004 folder is known, so there is no library to check.";
+    UINT nIcon = MB_ICONWARNING;
+    if (!m_strSimPath.empty()) {
+        const std::vector<CFinding> findings =
+            CheckLibrary(Paths(), m_files, m_areas, m_folders, m_listScenery.GetRows(),
+                         m_strSimPath, SystemDisk());
+        text = FindingsText(findings, kMaxCheckLines);
+        nIcon = HasErrors(findings) ? MB_ICONWARNING : MB_ICONINFORMATION;
+    }
+    MessageBoxA(m_hWnd, text.c_str(), "Check library", MB_OK | nIcon);
 }
 
 void CManagerDlg::OnPaint() {

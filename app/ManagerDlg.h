@@ -52,6 +52,8 @@ protected:
     void OnCancel() override;
 
     void OnSysCommand(UINT nID, LPARAM lParam);
+    // The library's health check, in a box.
+    void OnCheckLibrary();
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnClose();

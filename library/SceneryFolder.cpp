@@ -26,6 +26,12 @@ std::string LocalPathOf(const std::string& folder, const std::string& simPath) {
     return !simPath.empty() && folder.starts_with(simPath) ? folder.substr(simPath.size()) : folder;
 }
 
+std::string FolderOfLocalPath(const std::string& localPath, const std::string& simPath) {
+    const bool bAbsolute = (localPath.size() >= 2 && localPath[1] == ':') ||
+                           localPath.starts_with('\\') || localPath.starts_with('/');
+    return bAbsolute ? localPath : simPath + localPath;
+}
+
 std::string NameOfLocalPath(const std::string& localPath) {
     std::size_t nSeparator = localPath.find_last_of(std::string{'\\', kPathSeparator});
     return nSeparator == std::string::npos ? localPath : localPath.substr(nSeparator + 1);

@@ -15,6 +15,11 @@ bool IsSceneryFolder(const std::string& folder, const CSceneryDisk& disk = Syste
 // when it lies below it, compared exactly, case included; else the folder.
 std::string LocalPathOf(const std::string& folder, const std::string& simPath);
 
+// The folder a local path names: itself when absolute (a drive, or a
+// separator first), else below the simulator folder. The inverse of
+// LocalPathOf.
+std::string FolderOfLocalPath(const std::string& localPath, const std::string& simPath);
+
 // The last part of a local path, after its last backslash or the system's
 // separator: the name an added area is proposed.
 std::string NameOfLocalPath(const std::string& localPath);
