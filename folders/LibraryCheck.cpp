@@ -1,6 +1,5 @@
 #include "LibraryCheck.h"
 
-#include "CodePage.h"
 #include "SceneryFolder.h"
 
 #include <algorithm>
@@ -23,15 +22,6 @@ std::string RowName(int nPosition) {
 
 std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
-}
-
-// The folder's path in the one spelling every spelling of it shares:
-// either separator, separators at the end, letter case.
-std::u32string FolderKey(std::string folder) {
-    std::replace(folder.begin(), folder.end(), '/', '\\');
-    while (folder.size() > 1 && folder.back() == '\\')
-        folder.pop_back();
-    return FoldName(folder);
 }
 
 class CLibraryChecker {
@@ -69,7 +59,7 @@ public:
                 AddForArea(n, "no-scenery-files", ESeverity::kWarning,
                            "its scenery sub-folder holds no .bgl file");
             }
-            auto [first, bNew] = firstRow.emplace(FolderKey(folder), n);
+            auto [first, bNew] = firstRow.emplace(FolderIdentity(folder), n);
             if (!bNew)
                 AddForArea(n, "duplicate-local", ESeverity::kWarning,
                            "names the same folder as #" + std::to_string(first->second + 1) + " " +

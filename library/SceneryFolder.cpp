@@ -1,7 +1,10 @@
 #include "SceneryFolder.h"
 
+#include "CodePage.h"
 #include "Files.h"
 #include "Profile.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -30,6 +33,13 @@ std::string FolderOfLocalPath(const std::string& localPath, const std::string& s
     const bool bAbsolute = (localPath.size() >= 2 && localPath[1] == ':') ||
                            localPath.starts_with('\\') || localPath.starts_with('/');
     return bAbsolute ? localPath : simPath + localPath;
+}
+
+std::u32string FolderIdentity(std::string folder) {
+    std::replace(folder.begin(), folder.end(), '/', '\\');
+    while (folder.size() > 1 && folder.back() == '\\')
+        folder.pop_back();
+    return FoldName(folder);
 }
 
 std::string NameOfLocalPath(const std::string& localPath) {

@@ -20,6 +20,10 @@ std::string LocalPathOf(const std::string& folder, const std::string& simPath);
 // LocalPathOf.
 std::string FolderOfLocalPath(const std::string& localPath, const std::string& simPath);
 
+// The folder's path in the one spelling all its spellings share: either
+// separator, separators at its end and letter case aside.
+std::u32string FolderIdentity(std::string folder);
+
 // The last part of a local path, after its last backslash or the system's
 // separator: the name an added area is proposed.
 std::string NameOfLocalPath(const std::string& localPath);

@@ -44,19 +44,6 @@ char32_t UpperOf(char32_t c) {
     }
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 // The next character of UTF-8 text, or nothing when the bytes are no
 // well-formed UTF-8 (overlong forms and surrogates included).
 std::optional<char32_t> NextUtf8(std::string_view text, std::size_t& n) {
@@ -99,6 +86,19 @@ bool IsAscii(std::string_view text) {
 }
 
 } // namespace
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
 
 std::optional<std::string> CCodePage::ToUtf8(std::string_view text) const {
     if (m_nNumber != kWestern)

@@ -29,6 +29,9 @@ private:
     unsigned m_nNumber;
 };
 
+// Appends the character in UTF-8 (of the Basic Multilingual Plane).
+void AppendUtf8(std::string& out, char32_t c);
+
 // Names of the Windows-1252 code page in upper case as Windows compares file
 // names: each character its Unicode code point, made upper case.
 std::u32string FoldName(std::string_view name);

@@ -72,6 +72,10 @@ CFileResult ReplaceFileAtomically(const std::string& path, std::string_view text
 inline constexpr std::string_view kTempSuffix = ".twk-new";
 
 CFileResult RemoveFile(const std::string& path);
+#ifdef _WIN32
+// The path made absolute from the current folder; as it is when it cannot be.
+std::string FullPathOf(const std::string& path);
+#endif
 // Copies a file, replacing the target atomically when it exists.
 CFileResult CopyFileOver(const std::string& from, const std::string& to);
 EPathKind GetPathKind(const std::string& path);
