@@ -215,9 +215,6 @@ int RunList(CCommandRun& run) {
                     }
                 }
             }
-            std::string folderList = "[";
-            for (std::size_t f = 0; f < folders.size(); ++f)
-                folderList += (f ? ", " : "") + folders[f];
             elements.push_back(
                 JsonObject({{"position", std::to_string(n + 1)},
                             {"layer", std::to_string(area.GetLayer())},
@@ -225,9 +222,9 @@ int RunList(CCommandRun& run) {
                             {"required", area.IsRequired() ? "true" : "false"},
                             {"title", JsonString(Utf8Text(session.sim.codePage, area.GetTitle()))},
                             {"local", JsonString(Utf8Text(session.sim.codePage, area.GetLocal()))},
-                            {"folders", folderList + "]"}}));
+                            {"folders", JsonInlineArray(folders)}}));
         } else {
-            table.push_back({"#" + std::to_string(n + 1), std::to_string(area.GetLayer()),
+            table.push_back({PositionName(static_cast<int>(n + 1)), std::to_string(area.GetLayer()),
                              session.rows[n].bActive ? "on" : "off",
                              area.IsRequired() ? "req" : "-", session.Shown(area.GetTitle()),
                              session.Shown(area.GetLocal()), FolderNamesOf(session, nArea)});
@@ -331,7 +328,7 @@ int RunMove(CCommandRun& run) {
     if (nTo != nFrom) {
         session.rows.erase(session.rows.begin() + static_cast<std::ptrdiff_t>(nFrom));
         session.rows.insert(session.rows.begin() + static_cast<std::ptrdiff_t>(nTo), moved);
-        changes.push_back({"move", moved.nArea, "#" + std::to_string(nFrom + 1), {}});
+        changes.push_back({"move", moved.nArea, PositionName(static_cast<int>(nFrom + 1)), {}});
     }
     return session.Finish(changes, run.args.bDryRun, run.args.bJson);
 }
@@ -372,7 +369,7 @@ int RunRemove(CCommandRun& run) {
         if (session.areas.GetAt(nArea).IsRequired() && run.args.options.count("force") == 0)
             return UsageError(session.AreaText(nArea, nRow) +
                               " is required by the simulator; --force removes it all the same");
-        changes.push_back({"remove", nArea, "#" + std::to_string(nRow + 1), {}});
+        changes.push_back({"remove", nArea, PositionName(static_cast<int>(nRow + 1)), {}});
     }
     for (int nArea : aAreas)
         RemoveArea(session.areas, nArea);
@@ -393,7 +390,7 @@ int RunRename(CCommandRun& run) {
     RenameArea(session.areas, nArea, title);
     std::vector<CChange> changes;
     if (session.areas.GetAt(nArea).GetTitle() != old)
-        changes.push_back({"rename", nArea, "\"" + old + "\"", {}});
+        changes.push_back({"rename", nArea, Quoted(old), {}});
     return session.Finish(changes, run.args.bDryRun, run.args.bJson);
 }
 
@@ -444,15 +441,12 @@ int RunFolderList(CCommandRun& run) {
             titles += "\n    " + session.AreaText(nArea, nRow);
         }
         if (run.args.bJson) {
-            std::string list = "[";
-            for (std::size_t a = 0; a < areas.size(); ++a)
-                list += (a ? ", " : "") + areas[a];
             elements.push_back(
                 JsonObject({{"name", JsonString(Utf8Text(session.sim.codePage, folder.GetName()))},
                             {"state", JsonString(pszState)},
-                            {"areas", list + "]"}}));
+                            {"areas", JsonInlineArray(areas)}}));
         } else {
-            PrintLine("\"" + session.Shown(folder.GetName()) + "\" " + pszState + ", " +
+            PrintLine(Quoted(session.Shown(folder.GetName())) + " " + pszState + ", " +
                       std::to_string(areas.size()) + (areas.size() == 1 ? " area" : " areas") +
                       titles);
         }

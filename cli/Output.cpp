@@ -25,6 +25,13 @@ std::string Utf8Text(const CCodePage& codePage, const std::string& stored) {
     return text;
 }
 
+std::string Quoted(const std::string& text) {
+    std::string quoted = "\"";
+    quoted += text;
+    quoted += '"';
+    return quoted;
+}
+
 void PrintLine(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
     std::fputc('\n', stdout);
@@ -77,5 +84,15 @@ std::string JsonArray(const std::vector<std::string>& elements) {
     std::string json = "[\n";
     for (std::size_t n = 0; n < elements.size(); ++n)
         json += "  " + elements[n] + (n + 1 < elements.size() ? ",\n" : "\n");
+    return json + "]";
+}
+
+std::string JsonInlineArray(const std::vector<std::string>& elements) {
+    std::string json = "[";
+    for (std::size_t n = 0; n < elements.size(); ++n) {
+        if (n > 0)
+            json += ", ";
+        json += elements[n];
+    }
     return json + "]";
 }

@@ -17,6 +17,9 @@ std::string TerminalText(const CCodePage& codePage, const std::string& stored);
 // U+FFFD.
 std::string Utf8Text(const CCodePage& codePage, const std::string& stored);
 
+// The text in double quotes, as twk shows titles and names.
+std::string Quoted(const std::string& text);
+
 // A line on standard output; an error or a warning on standard error, after
 // the program's name.
 void PrintLine(const std::string& text);
@@ -28,5 +31,7 @@ std::string JsonNumberOrNull(int nValue, bool bPresent);
 std::string JsonStringOrNull(const std::string& utf8, bool bPresent);
 // An object of members in the order given, each value JSON already.
 std::string JsonObject(std::initializer_list<std::pair<const char*, std::string>> members);
-// The elements, JSON already, one a line.
+// The elements, JSON already, one a line; or on the line of the value
+// holding them.
 std::string JsonArray(const std::vector<std::string>& elements);
+std::string JsonInlineArray(const std::vector<std::string>& elements);

@@ -42,8 +42,8 @@ std::string CSession::Shown(const std::string& stored) const {
 
 std::string CSession::AreaText(int nArea, int nRow) const {
     const CSceneryArea& area = areas.GetAt(nArea);
-    const std::string position = nRow < 0 ? "" : "#" + std::to_string(nRow + 1) + " ";
-    return position + "\"" + Shown(area.GetTitle()) + "\" (" + Shown(area.GetLocal()) + ")";
+    const std::string position = nRow < 0 ? "" : PositionName(static_cast<int>(nRow + 1)) + " ";
+    return position + Quoted(Shown(area.GetTitle())) + " (" + Shown(area.GetLocal()) + ")";
 }
 
 int CSession::Finish(const std::vector<CChange>& changes, bool bDryRun, bool bJson) {
@@ -147,7 +147,7 @@ void CSession::Report(const std::vector<CChange>& changes, bool bDryRun, bool bJ
         std::string line = bDryRun ? std::string("would ") + words.pszToDo : words.pszDone;
         line += ": " + (change.nArea >= 0
                             ? AreaText(change.nArea, aRows[static_cast<std::size_t>(change.nArea)])
-                            : "\"" + Shown(change.strFolder) + "\"");
+                            : Quoted(Shown(change.strFolder)));
         if (!change.strFrom.empty())
             line += " (was " + Shown(change.strFrom) + ")";
         PrintLine(line);

@@ -37,11 +37,6 @@ std::string FolderOfSettings(std::string& source) {
     return folder;
 }
 
-// A path as Windows names one from a drive letter.
-bool HasDriveLetter(const std::string& path) {
-    return path.size() >= 3 && path[1] == ':' && (path[2] == '\\' || path[2] == '/');
-}
-
 std::string WithBackslashes(std::string path) {
     std::replace(path.begin(), path.end(), '/', '\\');
     return path;
@@ -84,6 +79,11 @@ std::string StoredFolderOf(const CSimulator&, const std::string& argument, std::
 }
 
 #else
+
+// A path as Windows names one from a drive letter.
+bool HasDriveLetter(const std::string& path) {
+    return path.size() >= 3 && path[1] == ':' && (path[2] == '\\' || path[2] == '/');
+}
 
 const CWineDisk& WineDiskOf(const CSimulator& sim) {
     return static_cast<const CWineDisk&>(*sim.pOwnDisk);

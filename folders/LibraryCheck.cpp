@@ -1,5 +1,6 @@
 #include "LibraryCheck.h"
 
+#include "AreaCommands.h"
 #include "SceneryFolder.h"
 
 #include <algorithm>
@@ -10,14 +11,6 @@ namespace {
 std::string NameOfFile(const std::string& path) {
     std::size_t nSeparator = path.find_last_of("\\/");
     return nSeparator == std::string::npos ? path : path.substr(nSeparator + 1);
-}
-
-// "#" and the row's position, as rows are named to the user. (Appended:
-// gcc 12 warns wrongly of an overlap in "#" + std::to_string(n).)
-std::string RowName(int nPosition) {
-    std::string name = "#";
-    name += std::to_string(nPosition);
-    return name;
 }
 
 std::string Quoted(const std::string& text) {
@@ -182,7 +175,7 @@ std::string FindingsText(std::span<const CFinding> findings, std::size_t nMaxLin
         const CFinding& finding = findings[n];
         text += std::string(SeverityName(finding.severity)) + " " + finding.strCode + ": ";
         if (finding.nPosition > 0)
-            text += RowName(finding.nPosition) + " ";
+            text += PositionName(finding.nPosition) + " ";
         if (!finding.strFile.empty())
             text += finding.strFile + ": ";
         if (!finding.strTitle.empty() || !finding.strLocal.empty())

@@ -25,6 +25,13 @@ std::vector<CListRow> ListRows(const CAreaArray& areas, std::span<const CListRow
     return rows;
 }
 
+std::string PositionName(int nPosition) {
+    // Appended: gcc 12 wrongly warns of an overlap in "#" + std::to_string(n).
+    std::string name = "#";
+    name += std::to_string(nPosition);
+    return name;
+}
+
 bool IsLibraryFull(const CAreaArray& areas) {
     return areas.GetSize() >= CAreaArray::kMaxAreas;
 }

@@ -22,6 +22,9 @@ inline constexpr std::size_t kMaxNameLength = 255;
 // switched on as its area is.
 std::vector<CListRow> ListRows(const CAreaArray& areas, std::span<const CListRow> listed = {});
 
+// How a row is named to the user: "#" and its position, 1 for the top row.
+std::string PositionName(int nPosition);
+
 // The library addresses no more areas.
 bool IsLibraryFull(const CAreaArray& areas);
 
