@@ -2,11 +2,10 @@
 
 #include <windows.h>
 
-#include <io.h>
-#include <stdio.h>
-
 bool IsStandardInputTerminal() {
-    return _isatty(_fileno(stdin)) != 0;
+    // A console, not only a character device: NUL is one too.
+    DWORD nMode = 0;
+    return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &nMode) != 0;
 }
 
 unsigned GetAnsiCodePage() {

@@ -5,6 +5,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <io.h>
 #else
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -38,7 +40,9 @@ std::string Quoted(const std::string& arg) {
         nSlashes = 0;
         quoted += c;
     }
-    return quoted.append(2 * nSlashes, '\\') + "\"";
+    quoted.append(2 * nSlashes, '\\');
+    quoted += '"';
+    return quoted;
 }
 
 #endif
@@ -52,8 +56,10 @@ CProgramRun RunProgram(const std::string& program, const std::vector<std::string
     std::FILE* pErr = std::tmpfile();
 #ifdef _WIN32
     std::string line = Quoted(program);
-    for (const std::string& arg : args)
-        line += " " + Quoted(arg);
+    for (const std::string& arg : args) {
+        line += ' ';
+        line += Quoted(arg);
+    }
     std::vector<std::pair<std::string, std::string>> saved;
     for (const auto& [name, value] : environment) {
         char old[4096];
