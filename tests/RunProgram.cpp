@@ -1,5 +1,6 @@
 #include "RunProgram.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -118,4 +119,14 @@ CProgramRun RunProgram(const std::string& program, const std::vector<std::string
     run.strOut = ReadAll(pOut);
     run.strErr = ReadAll(pErr);
     return run;
+}
+
+std::string TwkPath() {
+    std::string path = TWK_PATH;
+#ifdef _WIN32
+    // The Windows suites run under Wine, whose drive Z: is the Linux root.
+    std::replace(path.begin(), path.end(), '/', '\\');
+    path = "Z:" + path;
+#endif
+    return path;
 }

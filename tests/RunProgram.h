@@ -17,3 +17,6 @@ struct CProgramRun {
 // when its value is empty.
 CProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
                        const std::vector<std::pair<std::string, std::string>>& environment = {});
+
+// The built twk, as this system starts it.
+std::string TwkPath();

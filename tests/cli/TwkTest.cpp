@@ -31,16 +31,6 @@ const std::string kFolderTxt = "[Airports]\r\nActive=2\r\nExpand=1\r\n"
                                "Title.0=Lake\r\nLocal.0=Addon Scenery\\Lake\r\n"
                                "Title.1=Town\r\nLocal.1=Addon Scenery\\Town\r\n";
 
-std::string TwkPath() {
-    std::string path = TWK_PATH;
-#ifdef _WIN32
-    // The Windows suites run under Wine, whose drive Z: is the Linux root.
-    std::replace(path.begin(), path.end(), '/', '\\');
-    path = "Z:" + path;
-#endif
-    return path;
-}
-
 class Twk : public ::testing::Test {
 protected:
     Twk() {
