@@ -46,11 +46,18 @@ protected:
 
     // twk on the simulator folder, with no Wine prefix (natively) and no
     // simulator named by the environment; line ends as a terminal shows them.
-    CProgramRun Run(std::vector<std::string> args,
-                    std::vector<std::pair<std::string, std::string>> environment = {}) {
-        if (environment.empty())
-            args.insert(args.begin(), {"--sim", m_sim.Path("")});
-        environment.insert(environment.end(), {{"TARNWICK_SIM", ""}, {"WINEPREFIX", Prefix()}});
+    CProgramRun Run(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--sim", m_sim.Path("")});
+        return RunFinding(args, {});
+    }
+    // twk left to find the simulator, in the environment given.
+    CProgramRun RunFinding(std::vector<std::string> args,
+                           std::vector<std::pair<std::string, std::string>> environment) {
+        for (const char* pszName : {"TARNWICK_SIM", "WINEPREFIX"}) {
+            if (std::none_of(environment.begin(), environment.end(),
+                             [&](const auto& variable) { return variable.first == pszName; }))
+                environment.emplace_back(pszName, pszName[0] == 'W' ? Prefix() : "");
+        }
         CProgramRun run = RunProgram(TwkPath(), args, environment);
         for (std::string* pText : {&run.strOut, &run.strErr})
             pText->erase(std::remove(pText->begin(), pText->end(), '\r'), pText->end());
@@ -183,10 +190,11 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName<CRefusalCase>);
 
 TEST_F(Twk, WithoutASimulatorFolderSaysToPassOne) {
-    CProgramRun run = Run({"list"}, {{"HOME", m_sim.Path("")}});
+    CProgramRun run = RunFinding({"list"}, {{"HOME", m_sim.Path("")}});
     EXPECT_EQ(run.nExit, 2);
     EXPECT_NE(run.strErr.find("pass --sim DIR"), std::string::npos) << run.strErr;
-    EXPECT_EQ(Run({"--sim", m_sim.Path("nowhere"), "list"}, {{"HOME", ""}}).nExit, 2);
+    EXPECT_EQ(RunFinding({"list"}, {{"TARNWICK_SIM", m_sim.Path("nowhere")}}).nExit, 2);
+    EXPECT_EQ(RunFinding({"list"}, {{"TARNWICK_SIM", m_sim.Path("")}}).nExit, 0);
 }
 
 TEST_F(Twk, AFileThatCannotBeReadIsNeverReplaced) {
@@ -235,3 +243,35 @@ TEST_F(Twk, RestoreBackupPutsBackTheFileBeforeTheLastChange) {
     EXPECT_EQ(Run({"restore-backup", "--yes"}).nExit, 0);
     EXPECT_EQ(m_sim.Read("scenery.cfg"), kSceneryCfg);
 }
+
+#ifndef _WIN32
+// Natively, without --sim: the folder the simulator's key in a 64-bit Wine
+// prefix names, through its drive G:; the files found without regard to
+// case and written over; titles in the code page shown and taken in UTF-8.
+TEST_F(Twk, FindsTheSimulatorThroughTheWinePrefix) {
+    CTempFolder prefix;
+    std::filesystem::create_directories(prefix.Path("dosdevices"));
+    std::filesystem::create_directory_symlink(m_sim.Path(""), prefix.Path("dosdevices/g:"));
+    prefix.Write("system.reg", "WINE REGISTRY Version 2\n\n#arch=win64\n\n"
+                               "[Software\\\\Wow6432Node\\\\Microsoft\\\\Microsoft Games"
+                               "\\\\Flight Simulator\\\\9.0] 1\n\"Exe Path\"=\"g:\\\\\"\n");
+    std::string library = kSceneryCfg;
+    library.replace(library.find("Title=Town"), 10, "Title=T\xF6wn");
+    std::filesystem::remove(m_sim.Path("scenery.cfg"));
+    m_sim.Write("SCENERY.CFG", library);
+    const std::vector<std::pair<std::string, std::string>> environment = {
+        {"WINEPREFIX", prefix.Path("")}};
+    CProgramRun list = RunFinding({"list"}, environment);
+    EXPECT_EQ(list.nExit, 0) << list.strErr;
+    EXPECT_NE(list.strOut.find("T\xC3\xB6wn"), std::string::npos) << list.strOut;
+    EXPECT_EQ(RunFinding({"enable", "T\xC3\xB6wn"}, environment).nExit, 0);
+    EXPECT_FALSE(std::filesystem::exists(m_sim.Path("scenery.cfg")));
+    EXPECT_NE(m_sim.Read("SCENERY.CFG").find("Title=T\xF6wn\r\nLayer=3\r\nActive=TRUE"),
+              std::string::npos);
+    m_sim.Write("Scenery.cfg", library);
+    CProgramRun both = RunFinding({"list"}, environment);
+    EXPECT_EQ(both.nExit, 3);
+    EXPECT_NE(both.strErr.find("names both SCENERY.CFG and Scenery.cfg"), std::string::npos)
+        << both.strErr;
+}
+#endif
