@@ -138,7 +138,7 @@ CDrives ReadDrives(const std::string& prefix) {
     CDrives drives;
     const std::string devices = prefix + "/dosdevices";
     if (GetPathKind(devices) != EPathKind::kDirectory) {
-        drives['z' - 'a'] = "/";
+        drives['z' - 'a'].push_back('/');
         return drives;
     }
     for (char letter = 'a'; letter <= 'z'; ++letter) {
