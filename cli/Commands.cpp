@@ -21,22 +21,18 @@ int UsageError(const std::string& text) {
     return kExitUsage;
 }
 
-// Text for the files from the terminal, refused when it would break a line
-// of them (a new line there starts a new key or section).
+// A line break in a value of the files would start a new key or section.
+std::string WhyNotOneLine(const std::string& what, const std::string& text) {
+    if (text.find_first_of(std::string("\r\n\0", 3)) == std::string::npos)
+        return {};
+    return what + " holds a line break or a NUL byte, which would start a new line in the file";
+}
+
+// Text for the files from the terminal, in one line of them.
 std::string StoredLine(const CSession& session, const std::string& what, const std::string& text,
                        std::string& stored) {
-    if (text.find_first_of(std::string("\r\n\0", 3)) != std::string::npos)
-        return what + " holds a line break or a NUL byte, which would start a new line in the file";
-#ifdef _WIN32
-    (void)session;
-    stored = text;
-#else
-    std::optional<std::string> converted = session.sim.codePage.FromUtf8(text);
-    if (!converted)
-        return session.sim.codePage.WhyNotConverted(what + " " + text);
-    stored = *converted;
-#endif
-    return {};
+    std::string error = WhyNotOneLine(what, text);
+    return error.empty() ? StoredText(session.sim.codePage, what, text, stored) : error;
 }
 
 bool IsPosition(const std::string& argument) {
@@ -336,9 +332,8 @@ int RunMove(CCommandRun& run) {
 int RunAdd(CCommandRun& run) {
     CSession& session = run.session;
     const std::string& local = run.operands[0];
-    if (local.find_first_of(std::string("\r\n\0", 3)) != std::string::npos)
-        return UsageError("LOCAL holds a line break or a NUL byte, which would start a new line "
-                          "in the file");
+    if (std::string error = WhyNotOneLine("LOCAL", local); !error.empty())
+        return UsageError(error);
     std::string folder;
     if (std::string error = StoredPathOfArgument(session.sim, local, folder); !error.empty())
         return UsageError(error);

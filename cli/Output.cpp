@@ -12,6 +12,20 @@ std::string TerminalText(const CCodePage& codePage, const std::string& stored) {
 #endif
 }
 
+std::string StoredText(const CCodePage& codePage, const std::string& what, const std::string& text,
+                       std::string& stored) {
+#ifdef _WIN32
+    (void)codePage;
+    (void)what;
+    stored = text;
+    return {};
+#else
+    std::optional<std::string> converted = codePage.FromUtf8(text);
+    stored = converted.value_or("");
+    return converted ? "" : codePage.WhyNotConverted(what + " " + text);
+#endif
+}
+
 std::string Utf8Text(const CCodePage& codePage, const std::string& stored) {
     if (std::optional<std::string> text = codePage.ToUtf8(stored))
         return *text;

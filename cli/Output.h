@@ -13,6 +13,10 @@
 
 // Library text as the terminal shows it.
 std::string TerminalText(const CCodePage& codePage, const std::string& stored);
+// Text of the terminal as the library stores it; why it cannot be, naming
+// it as what, or empty.
+std::string StoredText(const CCodePage& codePage, const std::string& what, const std::string& text,
+                       std::string& stored);
 // Library text in UTF-8; a byte the code page does not convert becomes
 // U+FFFD.
 std::string Utf8Text(const CCodePage& codePage, const std::string& stored);

@@ -1,6 +1,7 @@
 #include "Simulator.h"
 
 #include "Files.h"
+#include "Output.h"
 #include "SceneryFolder.h"
 #include "SimulatorLocation.h"
 
@@ -97,17 +98,10 @@ std::string StoredDiskFolder(const CSimulator& sim, const std::string& diskPath,
     return found.strError.empty() ? "" : diskPath + ": " + found.strError;
 }
 
-// Text of the terminal as the files store it.
-std::string StoredText(const CSimulator& sim, const std::string& text, std::string& stored) {
-    std::optional<std::string> converted = sim.codePage.FromUtf8(text);
-    stored = converted.value_or("");
-    return converted ? "" : text + ": " + sim.codePage.WhyNotConverted("it");
-}
-
 // A Linux path, or a Windows one from a drive letter.
 std::string StoredSimFolder(const CSimulator& sim, const std::string& given, std::string& folder) {
     if (HasDriveLetter(given))
-        return StoredText(sim, WithBackslashes(given), folder);
+        return StoredText(sim.codePage, "--sim", WithBackslashes(given), folder);
     if (GetPathKind(given) != EPathKind::kDirectory)
         return given + ": no such folder";
     return StoredDiskFolder(sim, given, folder);
@@ -118,7 +112,7 @@ std::string StoredFolderOf(const CSimulator& sim, const std::string& argument,
                            std::string& stored) {
     if (argument.starts_with('/'))
         return StoredDiskFolder(sim, argument, stored);
-    std::string error = StoredText(sim, argument, stored);
+    std::string error = StoredText(sim.codePage, "the path", argument, stored);
     stored = WithBackslashes(stored);
     return error;
 }
@@ -141,7 +135,8 @@ public:
         CRegistryString value = FindSimRegistryValue(m_systemReg);
         source = "the registry of the Wine prefix " + m_prefix;
         std::string folder;
-        if (value.bValueFound && StoredText(sim, value.strValue, folder).empty())
+        if (value.bValueFound &&
+            StoredText(sim.codePage, "the folder", value.strValue, folder).empty())
             return folder;
         if (value.bValueFound)
             source += " names a folder that " + sim.codePage.WhyNotConverted("");
