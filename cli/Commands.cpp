@@ -121,18 +121,18 @@ int SwitchAreas(CCommandRun& run, bool bActive) {
     return session.Finish(changes, run.args.bDryRun, run.args.bJson);
 }
 
-std::string FolderNamesOf(const CSession& session, int nArea) {
-    std::string names;
+// The folders holding each area, by area index, in one pass over them.
+std::vector<std::vector<int>> FoldersByArea(const CSession& session) {
+    std::vector<std::vector<int>> aFolders(static_cast<std::size_t>(session.areas.GetSize()));
     for (int f = 0; f < session.folders.GetSize(); ++f) {
         const CFolder& folder = session.folders.GetAt(f);
         for (int e = 0; e < folder.GetCount(); ++e) {
-            if (folder.GetArea(e) == nArea) {
-                names += (names.empty() ? "" : ", ") + session.Shown(folder.GetName());
-                break;
-            }
+            std::vector<int>& aOfArea = aFolders[static_cast<std::size_t>(folder.GetArea(e))];
+            if (aOfArea.empty() || aOfArea.back() != f)
+                aOfArea.push_back(f);
         }
     }
-    return names;
+    return aFolders;
 }
 
 // The characters of terminal text, for lining up columns.
@@ -194,36 +194,34 @@ int SwitchFolder(CCommandRun& run, bool bActive) {
 
 int RunList(CCommandRun& run) {
     const CSession& session = run.session;
+    const CCodePage& codePage = session.sim.codePage;
+    const std::vector<std::vector<int>> aFolders = FoldersByArea(session);
     std::vector<std::string> elements;
     std::vector<std::vector<std::string>> table;
     for (std::size_t n = 0; n < session.rows.size(); ++n) {
         const int nArea = session.rows[n].nArea;
         const CSceneryArea& area = session.areas.GetAt(nArea);
+        std::vector<std::string> folders;
+        std::string names;
+        for (int f : aFolders[static_cast<std::size_t>(nArea)]) {
+            const std::string& name = session.folders.GetAt(f).GetName();
+            folders.push_back(JsonString(Utf8Text(codePage, name)));
+            names += (names.empty() ? "" : ", ") + session.Shown(name);
+        }
         if (run.args.bJson) {
-            std::vector<std::string> folders;
-            for (int f = 0; f < session.folders.GetSize(); ++f) {
-                const CFolder& folder = session.folders.GetAt(f);
-                for (int e = 0; e < folder.GetCount(); ++e) {
-                    if (folder.GetArea(e) == nArea) {
-                        folders.push_back(
-                            JsonString(Utf8Text(session.sim.codePage, folder.GetName())));
-                        break;
-                    }
-                }
-            }
             elements.push_back(
                 JsonObject({{"position", std::to_string(n + 1)},
                             {"layer", std::to_string(area.GetLayer())},
                             {"active", session.rows[n].bActive ? "true" : "false"},
                             {"required", area.IsRequired() ? "true" : "false"},
-                            {"title", JsonString(Utf8Text(session.sim.codePage, area.GetTitle()))},
-                            {"local", JsonString(Utf8Text(session.sim.codePage, area.GetLocal()))},
+                            {"title", JsonString(Utf8Text(codePage, area.GetTitle()))},
+                            {"local", JsonString(Utf8Text(codePage, area.GetLocal()))},
                             {"folders", JsonInlineArray(folders)}}));
         } else {
             table.push_back({PositionName(static_cast<int>(n + 1)), std::to_string(area.GetLayer()),
                              session.rows[n].bActive ? "on" : "off",
                              area.IsRequired() ? "req" : "-", session.Shown(area.GetTitle()),
-                             session.Shown(area.GetLocal()), FolderNamesOf(session, nArea)});
+                             session.Shown(area.GetLocal()), names});
         }
     }
     if (run.args.bJson) {
