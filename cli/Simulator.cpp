@@ -101,7 +101,7 @@ std::string StoredDiskFolder(const CSimulator& sim, const std::string& diskPath,
 // A Linux path, or a Windows one from a drive letter.
 std::string StoredSimFolder(const CSimulator& sim, const std::string& given, std::string& folder) {
     if (HasDriveLetter(given))
-        return StoredText(sim.codePage, "--sim", WithBackslashes(given), folder);
+        return StoredText(sim.codePage, "the folder", WithBackslashes(given), folder);
     if (GetPathKind(given) != EPathKind::kDirectory)
         return given + ": no such folder";
     return StoredDiskFolder(sim, given, folder);
@@ -139,7 +139,8 @@ public:
             StoredText(sim.codePage, "the folder", value.strValue, folder).empty())
             return folder;
         if (value.bValueFound)
-            source += " names a folder that " + sim.codePage.WhyNotConverted("");
+            source += " names a folder whose name does not convert: " +
+                      sim.codePage.WhyNotConverted("it");
         else if (value.bKeyFound)
             source += " holds the simulator's value as " +
                       (value.strWhyNot.empty() ? std::string("nothing") : value.strWhyNot);
@@ -177,7 +178,8 @@ std::string FindSimulator(const std::optional<std::string>& simOption, CSimulato
                "); pass --sim DIR, the folder that holds scenery.cfg";
     sim.strSimPath = SimPathFromFolder(WithoutEndSeparators(WithBackslashes(folder)));
     if (sim.pDisk->GetKind(sim.strSimPath) != EPathKind::kDirectory)
-        return "the simulator folder " + sim.strSimPath + " (from " + source + ") does not exist";
+        return "the simulator folder " + TerminalText(sim.codePage, sim.strSimPath) + " (from " +
+               source + ") does not exist";
     return {};
 }
 

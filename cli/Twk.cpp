@@ -247,9 +247,12 @@ int RunTwk(std::span<const std::string> args) {
             PrintProgramHelp();
             return kExitDone;
         }
-        PrintError(arguments.words.empty()
-                       ? "no command given (twk --help lists them)"
-                       : "unknown command " + arguments.words[0] + " (twk --help lists them)");
+        std::string error = "no command given";
+        if (!arguments.words.empty())
+            error = arguments.words[0] == "folder"
+                        ? "folder takes list, enable NAME or disable NAME"
+                        : "unknown command " + arguments.words[0];
+        PrintError(error + " (twk --help lists the commands)");
         return kExitUsage;
     }
     if (arguments.bHelp) {

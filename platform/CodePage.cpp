@@ -136,10 +136,6 @@ std::u32string FoldName(std::string_view name) {
     return CharsOf(name, true);
 }
 
-bool EqualsNameNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && FoldName(a) == FoldName(b);
-}
-
 bool IsListedBefore(std::string_view a, std::string_view b) {
     const std::u32string foldedA = FoldName(a), foldedB = FoldName(b);
     if (foldedA != foldedB)

@@ -35,7 +35,6 @@ void AppendUtf8(std::string& out, char32_t c);
 // Names of the Windows-1252 code page in upper case as Windows compares file
 // names: each character its Unicode code point, made upper case.
 std::u32string FoldName(std::string_view name);
-bool EqualsNameNoCase(std::string_view a, std::string_view b);
 
 // The order in which Wine lists a folder's entries to a Windows program
 // (Windows-1252 names): by their upper-case characters, equal ones by the
