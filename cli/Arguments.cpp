@@ -3,7 +3,7 @@
 #include <algorithm>
 
 std::string ParseArguments(std::span<const std::string> args,
-                           std::span<const COptionSpec> commandOptions, CArguments& parsed) {
+                           std::span<const COptionRule> commandOptions, CArguments& parsed) {
     bool bWordsOnly = false;
     for (std::size_t n = 0; n < args.size(); ++n) {
         const std::string& arg = args[n];
@@ -26,11 +26,11 @@ std::string ParseArguments(std::span<const std::string> args,
                       : name == "help"    ? &parsed.bHelp
                       : name == "version" ? &parsed.bVersion
                                           : nullptr;
-        const auto spec =
+        const auto known =
             std::find_if(commandOptions.begin(), commandOptions.end(),
-                         [&](const COptionSpec& option) { return name == option.pszName; });
-        const bool bTakesValue = name == "sim" || (spec != commandOptions.end() && spec->bValue);
-        if (!pFlag && name != "sim" && spec == commandOptions.end())
+                         [&](const COptionRule& option) { return name == option.pszName; });
+        const bool bTakesValue = name == "sim" || (known != commandOptions.end() && known->bValue);
+        if (!pFlag && name != "sim" && known == commandOptions.end())
             return "unknown option " + arg;
         if (!bTakesValue && value)
             return "the option --" + name + " takes no value";

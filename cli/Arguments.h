@@ -22,7 +22,7 @@ struct CArguments {
 };
 
 // An option of a command; value ones take the next argument (or "=VALUE").
-struct COptionSpec {
+struct COptionRule {
     const char* pszName;
     bool bValue;
 };
@@ -31,4 +31,4 @@ struct COptionSpec {
 // every command. Why they cannot be read (a usage error), or empty. After
 // "--" every argument is a word.
 std::string ParseArguments(std::span<const std::string> args,
-                           std::span<const COptionSpec> commandOptions, CArguments& parsed);
+                           std::span<const COptionRule> commandOptions, CArguments& parsed);

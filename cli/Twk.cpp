@@ -23,7 +23,7 @@ struct CCommand {
 
 constexpr std::size_t kAny = SIZE_MAX;
 
-const COptionSpec kCommandOptions[] = {
+const COptionRule kCommandOptions[] = {
     {"to", true},    {"above", true}, {"below", true},
     {"title", true}, {"yes", false},  {"force", false},
 };
