@@ -2,14 +2,18 @@
 
 #include "AboutDlg.h"
 #include "FolderBrowser.h"
-#include "FolderFile.h"
+#include "LibraryCheck.h"
 #include "SaveCheck.h"
 #include "SimulatorLocation.h"
 #include "resource.h"
 
 namespace {
 
+// System-menu commands: the system keeps the low four bits for itself.
 constexpr UINT IDM_ABOUTBOX = 0x0010;
+constexpr UINT IDM_CHECK_LIBRARY = 0x0020;
+// The most findings the check's box lists.
+constexpr std::size_t kMaxCheckLines = 40;
 constexpr const char* kRegistryMissing =
     "Flight Simulator 2004 registry cannot be found.\n"
     "Use FS9 path utility (https://example.org/simulator-path-utility)";
@@ -50,6 +54,8 @@ BOOL CManagerDlg::OnInitDialog() {
         if (!about.empty()) {
             AppendMenuA(hSysMenu, MF_SEPARATOR, 0, nullptr);
             AppendMenuA(hSysMenu, MF_STRING, IDM_ABOUTBOX, about.c_str());
+            AppendMenuA(hSysMenu, MF_STRING, IDM_CHECK_LIBRARY,
+                        ResourceString(IDS_CHECK_LIBRARY).c_str());
         }
     }
     SetIcon(m_hIcon, TRUE);
@@ -95,16 +101,18 @@ BOOL CManagerDlg::OnInitDialog() {
     std::string folder = LocateSimFolder();
     if (!folder.empty()) {
         m_strSimPath = SimPathFromFolder(folder);
-        m_strSceneryCfgPath = m_strSimPath + "scenery.cfg";
-        LoadSceneryCfg(m_strSceneryCfgPath);
-        m_strFolderTxtPath = m_strSimPath + "Folder.txt";
-        m_folderTxtLoad = LoadFolders(m_strFolderTxtPath, m_folders, m_areas);
+        // The system's own disk takes every path as it is.
+        CLibraryPaths paths;
+        LocateLibrary(m_strSimPath, SystemDisk(), paths);
+        m_strSceneryCfgPath = paths.strSceneryCfg;
+        m_strFolderTxtPath = paths.strFolderTxt;
+        m_files = ReadLibrary(paths, m_header, m_areas, m_folders);
         FillSceneryList();
         FillFolderTree();
         m_strBrowsePath = m_strSimPath;
-        std::string backup = BackupPathOf(m_strSceneryCfgPath);
-        if (!backup.empty())
-            CopyFileOver(m_strSceneryCfgPath, backup);
+        std::string backup;
+        LocateBackup(m_strSimPath, SystemDisk(), backup);
+        CopyFileOver(m_strSceneryCfgPath, backup);
     }
     SendMessage(DM_SETDEFID, static_cast<WPARAM>(-1), 0);
     return TRUE;
@@ -127,38 +135,16 @@ void CManagerDlg::SaveSettings() {
         WriteSettingsSimFolder(GetSettingsPath(), m_strSimPath);
 }
 
-void CManagerDlg::LoadSceneryCfg(const std::string& path) {
-    m_sceneryCfgLoad = ::LoadSceneryCfg(path, m_header, m_areas);
-}
-
-void CManagerDlg::UpdateLayersFromList() {
-    ::UpdateLayersFromList(m_listScenery.GetRows(), m_areas);
-}
-
-void CManagerDlg::UpdateActiveFromList() {
-    ::UpdateActiveFromList(m_listScenery.GetRows(), m_areas);
-}
-
-CFileResult CManagerDlg::SaveSceneryCfg(const std::string& path) {
-    return ::SaveSceneryCfg(path, m_header, m_areas, m_listScenery.GetRows(),
-                            m_sceneryCfgLoad.disk);
-}
-
-CFileResult CManagerDlg::SaveFolders(const std::string& path) {
-    return ::SaveFolders(path, m_folders, m_areas, m_folderTxtLoad.disk);
-}
-
 bool CManagerDlg::ConfirmReplaceChangedFiles() {
-    CSaveCheck check = CheckFilesBeforeSave(m_strSceneryCfgPath, m_sceneryCfgLoad.disk,
-                                            m_strFolderTxtPath, m_folderTxtLoad.disk);
+    CSaveCheck check = CheckFilesBeforeSave(Paths(), m_files);
     std::string question = ChangedFilesQuestion(check);
     if (question.empty())
         return true;
     if (MessageBoxA(m_hWnd, question.c_str(), "Warning",
                     MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
         return false;
-    m_sceneryCfgLoad.disk = check.sceneryCfg;
-    m_folderTxtLoad.disk = check.folderTxt;
+    m_files.sceneryCfg.disk = check.sceneryCfg;
+    m_files.folderTxt.disk = check.folderTxt;
     return true;
 }
 
@@ -171,8 +157,8 @@ void CManagerDlg::OnSave() {
         ShowError("No Flight Simulator 2004 folder is known, so nothing was saved.");
         return;
     }
-    for (auto [pLoad, pPath] : {std::pair{&m_sceneryCfgLoad, &m_strSceneryCfgPath},
-                                std::pair{&m_folderTxtLoad, &m_strFolderTxtPath}}) {
+    for (auto [pLoad, pPath] : {std::pair{&m_files.sceneryCfg, &m_strSceneryCfgPath},
+                                std::pair{&m_files.folderTxt, &m_strFolderTxtPath}}) {
         if (pLoad->status == EFileStatus::kFailed) {
             ShowError(*pPath + " could not be read at start-up (" + pLoad->strReason +
                       "), so it was left as it is and nothing was saved.");
@@ -181,21 +167,12 @@ void CManagerDlg::OnSave() {
     }
     if (!ConfirmReplaceChangedFiles())
         return;
-    UpdateLayersFromList();
-    UpdateActiveFromList();
-    // Folder.txt only after scenery.cfg, so that the two stay in step.
-    std::string path = m_strSceneryCfgPath;
-    CFileResult result = SaveSceneryCfg(path);
-    const bool bSceneryCfgWritten = bool(result);
-    if (result) {
-        StoreExpandStates();
-        path = m_strFolderTxtPath;
-        result = SaveFolders(path);
-    }
-    if (result.status == EFileStatus::kChanged)
-        ShowError(LateChangeMessage(bSceneryCfgWritten));
-    else if (!result)
-        ShowError(path + " could not be saved: " + result.strReason +
+    CLibraryWrite write = WriteLibrary(Paths(), m_files, m_header, m_areas, m_folders,
+                                       m_listScenery.GetRows(), [this] { StoreExpandStates(); });
+    if (write.result.status == EFileStatus::kChanged)
+        ShowError(LateChangeMessage(write.bSceneryCfgWritten));
+    else if (!write.result)
+        ShowError(write.strPath + " could not be saved: " + write.result.strReason +
                   "\nThe file on disk is unchanged.");
 }
 
@@ -221,9 +198,24 @@ void CManagerDlg::OnSysCommand(UINT nID, LPARAM lParam) {
     if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
         CAboutDlg about;
         about.DoModal();
+    } else if ((nID & 0xFFF0) == IDM_CHECK_LIBRARY) {
+        OnCheckLibrary();
     } else {
         Default(WM_SYSCOMMAND, nID, lParam);
     }
+}
+
+void CManagerDlg::OnCheckLibrary() {
+    std::string text = "No Flight Simulator 2004 folder is known, so there is no library to check.";
+    UINT nIcon = MB_ICONWARNING;
+    if (!m_strSimPath.empty()) {
+        const std::vector<CFinding> findings =
+            CheckLibrary(Paths(), m_files, m_areas, m_folders, m_listScenery.GetRows(),
+                         m_strSimPath, SystemDisk());
+        text = FindingsText(findings, kMaxCheckLines);
+        nIcon = HasErrors(findings) ? MB_ICONWARNING : MB_ICONINFORMATION;
+    }
+    MessageBoxA(m_hWnd, text.c_str(), "Check library", MB_OK | nIcon);
 }
 
 void CManagerDlg::OnPaint() {

@@ -9,6 +9,7 @@
 #include "Folder.h"
 #include "FolderTreeCtrl.h"
 #include "HelpToolTipCtrl.h"
+#include "LibraryFiles.h"
 #include "SceneryCfg.h"
 #include "SceneryHeader.h"
 #include "SceneryListBox.h"
@@ -42,8 +43,7 @@ public:
     // How scenery.cfg and Folder.txt fared at start-up: a file that was there
     // but could not be read is never replaced. Their disk states follow every
     // Save, and the user's Yes to replacing another program's changes.
-    CFileResult m_sceneryCfgLoad;
-    CFileResult m_folderTxtLoad;
+    CLibraryFiles m_files;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -52,6 +52,8 @@ protected:
     void OnCancel() override;
 
     void OnSysCommand(UINT nID, LPARAM lParam);
+    // The library's health check, in a box.
+    void OnCheckLibrary();
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnClose();
@@ -85,7 +87,6 @@ protected:
     // the user; empty when none is known.
     std::string LocateSimFolder();
     void SaveSettings();
-    void LoadSceneryCfg(const std::string& path);
     void FillSceneryList();
     void FillFolderTree();
     int FindFolder(HTREEITEM hItem) const;
@@ -94,18 +95,15 @@ protected:
     void HighlightFolderAreas(HTREEITEM hItem);
     // The tree keeps no item of an area the user removed.
     void RemoveAreaFromTree(int nArea);
-    void UpdateLayersFromList();
-    void UpdateActiveFromList();
-    CFileResult SaveSceneryCfg(const std::string& path);
     // Each folder's expand flag from the tree: 1 when it is expanded and has
     // an item in it.
     void StoreExpandStates();
-    CFileResult SaveFolders(const std::string& path);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     void ShowError(const std::string& text);
+    CLibraryPaths Paths() const { return {m_strSceneryCfgPath, m_strFolderTxtPath}; }
     // The first folder entry showing the tree item, or false.
     bool FindEntry(HTREEITEM hItem, int& nFolder, int& nEntry) const;
     // Why a folder name was refused.

@@ -1,13 +1,5 @@
 #include "SaveCheck.h"
 
-CSaveCheck CheckFilesBeforeSave(const std::string& sceneryCfgPath, const CFileState& sceneryCfg,
-                                const std::string& folderTxtPath, const CFileState& folderTxt) {
-    CSaveCheck check;
-    check.bSceneryCfgChanged = FileChangedSince(sceneryCfgPath, sceneryCfg, check.sceneryCfg);
-    check.bFolderTxtChanged = FileChangedSince(folderTxtPath, folderTxt, check.folderTxt);
-    return check;
-}
-
 std::string ChangedFilesQuestion(const CSaveCheck& check) {
     std::string what;
     if (check.bSceneryCfgChanged && check.bFolderTxtChanged)

@@ -29,7 +29,8 @@ void CManagerDlg::OnAddScenery() {
         return;
     }
     std::string folder =
-        BrowseForFolder(m_hWnd, "Select scenery path", m_strBrowsePath, IsSceneryFolder);
+        BrowseForFolder(m_hWnd, "Select scenery path", m_strBrowsePath,
+                        [](const std::string& candidate) { return IsSceneryFolder(candidate); });
     if (!folder.empty())
         AddSceneryFolder(folder);
 }

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A tree item of the folder tree (the system's HTREEITEM).
@@ -15,6 +16,12 @@ using CTreeItem = _TREEITEM*;
 struct CFolderEntry {
     int nArea = 0;
     CTreeItem hItem = nullptr;
+};
+
+// An entry of Folder.txt by the names it gives its area.
+struct CEntryNames {
+    std::string strTitle;
+    std::string strLocal;
 };
 
 class CFolder {
@@ -46,8 +53,15 @@ public:
     }
     bool RemoveEntry(int i);
 
+    // Entries of Folder.txt that matched no area when it was read: the next
+    // Save drops them.
+    void AddUnmatched(CEntryNames names) { m_aUnmatched.push_back(std::move(names)); }
+    const std::vector<CEntryNames>& GetUnmatched() const { return m_aUnmatched; }
+    void ForgetUnmatched() { m_aUnmatched.clear(); }
+
 private:
     std::vector<CFolderEntry> m_aEntries;
+    std::vector<CEntryNames> m_aUnmatched;
     std::string m_strName;
     CTreeItem m_hItem = nullptr;
     int m_nActive = 0;

@@ -99,3 +99,13 @@ void ToggleArea(CFolderArray& folders, CAreaArray& areas, int nArea) {
     area.SetActive(!area.IsActive());
     UpdateFoldersHolding(folders, areas, {nArea});
 }
+
+void StoreUntouchedExpandStates(CFolderArray& folders, const CAreaArray& areas) {
+    for (int f = 0; f < folders.GetSize(); ++f) {
+        CFolder& folder = folders.GetAt(f);
+        bool bShown = false;
+        for (int e = 0; e < folder.GetCount() && !bShown; ++e)
+            bShown = !areas.GetAt(folder.GetArea(e)).IsRemoved();
+        folder.SetExpand(folder.GetExpand() == 1 && bShown ? 1 : 0);
+    }
+}

@@ -38,3 +38,8 @@ std::vector<int> ToggleFolder(CFolderArray& folders, CAreaArray& areas, int nFol
 // An area switched by itself, from the list or from its entry in a folder:
 // every folder holding it takes its new check state.
 void ToggleArea(CFolderArray& folders, CAreaArray& areas, int nArea);
+
+// Each folder's expand flag as Save stores it from a tree nobody touched:
+// 1 when the flag read is 1 and an area of the folder is still in the
+// library (a folder without items is saved collapsed), else 0.
+void StoreUntouchedExpandStates(CFolderArray& folders, const CAreaArray& areas);

@@ -68,7 +68,10 @@ void ReadSection(const CProfile& profile, const CProfileSection& section, CFolde
         std::optional<std::string> local = value("local." + std::to_string(n));
         if (!title && !local)
             break;
-        for (int nArea : index.Find(title.value_or(""), local.value_or(""))) {
+        const std::vector<int>& aAreas = index.Find(title.value_or(""), local.value_or(""));
+        if (aAreas.empty())
+            folder.AddUnmatched({title.value_or(""), local.value_or("")});
+        for (int nArea : aAreas) {
             if (!aInFolder.insert(nArea).second)
                 continue;
             folder.AddEntry(nArea, nullptr);

@@ -25,6 +25,13 @@ std::vector<CListRow> ListRows(const CAreaArray& areas, std::span<const CListRow
     return rows;
 }
 
+std::string PositionName(int nPosition) {
+    // Appended: gcc 12 wrongly warns of an overlap in "#" + std::to_string(n).
+    std::string name = "#";
+    name += std::to_string(nPosition);
+    return name;
+}
+
 bool IsLibraryFull(const CAreaArray& areas) {
     return areas.GetSize() >= CAreaArray::kMaxAreas;
 }
@@ -51,14 +58,16 @@ void RenameArea(CAreaArray& areas, int nArea, const std::string& title) {
 }
 
 CScanResult ScanDirectory(const std::string& directory, const std::string& simPath,
-                          CAreaArray& areas, int nMaxAreas) {
+                          CAreaArray& areas, int nMaxAreas, const CSceneryDisk& disk) {
     CScanResult result;
     std::string base = directory;
-    if (base.empty() || base.back() != kPathSeparator)
-        base += kPathSeparator;
-    for (const CDirEntry& entry : ListDirectory(directory)) {
-        if (!entry.bDirectory || entry.strName.starts_with(".") ||
-            !IsSceneryFolder(base + entry.strName))
+    if (base.empty() || base.back() != disk.GetSeparator())
+        base += disk.GetSeparator();
+    for (const CDirEntry& entry : disk.List(directory)) {
+        if (entry.bDirectory && entry.bUnnamed)
+            result.aUnnamed.push_back(entry.strName);
+        if (!entry.bDirectory || entry.bUnnamed || entry.strName.starts_with(".") ||
+            !IsSceneryFolder(base + entry.strName, disk))
             continue;
         if (areas.GetSize() >= nMaxAreas) {
             ++result.nLeftOut;

@@ -6,6 +6,7 @@
 
 #include "AreaArray.h"
 #include "SceneryCfg.h"
+#include "SceneryDisk.h"
 
 #include <span>
 #include <string>
@@ -20,6 +21,9 @@ inline constexpr std::size_t kMaxNameLength = 255;
 // whatever their numbers and layers; removed areas drop out. Each row is
 // switched on as its area is.
 std::vector<CListRow> ListRows(const CAreaArray& areas, std::span<const CListRow> listed = {});
+
+// How a row is named to the user: "#" and its position, 1 for the top row.
+std::string PositionName(int nPosition);
 
 // The library addresses no more areas.
 bool IsLibraryFull(const CAreaArray& areas);
@@ -41,10 +45,14 @@ void RenameArea(CAreaArray& areas, int nArea, const std::string& title);
 struct CScanResult {
     int nAdded = 0;
     int nLeftOut = 0; // scenery folders found that no area index could address
+    // Folders inside whose names no path in the code page can name, as the
+    // disk names them: they are not looked at.
+    std::vector<std::string> aUnnamed;
 };
 
 // Adds an area for every scenery folder directly inside the directory, in
-// the order the system lists them, skipping names that begin with "."; no
+// the order the disk lists them, skipping names that begin with "."; no
 // more than the array can address. Each is titled as Add proposes.
 CScanResult ScanDirectory(const std::string& directory, const std::string& simPath,
-                          CAreaArray& areas, int nMaxAreas = CAreaArray::kMaxAreas);
+                          CAreaArray& areas, int nMaxAreas = CAreaArray::kMaxAreas,
+                          const CSceneryDisk& disk = SystemDisk());

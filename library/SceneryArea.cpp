@@ -4,7 +4,19 @@
 
 #include <cstdio>
 
+void CSceneryArea::SetNumber(int nNumber) {
+    m_nNumber = nNumber;
+    m_strSectionName = SectionNameOf(nNumber);
+}
+
+std::string CSceneryArea::SectionNameOf(int nNumber) {
+    char name[32];
+    std::snprintf(name, sizeof name, "area.%03d", nNumber);
+    return name;
+}
+
 void CSceneryArea::Read(const CProfile& profile, const CProfileSection& section) {
+    m_strSectionName = section.name;
     m_strTitle = profile.GetString(section, "Title", "");
     m_nTextureId = profile.GetInt(section, "Texture_ID", -1);
     m_nLayer = profile.GetInt(section, "Layer", -1);
@@ -21,9 +33,7 @@ void CSceneryArea::Read(const CProfile& profile, const CProfileSection& section)
 }
 
 void CSceneryArea::Write(CProfileText& out) const {
-    char name[32];
-    std::snprintf(name, sizeof name, "area.%03d", m_nNumber);
-    out.AddSection(name);
+    out.AddSection(SectionNameOf(m_nNumber));
     out.AddKey("Title", m_strTitle);
     if (m_strTextureIdText)
         out.AddKey("Texture_ID", *m_strTextureIdText);

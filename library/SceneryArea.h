@@ -19,10 +19,18 @@ public:
     // Appends the record as the section "area.%03d" of its number.
     void Write(CProfileText& out) const;
 
-    void SetNumber(int nNumber) { m_nNumber = nNumber; }
+    // The number gives the section its name, which the area then has as the
+    // file will hold it once written.
+    void SetNumber(int nNumber);
+    // The name of the area's section as the file held it when read, or as
+    // the number last set names it; empty for an area added since.
+    const std::string& GetSectionName() const { return m_strSectionName; }
+    // The name the number gives a section: "area." and three digits at least.
+    static std::string SectionNameOf(int nNumber);
     void SetTitle(const std::string& strTitle) { m_strTitle = strTitle; }
     std::string GetTitle() const { return m_strTitle; }
     void SetLayer(int nLayer) { m_nLayer = nLayer; }
+    int GetLayer() const { return m_nLayer; }
     void SetLocal(const std::string& strLocal) { m_strLocal = strLocal; }
     std::string GetLocal() const { return m_strLocal; }
     void SetActive(bool bActive) { m_bActive = bActive; }
@@ -35,6 +43,7 @@ public:
 
 private:
     int m_nNumber = -1;
+    std::string m_strSectionName;
     std::string m_strTitle;
     int m_nTextureId = 0;
     int m_nLayer = -1;

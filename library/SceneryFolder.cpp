@@ -1,7 +1,10 @@
 #include "SceneryFolder.h"
 
+#include "CodePage.h"
 #include "Files.h"
 #include "Profile.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -11,11 +14,11 @@ bool IsBglFile(const std::string& name) {
 
 } // namespace
 
-bool IsSceneryFolder(const std::string& folder) {
-    const std::string scenery = folder + kPathSeparator + "scenery";
-    if (GetPathKind(scenery) != EPathKind::kDirectory)
+bool IsSceneryFolder(const std::string& folder, const CSceneryDisk& disk) {
+    const std::string scenery = folder + disk.GetSeparator() + "scenery";
+    if (disk.GetKind(scenery) != EPathKind::kDirectory)
         return false;
-    for (const CDirEntry& entry : ListDirectory(scenery)) {
+    for (const CDirEntry& entry : disk.List(scenery)) {
         if (IsBglFile(entry.strName))
             return true;
     }
@@ -26,7 +29,20 @@ std::string LocalPathOf(const std::string& folder, const std::string& simPath) {
     return !simPath.empty() && folder.starts_with(simPath) ? folder.substr(simPath.size()) : folder;
 }
 
+std::string FolderOfLocalPath(const std::string& localPath, const std::string& simPath) {
+    const bool bAbsolute = (localPath.size() >= 2 && localPath[1] == ':') ||
+                           localPath.starts_with('\\') || localPath.starts_with('/');
+    return bAbsolute ? localPath : simPath + localPath;
+}
+
+std::u32string FolderIdentity(std::string folder) {
+    std::replace(folder.begin(), folder.end(), '/', '\\');
+    while (folder.size() > 1 && folder.back() == '\\')
+        folder.pop_back();
+    return FoldName(folder);
+}
+
 std::string NameOfLocalPath(const std::string& localPath) {
-    std::size_t nSeparator = localPath.rfind(kPathSeparator);
+    std::size_t nSeparator = localPath.find_last_of(std::string{'\\', kPathSeparator});
     return nSeparator == std::string::npos ? localPath : localPath.substr(nSeparator + 1);
 }

@@ -54,6 +54,9 @@ enum class EPathKind { kNone, kFile, kDirectory };
 struct CDirEntry {
     std::string strName;
     bool bDirectory = false;
+    // The name is the disk's own, which no path in the program's code page
+    // can name (see SceneryDisk.h); the system's own listings never set it.
+    bool bUnnamed = false;
 };
 
 // Reads the whole file into text (empty unless kOk).
@@ -69,6 +72,10 @@ CFileResult ReplaceFileAtomically(const std::string& path, std::string_view text
 inline constexpr std::string_view kTempSuffix = ".twk-new";
 
 CFileResult RemoveFile(const std::string& path);
+#ifdef _WIN32
+// The path made absolute from the current folder; as it is when it cannot be.
+std::string FullPathOf(const std::string& path);
+#endif
 // Copies a file, replacing the target atomically when it exists.
 CFileResult CopyFileOver(const std::string& from, const std::string& to);
 EPathKind GetPathKind(const std::string& path);

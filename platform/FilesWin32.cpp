@@ -105,6 +105,12 @@ CFileResult RemoveFile(const std::string& path) {
     return {};
 }
 
+std::string FullPathOf(const std::string& path) {
+    char full[MAX_PATH];
+    DWORD n = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    return n == 0 || n >= sizeof full ? path : std::string(full, n);
+}
+
 EPathKind GetPathKind(const std::string& path) {
     DWORD nAttributes = GetFileAttributesA(path.c_str());
     if (nAttributes == INVALID_FILE_ATTRIBUTES)

@@ -50,12 +50,15 @@ TEST_F(MainDialog, HelpTipsAndSystemMenu) {
             EXPECT_STREQ(szText, pszTip) << nID;
         }
         HMENU hMenu = GetSystemMenu(m_dlg.m_hWnd, FALSE);
-        int nLast = GetMenuItemCount(hMenu) - 1;
+        int nAbout = GetMenuItemCount(hMenu) - 2;
         char szItem[64] = "";
-        GetMenuStringA(hMenu, nLast, szItem, sizeof szItem, MF_BYPOSITION);
+        GetMenuStringA(hMenu, nAbout, szItem, sizeof szItem, MF_BYPOSITION);
         EXPECT_STREQ(szItem, "&About Tarnwick...");
-        EXPECT_EQ(GetMenuItemID(hMenu, nLast), 16u);
-        EXPECT_EQ(GetMenuState(hMenu, nLast - 1, MF_BYPOSITION) & MF_SEPARATOR,
+        EXPECT_EQ(GetMenuItemID(hMenu, nAbout), 16u);
+        GetMenuStringA(hMenu, nAbout + 1, szItem, sizeof szItem, MF_BYPOSITION);
+        EXPECT_STREQ(szItem, "Check library...");
+        EXPECT_EQ(GetMenuItemID(hMenu, nAbout + 1) & 0xF, 0u);
+        EXPECT_EQ(GetMenuState(hMenu, nAbout - 1, MF_BYPOSITION) & MF_SEPARATOR,
                   static_cast<UINT>(MF_SEPARATOR));
         m_dlg.PostMessage(WM_SYSCOMMAND, 16, 0);
         Pump(m_dlg);

@@ -1,13 +1,17 @@
 #include "SimulatorLocation.h"
 
-#include "Files.h"
-#include "Profile.h"
-#include "ProfileText.h"
+#include <windows.h>
 
 namespace {
 
-constexpr const char* kSettingsSection = "Tarnwick";
-constexpr const char* kSettingsKey = "FS2004Path";
+// The simulator is a 32-bit program and writes its key in the registry's
+// 32-bit view; a 64-bit build looks there too. The 32-bit build asks for no
+// view, as very old systems refuse the flag.
+#ifdef _WIN64
+constexpr REGSAM kSimKeyView = KEY_WOW64_32KEY;
+#else
+constexpr REGSAM kSimKeyView = 0;
+#endif
 
 // The registry's string: stops at its first zero, or at its size when the
 // value was stored without one.
@@ -41,36 +45,13 @@ std::string ReadRegistrySimFolder(bool& bKeyFound) {
     return folder.size() > kMaxPath ? std::string() : folder;
 }
 
-std::string GetSettingsPath() {
+std::string GetProgramPath() {
     char path[kMaxPath + 1];
     DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    if (n == 0 || n >= sizeof path || n < 3)
-        return {};
-    return std::string(path, n - 3) + "ini";
+    return n == 0 || n >= sizeof path ? std::string() : std::string(path, n);
 }
 
-std::string ReadSettingsSimFolder(const std::string& settingsPath) {
-    std::string text;
-    if (settingsPath.empty() || !ReadWholeFile(settingsPath, text))
-        return {};
-    return CProfile(std::move(text)).GetString(kSettingsSection, kSettingsKey, "");
-}
-
-void WriteSettingsSimFolder(const std::string& settingsPath, const std::string& simPath) {
-    std::string text;
-    if (settingsPath.empty() || ReadWholeFile(settingsPath, text).status == EFileStatus::kFailed)
-        return;
-    ReplaceFileAtomically(settingsPath,
-                          SetProfileKey(text, kSettingsSection, kSettingsKey, simPath));
-}
-
-std::string SimPathFromFolder(std::string folder) {
-    if (!folder.empty() && folder.back() == '\\')
-        folder.pop_back();
-    return folder + "\\";
-}
-
-std::string BackupPathOf(const std::string& sceneryCfgPath) {
-    std::size_t nDot = sceneryCfgPath.rfind('.');
-    return nDot == std::string::npos ? std::string() : sceneryCfgPath.substr(0, nDot) + "_bak.twk";
+std::string GetSettingsPath() {
+    std::string path = GetProgramPath();
+    return path.size() < 3 ? std::string() : path.substr(0, path.size() - 3) + "ini";
 }

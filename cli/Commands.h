@@ -1,0 +1,31 @@
+#pragma once
+
+// twk's commands, each over a session opened on the library. Each calls the
+// portable functions the window's handlers call, and returns the exit
+// status.
+
+#include "Arguments.h"
+#include "Session.h"
+
+#include <string>
+#include <vector>
+
+struct CCommandRun {
+    const CArguments& args;
+    std::vector<std::string> operands; // the words after the command's own
+    CSession& session;
+};
+
+int RunList(CCommandRun& run);
+int RunCheck(CCommandRun& run);
+int RunEnable(CCommandRun& run);
+int RunDisable(CCommandRun& run);
+int RunMove(CCommandRun& run);
+int RunAdd(CCommandRun& run);
+int RunRemove(CCommandRun& run);
+int RunRename(CCommandRun& run);
+int RunScan(CCommandRun& run);
+int RunFolderList(CCommandRun& run);
+int RunFolderEnable(CCommandRun& run);
+int RunFolderDisable(CCommandRun& run);
+int RunRestoreBackup(CCommandRun& run);

@@ -1,0 +1,41 @@
+#pragma once
+
+// What twk prints. Text of the library is in the simulator's code page;
+// the terminal shows it in UTF-8 natively on Linux and as it is on Windows,
+// whose console programs speak the code page. JSON is UTF-8 everywhere.
+
+#include "CodePage.h"
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Library text as the terminal shows it.
+std::string TerminalText(const CCodePage& codePage, const std::string& stored);
+// Text of the terminal as the library stores it; why it cannot be, naming
+// it as what, or empty.
+std::string StoredText(const CCodePage& codePage, const std::string& what, const std::string& text,
+                       std::string& stored);
+// Library text in UTF-8; a byte the code page does not convert becomes
+// U+FFFD.
+std::string Utf8Text(const CCodePage& codePage, const std::string& stored);
+
+// The text in double quotes, as twk shows titles and names.
+std::string Quoted(const std::string& text);
+
+// A line on standard output; an error or a warning on standard error, after
+// the program's name.
+void PrintLine(const std::string& text);
+void PrintError(const std::string& text);
+
+// JSON values, written as text.
+std::string JsonString(const std::string& utf8);
+std::string JsonNumberOrNull(int nValue, bool bPresent);
+std::string JsonStringOrNull(const std::string& utf8, bool bPresent);
+// An object of members in the order given, each value JSON already.
+std::string JsonObject(std::initializer_list<std::pair<const char*, std::string>> members);
+// The elements, JSON already, one a line; or on the line of the value
+// holding them.
+std::string JsonArray(const std::vector<std::string>& elements);
+std::string JsonInlineArray(const std::vector<std::string>& elements);

@@ -1,0 +1,281 @@
+#include "Twk.h"
+
+#include "Commands.h"
+#include "Output.h"
+#include "TarnwickVersion.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+struct CCommand {
+    const char* pszName; // one word, or two for the folder commands
+    const char* pszArgs;
+    const char* pszSummary;
+    const char* pszDetails;
+    std::vector<std::string> options; // the command's own, beside the global ones
+    std::size_t nMinArgs;
+    std::size_t nMaxArgs;
+    bool bReportsUnreadable; // the check reports a file it cannot read
+    int (*pRun)(CCommandRun& run);
+};
+
+constexpr std::size_t kAny = SIZE_MAX;
+
+const COptionRule kCommandOptions[] = {
+    {"to", true},    {"above", true}, {"below", true},
+    {"title", true}, {"yes", false},  {"force", false},
+};
+
+const char* const kAreaHelp =
+    "AREA is a title (the case of the letters A to Z ignored), a local path (as scenery.cfg\n"
+    "holds it, or the folder it names), or #N, the row at position N of twk list (1 = top).\n"
+    "When a title or a path matches several areas, twk refuses (exit status 2) and names\n"
+    "them: name the one you mean by its #N.";
+
+const std::vector<CCommand>& Commands() {
+    static const std::vector<CCommand> commands = {
+        {"list",
+         "",
+         "every area, top row first",
+         "Each row: position (1 = top, the highest layer), Layer as scenery.cfg holds it,\n"
+         "on or off, req when the simulator requires the area, title, local path, and the\n"
+         "folders that hold it. --json: an array of objects with the keys position, layer,\n"
+         "active, required, title, local and folders.",
+         {},
+         0,
+         0,
+         false,
+         RunList},
+        {"check",
+         "",
+         "what is broken in the library",
+         "One line per finding: severity, code, the area (position, title, local path) or the\n"
+         "file, and what was found. Codes: missing-folder (error), missing-folder-inactive,\n"
+         "no-scenery-files, duplicate-local, unmatched-folder-entry (warnings),\n"
+         "renumbered-sections, layers-rewritten (notes on what the next save rewrites),\n"
+         "unreadable-file (error). --json: an array of objects with the keys code, severity,\n"
+         "position, title, local, file and text (null where a key does not apply).\n"
+         "Exit status 1 when there is an error, 3 when a file cannot be read.",
+         {},
+         0,
+         0,
+         true,
+         RunCheck},
+        {"enable",
+         "AREA...",
+         "switch areas on",
+         "Every folder holding an area follows, as after a click on the area's box.",
+         {},
+         1,
+         kAny,
+         false,
+         RunEnable},
+        {"disable",
+         "AREA...",
+         "switch areas off",
+         "Every folder holding an area follows, as after a click on the area's box.",
+         {},
+         1,
+         kAny,
+         false,
+         RunDisable},
+        {"move",
+         "AREA --to N | --above AREA | --below AREA",
+         "put an area at another row",
+         "--to N puts it at position N; --above and --below next to another area. The layers\n"
+         "follow from the new order, as after a drag in the window.",
+         {"to", "above", "below"},
+         1,
+         1,
+         false,
+         RunMove},
+        {"add",
+         "LOCAL [--title T]",
+         "add an area for a scenery folder",
+         "LOCAL is the folder: absolute, or from the simulator folder (\\ or / between names).\n"
+         "It must be a scenery folder: its scenery sub-folder holds a .bgl file. The new area\n"
+         "is switched on and goes on top; its title is T, else the folder's name.",
+         {"title"},
+         1,
+         1,
+         false,
+         RunAdd},
+        {"remove",
+         "AREA... [--force]",
+         "remove areas from the library",
+         "Their folder entries go with them. An area the simulator requires is refused, unless\n"
+         "--force is given.",
+         {"force"},
+         1,
+         kAny,
+         false,
+         RunRemove},
+        {"rename",
+         "AREA TITLE",
+         "give an area another title",
+         "A title longer than 255 characters is cut.",
+         {},
+         2,
+         2,
+         false,
+         RunRename},
+        {"scan",
+         "DIR",
+         "add an area for every scenery folder directly inside DIR",
+         "DIR is absolute, or from the simulator folder. The areas are added in the order in\n"
+         "which the window's Scan adds them, the last found on top.",
+         {},
+         1,
+         1,
+         false,
+         RunScan},
+        {"folder list",
+         "",
+         "the folders of Folder.txt and their areas",
+         "--json: an array of objects with the keys name, state (on, off or mixed) and areas.",
+         {},
+         0,
+         0,
+         false,
+         RunFolderList},
+        {"folder enable",
+         "NAME",
+         "switch on every area of a folder",
+         "As a click on the folder's box in the window. NAME: the case of A to Z ignored.",
+         {},
+         1,
+         1,
+         false,
+         RunFolderEnable},
+        {"folder disable",
+         "NAME",
+         "switch off every area of a folder",
+         "As a click on the folder's box in the window. NAME: the case of A to Z ignored.",
+         {},
+         1,
+         1,
+         false,
+         RunFolderDisable},
+        {"restore-backup",
+         "[--yes]",
+         "put scenery_bak.twk back as scenery.cfg",
+         "The backup holds scenery.cfg as it was before the last change twk wrote, or when the\n"
+         "window last started. Without --yes, twk shows what would change and asks; without\n"
+         "a terminal to ask on it writes nothing (exit status 2).",
+         {"yes"},
+         0,
+         0,
+         false,
+         RunRestoreBackup},
+    };
+    return commands;
+}
+
+void PrintProgramHelp() {
+    PrintLine("twk " TARNWICK_VERSION_TEXT
+              ": the Flight Simulator 2004 scenery library from the command line\n"
+              "\n"
+              "usage: twk [--sim DIR] [--json] [--dry-run] COMMAND [ARGS]\n"
+              "       twk COMMAND --help\n"
+              "\n"
+              "commands:");
+    for (const CCommand& command : Commands()) {
+        const std::string line = std::string("  ") + command.pszName + " " + command.pszArgs;
+        constexpr std::size_t kColumn = 34;
+        PrintLine(line.size() < kColumn
+                      ? line + std::string(kColumn - line.size(), ' ') + command.pszSummary
+                      : line + "\n" + std::string(kColumn, ' ') + command.pszSummary);
+    }
+    PrintLine(std::string("\n") + kAreaHelp +
+              "\n"
+              "\n"
+              "options:\n"
+              "  --sim DIR   the simulator folder, which holds scenery.cfg; else TARNWICK_SIM;\n"
+              "              else the simulator's registry value (natively on Linux in the Wine\n"
+              "              prefix WINEPREFIX, else ~/.wine); else Tarnwick.ini beside twk\n"
+              "  --json      list, check and the changes made as JSON\n"
+              "  --dry-run   show what a command would change, write nothing\n"
+              "  --help      this text, or a command's\n"
+              "  --version   the version\n"
+              "\n"
+              "A command that changes the library writes scenery.cfg and Folder.txt as the\n"
+              "window's Save does, after copying scenery.cfg to scenery_bak.twk, and only while\n"
+              "both are what twk read. Exit status: 0 done, 1 the check found an error, 2 bad\n"
+              "usage, 3 a file could not be read or written (nothing changed).");
+}
+
+void PrintCommandHelp(const CCommand& command) {
+    std::string summary = command.pszSummary;
+    summary[0] = static_cast<char>(summary[0] - 'a' + 'A');
+    PrintLine(std::string("usage: twk [--sim DIR] [--json] [--dry-run] ") + command.pszName + " " +
+              command.pszArgs + "\n\n" + summary + ".\n" + command.pszDetails);
+    if (std::string_view(command.pszArgs).find("AREA") != std::string_view::npos)
+        PrintLine(std::string("\n") + kAreaHelp);
+}
+
+// The command the words start with: two words before one.
+const CCommand* FindCommand(const std::vector<std::string>& words, std::size_t& nWords) {
+    for (const CCommand& command : Commands()) {
+        const std::string_view name = command.pszName;
+        const std::size_t nSpace = name.find(' ');
+        nWords = nSpace == std::string_view::npos ? 1 : 2;
+        if (words.size() >= nWords && words[0] == name.substr(0, nSpace) &&
+            (nWords == 1 || words[1] == name.substr(nSpace + 1)))
+            return &command;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+int RunTwk(std::span<const std::string> args) {
+    CArguments arguments;
+    if (std::string error = ParseArguments(args, kCommandOptions, arguments); !error.empty()) {
+        PrintError(error + " (twk --help tells the options)");
+        return kExitUsage;
+    }
+    if (arguments.bVersion) {
+        PrintLine("twk " TARNWICK_VERSION_TEXT);
+        return kExitDone;
+    }
+    std::size_t nWords = 0;
+    const CCommand* pCommand = FindCommand(arguments.words, nWords);
+    if (pCommand == nullptr) {
+        if (arguments.words.empty() && arguments.bHelp) {
+            PrintProgramHelp();
+            return kExitDone;
+        }
+        std::string error = "no command given";
+        if (!arguments.words.empty())
+            error = arguments.words[0] == "folder"
+                        ? "folder takes list, enable NAME or disable NAME"
+                        : "unknown command " + arguments.words[0];
+        PrintError(error + " (twk --help lists the commands)");
+        return kExitUsage;
+    }
+    if (arguments.bHelp) {
+        PrintCommandHelp(*pCommand);
+        return kExitDone;
+    }
+    for (const auto& [name, value] : arguments.options) {
+        if (std::find(pCommand->options.begin(), pCommand->options.end(), name) ==
+            pCommand->options.end()) {
+            PrintError(std::string(pCommand->pszName) + " takes no option --" + name);
+            return kExitUsage;
+        }
+    }
+    std::vector<std::string> operands(arguments.words.begin() + static_cast<std::ptrdiff_t>(nWords),
+                                      arguments.words.end());
+    if (operands.size() < pCommand->nMinArgs || operands.size() > pCommand->nMaxArgs) {
+        PrintError(std::string("usage: twk ") + pCommand->pszName + " " + pCommand->pszArgs +
+                   " (twk " + pCommand->pszName + " --help tells more)");
+        return kExitUsage;
+    }
+    CSession session;
+    if (int nExit = session.Open(arguments.sim, pCommand->bReportsUnreadable); nExit != kExitDone)
+        return nExit;
+    CCommandRun run{arguments, std::move(operands), session};
+    return pCommand->pRun(run);
+}

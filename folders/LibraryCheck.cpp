@@ -1,0 +1,190 @@
+#include "LibraryCheck.h"
+
+#include "AreaCommands.h"
+#include "SceneryFolder.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace {
+
+std::string NameOfFile(const std::string& path) {
+    std::size_t nSeparator = path.find_last_of("\\/");
+    return nSeparator == std::string::npos ? path : path.substr(nSeparator + 1);
+}
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+class CLibraryChecker {
+public:
+    CLibraryChecker(const CAreaArray& areas, std::span<const CListRow> rows,
+                    const std::string& simPath, const CSceneryDisk& disk)
+        : m_areas(areas), m_rows(rows), m_simPath(simPath), m_disk(disk) {}
+
+    std::vector<CFinding> TakeFindings() { return std::move(m_findings); }
+
+    void CheckFile(const CFileResult& load, const std::string& path) {
+        if (load.status == EFileStatus::kFailed)
+            Add({"unreadable-file",
+                 ESeverity::kError,
+                 0,
+                 {},
+                 {},
+                 NameOfFile(path),
+                 "cannot be read: " + load.strReason});
+    }
+
+    void CheckAreas() {
+        std::unordered_map<std::u32string, std::size_t> firstRow;
+        for (std::size_t n = 0; n < m_rows.size(); ++n) {
+            const CSceneryArea& area = AreaOf(n);
+            const std::string folder = FolderOfLocalPath(area.GetLocal(), m_simPath);
+            const CDiskPath found = m_disk.Locate(folder);
+            if (!found.strError.empty() || GetPathKind(found.strPath) != EPathKind::kDirectory) {
+                const bool bActive = m_rows[n].bActive;
+                AddForArea(n, bActive ? "missing-folder" : "missing-folder-inactive",
+                           bActive ? ESeverity::kError : ESeverity::kWarning,
+                           "the folder " + folder + " does not exist" +
+                               (found.strError.empty() ? "" : " (" + found.strError + ")"));
+            } else if (!IsSceneryFolder(folder, m_disk)) {
+                AddForArea(n, "no-scenery-files", ESeverity::kWarning,
+                           "its scenery sub-folder holds no .bgl file");
+            }
+            auto [first, bNew] = firstRow.emplace(FolderIdentity(folder), n);
+            if (!bNew)
+                AddForArea(n, "duplicate-local", ESeverity::kWarning,
+                           "names the same folder as #" + std::to_string(first->second + 1) + " " +
+                               Quoted(AreaOf(first->second).GetTitle()));
+        }
+    }
+
+    void CheckFolders(const CFolderArray& folders, const std::string& folderTxtPath) {
+        for (int f = 0; f < folders.GetSize(); ++f) {
+            for (const CEntryNames& entry : folders.GetAt(f).GetUnmatched())
+                Add({"unmatched-folder-entry", ESeverity::kWarning, 0, entry.strTitle,
+                     entry.strLocal, NameOfFile(folderTxtPath),
+                     "an entry of the folder " + Quoted(folders.GetAt(f).GetName()) +
+                         " matches no area; the next Save drops it"});
+        }
+    }
+
+    // What the next Save writes from the order, in one note per file: the
+    // bottom row is section area.001 with Layer 1, and so on upwards.
+    void CheckNumbering(const std::string& sceneryCfgPath) {
+        std::size_t nRenamed = 0, nRelayered = 0;
+        std::string firstRenamed, firstRelayered;
+        const int nRows = static_cast<int>(m_rows.size());
+        for (int n = 0; n < nRows; ++n) {
+            const CSceneryArea& area = AreaOf(static_cast<std::size_t>(n));
+            const std::string name = CSceneryArea::SectionNameOf(nRows - n);
+            if (!area.GetSectionName().empty() && !EqualsNoCase(area.GetSectionName(), name) &&
+                nRenamed++ == 0)
+                firstRenamed = "[" + area.GetSectionName() + "] becomes [" + name + "]";
+            if (area.GetLayer() != nRows - n && nRelayered++ == 0)
+                firstRelayered = "Layer=" + std::to_string(area.GetLayer()) + " of " +
+                                 Quoted(area.GetTitle()) + " becomes " + std::to_string(nRows - n);
+        }
+        const std::string file = NameOfFile(sceneryCfgPath);
+        if (nRenamed > 0)
+            Add({"renumbered-sections",
+                 ESeverity::kInfo,
+                 0,
+                 {},
+                 {},
+                 file,
+                 "the next Save renumbers " + std::to_string(nRenamed) + " section" +
+                     (nRenamed == 1 ? "" : "s") +
+                     " into the sequence of the order (first: " + firstRenamed + ")"});
+        if (nRelayered > 0)
+            Add({"layers-rewritten",
+                 ESeverity::kInfo,
+                 0,
+                 {},
+                 {},
+                 file,
+                 "the next Save writes the Layer of " + std::to_string(nRelayered) + " area" +
+                     (nRelayered == 1 ? "" : "s") + " from the order (first: " + firstRelayered +
+                     ")"});
+    }
+
+private:
+    const CSceneryArea& AreaOf(std::size_t nRow) const { return m_areas.GetAt(m_rows[nRow].nArea); }
+    void Add(CFinding finding) { m_findings.push_back(std::move(finding)); }
+    void AddForArea(std::size_t nRow, const char* pszCode, ESeverity severity, std::string text) {
+        const CSceneryArea& area = AreaOf(nRow);
+        Add({pszCode,
+             severity,
+             static_cast<int>(nRow) + 1,
+             area.GetTitle(),
+             area.GetLocal(),
+             {},
+             std::move(text)});
+    }
+
+    const CAreaArray& m_areas;
+    std::span<const CListRow> m_rows;
+    const std::string& m_simPath;
+    const CSceneryDisk& m_disk;
+    std::vector<CFinding> m_findings;
+};
+
+} // namespace
+
+std::vector<CFinding> CheckLibrary(const CLibraryPaths& paths, const CLibraryFiles& files,
+                                   const CAreaArray& areas, const CFolderArray& folders,
+                                   std::span<const CListRow> rows, const std::string& simPath,
+                                   const CSceneryDisk& disk) {
+    CLibraryChecker checker(areas, rows, simPath, disk);
+    checker.CheckFile(files.sceneryCfg, paths.strSceneryCfg);
+    checker.CheckFile(files.folderTxt, paths.strFolderTxt);
+    checker.CheckAreas();
+    checker.CheckFolders(folders, paths.strFolderTxt);
+    checker.CheckNumbering(paths.strSceneryCfg);
+    std::vector<CFinding> findings = checker.TakeFindings();
+    std::stable_sort(findings.begin(), findings.end(),
+                     [](const CFinding& a, const CFinding& b) { return a.severity < b.severity; });
+    return findings;
+}
+
+const char* SeverityName(ESeverity severity) {
+    switch (severity) {
+    case ESeverity::kError:
+        return "error";
+    case ESeverity::kWarning:
+        return "warning";
+    case ESeverity::kInfo:
+        break;
+    }
+    return "info";
+}
+
+bool HasErrors(std::span<const CFinding> findings) {
+    return std::any_of(findings.begin(), findings.end(), [](const CFinding& finding) {
+        return finding.severity == ESeverity::kError;
+    });
+}
+
+std::string FindingsText(std::span<const CFinding> findings, std::size_t nMaxLines) {
+    if (findings.empty())
+        return "No problems found.";
+    std::string text;
+    const std::size_t nLines = std::min(findings.size(), nMaxLines);
+    for (std::size_t n = 0; n < nLines; ++n) {
+        const CFinding& finding = findings[n];
+        text += std::string(SeverityName(finding.severity)) + " " + finding.strCode + ": ";
+        if (finding.nPosition > 0)
+            text += PositionName(finding.nPosition) + " ";
+        if (!finding.strFile.empty())
+            text += finding.strFile + ": ";
+        if (!finding.strTitle.empty() || !finding.strLocal.empty())
+            text += Quoted(finding.strTitle) + " (" + finding.strLocal + "): ";
+        text += finding.strText;
+        if (n + 1 < findings.size())
+            text += "\n";
+    }
+    if (findings.size() > nLines)
+        text += "... and " + std::to_string(findings.size() - nLines) + " more";
+    return text;
+}

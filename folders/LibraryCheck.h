@@ -1,0 +1,46 @@
+#pragma once
+
+// The health check of a library: what is broken in it, or what the next
+// Save changes in its files without being asked, as every face of the
+// program shows it.
+
+#include "AreaArray.h"
+#include "Folder.h"
+#include "LibraryFiles.h"
+#include "SceneryCfg.h"
+#include "SceneryDisk.h"
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <vector>
+
+enum class ESeverity { kError, kWarning, kInfo };
+
+struct CFinding {
+    std::string strCode;
+    ESeverity severity = ESeverity::kInfo;
+    // The area's row, 1 = top, its title and local path; 0 and empty for a
+    // finding about a file. A Folder.txt entry gives the names it holds.
+    int nPosition = 0;
+    std::string strTitle;
+    std::string strLocal;
+    std::string strFile; // the file the finding is about, or empty
+    std::string strText;
+};
+
+// The findings on the areas in the order of their rows (top first) and on
+// the folders, errors first, then warnings, then notes. Local paths are
+// resolved from the simulator folder through the disk.
+std::vector<CFinding> CheckLibrary(const CLibraryPaths& paths, const CLibraryFiles& files,
+                                   const CAreaArray& areas, const CFolderArray& folders,
+                                   std::span<const CListRow> rows, const std::string& simPath,
+                                   const CSceneryDisk& disk);
+
+const char* SeverityName(ESeverity severity);
+bool HasErrors(std::span<const CFinding> findings);
+
+// One line per finding, at most nMaxLines of them and then a line telling
+// how many more there are; "No problems found." when there is none. No line
+// end after the last line.
+std::string FindingsText(std::span<const CFinding> findings, std::size_t nMaxLines);

@@ -1,0 +1,7 @@
+#include "Console.h"
+
+#include <unistd.h>
+
+bool IsStandardInputTerminal() {
+    return ::isatty(STDIN_FILENO) != 0;
+}

@@ -1,0 +1,67 @@
+#include "MainWindowTest.h"
+
+#include "RunProgram.h"
+#include "resource.h"
+
+#include <algorithm>
+
+namespace {
+
+// Rows from the top: Lake (on, in Mixed), Dup, Dup (same folder), Town
+// (off, in Mixed); none of their folders exists.
+const std::string kLibrary =
+    "[Area.001]\r\nTitle=Town\r\nLocal=Addon\\Town\r\nLayer=1\r\nActive=FALSE\r\n"
+    "[Area.002]\r\nTitle=Dup\r\nLocal=Addon\\Dup\r\nLayer=2\r\nActive=TRUE\r\n"
+    "[Area.003]\r\nTitle=Dup\r\nLocal=addon/dup\r\nLayer=9\r\nActive=TRUE\r\n"
+    "[Area.4]\r\nTitle=Lake\r\nLocal=Addon\\Lake\r\nLayer=4\r\nActive=TRUE\r\n";
+const std::string kFolders = "[Mixed]\r\nActive=2\r\nExpand=1\r\n"
+                             "Title.0=Lake\r\nLocal.0=Addon\\Lake\r\nTitle.1=Town\r\n"
+                             "Local.1=Addon\\Town\r\nTitle.2=Gone\r\nLocal.2=Gone\r\n"
+                             "[Empty]\r\nActive=0\r\nExpand=1\r\n";
+
+class CheckAndSave : public CMainWindowTest {
+protected:
+    CheckAndSave() : CMainWindowTest(kLibrary) { m_sim.Write("Folder.txt", kFolders); }
+
+    // twk on a simulator folder; its output as a terminal shows it.
+    static std::string Twk(const CSimFolder& sim, std::vector<std::string> args) {
+        args.insert(args.begin(), {"--sim", sim.WinPath()});
+        std::string out = RunProgram(TwkPath(), args).strOut;
+        out.erase(std::remove(out.begin(), out.end(), '\r'), out.end());
+        return out;
+    }
+};
+
+} // namespace
+
+TEST_F(CheckAndSave, CheckLibraryShowsWhatTwkCheckPrints) {
+    Run([&] {
+        m_dlg.PostMessage(WM_SYSCOMMAND, 0x0020, 0);
+        Pump(m_dlg);
+    });
+    std::string printed = Twk(m_sim, {"check"});
+    ASSERT_NE(printed.find("duplicate-local: #3"), std::string::npos) << printed;
+    printed.pop_back();
+    EXPECT_EQ(m_answerer.m_aBoxes, std::vector<std::string>{"Check library|" + printed});
+}
+
+// The same changes in the window, then Save, and by twk on a copy: a row's
+// box (Lake off, which leaves Mixed all off) and a click on a folder's box
+// (Mixed, so on).
+TEST_F(CheckAndSave, SaveWritesTheBytesTwkWrites) {
+    CSimFolder copy(kLibrary);
+    copy.Write("Folder.txt", kFolders);
+    Run([&] {
+        List().SetCurSel(0);
+        PostMessageA(List().m_hWnd, WM_KEYDOWN, VK_SPACE, 0);
+        Pump(m_dlg);
+        m_dlg.ToggleTreeItem(m_dlg.m_folders.GetAt(0).GetTreeItem());
+        Click(m_dlg, IDC_SAVE);
+    });
+    Twk(copy, {"disable", "Lake"});
+    Twk(copy, {"folder", "enable", "Mixed"});
+    EXPECT_EQ(copy.Read("scenery.cfg"), m_sim.Read("scenery.cfg"));
+    EXPECT_EQ(copy.Read("Folder.txt"), m_sim.Read("Folder.txt"));
+    EXPECT_NE(m_sim.Read("Folder.txt").find("[Mixed]\r\nActive=1\r\nExpand=1\r\n"),
+              std::string::npos);
+}

@@ -1,0 +1,125 @@
+#include "LibraryCheck.h"
+
+#include "AreaCommands.h"
+#include "TempFolder.h"
+#include "TestDisk.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+std::string Area(const std::string& section, const std::string& local, int nLayer,
+                 bool bActive = true) {
+    return "[" + section + "]\r\nTitle=" + section + "\r\nLocal=" + local +
+           "\r\nLayer=" + std::to_string(nLayer) + "\r\nActive=" + (bActive ? "TRUE" : "FALSE") +
+           "\r\n";
+}
+
+struct CCheckCase {
+    const char* pszName;
+    std::string sceneryCfg;
+    std::string folderTxt;             // none when empty
+    std::vector<std::string> folders;  // below the simulator folder; "+" after: with a .bgl file
+    std::vector<std::string> findings; // "code #position" or "code file", in order
+};
+
+class LibraryCheck : public ::testing::TestWithParam<CCheckCase> {};
+
+} // namespace
+
+TEST_P(LibraryCheck, FindsWhatIsBrokenAndWhatTheNextSaveRewrites) {
+    CTempFolder sim;
+    const CCheckCase& param = GetParam();
+    const CTestDisk test(sim.Path(""));
+    const CSceneryDisk& disk = test.Disk();
+    const std::string& simPath = test.SimPath();
+    // $SIM: the simulator folder, for whole paths.
+    std::string sceneryCfg = param.sceneryCfg;
+    for (std::size_t n; (n = sceneryCfg.find("$SIM")) != std::string::npos;)
+        sceneryCfg.replace(n, 4, simPath.substr(0, simPath.size() - 1));
+    sim.Write("scenery.cfg", sceneryCfg);
+    if (!param.folderTxt.empty())
+        sim.Write("Folder.txt", param.folderTxt);
+    for (std::string folder : param.folders) {
+        const bool bScenery = folder.ends_with('+');
+        folder.resize(folder.size() - (bScenery ? 1 : 0));
+        std::filesystem::create_directories(sim.Path(folder) + "/scenery");
+        sim.Write(folder + (bScenery ? "/scenery/x.BgL" : "/scenery/readme.txt"), "");
+    }
+    CLibraryPaths paths;
+    ASSERT_EQ(LocateLibrary(simPath, disk, paths), "");
+    CSceneryHeader header;
+    CAreaArray areas;
+    CFolderArray folders;
+    const CLibraryFiles files = ReadLibrary(paths, header, areas, folders);
+    std::vector<std::string> found;
+    for (const CFinding& finding :
+         CheckLibrary(paths, files, areas, folders, ListRows(areas), simPath, disk))
+        found.push_back(finding.strCode + " " +
+                        (finding.nPosition ? PositionName(finding.nPosition) : finding.strFile));
+    EXPECT_EQ(found, param.findings);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Findings, LibraryCheck,
+    ::testing::Values(
+        CCheckCase{"None",
+                   Area("area.001", "Addon\\A", 1) + Area("area.002", "Addon\\B", 2),
+                   "[F]\r\nTitle.0=area.001\r\nLocal.0=Addon\\A\r\n",
+                   {"Addon/A+", "Addon/B+"},
+                   {}},
+        CCheckCase{"MissingFolderOnAndOff",
+                   Area("area.001", "Gone", 1, false) + Area("area.002", "Gone Too", 2),
+                   {},
+                   {},
+                   {"missing-folder #1", "missing-folder-inactive #2"}},
+        CCheckCase{
+            "NoBglFile", Area("area.001", "Addon\\A", 1), {}, {"Addon/A"}, {"no-scenery-files #1"}},
+        CCheckCase{"CaseSeparatorsAndWholePaths",
+                   Area("area.001", "addon/a\\", 1) + Area("area.002", "$SIM\\Addon\\B", 2),
+                   {},
+                   {"Addon/A+", "Addon/B+"},
+                   {}},
+        CCheckCase{"DuplicateLocal",
+                   Area("area.001", "Addon\\A", 1) + Area("area.002", "ADDON/a/", 2) +
+                       Area("area.003", "$SIM\\addon\\A", 3),
+                   {},
+                   {"Addon/A+"},
+                   {"duplicate-local #2", "duplicate-local #3"}},
+        CCheckCase{"UnmatchedFolderEntry",
+                   Area("area.001", "Addon\\A", 1),
+                   "[F]\r\nTitle.0=area.001\r\nLocal.0=Elsewhere\r\nTitle.1=area.001\r\n"
+                   "Local.1=Addon\\A\r\n",
+                   {"Addon/A+"},
+                   {"unmatched-folder-entry Folder.txt"}},
+        CCheckCase{"SectionsRenumbered",
+                   Area("Area.1", "Addon\\A", 1) + Area("area.003", "Addon\\A", 2) +
+                       Area("area.003", "Addon\\B", 3),
+                   {},
+                   {"Addon/A+", "Addon/B+"},
+                   {"duplicate-local #3", "renumbered-sections scenery.cfg"}},
+        CCheckCase{"LayersRewritten",
+                   Area("area.001", "Addon\\A", 5),
+                   {},
+                   {"Addon/A+"},
+                   {"layers-rewritten scenery.cfg"}},
+        CCheckCase{"UnreadableFileFirst",
+                   Area("Area.1", "Gone", 1) + Area("area.002", "Addon\\A", 2),
+                   std::string("[F]\r\n\0", 7),
+                   {"Addon/A"},
+                   {"unreadable-file Folder.txt", "missing-folder #2", "no-scenery-files #1",
+                    "renumbered-sections scenery.cfg"}}),
+    [](const ::testing::TestParamInfo<CCheckCase>& info) { return info.param.pszName; });
+
+TEST(LibraryCheckText, ShowsAtMostTheLinesAskedThenHowManyMore) {
+    EXPECT_EQ(FindingsText({}, 40), "No problems found.");
+    std::vector<CFinding> findings(3, {"missing-folder", ESeverity::kError, 2, "T", "L", {}, "x"});
+    findings[2] = {"layers-rewritten", ESeverity::kInfo, 0, {}, {}, "scenery.cfg", "y"};
+    EXPECT_EQ(FindingsText(findings, 2), "error missing-folder: #2 \"T\" (L): x\n"
+                                         "error missing-folder: #2 \"T\" (L): x\n"
+                                         "... and 1 more");
+    EXPECT_TRUE(FindingsText(findings, 3).ends_with("x\ninfo layers-rewritten: scenery.cfg: y"));
+}
