@@ -3,6 +3,7 @@
 #include "Profile.h"
 #include "ProfileText.h"
 
+#include <algorithm>
 #include <optional>
 #include <set>
 #include <unordered_map>
@@ -32,12 +33,12 @@ private:
     std::unordered_map<std::string, std::vector<int>> m_aAreas;
 };
 
-// The name a folder's section line gives: blanks and every "[" in front
-// taken off, then blanks at the end, then every "]" at the end.
+// The name a folder's section line gives: every blank and "[" in front
+// taken off, then blanks at the end, then every "]" at the end. A name so
+// taken neither begins with either nor ends in "]", so its section line
+// "[" name "]" gives it back.
 std::string FolderNameOf(std::string_view line) {
-    line = TrimLeadingBlanks(line);
-    while (!line.empty() && line.front() == '[')
-        line.remove_prefix(1);
+    line.remove_prefix(std::min(line.find_first_not_of(" \t["), line.size()));
     line = TrimBlanks(line);
     while (!line.empty() && line.back() == ']')
         line.remove_suffix(1);
@@ -60,7 +61,7 @@ void ReadSection(const CProfile& profile, const CProfileSection& section, CFolde
         auto found = aKeys.find(key);
         if (found == aKeys.end())
             return std::nullopt;
-        return std::string(found->second.substr(0, CProfile::kMaxValue));
+        return CutValue(found->second);
     };
     std::unordered_set<int> aInFolder;
     for (int n = 0;; ++n) {

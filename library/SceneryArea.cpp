@@ -4,6 +4,19 @@
 
 #include <cstdio>
 
+namespace {
+
+// Write ends the Remote line with LF then CRLF, so a CR at the end of the
+// value would be read back as part of the line end, and blanks before it
+// trimmed: the value would not survive a Save. It is read without them.
+std::string WithoutLineEndBytes(std::string value) {
+    while (!value.empty() && (value.back() == '\r' || value.back() == ' ' || value.back() == '\t'))
+        value.pop_back();
+    return value;
+}
+
+} // namespace
+
 void CSceneryArea::SetNumber(int nNumber) {
     m_nNumber = nNumber;
     m_strSectionName = SectionNameOf(nNumber);
@@ -23,7 +36,7 @@ void CSceneryArea::Read(const CProfile& profile, const CProfileSection& section)
     ReadFlag(profile.GetString(section, "Active", "FALSE"), m_bActive);
     ReadFlag(profile.GetString(section, "Required", "FALSE"), m_bRequired);
     m_strLocal = profile.GetString(section, "Local", "");
-    m_strRemote = profile.GetString(section, "Remote", "");
+    m_strRemote = WithoutLineEndBytes(profile.GetString(section, "Remote", ""));
 
     std::optional<std::string_view> textureId = profile.FindValue(section, "Texture_ID");
     m_strTextureIdText = textureId ? std::optional<std::string>(*textureId) : std::nullopt;

@@ -14,10 +14,6 @@ char ToLowerAscii(char c) {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-std::string CutValue(std::string_view value) {
-    return std::string(value.substr(0, CProfile::kMaxValue));
-}
-
 int ToInt(std::string_view value) {
     return ParseLeadingInt(value).value_or(0);
 }
@@ -35,26 +31,28 @@ std::string LowerAscii(std::string_view text) {
     return lower;
 }
 
+std::string CutValue(std::string_view value) {
+    return std::string(TrimBlanks(value.substr(0, CProfile::kMaxValue)));
+}
+
 std::string_view TrimLeadingBlanks(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i]))
-        ++i;
-    return text.substr(i);
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    return text;
 }
 
 std::string_view TrimBlanks(std::string_view text) {
     text = TrimLeadingBlanks(text);
-    std::size_t n = text.size();
-    while (n > 0 && IsBlank(text[n - 1]))
-        --n;
-    return text.substr(0, n);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (ToLowerAscii(a[i]) != ToLowerAscii(b[i]))
+        if (a[i] != b[i] && ToLowerAscii(a[i]) != ToLowerAscii(b[i]))
             return false;
     }
     return true;

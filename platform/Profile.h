@@ -17,9 +17,10 @@
 // - section and key names compare equal when they differ only in the case of
 //   ASCII letters; the first section of a name is the one looked up, and in
 //   it the first key of a name;
-// - a string look-up gives at most kMaxValue bytes of the value; an integer
-//   look-up gives the decimal number the value begins with (0 when it begins
-//   with none), the default only when the key is absent.
+// - a string look-up gives at most kMaxValue bytes of the value, without the
+//   blanks that a cut leaves at their end; an integer look-up gives the
+//   decimal number the value begins with (0 when it begins with none), the
+//   default only when the key is absent.
 
 #include <cstddef>
 #include <optional>
@@ -107,6 +108,12 @@ std::string_view SkipUtf8Bom(std::string_view text);
 
 // ASCII letters in lower case, every other byte as it is.
 std::string LowerAscii(std::string_view text);
+
+// The value as a string look-up gives it: its first CProfile::kMaxValue
+// bytes, without the spaces and tabs the cut leaves at their end. A value is
+// written back as read, and the next read would drop those blanks, so the
+// next Save would write other bytes.
+std::string CutValue(std::string_view value);
 
 // Spaces and tabs removed from both ends.
 std::string_view TrimBlanks(std::string_view text);

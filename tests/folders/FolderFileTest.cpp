@@ -80,6 +80,36 @@ TEST(FolderFile, ReadsEntriesByExactTitleAndLocalPath) {
     EXPECT_EQ(folders.GetAt(2).GetExpand(), 0);
 }
 
+// The reader takes from a line only what the writer gives back: titles and
+// local paths cut at 259 bytes lose the blanks the cut leaves at their end,
+// as the areas' own do, and a name loses every blank and "[" in front. A
+// second Save of folders just read writes the same bytes.
+TEST(FolderFile, SecondSaveWritesTheSameBytes) {
+    const std::string x256(256, 'x');
+    const std::string title = "B" + x256, local = "L" + x256;
+    CAreaArray areas = Areas({{title.c_str(), "l"}, {"t", local.c_str()}});
+    const struct {
+        std::string text, name, entries;
+    } cases[] = {
+        {"[F]\r\nTitle.0=" + title + "  tail\r\nLocal.0=l\r\n", "F", "0"},
+        {"[F]\r\nTitle.0=t\r\nLocal.0=" + local + "\t tail\r\n", "F", "1"},
+        {"[ [F]\r\n", "F", ""},
+        {" \t[\t[[F ]]\r\n", "F ", ""},
+        {"[F] ]\r\n", "F] ", ""},
+    };
+    for (const auto& c : cases) {
+        CFolderArray folders;
+        ParseFolders(c.text, folders, areas);
+        ASSERT_EQ(folders.GetSize(), 1) << c.text;
+        EXPECT_EQ(folders.GetAt(0).GetName(), c.name) << c.text;
+        EXPECT_EQ(Entries(folders.GetAt(0)), c.entries) << c.text;
+        const std::string saved = FormatFolders(folders, areas);
+        CFolderArray read;
+        ParseFolders(saved, read, areas);
+        EXPECT_EQ(FormatFolders(read, areas), saved) << c.text;
+    }
+}
+
 TEST(FolderFile, WritesOnlyAreasStillThereEachPairOnce) {
     CAreaArray areas = Areas({{"A", "x"}, {"A", "x"}, {"B", "y"}, {"C", "z"}});
     areas.GetAt(2).SetRemoved(true);

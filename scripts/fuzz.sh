@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# Long fuzz runs on demand, and the speed of the fuzz build.
+#
+#   scripts/fuzz.sh [SECONDS] [--merge]
+#       Runs each fuzz target in turn for SECONDS (default 600) on every core,
+#       from its kept corpus tests/fuzz/corpus/<target>/. New inputs go into
+#       the build tree (build/fuzz/tests/fuzz/corpus/<target>/), findings
+#       into build/fuzz/tests/fuzz/findings/<target>/. Prints per target the
+#       inputs tried, inputs per second, the coverage of both corpora and the
+#       findings. With --merge the kept corpus is then minimised anew over
+#       both (libFuzzer -merge=1); files named finding-* always stay in it.
+#
+#   scripts/fuzz.sh --compare [INPUTS]
+#       Builds the targets unoptimised (preset fuzz-debug, the fuzz build as
+#       it used to be) and optimised (preset fuzz), runs each target in both,
+#       one after the other on one core, for INPUTS inputs (default 30000)
+#       from its kept corpus with the same seed, and prints the inputs per
+#       second of CPU time of each and their ratio.
+#
+# Needs clang and libFuzzer, which scripts/test.sh installs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+root=$(pwd)
+fuzz_dir=$root/build/fuzz/tests/fuzz
+targets=()
+for dir in tests/fuzz/corpus/*/; do
+    targets+=("$(basename "$dir")")
+done
+
+build() {
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1" -j "$(nproc)" >/dev/null
+}
+
+# The value of a libFuzzer final statistic in the given logs, summed.
+stat_sum() {
+    local name=$1
+    shift
+    cat "$@" | awk -v name="stat::$name:" '$1 == name { sum += $2 } END { print sum + 0 }'
+}
+
+compare() {
+    local inputs=$1 target preset cpu units scratch
+    build fuzz-debug
+    build fuzz
+    scratch=$(mktemp -d)
+    trap 'rm -rf "$scratch"' RETURN
+    printf '%-12s %16s %16s %7s\n' target "unoptimised/s" "optimised/s" ratio
+    for target in "${targets[@]}"; do
+        local rates=()
+        for preset in fuzz-debug fuzz; do
+            rm -rf "$scratch/corpus" && mkdir "$scratch/corpus"
+            TIMEFORMAT='%U %S'
+            cpu=$({ time "build/$preset/tests/fuzz/${target}_fuzzer" -runs="$inputs" -seed=1 \
+                -print_final_stats=1 -dict="tests/fuzz/$target.dict" \
+                -artifact_prefix="$scratch/" "$scratch/corpus" "tests/fuzz/corpus/$target" \
+                >"$scratch/log" 2>&1; } 2>&1 | awk '{ print $1 + $2 }')
+            units=$(stat_sum number_of_executed_units "$scratch/log")
+            rates+=("$(awk -v n="$units" -v t="$cpu" 'BEGIN { printf "%.0f", n / t }')")
+        done
+        printf '%-12s %16s %16s %7s\n' "$target" "${rates[0]}" "${rates[1]}" \
+            "$(awk -v a="${rates[0]}" -v b="${rates[1]}" 'BEGIN { printf "%.1f", b / a }')"
+    done
+}
+
+# Minimises the kept corpus anew over itself and the inputs found: the
+# finding-* files first, so that each stays whatever it covers.
+merge() {
+    local target=$1 kept=tests/fuzz/corpus/$1 merged
+    merged=$(mktemp -d)
+    cp "$kept"/finding-* "$merged"/ 2>/dev/null || true
+    "$fuzz_dir/${target}_fuzzer" -merge=1 -timeout=10 -rss_limit_mb=2048 \
+        "$merged" "$kept" "$fuzz_dir/corpus/$target" >"$fuzz_dir/run/$target/merge.log" 2>&1
+    rm -f "$kept"/*
+    cp "$merged"/* "$kept"/
+    rm -rf "$merged"
+}
+
+fuzz() {
+    local seconds=$1 do_merge=$2 jobs target run started elapsed units coverage findings
+    jobs=$(nproc)
+    build fuzz
+    for target in "${targets[@]}"; do
+        run=$fuzz_dir/run/$target
+        rm -rf "$run" && mkdir -p "$run" "$fuzz_dir/corpus/$target" "$fuzz_dir/findings/$target"
+        touch "$run/started"
+        started=$SECONDS
+        # libFuzzer runs the jobs from the folder it is started in, each
+        # writing its log there; they share the first corpus folder.
+        (cd "$run" && "$fuzz_dir/${target}_fuzzer" -jobs="$jobs" -workers="$jobs" \
+            -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+            -dict="$root/tests/fuzz/$target.dict" -artifact_prefix="$fuzz_dir/findings/$target/" \
+            "$fuzz_dir/corpus/$target" "$root/tests/fuzz/corpus/$target" >fuzz.log 2>&1) || true
+        elapsed=$((SECONDS - started))
+        units=$(stat_sum number_of_executed_units "$run"/fuzz-*.log)
+        [ "$do_merge" = yes ] && merge "$target"
+        coverage=$("$fuzz_dir/${target}_fuzzer" -runs=0 "$fuzz_dir/corpus/$target" \
+            "tests/fuzz/corpus/$target" 2>&1 | sed -n 's/.*INITED \(cov: [0-9]* ft: [0-9]*\).*/\1/p')
+        findings=$(find "$fuzz_dir/findings/$target" -type f -newer "$run/started" | sort)
+        echo "$target: $units inputs in ${elapsed} s on $jobs cores," \
+            "$((units / (elapsed > 0 ? elapsed : 1))) inputs/s; $coverage;" \
+            "$(echo -n "$findings" | grep -c '^' || true) findings"
+        [ -z "$findings" ] || echo "$findings" | sed 's/^/    /'
+    done
+}
+
+case "${1:-}" in
+--compare) compare "${2:-30000}" ;;
+*)
+    seconds=600 do_merge=no
+    for arg in "$@"; do
+        case "$arg" in
+        --merge) do_merge=yes ;;
+        *[!0-9]* | "")
+            echo "usage: scripts/fuzz.sh [SECONDS] [--merge] | --compare [INPUTS]" >&2
+            exit 2
+            ;;
+        *) seconds=$arg ;;
+        esac
+    done
+    fuzz "$seconds" "$do_merge"
+    ;;
+esac
