@@ -96,14 +96,20 @@ fuzz() {
             "$fuzz_dir/corpus/$target" "$root/tests/fuzz/corpus/$target" >fuzz.log 2>&1) || true
         elapsed=$((SECONDS - started))
         units=$(stat_sum number_of_executed_units "$run"/fuzz-*.log)
-        [ "$do_merge" = yes ] && merge "$target"
-        coverage=$("$fuzz_dir/${target}_fuzzer" -runs=0 "$fuzz_dir/corpus/$target" \
-            "tests/fuzz/corpus/$target" 2>&1 | sed -n 's/.*INITED \(cov: [0-9]* ft: [0-9]*\).*/\1/p')
         findings=$(find "$fuzz_dir/findings/$target" -type f -newer "$run/started" | sort)
+        coverage=$("$fuzz_dir/${target}_fuzzer" -runs=0 -artifact_prefix="$run/" \
+            "$fuzz_dir/corpus/$target" "$root/tests/fuzz/corpus/$target" 2>&1 |
+            sed -n 's/.*INITED \(cov: [0-9]* ft: [0-9]*\).*/\1/p' || true)
         echo "$target: $units inputs in ${elapsed} s on $jobs cores," \
-            "$((units / (elapsed > 0 ? elapsed : 1))) inputs/s; $coverage;" \
+            "$((units / (elapsed > 0 ? elapsed : 1))) inputs/s;" \
+            "${coverage:-no coverage: an input of the corpora fails};" \
             "$(echo -n "$findings" | grep -c '^' || true) findings"
-        [ -z "$findings" ] || echo "$findings" | sed 's/^/    /'
+        if [ -n "$findings" ]; then
+            echo "$findings" | sed 's/^/    /'
+            [ "$do_merge" = no ] || echo "    kept corpus not merged: mend the findings first"
+        elif [ "$do_merge" = yes ]; then
+            merge "$target"
+        fi
     done
 }
 
