@@ -17,9 +17,10 @@
 #       from its kept corpus with the same seed, and prints the inputs per
 #       second of CPU time of each and their ratio.
 #
-# Needs clang and libFuzzer, which scripts/test.sh installs.
+# Installs what is missing first, as the other commands do.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/setup.sh
 
 root=$(pwd)
 fuzz_dir=$root/build/fuzz/tests/fuzz
@@ -65,12 +66,14 @@ compare() {
 }
 
 # Minimises the kept corpus anew over itself and the inputs found: the
-# finding-* files first, so that each stays whatever it covers.
+# finding-* files first, so that each stays whatever it covers. Edges alone
+# decide (-use_counters=0): telling hit counts apart too keeps about ten
+# times the files, and a run finds those counts again in seconds.
 merge() {
     local target=$1 kept=tests/fuzz/corpus/$1 merged
     merged=$(mktemp -d)
     cp "$kept"/finding-* "$merged"/ 2>/dev/null || true
-    "$fuzz_dir/${target}_fuzzer" -merge=1 -timeout=10 -rss_limit_mb=2048 \
+    "$fuzz_dir/${target}_fuzzer" -merge=1 -use_counters=0 -timeout=10 -rss_limit_mb=2048 \
         "$merged" "$kept" "$fuzz_dir/corpus/$target" >"$fuzz_dir/run/$target/merge.log" 2>&1
     rm -f "$kept"/*
     cp "$merged"/* "$kept"/
@@ -94,14 +97,20 @@ fuzz() {
             "$fuzz_dir/corpus/$target" "$root/tests/fuzz/corpus/$target" >fuzz.log 2>&1) || true
         elapsed=$((SECONDS - started))
         units=$(stat_sum number_of_executed_units "$run"/fuzz-*.log)
-        [ "$do_merge" = yes ] && merge "$target"
-        coverage=$("$fuzz_dir/${target}_fuzzer" -runs=0 "$fuzz_dir/corpus/$target" \
-            "tests/fuzz/corpus/$target" 2>&1 | sed -n 's/.*INITED \(cov: [0-9]* ft: [0-9]*\).*/\1/p')
         findings=$(find "$fuzz_dir/findings/$target" -type f -newer "$run/started" | sort)
+        coverage=$("$fuzz_dir/${target}_fuzzer" -runs=0 -artifact_prefix="$run/" \
+            "$fuzz_dir/corpus/$target" "$root/tests/fuzz/corpus/$target" 2>&1 |
+            sed -n 's/.*INITED \(cov: [0-9]* ft: [0-9]*\).*/\1/p' || true)
         echo "$target: $units inputs in ${elapsed} s on $jobs cores," \
-            "$((units / (elapsed > 0 ? elapsed : 1))) inputs/s; $coverage;" \
+            "$((units / (elapsed > 0 ? elapsed : 1))) inputs/s;" \
+            "${coverage:-no coverage: an input of the corpora fails};" \
             "$(echo -n "$findings" | grep -c '^' || true) findings"
-        [ -z "$findings" ] || echo "$findings" | sed 's/^/    /'
+        if [ -n "$findings" ]; then
+            echo "$findings" | sed 's/^/    /'
+            [ "$do_merge" = no ] || echo "    kept corpus not merged: mend the findings first"
+        elif [ "$do_merge" = yes ]; then
+            merge "$target"
+        fi
     done
 }
 

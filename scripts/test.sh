@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds every tree and runs every suite: the native tests (AddressSanitizer
-# and UBSan), the Windows tests under Wine, and the fuzzer for a bounded time.
+# and UBSan), the Windows tests under Wine, and each fuzz target for a fixed
+# time from its kept corpus.
 # Both Windows trees are built on every host; the suites run on the one this
 # host's Wine can start (scripts/wine-arch.sh says which, and why).
 # Installs what is missing first. Exits non-zero on the first failure.
