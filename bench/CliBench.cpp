@@ -75,22 +75,33 @@ void RunTwk(benchmark::State& state, std::vector<std::string> args) {
     posix_spawn_file_actions_destroy(&actions);
 }
 
+// The generated library as twk reads it: the disk of a Wine prefix (none
+// here), the paths it finds, both files read.
+struct CLoaded {
+    explicit CLoaded(const CGeneratedSim& sim)
+        : disk(ReadDrives(sim.Path() + "/no prefix"), CCodePage()),
+          simPath(disk.StoredPathOf(sim.Path()).strPath + "\\") {
+        LocateLibrary(simPath, disk, paths);
+        files = ReadLibrary(paths, header, areas, folders);
+    }
+    CWineDisk disk;
+    std::string simPath;
+    CLibraryPaths paths;
+    CSceneryHeader header;
+    CAreaArray areas;
+    CFolderArray folders;
+    CLibraryFiles files;
+};
+
 // What twk does around the command: the disk of a Wine prefix (none here),
 // both files read, the rows, the backup and both files written.
 void BM_CoreLoadSave(benchmark::State& state) {
     const CGeneratedSim& sim = GeneratedSim(state);
     for (auto _ : state) {
-        const CWineDisk disk(ReadDrives(sim.Path() + "/no prefix"), CCodePage());
-        const std::string simPath = disk.StoredPathOf(sim.Path()).strPath + "\\";
-        CLibraryPaths paths;
-        LocateLibrary(simPath, disk, paths);
-        CSceneryHeader header;
-        CAreaArray areas;
-        CFolderArray folders;
-        CLibraryFiles files = ReadLibrary(paths, header, areas, folders);
-        const std::vector<CListRow> rows = ListRows(areas);
-        if (!WriteLibrary(paths, files, header, areas, folders, rows, [&] {
-                 StoreUntouchedExpandStates(folders, areas);
+        CLoaded l(sim);
+        const std::vector<CListRow> rows = ListRows(l.areas);
+        if (!WriteLibrary(l.paths, l.files, l.header, l.areas, l.folders, rows, [&] {
+                 StoreUntouchedExpandStates(l.folders, l.areas);
              }).result)
             state.SkipWithError("save failed");
     }
@@ -115,16 +126,9 @@ void BM_TwkListJson(benchmark::State& state) {
 void BM_Check(benchmark::State& state) {
     const CGeneratedSim& sim = GeneratedSim(state);
     for (auto _ : state) {
-        const CWineDisk disk(ReadDrives(sim.Path() + "/no prefix"), CCodePage());
-        const std::string simPath = disk.StoredPathOf(sim.Path()).strPath + "\\";
-        CLibraryPaths paths;
-        LocateLibrary(simPath, disk, paths);
-        CSceneryHeader header;
-        CAreaArray areas;
-        CFolderArray folders;
-        const CLibraryFiles files = ReadLibrary(paths, header, areas, folders);
-        benchmark::DoNotOptimize(
-            CheckLibrary(paths, files, areas, folders, ListRows(areas), simPath, disk));
+        CLoaded l(sim);
+        benchmark::DoNotOptimize(CheckLibrary(l.paths, l.files, l.areas, l.folders,
+                                              ListRows(l.areas), l.simPath, l.disk));
     }
 }
 
