@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 namespace {
@@ -84,25 +83,16 @@ protected:
     CTempFolder m_sim;
 };
 
-// "3_move_Lake_to_1": the case's index and its words, for the test's name.
-template <class TCase> std::string CaseName(const ::testing::TestParamInfo<TCase>& info) {
-    std::string name = std::to_string(info.index);
-    for (const std::string& arg : info.param.args) {
-        name += '_';
-        for (char c : arg.substr(0, 16)) {
-            if (std::isalnum(static_cast<unsigned char>(c)))
-                name += c;
-        }
-    }
-    return name;
-}
-
 const std::string kStart = "Twin:on Twin:on Town:off Lake:on Base:on Airports=2";
 
 struct CChangeCase {
     std::vector<std::string> args;
     std::string library;
 };
+// A case is named by its arguments.
+void PrintTo(const CChangeCase& c, std::ostream* pOut) {
+    *pOut << ::testing::PrintToString(c.args);
+}
 
 class TwkChanges : public Twk, public ::testing::WithParamInterface<CChangeCase> {};
 
@@ -141,8 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
         CChangeCase{{"folder", "enable", "airports"},
                     "Twin:on Twin:on Town:on Lake:on Base:on Airports=1"},
         CChangeCase{{"folder", "disable", "Airports", "--json"},
-                    "Twin:on Twin:on Town:off Lake:off Base:on Airports=0"}),
-    CaseName<CChangeCase>);
+                    "Twin:on Twin:on Town:off Lake:off Base:on Airports=0"}));
 
 namespace {
 
@@ -151,6 +140,9 @@ struct CRefusalCase {
     int nExit;
     std::string error; // a part of the one line on standard error
 };
+void PrintTo(const CRefusalCase& c, std::ostream* pOut) {
+    *pOut << ::testing::PrintToString(c.args);
+}
 
 class TwkRefusals : public Twk, public ::testing::WithParamInterface<CRefusalCase> {};
 
@@ -186,8 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CRefusalCase{{"folder", "enable", "Nope"}, 2, "names no folder"},
                       CRefusalCase{{"enable", "Town", "--dry-run"}, 0, ""},
                       CRefusalCase{{"check"}, 1, ""}, CRefusalCase{{"list", "--json"}, 0, ""},
-                      CRefusalCase{{"--version"}, 0, ""}),
-    CaseName<CRefusalCase>);
+                      CRefusalCase{{"--version"}, 0, ""}));
 
 TEST_F(Twk, WithoutASimulatorFolderSaysToPassOne) {
     CProgramRun run = RunFinding({"list"}, {{"HOME", m_sim.Path("")}});
@@ -206,13 +197,11 @@ TEST_F(Twk, AFileThatCannotBeReadIsNeverReplaced) {
         EXPECT_EQ(run.nExit, 3) << args[0];
         EXPECT_EQ(m_sim.Read("scenery.cfg"), utf16);
     }
-    CProgramRun check = Run({"check", "--json"});
-    EXPECT_NE(check.strOut.find("{\"code\": \"unreadable-file\", \"severity\": \"error\", "
-                                "\"position\": null, \"title\": null, \"local\": null, "
-                                "\"file\": \"scenery.cfg\", \"text\": \"cannot be read: It starts "
-                                "with a UTF-16 byte-order mark.\"}"),
-              std::string::npos)
-        << check.strOut;
+    EXPECT_NE(Run({"check", "--json"})
+                  .strOut.find("{\"code\": \"unreadable-file\", \"severity\": \"error\", "
+                               "\"position\": null, \"title\": null, \"local\": null, "
+                               "\"file\": \"scenery.cfg\""),
+              std::string::npos);
 }
 
 TEST_F(Twk, ListsRowsAndFindingsWithStableJsonKeys) {

@@ -4,21 +4,6 @@
 
 namespace {
 
-const std::string kTwoAreas = "[General]\r\n"
-                              "Title=My Scenery\r\n"
-                              "[Area.003]\r\n"
-                              "Title=Alpha\r\n"
-                              "Layer=3\r\n"
-                              "Active=TRUE\r\n"
-                              "Required=FALSE\r\n"
-                              "Local=Addon Scenery\\Alpha\r\n"
-                              "[Area.001]\r\n"
-                              "Title=Bravo\r\n"
-                              "Layer=1\r\n"
-                              "Active=TRUE\r\n"
-                              "Required=TRUE\r\n"
-                              "Local=Scenery\\Bravo\r\n";
-
 std::string AreaText(int nNumber, const std::string& title, const std::string& keys = "") {
     char name[32];
     std::snprintf(name, sizeof name, "[area.%03d]\r\n", nNumber);
@@ -26,23 +11,6 @@ std::string AreaText(int nNumber, const std::string& title, const std::string& k
 }
 
 } // namespace
-
-TEST(SceneryCfgReader, WorkedExampleKeepsFileOrderAndSectionNumbers) {
-    auto pLibrary = ParseLibrary(kTwoAreas);
-    EXPECT_EQ(pLibrary->load.status, EFileStatus::kOk);
-    ASSERT_EQ(pLibrary->areas.GetSize(), 2);
-    EXPECT_EQ(TextOf(pLibrary->areas.GetAt(0)),
-              AreaText(3, "Alpha",
-                       "Layer=3\r\nActive=TRUE\r\nRequired=FALSE\r\n"
-                       "Local=Addon Scenery\\Alpha\r\nRemote=\n\r\n"));
-    EXPECT_EQ(TextOf(pLibrary->areas.GetAt(1)),
-              AreaText(1, "Bravo",
-                       "Layer=1\r\nActive=TRUE\r\nRequired=TRUE\r\n"
-                       "Local=Scenery\\Bravo\r\nRemote=\n\r\n"));
-    EXPECT_EQ(TextOf(pLibrary->header), "[General]\r\nTitle=My Scenery\r\n"
-                                        "Description=FS9 Scenery Data\r\n"
-                                        "Clean_on_Exit=FALSE\n\r\n");
-}
 
 // Only a section named "General" is the header: a line that merely mentions
 // the word is an area or a section kept as it stands.

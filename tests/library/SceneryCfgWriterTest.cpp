@@ -38,27 +38,12 @@ TEST(SceneryCfgWriter, WorkedExampleByteForByte) {
                                  "Required=FALSE\r\nLocal=Addon Scenery\\Alpha\r\n"
                                  "[Area.001]\r\nTitle=Bravo\r\nLayer=1\r\nActive=TRUE\r\n"
                                  "Required=TRUE\r\nLocal=Scenery\\Bravo\r\n");
-    const std::string expected = "[General]\r\n"
-                                 "Title=My Scenery\r\n"
-                                 "Description=FS9 Scenery Data\r\n"
-                                 "Clean_on_Exit=FALSE\n"
-                                 "\r\n"
-                                 "[area.001]\r\n"
-                                 "Title=Alpha\r\n"
-                                 "Layer=1\r\n"
-                                 "Active=TRUE\r\n"
-                                 "Required=FALSE\r\n"
-                                 "Local=Addon Scenery\\Alpha\r\n"
-                                 "Remote=\n"
-                                 "\r\n"
-                                 "[area.002]\r\n"
-                                 "Title=Bravo\r\n"
-                                 "Layer=2\r\n"
-                                 "Active=TRUE\r\n"
-                                 "Required=TRUE\r\n"
-                                 "Local=Scenery\\Bravo\r\n"
-                                 "Remote=\n"
-                                 "\r\n";
+    const std::string expected =
+        "[General]\r\nTitle=My Scenery\r\nDescription=FS9 Scenery Data\r\nClean_on_Exit=FALSE\n\r\n"
+        "[area.001]\r\nTitle=Alpha\r\nLayer=1\r\nActive=TRUE\r\nRequired=FALSE\r\n"
+        "Local=Addon Scenery\\Alpha\r\nRemote=\n\r\n"
+        "[area.002]\r\nTitle=Bravo\r\nLayer=2\r\nActive=TRUE\r\nRequired=TRUE\r\n"
+        "Local=Scenery\\Bravo\r\nRemote=\n\r\n";
     EXPECT_EQ(SaveText(*pLibrary), expected);
     // Read back, the written file gives the same model and the same text.
     EXPECT_EQ(SaveText(*ParseLibrary(expected)), expected);

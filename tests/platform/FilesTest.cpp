@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <optional>
@@ -20,12 +19,16 @@ std::string AllBytes() {
 
 } // namespace
 
-TEST(ReadWholeFile, ReturnsEveryByteAsStored) {
+TEST(ReplaceFileAtomically, WritesEveryByteThatReadWholeFileGivesBack) {
     CTempFolder folder;
-    folder.Write("f", AllBytes());
+    folder.Write("f.twk-new", "half a file left by a crash");
+    ASSERT_TRUE(ReplaceFileAtomically(folder.Path("f"), AllBytes()));
     std::string text;
     EXPECT_TRUE(ReadWholeFile(folder.Path("f"), text));
     EXPECT_EQ(text, AllBytes());
+    ASSERT_TRUE(ReplaceFileAtomically(folder.Path("f"), "short"));
+    EXPECT_EQ(folder.Read("f"), "short");
+    EXPECT_EQ(GetPathKind(folder.Path("f.twk-new")), EPathKind::kNone);
 }
 
 TEST(ReadWholeFile, TellsAMissingFileFromOneThatCannotBeRead) {
@@ -37,23 +40,6 @@ TEST(ReadWholeFile, TellsAMissingFileFromOneThatCannotBeRead) {
     CFileResult result = ReadWholeFile(folder.Path("dir"), text);
     EXPECT_EQ(result.status, EFileStatus::kFailed);
     EXPECT_FALSE(result.strReason.empty());
-}
-
-TEST(ReplaceFileAtomically, CreatesOrReplacesTheWholeFile) {
-    CTempFolder folder;
-    ASSERT_TRUE(ReplaceFileAtomically(folder.Path("f"), AllBytes()));
-    EXPECT_EQ(folder.Read("f"), AllBytes());
-    ASSERT_TRUE(ReplaceFileAtomically(folder.Path("f"), "short"));
-    EXPECT_EQ(folder.Read("f"), "short");
-    EXPECT_EQ(GetPathKind(folder.Path("f.twk-new")), EPathKind::kNone);
-}
-
-TEST(ReplaceFileAtomically, OverwritesATemporaryFileLeftByACrash) {
-    CTempFolder folder;
-    folder.Write("f.twk-new", "half a file");
-    ASSERT_TRUE(ReplaceFileAtomically(folder.Path("f"), "whole"));
-    EXPECT_EQ(folder.Read("f"), "whole");
-    EXPECT_EQ(GetPathKind(folder.Path("f.twk-new")), EPathKind::kNone);
 }
 
 TEST(ReplaceFileAtomically, FailureLeavesTheOldFileAndGivesTheReason) {
@@ -71,43 +57,6 @@ TEST(ReplaceFileAtomically, FailureLeavesTheOldFileAndGivesTheReason) {
     EXPECT_EQ(GetPathKind(folder.Path("d.twk-new")), EPathKind::kNone);
 
     EXPECT_FALSE(ReplaceFileAtomically(folder.Path("missing/f"), "new"));
-}
-
-TEST(CopyFileOver, ReplacesTheTargetAndFailsWithoutASource) {
-    CTempFolder folder;
-    folder.Write("from", AllBytes());
-    folder.Write("to", "old");
-    ASSERT_TRUE(CopyFileOver(folder.Path("from"), folder.Path("to")));
-    EXPECT_EQ(folder.Read("to"), AllBytes());
-    EXPECT_FALSE(CopyFileOver(folder.Path("none"), folder.Path("to")));
-    EXPECT_EQ(folder.Read("to"), AllBytes());
-}
-
-TEST(RemoveFile, DeletesAFileAndReportsAMissingOne) {
-    CTempFolder folder;
-    folder.Write("f", "x");
-    EXPECT_TRUE(RemoveFile(folder.Path("f")));
-    EXPECT_EQ(GetPathKind(folder.Path("f")), EPathKind::kNone);
-    EXPECT_FALSE(RemoveFile(folder.Path("f")));
-}
-
-TEST(ListDirectory, GivesNamesAndFolderFlagsWithoutDotEntries) {
-    CTempFolder folder;
-    folder.Write("file.bgl", "");
-    std::filesystem::create_directory(folder.Path("Sub"));
-    std::filesystem::create_directory(folder.Path(".hidden"));
-    std::vector<CDirEntry> entries = ListDirectory(folder.Path(""));
-    std::sort(entries.begin(), entries.end(),
-              [](const CDirEntry& a, const CDirEntry& b) { return a.strName < b.strName; });
-    ASSERT_EQ(entries.size(), 3u);
-    EXPECT_EQ(entries[0].strName, ".hidden");
-    EXPECT_TRUE(entries[0].bDirectory);
-    EXPECT_EQ(entries[1].strName, "Sub");
-    EXPECT_TRUE(entries[1].bDirectory);
-    EXPECT_EQ(entries[2].strName, "file.bgl");
-    EXPECT_FALSE(entries[2].bDirectory);
-    EXPECT_TRUE(ListDirectory(folder.Path("none")).empty());
-    EXPECT_EQ(GetPathKind(folder.Path("file.bgl")), EPathKind::kFile);
 }
 
 // What another program did to a file between the look that remembered it and
