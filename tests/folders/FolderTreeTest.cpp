@@ -94,6 +94,8 @@ TEST_F(FolderTree, LabelsMarkTheFolderAreasInTheList) {
     });
 }
 
+// What each move does to the folders is the core's; here, that the buttons
+// and a double-click on a row reach it and the list's marks follow.
 TEST_F(FolderTree, AreasMoveInAndOutOfFolders) {
     Run([&] {
         List().SetCurSel(0); // A3, in no folder
@@ -104,13 +106,9 @@ TEST_F(FolderTree, AreasMoveInAndOutOfFolders) {
         Click(m_dlg, IDC_ADD_TO_FOLDER);
         EXPECT_EQ(m_dlg.m_folders.GetAt(1).GetCount(), 2);
         EXPECT_TRUE(List().IsItemInFolder(0));
-        List().SetCurSel(3); // A0, already in a folder
-        Click(m_dlg, IDC_ADD_TO_FOLDER);
-        EXPECT_EQ(m_dlg.m_folders.GetAt(1).GetCount(), 2);
 
         SelectInTree(Entry(1, 1));
         Click(m_dlg, IDC_REMOVE_FROM_FOLDER);
-        EXPECT_FALSE(m_dlg.m_areas.GetAt(3).IsInFolder());
         EXPECT_FALSE(List().IsItemInFolder(0));
         SelectInTree(Folder(0));
         List().SetCurSel(0);
@@ -122,7 +120,6 @@ TEST_F(FolderTree, AreasMoveInAndOutOfFolders) {
         Click(m_dlg, IDC_REMOVE_FOLDER);
         EXPECT_EQ(m_dlg.m_folders.GetSize(), 2);
         EXPECT_FALSE(List().IsItemInFolder(2));
-        EXPECT_EQ(List().GetCount(), 4);
     });
 }
 
@@ -164,40 +161,6 @@ TEST_F(FolderTree, RefusedFolderNamesAreSaidAndRenamesReachTheTree) {
     });
 }
 
-TEST_F(FolderTree, ASessionComesBackAfterARestart) {
-    Run([&] {
-        SelectInTree(Folder(1)); // One goes, and A2 with it
-        Click(m_dlg, IDC_REMOVE_FOLDER);
-        m_answerer.m_strName = "Group";
-        Click(m_dlg, IDC_NEW_FOLDER);
-        SelectInTree(Folder(2));
-        for (int nRow : {0, 1}) {
-            List().SetCurSel(nRow);
-            Click(m_dlg, IDC_ADD_TO_FOLDER);
-        }
-        ClickItem(Folder(2), false);
-        Click(m_dlg, IDC_SAVE);
-    });
-    const std::string folders = m_sim.Read("Folder.txt");
-    const std::string library = m_sim.Read("scenery.cfg");
-    CTestManagerDlg again;
-    RunMain(again, [&] {
-        EXPECT_EQ(again.m_folders.GetSize(), 3);
-        EXPECT_EQ(again.m_folders.GetAt(2).GetName(), "Group");
-        EXPECT_EQ(again.m_folders.GetAt(2).GetCount(), 2);
-        EXPECT_FALSE(again.m_areas.GetAt(3).IsActive());
-        EXPECT_FALSE(again.m_areas.GetAt(2).IsActive());
-        Click(again, IDC_SAVE);
-        Click(again, IDOK);
-    });
-    EXPECT_NE(
-        folders.find("[Group]\r\nActive=0\r\nExpand=1\r\nTitle.0=A3\r\nLocal.0=Scenery\\A3\r\n"
-                     "Title.1=A2\r\n"),
-        std::string::npos);
-    EXPECT_EQ(m_sim.Read("Folder.txt"), folders);
-    EXPECT_EQ(m_sim.Read("scenery.cfg"), library);
-}
-
 TEST_F(FolderTree, SaveWritesNeitherFileWhenOneCannotBeKept) {
     std::filesystem::create_directory(m_sim.Path("scenery.cfg.twk-new"));
     Run([&] {
@@ -207,6 +170,9 @@ TEST_F(FolderTree, SaveWritesNeitherFileWhenOneCannotBeKept) {
     EXPECT_EQ(m_sim.Read("Folder.txt"), kFolders);
     EXPECT_EQ(m_sim.Read("scenery.cfg"), kLibrary);
     ASSERT_EQ(m_answerer.m_aBoxes.size(), 1u);
+    EXPECT_EQ(m_answerer.m_aBoxes[0].find("Error|" + m_sim.WinPath() +
+                                          "\\scenery.cfg could not be saved: "),
+              0u);
 
     std::filesystem::remove(m_sim.Path("scenery.cfg.twk-new"));
     m_sim.Write("Folder.txt", std::string("[A]\r\n\0", 6));
