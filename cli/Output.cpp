@@ -1,6 +1,7 @@
 #include "Output.h"
 
 #include <cstdio>
+#include <string_view>
 #include <vector>
 
 std::string TerminalText(const CCodePage& codePage, const std::string& stored) {
@@ -28,7 +29,7 @@ std::string StoredText(const CCodePage& codePage, const std::string& what, const
 
 std::string Utf8Text(const CCodePage& codePage, const std::string& stored) {
     if (std::optional<std::string> text = codePage.ToUtf8(stored))
-        return *text;
+        return std::move(*text);
     std::string text;
     for (char c : stored) {
         if (static_cast<unsigned char>(c) < 0x80)
@@ -56,22 +57,38 @@ void PrintError(const std::string& text) {
     std::fprintf(stderr, "twk: %s\n", text.c_str());
 }
 
-std::string JsonString(const std::string& utf8) {
-    std::string json = "\"";
-    for (char c : utf8) {
-        const unsigned char byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
+namespace {
+
+// Appends the text as a JSON string: runs that need no escape go in whole.
+void AppendJsonString(std::string& json, std::string_view utf8) {
+    json += '"';
+    std::size_t nRun = 0;
+    for (std::size_t n = 0; n < utf8.size(); ++n) {
+        const unsigned char byte = static_cast<unsigned char>(utf8[n]);
+        if (byte >= 0x20 && byte != '"' && byte != '\\')
+            continue;
+        json.append(utf8, nRun, n - nRun);
+        nRun = n + 1;
+        if (byte >= 0x20) {
             json += '\\';
-            json += c;
-        } else if (byte < 0x20) {
+            json += static_cast<char>(byte);
+        } else {
             char escape[8];
             std::snprintf(escape, sizeof escape, "\\u%04x", byte);
             json += escape;
-        } else {
-            json += c;
         }
     }
-    return json + "\"";
+    json.append(utf8, nRun);
+    json += '"';
+}
+
+} // namespace
+
+std::string JsonString(const std::string& utf8) {
+    std::string json;
+    json.reserve(utf8.size() + 2);
+    AppendJsonString(json, utf8);
+    return json;
 }
 
 std::string JsonNumberOrNull(int nValue, bool bPresent) {
@@ -87,7 +104,9 @@ std::string JsonObject(std::initializer_list<std::pair<const char*, std::string>
     for (const auto& [pszKey, value] : members) {
         if (json.size() > 1)
             json += ", ";
-        json += JsonString(pszKey) + ": " + value;
+        AppendJsonString(json, pszKey);
+        json += ": ";
+        json += value;
     }
     return json + "}";
 }
@@ -95,9 +114,17 @@ std::string JsonObject(std::initializer_list<std::pair<const char*, std::string>
 std::string JsonArray(const std::vector<std::string>& elements) {
     if (elements.empty())
         return "[]";
-    std::string json = "[\n";
-    for (std::size_t n = 0; n < elements.size(); ++n)
-        json += "  " + elements[n] + (n + 1 < elements.size() ? ",\n" : "\n");
+    std::size_t nSize = 3;
+    for (const std::string& element : elements)
+        nSize += element.size() + 4;
+    std::string json;
+    json.reserve(nSize);
+    json += "[\n";
+    for (std::size_t n = 0; n < elements.size(); ++n) {
+        json += "  ";
+        json += elements[n];
+        json += n + 1 < elements.size() ? ",\n" : "\n";
+    }
     return json + "]";
 }
 

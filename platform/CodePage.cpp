@@ -101,8 +101,11 @@ void AppendUtf8(std::string& out, char32_t c) {
 }
 
 std::optional<std::string> CCodePage::ToUtf8(std::string_view text) const {
+    // Most titles and paths are ASCII, the same in every code page.
+    if (IsAscii(text))
+        return std::string(text);
     if (m_nNumber != kWestern)
-        return IsAscii(text) ? std::optional<std::string>(text) : std::nullopt;
+        return std::nullopt;
     std::string out;
     out.reserve(text.size());
     for (char c : text)
