@@ -41,9 +41,8 @@ bool IsPosition(const std::string& argument) {
                        [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// The row an AREA argument names: "#N", else every row whose title matches
-// without regard to ASCII case or whose local path names the same folder.
-// Why none or more than one, listing the candidates, or empty.
+} // namespace
+
 std::string MatchArea(const CSession& session, const std::string& argument, std::size_t& nRow) {
     const std::size_t nRows = session.rows.size();
     if (IsPosition(argument)) {
@@ -89,6 +88,8 @@ std::string MatchArea(const CSession& session, const std::string& argument, std:
     return "AREA \"" + argument + "\" matches " + std::to_string(aMatches.size()) +
            " areas: " + candidates + "; name one by its #N";
 }
+
+namespace {
 
 // The areas of every AREA argument, each once, in the order given.
 std::string MatchAreas(const CSession& session, const std::vector<std::string>& arguments,

@@ -16,6 +16,11 @@ struct CCommandRun {
     CSession& session;
 };
 
+// The row an AREA argument names: "#N", else every row whose title matches
+// without regard to ASCII case or whose local path names the same folder.
+// Why none or more than one, listing the candidates, or empty.
+std::string MatchArea(const CSession& session, const std::string& argument, std::size_t& nRow);
+
 int RunList(CCommandRun& run);
 int RunCheck(CCommandRun& run);
 int RunEnable(CCommandRun& run);

@@ -230,9 +230,13 @@ const CCommand* FindCommand(const std::vector<std::string>& words, std::size_t& 
 
 } // namespace
 
+std::span<const COptionRule> CommandOptionRules() {
+    return kCommandOptions;
+}
+
 int RunTwk(std::span<const std::string> args) {
     CArguments arguments;
-    if (std::string error = ParseArguments(args, kCommandOptions, arguments); !error.empty()) {
+    if (std::string error = ParseArguments(args, CommandOptionRules(), arguments); !error.empty()) {
         PrintError(error + " (twk --help tells the options)");
         return kExitUsage;
     }

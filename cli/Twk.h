@@ -3,7 +3,12 @@
 // The twk program: its arguments after the program's name in, the exit
 // status out.
 
+#include "Arguments.h"
+
 #include <span>
 #include <string>
 
 int RunTwk(std::span<const std::string> args);
+
+// The options of every command, as twk reads its arguments with them.
+std::span<const COptionRule> CommandOptionRules();

@@ -33,7 +33,7 @@ public:
     virtual ~CFolder() = default;
 
     void SetName(const std::string& strName) { m_strName = strName; }
-    std::string GetName() const { return m_strName; }
+    const std::string& GetName() const { return m_strName; }
     void SetTreeItem(CTreeItem hItem) { m_hItem = hItem; }
     CTreeItem GetTreeItem() const { return m_hItem; }
     void SetActive(int nActive) { m_nActive = nActive; }
@@ -73,6 +73,8 @@ public:
     int GetSize() const { return static_cast<int>(m_aFolders.size()); }
     CFolder& GetAt(int i) { return *m_aFolders[static_cast<std::size_t>(i)]; }
     const CFolder& GetAt(int i) const { return *m_aFolders[static_cast<std::size_t>(i)]; }
+    // Room for that many folders in all, so that adding them moves none.
+    void Reserve(int nFolders) { m_aFolders.reserve(static_cast<std::size_t>(nFolders)); }
     int Add(std::unique_ptr<CFolder> pFolder) {
         m_aFolders.push_back(std::move(pFolder));
         return GetSize() - 1;

@@ -19,6 +19,8 @@ public:
     const CSceneryArea& GetAt(int nIndex) const {
         return *m_aAreas[static_cast<std::size_t>(nIndex)];
     }
+    // Room for that many areas in all, so that adding them moves none.
+    void Reserve(int nAreas) { m_aAreas.reserve(static_cast<std::size_t>(nAreas)); }
     // Appends the area and returns its index.
     int Add(std::unique_ptr<CSceneryArea> pArea) {
         m_aAreas.push_back(std::move(pArea));

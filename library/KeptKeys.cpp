@@ -3,12 +3,20 @@
 #include <algorithm>
 
 std::vector<CKeptKey> KeepOtherKeys(const CProfile& profile, const CProfileSection& section,
-                                    std::initializer_list<std::string_view> known) {
+                                    std::span<const std::string_view> known,
+                                    std::span<std::optional<std::string_view>> values) {
     std::vector<CKeptKey> kept;
-    for (const CProfileKey& entry : profile.GetKeys(section)) {
+    // Room for every key at once when some may be others.
+    const std::span<const CProfileKey> keys = profile.GetKeys(section);
+    if (keys.size() > known.size())
+        kept.reserve(keys.size());
+    for (const CProfileKey& entry : keys) {
         auto isKnown = [&](std::string_view name) { return EqualsNoCase(entry.key, name); };
-        if (std::none_of(known.begin(), known.end(), isKnown))
+        auto found = std::find_if(known.begin(), known.end(), isKnown);
+        if (found == known.end())
             kept.push_back({std::string(entry.key), std::string(entry.value)});
+        else if (std::optional<std::string_view>& value = values[found - known.begin()]; !value)
+            value = entry.value;
     }
     return kept;
 }

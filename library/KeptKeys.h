@@ -7,7 +7,8 @@
 #include "Profile.h"
 #include "ProfileText.h"
 
-#include <initializer_list>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,8 +18,12 @@ struct CKeptKey {
     std::string strValue; // whole: not cut to the look-up limit
 };
 
-// Every key line of the section whose key is none of the known names.
+// Every key line of the section whose key is none of the known names; and
+// in values, by the known names' order, the value of the first key line of
+// each (nothing when there is none), as a look-up finds it. One pass over
+// the section.
 std::vector<CKeptKey> KeepOtherKeys(const CProfile& profile, const CProfileSection& section,
-                                    std::initializer_list<std::string_view> known);
+                                    std::span<const std::string_view> known,
+                                    std::span<std::optional<std::string_view>> values);
 
 void WriteKeptKeys(CProfileText& out, const std::vector<CKeptKey>& keys);

@@ -2,16 +2,16 @@
 
 #include "Flag.h"
 
-#include <cstdio>
+#include <iterator>
 
 namespace {
 
 // Write ends the Remote line with LF then CRLF, so a CR at the end of the
 // value would be read back as part of the line end, and blanks before it
 // trimmed: the value would not survive a Save. It is read without them.
-std::string WithoutLineEndBytes(std::string value) {
+std::string_view WithoutLineEndBytes(std::string_view value) {
     while (!value.empty() && (value.back() == '\r' || value.back() == ' ' || value.back() == '\t'))
-        value.pop_back();
+        value.remove_suffix(1);
     return value;
 }
 
@@ -22,27 +22,43 @@ void CSceneryArea::SetNumber(int nNumber) {
     m_strSectionName = SectionNameOf(nNumber);
 }
 
+// As "area.%03d" prints it: the sign and the digits at least three
+// characters, zeros after the sign making up the rest.
 std::string CSceneryArea::SectionNameOf(int nNumber) {
-    char name[32];
-    std::snprintf(name, sizeof name, "area.%03d", nNumber);
-    return name;
+    char digits[16];
+    char* const pEnd = std::end(digits);
+    const bool bNegative = nNumber < 0;
+    unsigned nValue =
+        bNegative ? 0u - static_cast<unsigned>(nNumber) : static_cast<unsigned>(nNumber);
+    char* pFirst = pEnd;
+    do {
+        *--pFirst = static_cast<char>('0' + nValue % 10);
+        nValue /= 10;
+    } while (nValue != 0);
+    while (pEnd - pFirst < (bNegative ? 2 : 3))
+        *--pFirst = '0';
+    if (bNegative)
+        *--pFirst = '-';
+    return std::string("area.").append(pFirst, pEnd);
 }
 
-void CSceneryArea::Read(const CProfile& profile, const CProfileSection& section) {
+void CSceneryArea::Read(const CProfile& profile, const CProfileSection& section, int nNumber) {
+    enum { kTitle, kTextureId, kLayer, kActive, kRequired, kLocal, kRemote, kKnown };
+    static constexpr std::string_view kNames[kKnown] = {"Title",    "Texture_ID", "Layer", "Active",
+                                                        "Required", "Local",      "Remote"};
+    std::optional<std::string_view> values[kKnown];
+    m_aOtherKeys = KeepOtherKeys(profile, section, kNames, values);
+    m_nNumber = nNumber;
     m_strSectionName = section.name;
-    m_strTitle = profile.GetString(section, "Title", "");
-    m_nTextureId = profile.GetInt(section, "Texture_ID", -1);
-    m_nLayer = profile.GetInt(section, "Layer", -1);
-    ReadFlag(profile.GetString(section, "Active", "FALSE"), m_bActive);
-    ReadFlag(profile.GetString(section, "Required", "FALSE"), m_bRequired);
-    m_strLocal = profile.GetString(section, "Local", "");
-    m_strRemote = WithoutLineEndBytes(profile.GetString(section, "Remote", ""));
-
-    std::optional<std::string_view> textureId = profile.FindValue(section, "Texture_ID");
-    m_strTextureIdText = textureId ? std::optional<std::string>(*textureId) : std::nullopt;
-    m_aOtherKeys =
-        KeepOtherKeys(profile, section,
-                      {"Title", "Texture_ID", "Layer", "Active", "Required", "Local", "Remote"});
+    m_strTitle = StringValue(values[kTitle], "");
+    m_nTextureId = IntValue(values[kTextureId], -1);
+    m_nLayer = IntValue(values[kLayer], -1);
+    ReadFlag(StringValue(values[kActive], "FALSE"), m_bActive);
+    ReadFlag(StringValue(values[kRequired], "FALSE"), m_bRequired);
+    m_strLocal = StringValue(values[kLocal], "");
+    m_strRemote = WithoutLineEndBytes(StringValue(values[kRemote], ""));
+    m_strTextureIdText =
+        values[kTextureId] ? std::optional<std::string>(*values[kTextureId]) : std::nullopt;
 }
 
 void CSceneryArea::Write(CProfileText& out) const {

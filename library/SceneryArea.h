@@ -14,8 +14,9 @@ public:
     CSceneryArea() = default;
     virtual ~CSceneryArea() = default;
 
-    // Fills the record from the section whose line created it.
-    void Read(const CProfile& profile, const CProfileSection& section);
+    // Fills the record from the section whose line created it, numbered as
+    // that line reads.
+    void Read(const CProfile& profile, const CProfileSection& section, int nNumber);
     // Appends the record as the section "area.%03d" of its number.
     void Write(CProfileText& out) const;
 
@@ -28,11 +29,11 @@ public:
     // The name the number gives a section: "area." and three digits at least.
     static std::string SectionNameOf(int nNumber);
     void SetTitle(const std::string& strTitle) { m_strTitle = strTitle; }
-    std::string GetTitle() const { return m_strTitle; }
+    const std::string& GetTitle() const { return m_strTitle; }
     void SetLayer(int nLayer) { m_nLayer = nLayer; }
     int GetLayer() const { return m_nLayer; }
     void SetLocal(const std::string& strLocal) { m_strLocal = strLocal; }
-    std::string GetLocal() const { return m_strLocal; }
+    const std::string& GetLocal() const { return m_strLocal; }
     void SetActive(bool bActive) { m_bActive = bActive; }
     bool IsActive() const { return m_bActive != 0; }
     bool IsRequired() const { return m_bRequired != 0; }

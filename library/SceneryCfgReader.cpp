@@ -18,11 +18,15 @@ struct CSectionLine {
 CSectionLine ClassifySectionLine(const CProfileSection& section) {
     if (EqualsNoCase(section.name, "General"))
         return {ELineKind::kHeader, 0};
-    const std::string lower = LowerAscii(section.line);
-    std::size_t nArea = lower.find("area.");
-    if (nArea == std::string::npos)
+    // The first "area." in any letter case ends at the first "." that
+    // follows "area" so spelt.
+    const std::string_view line = section.line;
+    std::size_t nDot = line.find('.', 4);
+    while (nDot != std::string_view::npos && !EqualsNoCase(line.substr(nDot - 4, 4), "area"))
+        nDot = line.find('.', nDot + 1);
+    if (nDot == std::string_view::npos)
         return {ELineKind::kOther, 0};
-    std::string_view rest = std::string_view(lower).substr(nArea + 5);
+    std::string_view rest = line.substr(nDot + 1);
     while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.front())))
         rest.remove_prefix(1);
     return {ELineKind::kArea, ParseLeadingInt(rest).value_or(0)};
@@ -44,9 +48,11 @@ CFileResult ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray
     if (std::string reason = WhyNotProfileText(text); !reason.empty())
         return CFileResult::Failed(reason);
     const CProfile profile(std::move(text));
-    if (CountAreaSections(profile) > nMaxAreas)
+    const std::size_t nAreas = CountAreaSections(profile);
+    if (nAreas > nMaxAreas)
         return CFileResult::Failed("It has more than " + std::to_string(nMaxAreas) +
                                    " area sections.");
+    areas.Reserve(areas.GetSize() + static_cast<int>(nAreas));
 
     bool bHeaderRead = false;
     for (const CProfileSection& section : profile.GetSections()) {
@@ -59,8 +65,7 @@ CFileResult ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray
             break;
         case ELineKind::kArea: {
             auto pArea = std::make_unique<CSceneryArea>();
-            pArea->SetNumber(line.nNumber);
-            pArea->Read(profile, section);
+            pArea->Read(profile, section, line.nNumber);
             areas.Add(std::move(pArea));
             break;
         }

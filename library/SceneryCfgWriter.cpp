@@ -16,7 +16,14 @@ void UpdateActiveFromList(std::span<const CListRow> rows, CAreaArray& areas) {
 
 std::string FormatSceneryCfg(const CSceneryHeader& header, const CAreaArray& areas,
                              std::span<const CListRow> rows) {
+    // Room for the text at once, about: besides the title and the local path
+    // a section's lines are short.
+    std::size_t nBytes = 512;
+    for (const CListRow& row : rows)
+        nBytes += 128 + areas.GetAt(row.nArea).GetTitle().size() +
+                  areas.GetAt(row.nArea).GetLocal().size();
     CProfileText out;
+    out.Reserve(nBytes);
     header.Write(out);
     for (auto row = rows.rbegin(); row != rows.rend(); ++row)
         areas.GetAt(row->nArea).Write(out);

@@ -6,10 +6,13 @@ void CSceneryHeader::Read(const CProfile& profile) {
     const CProfileSection* pGeneral = profile.FindSection("General");
     if (pGeneral == nullptr)
         return;
-    m_strTitle = profile.GetString(*pGeneral, "Title", kDefaultTitle);
-    m_strDescription = profile.GetString(*pGeneral, "Description", kDefaultDescription);
-    ReadFlag(profile.GetString(*pGeneral, "Clean_on_Exit", "FALSE"), m_bCleanOnExit);
-    m_aOtherKeys = KeepOtherKeys(profile, *pGeneral, {"Title", "Description", "Clean_on_Exit"});
+    enum { kTitle, kDescription, kCleanOnExit, kKnown };
+    static constexpr std::string_view kNames[kKnown] = {"Title", "Description", "Clean_on_Exit"};
+    std::optional<std::string_view> values[kKnown];
+    m_aOtherKeys = KeepOtherKeys(profile, *pGeneral, kNames, values);
+    m_strTitle = StringValue(values[kTitle], kDefaultTitle);
+    m_strDescription = StringValue(values[kDescription], kDefaultDescription);
+    ReadFlag(StringValue(values[kCleanOnExit], "FALSE"), m_bCleanOnExit);
 }
 
 void CSceneryHeader::Write(CProfileText& out) const {
@@ -22,7 +25,8 @@ void CSceneryHeader::Write(CProfileText& out) const {
 }
 
 void CSceneryHeader::KeepOtherSection(const CProfile& profile, const CProfileSection& section) {
-    m_aOtherSections.push_back({std::string(section.line), KeepOtherKeys(profile, section, {})});
+    m_aOtherSections.push_back(
+        {std::string(section.line), KeepOtherKeys(profile, section, {}, {})});
 }
 
 void CSceneryHeader::WriteOtherSections(CProfileText& out) const {

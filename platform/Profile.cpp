@@ -1,6 +1,7 @@
 #include "Profile.h"
 
 #include <climits>
+#include <cstring>
 
 namespace {
 
@@ -14,8 +15,15 @@ char ToLowerAscii(char c) {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-int ToInt(std::string_view value) {
-    return ParseLeadingInt(value).value_or(0);
+std::string_view Between(const char* pFirst, const char* pLast) {
+    return std::string_view(pFirst, static_cast<std::size_t>(pLast - pFirst));
+}
+
+std::size_t CountOf(std::string_view text, char c) {
+    std::size_t n = 0;
+    for (std::size_t nAt = text.find(c); nAt != std::string_view::npos; nAt = text.find(c, nAt + 1))
+        ++n;
+    return n;
 }
 
 } // namespace
@@ -31,8 +39,22 @@ std::string LowerAscii(std::string_view text) {
     return lower;
 }
 
-std::string CutValue(std::string_view value) {
-    return std::string(TrimBlanks(value.substr(0, CProfile::kMaxValue)));
+std::string_view CutValue(std::string_view value) {
+    return TrimBlanks(value.substr(0, CProfile::kMaxValue));
+}
+
+std::string_view StringValue(std::optional<std::string_view> value, std::string_view def) {
+    return CutValue(value.value_or(def));
+}
+
+int IntValue(std::optional<std::string_view> value, int def) {
+    return value ? ParseLeadingInt(*value).value_or(0) : def;
+}
+
+std::string_view TrimTrailingBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 std::string_view TrimLeadingBlanks(std::string_view text) {
@@ -42,10 +64,7 @@ std::string_view TrimLeadingBlanks(std::string_view text) {
 }
 
 std::string_view TrimBlanks(std::string_view text) {
-    text = TrimLeadingBlanks(text);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
+    return TrimTrailingBlanks(TrimLeadingBlanks(text));
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
@@ -76,16 +95,21 @@ std::optional<int> ParseLeadingInt(std::string_view text) {
 }
 
 bool CLineReader::Next(std::string_view& line) {
-    if (m_nPos >= m_text.size())
+    const std::size_t nLeft = m_text.size() - m_nPos;
+    if (nLeft == 0)
         return false;
-    std::size_t nEnd = m_text.find('\n', m_nPos);
-    std::size_t nNext = nEnd == std::string_view::npos ? m_text.size() : nEnd + 1;
-    if (nEnd == std::string_view::npos)
-        nEnd = m_text.size();
-    else if (nEnd > m_nPos && m_text[nEnd - 1] == '\r')
-        --nEnd;
-    line = m_text.substr(m_nPos, nEnd - m_nPos);
-    m_nPos = nNext;
+    const char* pStart = m_text.data() + m_nPos;
+    const void* pNewline = std::memchr(pStart, '\n', nLeft);
+    if (pNewline == nullptr) {
+        line = std::string_view(pStart, nLeft);
+        m_nPos = m_text.size();
+        return true;
+    }
+    std::size_t nLength = static_cast<std::size_t>(static_cast<const char*>(pNewline) - pStart);
+    m_nPos += nLength + 1;
+    if (nLength != 0 && pStart[nLength - 1] == '\r')
+        --nLength;
+    line = std::string_view(pStart, nLength);
     return true;
 }
 
@@ -93,6 +117,10 @@ CProfile::CProfile(std::string text) : m_strText(std::move(text)) {
     const std::string_view all = m_strText;
     const std::size_t nStart = all.size() - SkipUtf8Bom(all).size();
     CLineReader reader(all.substr(nStart));
+    // Every section line holds a "[" and every key line an "=": each vector
+    // is sized once, not grown line after line.
+    m_aSections.reserve(CountOf(all, '['));
+    m_aKeys.reserve(CountOf(all, '='));
     CProfileSection* pSection = nullptr;
     std::string_view line;
     while (reader.Next(line)) {
@@ -100,23 +128,28 @@ CProfile::CProfile(std::string text) : m_strText(std::move(text)) {
         std::string_view text = TrimLeadingBlanks(line);
         if (text.empty() || text[0] == ';')
             continue;
+        // Parts of the line are taken by pointer: the places found are
+        // inside it.
+        const char* const pText = text.data();
+        const char* const pLineEnd = pText + text.size();
         if (text[0] == '[') {
-            std::size_t nClose = text.find(']', 1);
+            const void* pClose = std::memchr(pText + 1, ']', text.size() - 1);
             CProfileSection section;
             section.line = line;
-            section.name = text.substr(1, nClose == std::string_view::npos ? std::string_view::npos
-                                                                           : nClose - 1);
-            section.body = all.substr(nLineEnd, 0);
+            section.name = Between(pText + 1, pClose ? static_cast<const char*>(pClose) : pLineEnd);
+            section.body = std::string_view(all.data() + nLineEnd, 0);
             section.nFirstKey = m_aKeys.size();
             m_aSections.push_back(section);
             pSection = &m_aSections.back();
             continue;
         }
-        std::size_t nEquals = text.find('=');
-        if (pSection == nullptr || nEquals == std::string_view::npos)
+        const void* pFound = pSection ? std::memchr(pText, '=', text.size()) : nullptr;
+        if (pFound == nullptr)
             continue;
-        m_aKeys.push_back(
-            {TrimBlanks(text.substr(0, nEquals)), TrimBlanks(text.substr(nEquals + 1))});
+        const char* const pEquals = static_cast<const char*>(pFound);
+        // The key has no blank in front: the line's were taken off.
+        m_aKeys.push_back({TrimTrailingBlanks(Between(pText, pEquals)),
+                           TrimBlanks(Between(pEquals + 1, pLineEnd))});
         ++pSection->nKeys;
         const char* pBody = pSection->body.data();
         pSection->body = std::string_view(pBody, all.data() + nLineEnd - pBody);
@@ -143,7 +176,7 @@ std::optional<std::string_view> CProfile::FindValue(const CProfileSection& secti
 std::string CProfile::GetString(std::string_view section, std::string_view key,
                                 std::string_view def) const {
     const CProfileSection* pSection = FindSection(section);
-    return pSection ? GetString(*pSection, key, def) : CutValue(def);
+    return pSection ? GetString(*pSection, key, def) : std::string(CutValue(def));
 }
 
 int CProfile::GetInt(std::string_view section, std::string_view key, int def) const {
@@ -153,10 +186,9 @@ int CProfile::GetInt(std::string_view section, std::string_view key, int def) co
 
 std::string CProfile::GetString(const CProfileSection& section, std::string_view key,
                                 std::string_view def) const {
-    return CutValue(FindValue(section, key).value_or(def));
+    return std::string(StringValue(FindValue(section, key), def));
 }
 
 int CProfile::GetInt(const CProfileSection& section, std::string_view key, int def) const {
-    std::optional<std::string_view> value = FindValue(section, key);
-    return value ? ToInt(*value) : def;
+    return IntValue(FindValue(section, key), def);
 }

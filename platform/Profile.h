@@ -113,8 +113,15 @@ std::string LowerAscii(std::string_view text);
 // bytes, without the spaces and tabs the cut leaves at their end. A value is
 // written back as read, and the next read would drop those blanks, so the
 // next Save would write other bytes.
-std::string CutValue(std::string_view value);
+std::string_view CutValue(std::string_view value);
+
+// What a string or an integer look-up gives for the value found, or for
+// none found (nothing): for callers that find a section's values another
+// way. The string is part of value or def.
+std::string_view StringValue(std::optional<std::string_view> value, std::string_view def);
+int IntValue(std::optional<std::string_view> value, int def);
 
 // Spaces and tabs removed from both ends.
 std::string_view TrimBlanks(std::string_view text);
 std::string_view TrimLeadingBlanks(std::string_view text);
+std::string_view TrimTrailingBlanks(std::string_view text);

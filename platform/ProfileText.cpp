@@ -22,28 +22,30 @@ void CProfileText::AddLine(std::string_view line) {
 
 std::string SetProfileKey(std::string_view text, std::string_view section, std::string_view key,
                           std::string_view value) {
-    CProfile profile{std::string(text)};
+    const CProfile profile{std::string(text)};
     const std::string_view all = profile.GetText();
+    // The text with what lies from nAt to nEnd replaced, built in one piece.
+    auto replaced = [&](std::size_t nAt, std::size_t nEnd, std::string_view with) {
+        std::string result;
+        result.reserve(all.size() - (nEnd - nAt) + with.size());
+        return result.append(all.substr(0, nAt)).append(with).append(all.substr(nEnd));
+    };
     auto offset = [&](std::string_view part) { return std::size_t(part.data() - all.data()); };
 
-    std::string result(text);
+    CProfileText added;
     const CProfileSection* pSection = profile.FindSection(section);
     if (pSection == nullptr) {
-        CProfileText added;
-        if (!result.empty() && result.back() != '\n')
+        if (!all.empty() && all.back() != '\n')
             added.AddLine("");
         added.AddSection(section);
         added.AddKey(key, value);
-        return result.append(added.GetText());
+        return replaced(all.size(), all.size(), added.GetText());
     }
-    for (const CProfileKey& entry : profile.GetKeys(*pSection)) {
-        if (EqualsNoCase(entry.key, key))
-            return result.replace(offset(entry.value), entry.value.size(), value);
-    }
+    if (std::optional<std::string_view> old = profile.FindValue(*pSection, key))
+        return replaced(offset(*old), offset(*old) + old->size(), value);
     std::size_t nAt = offset(pSection->body) + pSection->body.size();
-    CProfileText line;
     if (all[nAt - 1] != '\n')
-        line.AddLine("");
-    line.AddKey(key, value);
-    return result.insert(nAt, line.GetText());
+        added.AddLine("");
+    added.AddKey(key, value);
+    return replaced(nAt, nAt, added.GetText());
 }

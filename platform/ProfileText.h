@@ -17,6 +17,8 @@ public:
     void AddKey(std::string_view key, std::string_view value);
     // A line kept as it stood in a file read earlier.
     void AddLine(std::string_view line);
+    // Room for a text of that many bytes, so that it grows at most once.
+    void Reserve(std::size_t nBytes) { m_strText.reserve(nBytes); }
 
     const std::string& GetText() const { return m_strText; }
     std::string TakeText() { return std::move(m_strText); }

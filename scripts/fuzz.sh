@@ -1,23 +1,30 @@
 #!/usr/bin/env bash
 # Long fuzz runs on demand, and the speed of the fuzz build.
 #
-#   scripts/fuzz.sh [SECONDS] [--merge]
-#       Runs each fuzz target in turn for SECONDS (default 600) on every core,
-#       from its kept corpus tests/fuzz/corpus/<target>/. New inputs go into
-#       the build tree (build/fuzz/tests/fuzz/corpus/<target>/), findings
-#       into build/fuzz/tests/fuzz/findings/<target>/. Prints per target the
-#       inputs tried, inputs per second, the coverage of both corpora and the
-#       findings. With --merge the kept corpus is then minimised anew over
-#       both (libFuzzer -merge=1); files named finding-* always stay in it.
+#   scripts/fuzz.sh [SECONDS] [--merge] [TARGET...]
+#       Runs each fuzz target (or those named) in turn for SECONDS (default
+#       600) on every core, from its kept corpus tests/fuzz/corpus/<target>/.
+#       New inputs go into the build tree (build/fuzz/tests/fuzz/corpus/
+#       <target>/), findings into build/fuzz/tests/fuzz/findings/<target>/.
+#       Prints per target the inputs tried, inputs per second, the coverage
+#       of both corpora and the findings. With --merge the kept corpus is
+#       then minimised anew over both (libFuzzer -merge=1); files named
+#       finding-* always stay in it.
 #
 #   scripts/fuzz.sh --compare [INPUTS]
 #       Builds the targets unoptimised (preset fuzz-debug, the fuzz build as
 #       it used to be) and optimised (preset fuzz), runs each target in both,
 #       one after the other on one core, for INPUTS inputs (default 30000)
 #       from its kept corpus with the same seed, and prints the inputs per
-#       second of CPU time of each and their ratio.
+#       second of CPU time of each and their ratio. Address-space layout
+#       randomisation is off for these runs, so that every run of a build
+#       tries the same inputs, and each build runs three times, the two in
+#       turn: the rates printed are the medians, and the range the lowest
+#       and highest ratio of a run of each.
 #
-# Installs what is missing first, as the other commands do.
+# The targets run with the ASAN_OPTIONS the test command gives them
+# (TARNWICK_FUZZ_ASAN_OPTIONS in tests/fuzz/CMakeLists.txt), before any in
+# the environment. Installs what is missing first, as the other commands do.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -32,6 +39,12 @@ done
 build() {
     cmake --preset "$1" >/dev/null
     cmake --build --preset "$1" -j "$(nproc)" >/dev/null
+    local options
+    options=$(sed -n 's/^TARNWICK_FUZZ_ASAN_OPTIONS:STRING=//p' "build/$1/CMakeCache.txt")
+    case ":${ASAN_OPTIONS:-}:" in
+    *":$options:"*) ;;
+    *) export ASAN_OPTIONS="$options${ASAN_OPTIONS:+:$ASAN_OPTIONS}" ;;
+    esac
 }
 
 # The value of a libFuzzer final statistic in the given logs, summed.
@@ -41,27 +54,43 @@ stat_sum() {
     cat "$@" | awk -v name="stat::$name:" '$1 == name { sum += $2 } END { print sum + 0 }'
 }
 
+# Inputs per second of CPU time of one run of the target in the build.
+rate() {
+    local preset=$1 target=$2 inputs=$3 scratch=$4 cpu units
+    rm -rf "$scratch/corpus" && mkdir "$scratch/corpus"
+    TIMEFORMAT='%U %S'
+    cpu=$({ time setarch -R "build/$preset/tests/fuzz/${target}_fuzzer" -runs="$inputs" \
+        -seed=1 -print_final_stats=1 -dict="tests/fuzz/$target.dict" \
+        -artifact_prefix="$scratch/" "$scratch/corpus" "tests/fuzz/corpus/$target" \
+        >"$scratch/log" 2>&1; } 2>&1 | awk '{ print $1 + $2 }')
+    units=$(stat_sum number_of_executed_units "$scratch/log")
+    awk -v n="$units" -v t="$cpu" 'BEGIN { printf "%.0f", n / t }'
+}
+
+median() {
+    printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
+}
+lowest() { printf '%s\n' "$@" | sort -n | head -1; }
+highest() { printf '%s\n' "$@" | sort -n | tail -1; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", b / a }'; }
+
 compare() {
-    local inputs=$1 target preset cpu units scratch
+    local inputs=$1 target round scratch
     build fuzz-debug
     build fuzz
     scratch=$(mktemp -d)
     trap 'rm -rf "$scratch"' RETURN
-    printf '%-12s %16s %16s %7s\n' target "unoptimised/s" "optimised/s" ratio
+    printf '%-12s %16s %16s %7s %11s\n' target "unoptimised/s" "optimised/s" ratio range
     for target in "${targets[@]}"; do
-        local rates=()
-        for preset in fuzz-debug fuzz; do
-            rm -rf "$scratch/corpus" && mkdir "$scratch/corpus"
-            TIMEFORMAT='%U %S'
-            cpu=$({ time "build/$preset/tests/fuzz/${target}_fuzzer" -runs="$inputs" -seed=1 \
-                -print_final_stats=1 -dict="tests/fuzz/$target.dict" \
-                -artifact_prefix="$scratch/" "$scratch/corpus" "tests/fuzz/corpus/$target" \
-                >"$scratch/log" 2>&1; } 2>&1 | awk '{ print $1 + $2 }')
-            units=$(stat_sum number_of_executed_units "$scratch/log")
-            rates+=("$(awk -v n="$units" -v t="$cpu" 'BEGIN { printf "%.0f", n / t }')")
+        local slow=() fast=()
+        for round in 1 2 3; do
+            slow+=("$(rate fuzz-debug "$target" "$inputs" "$scratch")")
+            fast+=("$(rate fuzz "$target" "$inputs" "$scratch")")
         done
-        printf '%-12s %16s %16s %7s\n' "$target" "${rates[0]}" "${rates[1]}" \
-            "$(awk -v a="${rates[0]}" -v b="${rates[1]}" 'BEGIN { printf "%.1f", b / a }')"
+        printf '%-12s %16s %16s %7s %11s\n' "$target" "$(median "${slow[@]}")" \
+            "$(median "${fast[@]}")" "$(ratio "$(median "${slow[@]}")" "$(median "${fast[@]}")")" \
+            "$(ratio "$(highest "${slow[@]}")" "$(lowest "${fast[@]}")")-$(ratio \
+                "$(lowest "${slow[@]}")" "$(highest "${fast[@]}")")"
     done
 }
 
@@ -117,17 +146,22 @@ fuzz() {
 case "${1:-}" in
 --compare) compare "${2:-30000}" ;;
 *)
-    seconds=600 do_merge=no
+    seconds=600 do_merge=no named=()
     for arg in "$@"; do
         case "$arg" in
         --merge) do_merge=yes ;;
         *[!0-9]* | "")
-            echo "usage: scripts/fuzz.sh [SECONDS] [--merge] | --compare [INPUTS]" >&2
-            exit 2
+            if [ -z "$arg" ] || [ ! -d "tests/fuzz/corpus/$arg" ]; then
+                echo "usage: scripts/fuzz.sh [SECONDS] [--merge] [TARGET...] | --compare [INPUTS]" \
+                    "(targets: ${targets[*]})" >&2
+                exit 2
+            fi
+            named+=("$arg")
             ;;
         *) seconds=$arg ;;
         esac
     done
+    [ ${#named[@]} -eq 0 ] || targets=("${named[@]}")
     fuzz "$seconds" "$do_merge"
     ;;
 esac

@@ -11,16 +11,24 @@
 
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 namespace {
 
-std::vector<std::vector<int>> EntriesOf(const CFolderArray& folders) {
-    std::vector<std::vector<int>> entries(static_cast<std::size_t>(folders.GetSize()));
-    for (int i = 0; i < folders.GetSize(); ++i) {
-        for (int e = 0; e < folders.GetAt(i).GetCount(); ++e)
-            entries[static_cast<std::size_t>(i)].push_back(folders.GetAt(i).GetArea(e));
+bool SameEntries(const CFolderArray& a, const CFolderArray& b) {
+    if (a.GetSize() != b.GetSize())
+        return false;
+    for (int i = 0; i < a.GetSize(); ++i) {
+        const CFolder& folderA = a.GetAt(i);
+        const CFolder& folderB = b.GetAt(i);
+        if (folderA.GetCount() != folderB.GetCount())
+            return false;
+        for (int e = 0; e < folderA.GetCount(); ++e) {
+            if (folderA.GetArea(e) != folderB.GetArea(e))
+                return false;
+        }
     }
-    return entries;
+    return true;
 }
 
 } // namespace
@@ -38,17 +46,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
         ParseFolders(std::string(bLibrary ? input.substr(nSplit + 1) : input), folders, areas)
                 .status != EFileStatus::kOk)
         return 0;
-    const std::string sceneryCfg = SaveText(header, areas);
+    std::string sceneryCfg = SaveText(header, areas);
     const std::string first = FormatFolders(folders, areas);
 
     CSceneryHeader readHeader;
     CAreaArray readAreas;
-    Check(ParseSceneryCfg(sceneryCfg, readHeader, readAreas).status == EFileStatus::kOk,
+    Check(ParseSceneryCfg(std::move(sceneryCfg), readHeader, readAreas).status == EFileStatus::kOk,
           "saved scenery.cfg loads");
     CFolderArray readFolders;
     Check(ParseFolders(first, readFolders, readAreas).status == EFileStatus::kOk,
           "saved Folder.txt loads");
-    Check(EntriesOf(readFolders) == EntriesOf(folders), "every folder keeps its areas");
+    Check(SameEntries(readFolders, folders), "every folder keeps its areas");
     Check(FormatFolders(readFolders, readAreas) == first, "a second Save writes the same bytes");
     return 0;
 }

@@ -21,6 +21,7 @@ inline void Check(bool bHolds, const char* what) {
 // the last one on top, each row switched on as its area is.
 inline std::string SaveText(const CSceneryHeader& header, CAreaArray& areas) {
     std::vector<CListRow> rows;
+    rows.reserve(static_cast<std::size_t>(areas.GetSize()));
     for (int i = areas.GetSize() - 1; i >= 0; --i)
         rows.push_back({i, areas.GetAt(i).IsActive()});
     UpdateLayersFromList(rows, areas);

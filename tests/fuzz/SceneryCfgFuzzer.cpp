@@ -8,17 +8,18 @@
 #include "ProfileText.h"
 
 #include <cstdint>
+#include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
-    const std::string text(reinterpret_cast<const char*>(pData), nSize);
+    const std::string_view text(reinterpret_cast<const char*>(pData), nSize);
 
-    const std::string updated = SetProfileKey(text, "Tarnwick", "FS2004Path", "C:\\FS9\\");
-    Check(CProfile(updated).GetString("Tarnwick", "FS2004Path", "") == "C:\\FS9\\",
+    Check(CProfile(SetProfileKey(text, "Tarnwick", "FS2004Path", "C:\\FS9\\"))
+                  .GetString("Tarnwick", "FS2004Path", "") == "C:\\FS9\\",
           "a key set reads back");
 
     CSceneryHeader header;
     CAreaArray areas;
-    if (ParseSceneryCfg(text, header, areas).status != EFileStatus::kOk)
+    if (ParseSceneryCfg(std::string(text), header, areas).status != EFileStatus::kOk)
         return 0;
     const std::string first = SaveText(header, areas);
     CSceneryHeader readHeader;
