@@ -2,7 +2,7 @@
 
 #include "Flag.h"
 
-#include <iterator>
+#include <cstdlib>
 
 namespace {
 
@@ -22,24 +22,13 @@ void CSceneryArea::SetNumber(int nNumber) {
     m_strSectionName = SectionNameOf(nNumber);
 }
 
-// As "area.%03d" prints it: the sign and the digits at least three
-// characters, zeros after the sign making up the rest.
+// As "area.%03d" prints it: at least three characters, the sign included.
 std::string CSceneryArea::SectionNameOf(int nNumber) {
-    char digits[16];
-    char* const pEnd = std::end(digits);
-    const bool bNegative = nNumber < 0;
-    unsigned nValue =
-        bNegative ? 0u - static_cast<unsigned>(nNumber) : static_cast<unsigned>(nNumber);
-    char* pFirst = pEnd;
-    do {
-        *--pFirst = static_cast<char>('0' + nValue % 10);
-        nValue /= 10;
-    } while (nValue != 0);
-    while (pEnd - pFirst < (bNegative ? 2 : 3))
-        *--pFirst = '0';
-    if (bNegative)
-        *--pFirst = '-';
-    return std::string("area.").append(pFirst, pEnd);
+    std::string digits = std::to_string(std::llabs(static_cast<long long>(nNumber)));
+    const std::size_t nWidth = nNumber < 0 ? 2 : 3;
+    if (digits.size() < nWidth)
+        digits.insert(0, nWidth - digits.size(), '0');
+    return (nNumber < 0 ? "area.-" : "area.") + digits;
 }
 
 void CSceneryArea::Read(const CProfile& profile, const CProfileSection& section, int nNumber) {
