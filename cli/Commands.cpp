@@ -59,16 +59,14 @@ std::string MatchArea(const CSession& session, const std::string& argument, std:
         return error;
     std::string folder;
     const bool bFolder = StoredPathOfArgument(session.sim, argument, folder).empty();
-    const std::u32string identity = FolderIdentity(folder);
     std::vector<std::size_t> aMatches, aClose;
-    const std::string lowerTitle = LowerAscii(title);
     for (std::size_t n = 0; n < nRows; ++n) {
         const CSceneryArea& area = session.areas.GetAt(session.rows[n].nArea);
         if (EqualsNoCase(area.GetTitle(), title) ||
-            (bFolder && FolderIdentity(FolderOfLocalPath(area.GetLocal(),
-                                                         session.sim.strSimPath)) == identity))
+            (bFolder &&
+             IsSameFolder(FolderOfLocalPath(area.GetLocal(), session.sim.strSimPath), folder)))
             aMatches.push_back(n);
-        else if (LowerAscii(area.GetTitle()).find(lowerTitle) != std::string::npos)
+        else if (ContainsNoCase(area.GetTitle(), title))
             aClose.push_back(n);
     }
     if (aMatches.size() == 1) {

@@ -12,6 +12,17 @@ bool IsBglFile(const std::string& name) {
     return name.size() >= 4 && LowerAscii(name.substr(name.size() - 4)) == ".bgl";
 }
 
+// Either separator, and none at the end of a folder (the root's excepted).
+std::string_view WithoutEndSeparators(std::string_view folder) {
+    while (folder.size() > 1 && (folder.back() == '\\' || folder.back() == '/'))
+        folder.remove_suffix(1);
+    return folder;
+}
+
+char32_t IdentityCharOf(char c) {
+    return c == '/' ? U'\\' : FoldedChar(c);
+}
+
 } // namespace
 
 bool IsSceneryFolder(const std::string& folder, const CSceneryDisk& disk) {
@@ -35,11 +46,18 @@ std::string FolderOfLocalPath(const std::string& localPath, const std::string& s
     return bAbsolute ? localPath : simPath + localPath;
 }
 
-std::u32string FolderIdentity(std::string folder) {
-    std::replace(folder.begin(), folder.end(), '/', '\\');
-    while (folder.size() > 1 && folder.back() == '\\')
-        folder.pop_back();
-    return FoldName(folder);
+std::u32string FolderIdentity(std::string_view folder) {
+    folder = WithoutEndSeparators(folder);
+    std::u32string identity(folder.size(), U'\0');
+    std::transform(folder.begin(), folder.end(), identity.begin(), IdentityCharOf);
+    return identity;
+}
+
+bool IsSameFolder(std::string_view a, std::string_view b) {
+    a = WithoutEndSeparators(a);
+    b = WithoutEndSeparators(b);
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return IdentityCharOf(x) == IdentityCharOf(y); });
 }
 
 std::string NameOfLocalPath(const std::string& localPath) {

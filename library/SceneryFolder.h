@@ -6,6 +6,7 @@
 #include "SceneryDisk.h"
 
 #include <string>
+#include <string_view>
 
 // A folder whose sub-folder "scenery" holds an entry ending in ".bgl" (any
 // letter case).
@@ -22,7 +23,10 @@ std::string FolderOfLocalPath(const std::string& localPath, const std::string& s
 
 // The folder's path in the one spelling all its spellings share: either
 // separator, separators at its end and letter case aside.
-std::u32string FolderIdentity(std::string folder);
+std::u32string FolderIdentity(std::string_view folder);
+// Whether the two paths name one folder: FolderIdentity's test, without
+// building either identity.
+bool IsSameFolder(std::string_view a, std::string_view b);
 
 // The last part of a local path, after its last backslash or the system's
 // separator: the name an added area is proposed.

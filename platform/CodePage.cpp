@@ -139,6 +139,10 @@ std::u32string FoldName(std::string_view name) {
     return CharsOf(name, true);
 }
 
+char32_t FoldedChar(char c) {
+    return UpperOf(CharOf(static_cast<unsigned char>(c)));
+}
+
 bool IsListedBefore(std::string_view a, std::string_view b) {
     const std::u32string foldedA = FoldName(a), foldedB = FoldName(b);
     if (foldedA != foldedB)

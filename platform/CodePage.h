@@ -35,6 +35,8 @@ void AppendUtf8(std::string& out, char32_t c);
 // Names of the Windows-1252 code page in upper case as Windows compares file
 // names: each character its Unicode code point, made upper case.
 std::u32string FoldName(std::string_view name);
+// One byte's character as FoldName has it.
+char32_t FoldedChar(char c);
 
 // The order in which Wine lists a folder's entries to a Windows program
 // (Windows-1252 names): by their upper-case characters, equal ones by the

@@ -1,5 +1,6 @@
 #include "Profile.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -37,6 +38,11 @@ std::string LowerAscii(std::string_view text) {
     for (char& c : lower)
         c = ToLowerAscii(c);
     return lower;
+}
+
+bool ContainsNoCase(std::string_view text, std::string_view part) {
+    auto same = [](char a, char b) { return ToLowerAscii(a) == ToLowerAscii(b); };
+    return std::search(text.begin(), text.end(), part.begin(), part.end(), same) != text.end();
 }
 
 std::string_view CutValue(std::string_view value) {

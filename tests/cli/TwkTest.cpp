@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CChangeCase{{"disable", "Lake"}, "Twin:on Twin:on Town:off Lake:off Base:on Airports=0"},
         CChangeCase{{"enable", "town", "#1"}, "Twin:on Twin:on Town:on Lake:on Base:on Airports=1"},
-        CChangeCase{{"disable", "Addon Scenery/Twin A"},
+        CChangeCase{{"disable", "addon scenery/TWIN A/"},
                     "Twin:on Twin:off Town:off Lake:on Base:on Airports=2"},
         CChangeCase{{"move", "Base", "--to", "1"},
                     "Base:on Twin:on Twin:on Town:off Lake:on Airports=2"},
