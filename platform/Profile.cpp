@@ -42,7 +42,9 @@ std::string LowerAscii(std::string_view text) {
 
 bool ContainsNoCase(std::string_view text, std::string_view part) {
     auto same = [](char a, char b) { return ToLowerAscii(a) == ToLowerAscii(b); };
-    return std::search(text.begin(), text.end(), part.begin(), part.end(), same) != text.end();
+    // An empty part is found at once, even in an empty text.
+    return part.empty() ||
+           std::search(text.begin(), text.end(), part.begin(), part.end(), same) != text.end();
 }
 
 std::string_view CutValue(std::string_view value) {
