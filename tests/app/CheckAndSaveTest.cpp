@@ -45,23 +45,34 @@ TEST_F(CheckAndSave, CheckLibraryShowsWhatTwkCheckPrints) {
     EXPECT_EQ(m_answerer.m_aBoxes, std::vector<std::string>{"Check library|" + printed});
 }
 
-// The same changes in the window, then Save, and by twk on a copy: a row's
-// box (Lake off, which leaves Mixed all off) and a click on a folder's box
-// (Mixed, so on).
+// The same changes in the window, then Save, and by twk on a copy: Town
+// dragged to the top, a row's box (Lake off, which leaves Mixed all off), the
+// bottom row deleted, and a click on a folder's box (Mixed, so on).
 TEST_F(CheckAndSave, SaveWritesTheBytesTwkWrites) {
     CSimFolder copy(kLibrary);
     copy.Write("Folder.txt", kFolders);
     Run([&] {
-        List().SetCurSel(0);
-        PostMessageA(List().m_hWnd, WM_KEYDOWN, VK_SPACE, 0);
-        Pump(m_dlg);
+        Drag(3, 50, 5);
+        List().SetCurSel(1);
+        Key(VK_SPACE);
+        m_answerer.m_nButton = IDYES;
+        List().SetCurSel(3);
+        Key(VK_DELETE);
         m_dlg.ToggleTreeItem(m_dlg.m_folders.GetAt(0).GetTreeItem());
         Click(m_dlg, IDC_SAVE);
     });
-    Twk(copy, {"disable", "Lake"});
-    Twk(copy, {"folder", "enable", "Mixed"});
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"move", "Town", "--to", "1"},
+          {"disable", "Lake"},
+          {"remove", "#4"},
+          {"folder", "enable", "Mixed"}})
+        Twk(copy, args);
     EXPECT_EQ(copy.Read("scenery.cfg"), m_sim.Read("scenery.cfg"));
     EXPECT_EQ(copy.Read("Folder.txt"), m_sim.Read("Folder.txt"));
+    EXPECT_NE(m_sim.Read("scenery.cfg")
+                  .find("[area.001]\r\nTitle=Dup\r\nLayer=1\r\nActive=TRUE\r\n"
+                        "Required=FALSE\r\nLocal=addon/dup\r\n"),
+              std::string::npos);
     EXPECT_NE(m_sim.Read("Folder.txt").find("[Mixed]\r\nActive=1\r\nExpand=1\r\n"),
               std::string::npos);
 }

@@ -2,6 +2,7 @@
 
 #include "AboutDlg.h"
 #include "NameDlg.h"
+#include "library/LibraryText.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
@@ -97,15 +98,6 @@ TEST_F(MainDialog, FindSelectsTheNextRowBeginningWithTheText) {
 
 namespace {
 
-// kLibrary as Save writes it.
-const std::string kSavedLibrary =
-    "[General]\r\nTitle=Mine\r\nDescription=FS9 Scenery Data\r\nClean_on_Exit=FALSE\n\r\n"
-    "[area.001]\r\nTitle=Alpha\r\nLayer=1\r\nActive=TRUE\r\nRequired=TRUE\r\n"
-    "Local=Scenery\\Alpha\r\nRemote=\n\r\n"
-    "[area.002]\r\nTitle=ABCD\r\nLayer=2\r\nActive=FALSE\r\nRequired=FALSE\r\n"
-    "Local=\r\nExclude.0=x\r\nRemote=\n\r\n"
-    "[area.003]\r\nTitle=xabc\r\nLayer=3\r\nActive=TRUE\r\nRequired=FALSE\r\n"
-    "Local=\r\nRemote=\n\r\n";
 // A folder file that Save writes back as it is.
 const std::string kFolders =
     "[Group]\r\nActive=1\r\nExpand=0\r\nTitle.0=Alpha\r\nLocal.0=Scenery\\Alpha\r\n";
@@ -183,7 +175,7 @@ TEST_F(MainDialog, SaveAsksBeforeReplacingAnotherProgramsChangesAndOnlyThen) {
         }
         EXPECT_EQ(m_answerer.m_aBoxes, asked);
         const bool bWritten = !edit.pszAsked || edit.nButton == IDYES;
-        EXPECT_EQ(sim.Read("scenery.cfg"), bWritten ? kSavedLibrary : library);
+        EXPECT_EQ(sim.Read("scenery.cfg"), bWritten ? SaveText(*ParseLibrary(kLibrary)) : library);
         EXPECT_EQ(sim.Read("Folder.txt"), bWritten && !folders.empty() ? kFolders : folders);
     }
 }

@@ -23,6 +23,26 @@ protected:
     }
     CSceneryListBox& List() { return m_dlg.m_listScenery; }
 
+    // Real mouse and key messages to the list, rows 20 pixels high.
+    void Mouse(UINT nMessage, int x, int y, WPARAM nKeys = 0) {
+        PostMessageA(List().m_hWnd, nMessage, nKeys, MAKELPARAM(x, y));
+        Pump(m_dlg);
+    }
+    void ClickAt(int x, int y) {
+        Mouse(WM_LBUTTONDOWN, x, y, MK_LBUTTON);
+        Mouse(WM_LBUTTONUP, x, y);
+    }
+    void Drag(int nFromRow, int x, int y) {
+        Mouse(WM_LBUTTONDOWN, 50, nFromRow * 20 + 10, MK_LBUTTON);
+        Mouse(WM_MOUSEMOVE, 50, nFromRow * 20 + 12, MK_LBUTTON);
+        Mouse(WM_MOUSEMOVE, x, y, MK_LBUTTON);
+        Mouse(WM_LBUTTONUP, x, y);
+    }
+    void Key(WPARAM nKey) {
+        PostMessageA(List().m_hWnd, WM_KEYDOWN, nKey, 0);
+        Pump(m_dlg);
+    }
+
     CSettingsFile m_settings;
     CAnswerer m_answerer;
     CSimFolder m_sim;

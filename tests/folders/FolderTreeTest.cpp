@@ -73,9 +73,7 @@ TEST_F(FolderTree, PicturesToggleFoldersAndAreasInStepWithTheList) {
         EXPECT_EQ(Image(Folder(1)), 0); // the one area of its folder
 
         // The list's check zone reaches every folder showing the area.
-        PostMessageA(List().m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 3 * 20 + 10));
-        PostMessageA(List().m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 3 * 20 + 10));
-        Pump(m_dlg);
+        ClickAt(5, 3 * 20 + 10);
         EXPECT_EQ(Image(Entry(0, 0)), 0);
         EXPECT_EQ(Image(Folder(0)), 0);
         EXPECT_EQ(Image(Entry(2, 0)), 0);
@@ -98,9 +96,8 @@ TEST_F(FolderTree, LabelsMarkTheFolderAreasInTheList) {
 // and a double-click on a row reach it and the list's marks follow.
 TEST_F(FolderTree, AreasMoveInAndOutOfFolders) {
     Run([&] {
-        List().SetCurSel(0); // A3, in no folder
-        PostMessageA(List().m_hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(50, 10));
-        Pump(m_dlg); // no folder selected: nothing
+        List().SetCurSel(0);                         // A3, in no folder
+        Mouse(WM_LBUTTONDBLCLK, 50, 10, MK_LBUTTON); // no folder selected: nothing
         EXPECT_FALSE(m_dlg.m_areas.GetAt(3).IsInFolder());
         SelectInTree(Folder(1));
         Click(m_dlg, IDC_ADD_TO_FOLDER);
@@ -112,8 +109,7 @@ TEST_F(FolderTree, AreasMoveInAndOutOfFolders) {
         EXPECT_FALSE(List().IsItemInFolder(0));
         SelectInTree(Folder(0));
         List().SetCurSel(0);
-        PostMessageA(List().m_hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(50, 10));
-        Pump(m_dlg);
+        Mouse(WM_LBUTTONDBLCLK, 50, 10, MK_LBUTTON);
         EXPECT_EQ(m_dlg.m_folders.GetAt(0).GetArea(2), 3);
 
         SelectInTree(Folder(0));

@@ -43,16 +43,16 @@ TEST_P(SceneryCfgReader, ReadsWhatSaveWritesBack) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, SceneryCfgReader,
     testing::Values(
-        CReadCase{"SectionLines",
-                  "  [AREA.010]\nTitle=Ten\n[Area.001] ; general aviation\nTitle=One\n"
-                  "[GeneralOverrides]\nx=1\n[ General ]\nTitle=Not the header\n"
-                  "[Scenery]\nTitle=Kept apart\n",
-                  2,
-                  {"[General]\r\nTitle=D\xE9"
-                   "cor d'environnement FS9\r\nDescription=FS9 Scenery Data\r\n",
-                   "[area.001]\r\nTitle=Ten\r\n", "[area.002]\r\nTitle=One\r\n",
-                   "[GeneralOverrides]\r\nx=1\r\n\r\n[ General ]\r\nTitle=Not the header\r\n\r\n"
-                   "[Scenery]\r\nTitle=Kept apart\r\n\r\n"}},
+        CReadCase{
+            "SectionLines",
+            "  [AREA.010]\nTitle=Ten\n[Area.001] ; general aviation\nTitle=One\n"
+            "[GeneralOverrides]\nx=1\n[ General ]\nTitle=Not the header\n"
+            "[Scenery]\nTitle=Kept apart\n",
+            2,
+            {"[General]\r\nTitle=D\351cor d'environnement FS9\r\nDescription=FS9 Scenery Data\r\n",
+             "[area.001]\r\nTitle=Ten\r\n", "[area.002]\r\nTitle=One\r\n",
+             "[GeneralOverrides]\r\nx=1\r\n\r\n[ General ]\r\nTitle=Not the header\r\n\r\n"
+             "[Scenery]\r\nTitle=Kept apart\r\n\r\n"}},
         CReadCase{"OnlyAGeneralSection",
                   "[General]\nTitle=T\nDescription=D\nClean_on_Exit=TRUE\n",
                   0,

@@ -4,8 +4,7 @@
 
 namespace {
 
-const std::string kDefaultGeneral = "[General]\r\nTitle=D\xE9"
-                                    "cor d'environnement FS9\r\n"
+const std::string kDefaultGeneral = "[General]\r\nTitle=D\351cor d'environnement FS9\r\n"
                                     "Description=FS9 Scenery Data\r\n"
                                     "Clean_on_Exit=FALSE\n\r\n";
 

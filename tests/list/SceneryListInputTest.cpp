@@ -22,24 +22,6 @@ class ListInput : public CMainWindowTest {
 protected:
     explicit ListInput(int nAreas = 6) : CMainWindowTest(Library(nAreas)) {}
 
-    void Mouse(UINT nMessage, int x, int y, WPARAM nKeys = 0) {
-        PostMessageA(List().m_hWnd, nMessage, nKeys, MAKELPARAM(x, y));
-        Pump(m_dlg);
-    }
-    void ClickAt(int x, int y) {
-        Mouse(WM_LBUTTONDOWN, x, y, MK_LBUTTON);
-        Mouse(WM_LBUTTONUP, x, y);
-    }
-    void Drag(int nFromRow, int x, int y) {
-        Mouse(WM_LBUTTONDOWN, 50, nFromRow * 20 + 10, MK_LBUTTON);
-        Mouse(WM_MOUSEMOVE, 50, nFromRow * 20 + 12, MK_LBUTTON);
-        Mouse(WM_MOUSEMOVE, x, y, MK_LBUTTON);
-        Mouse(WM_LBUTTONUP, x, y);
-    }
-    void Key(WPARAM nKey) {
-        PostMessageA(List().m_hWnd, WM_KEYDOWN, nKey, 0);
-        Pump(m_dlg);
-    }
     // The titles' numbers from the top row down, "543210" at the start.
     std::string Order() {
         std::string order;
@@ -232,28 +214,6 @@ TEST_F(ListInput, RemoveRenameAndAddThroughTheDialog) {
         EXPECT_EQ(List().GetText(0), "Lake");
         EXPECT_EQ(List().GetText(1), "Lake");
     });
-}
-
-TEST_F(ListInput, DraggedOrderSwitchesAndDeletionsReachTheSavedFile) {
-    Run([&] {
-        Drag(5, 50, 0 * 20 + 5); // A0 to the top
-        ClickAt(5, 2 * 20 + 10); // switch A4 off
-        m_answerer.m_nButton = IDYES;
-        List().SetCurSel(3);
-        Key(VK_DELETE); // A3 goes
-        m_dlg.FillSceneryList();
-        EXPECT_EQ(Order(), "05421");
-        Click(m_dlg, IDC_SAVE);
-    });
-    // The rows' areas from the bottom up, with their flags.
-    const std::string saved = m_sim.Read("scenery.cfg");
-    std::string titles;
-    for (std::size_t n = 0; (n = saved.find("Title=A", n)) != std::string::npos; n += 7)
-        titles += saved[n + 7];
-    EXPECT_EQ(titles, "12450");
-    EXPECT_NE(saved.find("[area.003]\r\nTitle=A4\r\nLayer=3\r\nActive=FALSE\r\n"),
-              std::string::npos);
-    EXPECT_EQ(saved.find("Active=FALSE"), saved.rfind("Active=FALSE"));
 }
 
 class HugeList : public ListInput {

@@ -94,8 +94,7 @@ TEST_F(SceneryList, RowTipIsTheTitleCutTo79Characters) {
         EXPECT_EQ(List().OnToolHitTest({30, 300}, &tool), 3);
 
         // The tips show titles as they are, "&" included.
-        PostMessageA(List().m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(30, 25));
-        Pump(m_dlg);
+        Mouse(WM_MOUSEMOVE, 30, 25);
         // A pop-up's owner is the dialog, as the help tips' is.
         HWND hTip = nullptr;
         while ((hTip = FindWindowExA(nullptr, hTip, TOOLTIPS_CLASSA, nullptr)) != nullptr &&

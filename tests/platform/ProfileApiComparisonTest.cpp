@@ -27,10 +27,6 @@ struct CCase {
     std::vector<CQuery> queries;
 };
 
-std::string Long(char c) {
-    return std::string(300, c);
-}
-
 // Every edge case of the scenery.cfg format, and the cases it leaves open.
 const std::vector<CCase>& Corpus() {
     static const std::vector<CCase> corpus = {
@@ -46,17 +42,11 @@ const std::vector<CCase>& Corpus() {
          "[S]\na=12abc\nb=-5\nc=+7\nd=abc\ne= 5 \nf=2147483647\ng=-2147483648\n",
          {{"S", "a"}, {"S", "b"}, {"S", "c"}, {"S", "d"}, {"S", "e"}, {"S", "f"}, {"S", "g"}}},
         {"long_values",
-         "[S]\nA=" + Long('a') + "\nB=  " + Long('b') + "  \n",
+         "[S]\nA=" + std::string(300, 'a') + "\nB=  " + std::string(300, 'b') + "  \n",
          {{"S", "A"}, {"S", "B"}}},
         {"byte_e9",
-         "[D\xE9"
-         "cor]\nT=D\xE9"
-         "cor\n[\xC9t\xE9]\nA=1\n",
-         {{"D\xE9"
-           "cor",
-           "T"},
-          {"\xE9t\xE9", "A"},
-          {"\xC9t\xE9", "A"}}},
+         "[D\351cor]\nT=D\351cor\n[\311t\351]\nA=1\n",
+         {{"D\351cor", "T"}, {"\351t\351", "A"}, {"\311t\351", "A"}}},
         {"nul_byte", std::string("[S]\nA=x\0y\nB=2\n", 15), {{"S", "B"}}},
         {"key_before_section", "A=1\n[S]\nB=2\n", {{"S", "A"}, {"S", "B"}}},
         {"line_without_equals", "[S]\nA\nB=1\n", {{"S", "A"}, {"S", "B"}}},
@@ -69,37 +59,30 @@ const std::vector<CCase>& Corpus() {
     return corpus;
 }
 
-class CCorpusFile {
-public:
-    CCorpusFile(const CTempFolder& folder, const CCase& c) : m_path(folder.Path(c.name)) {
-        folder.Write(c.name, c.text);
-    }
-    std::string ApiString(const CQuery& q) const {
-        char szValue[260];
-        GetPrivateProfileStringA(q.section.c_str(), q.key.c_str(), kDefault, szValue,
-                                 sizeof szValue, m_path.c_str());
-        return szValue;
-    }
-    int ApiInt(const CQuery& q) const {
-        return static_cast<int>(
-            GetPrivateProfileIntA(q.section.c_str(), q.key.c_str(), kIntDefault, m_path.c_str()));
-    }
-
-private:
-    std::string m_path;
-};
+// The system's answers from the file at path.
+std::string ApiString(const std::string& path, const CQuery& q) {
+    char szValue[260];
+    GetPrivateProfileStringA(q.section.c_str(), q.key.c_str(), kDefault, szValue, sizeof szValue,
+                             path.c_str());
+    return szValue;
+}
+int ApiInt(const std::string& path, const CQuery& q) {
+    return static_cast<int>(
+        GetPrivateProfileIntA(q.section.c_str(), q.key.c_str(), kIntDefault, path.c_str()));
+}
 
 } // namespace
 
 TEST(ProfileApiComparison, CorpusGivesTheSameStringsAndIntegers) {
     CTempFolder folder;
     for (const CCase& c : Corpus()) {
-        CCorpusFile file(folder, c);
+        folder.Write(c.name, c.text);
         CProfile profile(c.text);
         for (const CQuery& q : c.queries) {
-            EXPECT_EQ(profile.GetString(q.section, q.key, kDefault), file.ApiString(q))
+            EXPECT_EQ(profile.GetString(q.section, q.key, kDefault),
+                      ApiString(folder.Path(c.name), q))
                 << c.name << " [" << q.section << "] " << q.key;
-            EXPECT_EQ(profile.GetInt(q.section, q.key, kIntDefault), file.ApiInt(q))
+            EXPECT_EQ(profile.GetInt(q.section, q.key, kIntDefault), ApiInt(folder.Path(c.name), q))
                 << c.name << " [" << q.section << "] " << q.key;
         }
     }
@@ -121,15 +104,16 @@ class ProfileApiKnownDifferences : public testing::TestWithParam<CDifference> {}
 TEST_P(ProfileApiKnownDifferences, StayAsDocumented) {
     const CDifference& d = GetParam();
     CTempFolder folder;
-    CCorpusFile file(folder, {d.name, d.text, {}});
+    folder.Write(d.name, d.text);
+    const std::string path = folder.Path(d.name);
     const CQuery q{"S", "A"};
     CProfile profile(d.text);
     if (d.bInteger) {
         EXPECT_EQ(std::to_string(profile.GetInt(q.section, q.key, kIntDefault)), d.ours);
-        EXPECT_EQ(std::to_string(file.ApiInt(q)), d.system);
+        EXPECT_EQ(std::to_string(ApiInt(path, q)), d.system);
     } else {
         EXPECT_EQ(profile.GetString(q.section, q.key, kDefault), d.ours);
-        EXPECT_EQ(file.ApiString(q), d.system);
+        EXPECT_EQ(ApiString(path, q), d.system);
     }
 }
 
@@ -176,14 +160,13 @@ std::string ApiWrite(const char* before, const char* section, const char* key, c
 // Writes are compared only on plain values in files already in the system
 // writer's normal form: it rewrites the whole file from its own parse.
 TEST(ProfileApiWrites, SettingAKeyGivesTheSameBytes) {
-    EXPECT_EQ(SetProfileKey("", "Tarnwick", "FS2004Path", "C:\\FS9\\"),
-              ApiWrite(nullptr, "Tarnwick", "FS2004Path", "C:\\FS9\\"));
-    for (const char* before : {"[Tarnwick]\r\nFS2004Path=C:\\old\\\r\n",
-                               "[A]\r\nk=v\r\n[Tarnwick]\r\nX=1\r\n[B]\r\ny=2\r\n",
-                               "[A]\r\nk=v\r\n", "[tarnwick]\r\nfs2004path=x\r\nY=2\r\n"}) {
-        EXPECT_EQ(SetProfileKey(before, "Tarnwick", "FS2004Path", "D:\\FS9\\"),
+    for (const char* before :
+         {static_cast<const char*>(nullptr), "[Tarnwick]\r\nFS2004Path=C:\\old\\\r\n",
+          "[A]\r\nk=v\r\n[Tarnwick]\r\nX=1\r\n[B]\r\ny=2\r\n", "[A]\r\nk=v\r\n",
+          "[tarnwick]\r\nfs2004path=x\r\nY=2\r\n"}) {
+        EXPECT_EQ(SetProfileKey(before ? before : "", "Tarnwick", "FS2004Path", "D:\\FS9\\"),
                   ApiWrite(before, "Tarnwick", "FS2004Path", "D:\\FS9\\"))
-            << before;
+            << (before ? before : "no file");
     }
 }
 
