@@ -64,8 +64,8 @@ protected:
     }
     std::string Prefix() const { return m_sim.Path("no prefix"); }
 
-    // The library as the window would show it at start: "title:on" from the
-    // top, then each folder's state.
+    // The library as the window would show it at start: the titles from the
+    // top, "-" before one switched off, then each folder's state.
     std::string Library() const {
         CSceneryHeader header;
         CAreaArray areas;
@@ -74,7 +74,7 @@ protected:
         LoadFolders(m_sim.Path("Folder.txt"), folders, areas);
         std::string text;
         for (const CListRow& row : ListRows(areas))
-            text += areas.GetAt(row.nArea).GetTitle() + (row.bActive ? ":on " : ":off ");
+            text += (row.bActive ? "" : "-") + areas.GetAt(row.nArea).GetTitle() + " ";
         for (int f = 0; f < folders.GetSize(); ++f)
             text += folders.GetAt(f).GetName() + "=" + std::to_string(folders.GetAt(f).GetActive());
         return text;
@@ -83,7 +83,7 @@ protected:
     CTempFolder m_sim;
 };
 
-const std::string kStart = "Twin:on Twin:on Town:off Lake:on Base:on Airports=2";
+const std::string kStart = "Twin Twin -Town Lake Base Airports=2";
 
 struct CChangeCase {
     std::vector<std::string> args;
@@ -110,28 +110,23 @@ TEST_P(TwkChanges, ChangeTheLibraryAsTheWindowDoesAndKeepTheBackup) {
 INSTANTIATE_TEST_SUITE_P(
     Commands, TwkChanges,
     ::testing::Values(
-        CChangeCase{{"disable", "Lake"}, "Twin:on Twin:on Town:off Lake:off Base:on Airports=0"},
-        CChangeCase{{"enable", "town", "#1"}, "Twin:on Twin:on Town:on Lake:on Base:on Airports=1"},
-        CChangeCase{{"disable", "addon scenery/TWIN A/"},
-                    "Twin:on Twin:off Town:off Lake:on Base:on Airports=2"},
-        CChangeCase{{"move", "Base", "--to", "1"},
-                    "Base:on Twin:on Twin:on Town:off Lake:on Airports=2"},
-        CChangeCase{{"move", "#5", "--above", "Town"},
-                    "Twin:on Twin:on Base:on Town:off Lake:on Airports=2"},
-        CChangeCase{{"move", "#1", "--below", "Lake"},
-                    "Twin:on Town:off Lake:on Twin:on Base:on Airports=2"},
+        CChangeCase{{"disable", "Lake"}, "Twin Twin -Town -Lake Base Airports=0"},
+        CChangeCase{{"enable", "town", "#1"}, "Twin Twin Town Lake Base Airports=1"},
+        CChangeCase{{"disable", "addon scenery/TWIN A/"}, "Twin -Twin -Town Lake Base Airports=2"},
+        CChangeCase{{"move", "Base", "--to", "1"}, "Base Twin Twin -Town Lake Airports=2"},
+        CChangeCase{{"move", "#5", "--above", "Town"}, "Twin Twin Base -Town Lake Airports=2"},
+        CChangeCase{{"move", "#1", "--below", "Lake"}, "Twin -Town Lake Twin Base Airports=2"},
         CChangeCase{{"add", "Addon Scenery/New", "--title", "Fresh"},
-                    "Fresh:on Twin:on Twin:on Town:off Lake:on Base:on Airports=2"},
-        CChangeCase{{"remove", "Town", "#1"}, "Twin:on Lake:on Base:on Airports=2"},
-        CChangeCase{{"remove", "Base", "--force"}, "Twin:on Twin:on Town:off Lake:on Airports=2"},
+                    "Fresh Twin Twin -Town Lake Base Airports=2"},
+        CChangeCase{{"remove", "Town", "#1"}, "Twin Lake Base Airports=2"},
+        CChangeCase{{"remove", "Base", "--force"}, "Twin Twin -Town Lake Airports=2"},
         CChangeCase{{"rename", "Lake", std::string(300, 'L')},
-                    "Twin:on Twin:on Town:off " + std::string(255, 'L') + ":on Base:on Airports=2"},
+                    "Twin Twin -Town " + std::string(255, 'L') + " Base Airports=2"},
         CChangeCase{{"scan", "Addon Scenery"},
-                    "Town:on New:on Lake:on Twin:on Twin:on Town:off Lake:on Base:on Airports=2"},
-        CChangeCase{{"folder", "enable", "airports"},
-                    "Twin:on Twin:on Town:on Lake:on Base:on Airports=1"},
+                    "Town New Lake Twin Twin -Town Lake Base Airports=2"},
+        CChangeCase{{"folder", "enable", "airports"}, "Twin Twin Town Lake Base Airports=1"},
         CChangeCase{{"folder", "disable", "Airports", "--json"},
-                    "Twin:on Twin:on Town:off Lake:off Base:on Airports=0"}));
+                    "Twin Twin -Town -Lake Base Airports=0"}));
 
 namespace {
 
