@@ -11,7 +11,6 @@
 
 #include <cstdint>
 #include <string_view>
-#include <utility>
 
 namespace {
 
@@ -38,25 +37,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     const std::size_t nSplit = input.find('\0');
     const bool bLibrary = nSplit != std::string_view::npos;
 
-    CSceneryHeader header;
-    CAreaArray areas;
+    auto pLibrary = ParseLibrary(std::string(bLibrary ? input.substr(0, nSplit) : ""));
     CFolderArray folders;
-    if (ParseSceneryCfg(std::string(bLibrary ? input.substr(0, nSplit) : ""), header, areas)
-                .status != EFileStatus::kOk ||
-        ParseFolders(std::string(bLibrary ? input.substr(nSplit + 1) : input), folders, areas)
+    if (pLibrary->load.status != EFileStatus::kOk ||
+        ParseFolders(std::string(bLibrary ? input.substr(nSplit + 1) : input), folders,
+                     pLibrary->areas)
                 .status != EFileStatus::kOk)
         return 0;
-    std::string sceneryCfg = SaveText(header, areas);
-    const std::string first = FormatFolders(folders, areas);
+    const std::string first = FormatFolders(folders, pLibrary->areas);
 
-    CSceneryHeader readHeader;
-    CAreaArray readAreas;
-    Check(ParseSceneryCfg(std::move(sceneryCfg), readHeader, readAreas).status == EFileStatus::kOk,
-          "saved scenery.cfg loads");
+    auto pRead = ParseLibrary(SaveText(*pLibrary));
+    Check(pRead->load.status == EFileStatus::kOk, "saved scenery.cfg loads");
     CFolderArray readFolders;
-    Check(ParseFolders(first, readFolders, readAreas).status == EFileStatus::kOk,
+    Check(ParseFolders(first, readFolders, pRead->areas).status == EFileStatus::kOk,
           "saved Folder.txt loads");
     Check(SameEntries(readFolders, folders), "every folder keeps its areas");
-    Check(FormatFolders(readFolders, readAreas) == first, "a second Save writes the same bytes");
+    Check(FormatFolders(readFolders, pRead->areas) == first, "a second Save writes the same bytes");
     return 0;
 }

@@ -17,15 +17,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
                   .GetString("Tarnwick", "FS2004Path", "") == "C:\\FS9\\",
           "a key set reads back");
 
-    CSceneryHeader header;
-    CAreaArray areas;
-    if (ParseSceneryCfg(std::string(text), header, areas).status != EFileStatus::kOk)
+    auto pLibrary = ParseLibrary(std::string(text));
+    if (pLibrary->load.status != EFileStatus::kOk)
         return 0;
-    const std::string first = SaveText(header, areas);
-    CSceneryHeader readHeader;
-    CAreaArray readAreas;
-    Check(ParseSceneryCfg(first, readHeader, readAreas).status == EFileStatus::kOk,
-          "saved text loads");
-    Check(SaveText(readHeader, readAreas) == first, "a second Save writes the same bytes");
+    const std::string first = SaveText(*pLibrary);
+    auto pRead = ParseLibrary(first);
+    Check(pRead->load.status == EFileStatus::kOk, "saved text loads");
+    Check(SaveText(*pRead) == first, "a second Save writes the same bytes");
     return 0;
 }
