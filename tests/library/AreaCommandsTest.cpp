@@ -1,7 +1,5 @@
 #include "AreaCommands.h"
 
-#include "Files.h"
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -50,16 +48,5 @@ INSTANTIATE_TEST_SUITE_P(
         CPlacement{"AddedAreasGoOnTopLastHighest", {}, {0, 3, 1, 2}, 2, {5, 4, 0, 3, 1, 2}},
         CPlacement{"RemovedRowLeavesTheOthersInPlace", {3}, {0, 3, 1, 2}, 0, {0, 1, 2}}),
     [](const testing::TestParamInfo<CPlacement>& info) { return info.param.name; });
-
-TEST(AreaNames, AreCutAt255AndProposedFromTheFolder) {
-    CAreaArray areas;
-    const int nArea = AddArea(areas, "C:\\Sim\\Addon\\Lake", "C:\\Sim\\", std::string(300, 'x'));
-    EXPECT_EQ(areas.GetAt(nArea).GetLocal(), "Addon\\Lake");
-    EXPECT_TRUE(areas.GetAt(nArea).IsActive());
-    EXPECT_EQ(areas.GetAt(nArea).GetTitle(), std::string(255, 'x'));
-    RenameArea(areas, nArea, std::string(256, 'y'));
-    EXPECT_EQ(areas.GetAt(nArea).GetTitle(), std::string(255, 'y'));
-    EXPECT_EQ(ProposedTitle(std::string("Other") + kPathSeparator + "Lake", "C:\\Sim\\"), "Lake");
-}
 
 } // namespace

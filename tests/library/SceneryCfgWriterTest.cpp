@@ -53,22 +53,17 @@ TEST(SceneryCfgWriter, EmptyListWritesOnlyTheGeneralSection) {
     EXPECT_EQ(SaveText(library), kDefaultGeneral);
 }
 
-TEST(SceneryCfgWriter, NumbersAndLayersComeFromTheListBottomRowFirst) {
+TEST(SceneryCfgWriter, NumbersLayersAndStatesComeFromTheRowsBottomFirst) {
     auto pLibrary = AddedAreas(3);
-    // C was dragged from the top to the bottom; A was removed.
+    // C was dragged from the top to the bottom and switched off, B switched
+    // on in the list only; A was removed.
     pLibrary->areas.GetAt(0).SetRemoved(true);
-    std::vector<CListRow> rows = {{1, true}, {2, true}};
-    EXPECT_EQ(SaveText(*pLibrary, rows), kDefaultGeneral + AddedText(1, 'C') + AddedText(2, 'B'));
-}
-
-TEST(SceneryCfgWriter, ActiveComesFromTheRows) {
-    auto pLibrary = AddedAreas(2);
-    std::vector<CListRow> rows = {{1, true}, {0, false}};
     pLibrary->areas.GetAt(1).SetActive(false);
+    std::vector<CListRow> rows = {{1, true}, {2, false}};
     EXPECT_EQ(SaveText(*pLibrary, rows),
-              kDefaultGeneral + AddedText(1, 'A', "FALSE") + AddedText(2, 'B'));
-    EXPECT_FALSE(pLibrary->areas.GetAt(0).IsActive());
+              kDefaultGeneral + AddedText(1, 'C', "FALSE") + AddedText(2, 'B'));
     EXPECT_TRUE(pLibrary->areas.GetAt(1).IsActive());
+    EXPECT_FALSE(pLibrary->areas.GetAt(2).IsActive());
 }
 
 TEST(SceneryCfgWriter, SectionNumbersGrowPastThreeDigits) {
