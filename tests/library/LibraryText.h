@@ -1,7 +1,7 @@
 #pragma once
 
-// Helpers for the library suites: a model parsed from text, the text Save
-// writes for it, and the text a record writes.
+// Helpers for the library suites and the fuzz targets: a model parsed from
+// text, the text Save writes for it, and the text a record writes.
 
 #include "AreaCommands.h"
 #include "SceneryCfg.h"
