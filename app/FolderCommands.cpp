@@ -1,7 +1,5 @@
 // The folder commands: New, Remove and Rename folder, ">>" and "<<".
 
-#include "FolderCommands.h"
-#include "AreaCommands.h"
 #include "ManagerDlg.h"
 #include "NameDlg.h"
 
@@ -10,8 +8,9 @@ void CManagerDlg::WarnFolderName(const std::string& reason) {
 }
 
 void CManagerDlg::ShowFolderMarks(const std::vector<int>& aAreas, bool bInFolder) {
+    const std::vector<int> aRows = m_doc.RowsByArea();
     for (int nArea : aAreas) {
-        if (int nRow = FindListIndex(nArea); nRow >= 0) {
+        if (int nRow = aRows[static_cast<std::size_t>(nArea)]; nRow >= 0) {
             m_listScenery.SetItemInFolder(nRow, bInFolder);
             m_listScenery.SetItemInSelectedFolder(nRow, bInFolder);
         }
@@ -20,30 +19,26 @@ void CManagerDlg::ShowFolderMarks(const std::vector<int>& aAreas, bool bInFolder
 
 void CManagerDlg::OnAddToFolder() {
     HTREEITEM hFolder = m_treeFolders.GetSelectedItem();
-    const int nFolder = FindFolder(hFolder);
+    const int nFolder = m_treeFolders.FindFolder(hFolder);
     const int nRow = m_listScenery.GetCurSel();
-    if (nFolder < 0 || nRow == LB_ERR)
+    if (nFolder < 0 || nRow == LB_ERR || nRow >= m_doc.RowCount())
         return;
-    const int nArea = m_listScenery.GetItemAreaIndex(nRow);
-    if (!AddToFolder(m_folders, m_areas, nFolder, nArea))
+    const int nArea = m_doc.Rows()[static_cast<std::size_t>(nRow)].nArea;
+    if (m_doc.AddToFolder(nFolder, nArea).empty())
         return;
     ShowFolderMarks({nArea}, true);
-    HTREEITEM hItem =
-        m_treeFolders.InsertItem(m_listScenery.GetText(nRow), hFolder, I_IMAGECALLBACK);
+    HTREEITEM hItem = m_treeFolders.AddEntry(nFolder, m_doc.Area(nArea).GetTitle());
     m_treeFolders.Expand(hFolder, TVE_EXPAND);
     m_treeFolders.EnsureVisible(hItem);
-    CFolder& folder = m_folders.GetAt(nFolder);
-    folder.SetEntryItem(folder.GetCount() - 1, hItem);
     m_treeFolders.Invalidate(FALSE);
 }
 
 void CManagerDlg::OnRemoveFromFolder() {
-    HTREEITEM hItem = m_treeFolders.GetSelectedItem();
     int nFolder = 0, nEntry = 0;
-    if (!FindEntry(hItem, nFolder, nEntry))
+    if (!m_treeFolders.FindEntry(m_treeFolders.GetSelectedItem(), nFolder, nEntry))
         return;
-    ShowFolderMarks({RemoveFromFolder(m_folders, m_areas, nFolder, nEntry)}, false);
-    m_treeFolders.DeleteItem(hItem);
+    ShowFolderMarks({m_doc.RemoveFromFolder(nFolder, nEntry)[0].nArea}, false);
+    m_treeFolders.RemoveEntry(nFolder, nEntry);
 }
 
 void CManagerDlg::OnNewFolder() {
@@ -51,33 +46,31 @@ void CManagerDlg::OnNewFolder() {
     CNameDlg ask(name);
     if (ask.DoModal() != IDOK)
         return;
-    if (std::string reason = NewFolder(m_folders, name); !reason.empty()) {
+    if (std::string reason = m_doc.NewFolder(name); !reason.empty()) {
         WarnFolderName(reason);
         return;
     }
-    m_folders.GetAt(m_folders.GetSize() - 1)
-        .SetTreeItem(m_treeFolders.InsertItem(name, TVI_ROOT, I_IMAGECALLBACK));
+    m_treeFolders.AddFolder(name);
 }
 
 void CManagerDlg::OnRemoveFolder() {
-    const int nFolder = FindFolder(m_treeFolders.GetSelectedItem());
+    const int nFolder = m_treeFolders.FindFolder(m_treeFolders.GetSelectedItem());
     if (nFolder < 0)
         return;
-    HTREEITEM hFolder = m_folders.GetAt(nFolder).GetTreeItem();
-    ShowFolderMarks(RemoveFolder(m_folders, m_areas, nFolder), false);
-    m_treeFolders.DeleteItem(hFolder);
+    ShowChanges(m_doc.RemoveFolder(nFolder));
+    m_treeFolders.RemoveFolder(nFolder);
 }
 
 void CManagerDlg::OnRenameFolder() {
     HTREEITEM hItem = m_treeFolders.GetSelectedItem();
-    const int nFolder = FindFolder(hItem);
+    const int nFolder = m_treeFolders.FindFolder(hItem);
     if (nFolder < 0)
         return;
-    std::string name = m_treeFolders.GetItemText(hItem).substr(0, kMaxNameLength);
+    std::string name = m_doc.Folders().GetAt(nFolder).GetName().substr(0, kMaxNameLength);
     CNameDlg ask(name);
     if (ask.DoModal() != IDOK)
         return;
-    if (std::string reason = RenameFolder(m_folders, nFolder, name); !reason.empty()) {
+    if (std::string reason = m_doc.RenameFolder(nFolder, name); !reason.empty()) {
         WarnFolderName(reason);
         return;
     }

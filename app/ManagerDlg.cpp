@@ -9,9 +9,6 @@
 
 namespace {
 
-// System-menu commands: the system keeps the low four bits for itself.
-constexpr UINT IDM_ABOUTBOX = 0x0010;
-constexpr UINT IDM_CHECK_LIBRARY = 0x0020;
 // The most findings the check's box lists.
 constexpr std::size_t kMaxCheckLines = 40;
 constexpr const char* kRegistryMissing =
@@ -34,8 +31,6 @@ CManagerDlg::~CManagerDlg() {
     if (m_pFont)
         m_pFont->DeleteObject();
     m_pFont.reset();
-    m_folders.RemoveAll();
-    m_areas.RemoveAll();
     m_imageList.DeleteImageList();
 }
 
@@ -56,6 +51,10 @@ BOOL CManagerDlg::OnInitDialog() {
             AppendMenuA(hSysMenu, MF_STRING, IDM_ABOUTBOX, about.c_str());
             AppendMenuA(hSysMenu, MF_STRING, IDM_CHECK_LIBRARY,
                         ResourceString(IDS_CHECK_LIBRARY).c_str());
+            AppendMenuA(hSysMenu, MF_STRING | MF_GRAYED, IDM_UNDO,
+                        ResourceString(IDS_UNDO).c_str());
+            AppendMenuA(hSysMenu, MF_STRING | MF_GRAYED, IDM_REDO,
+                        ResourceString(IDS_REDO).c_str());
         }
     }
     SetIcon(m_hIcon, TRUE);
@@ -97,22 +96,15 @@ BOOL CManagerDlg::OnInitDialog() {
     m_imageList.Create(IDB_TREE, 16, 1, RGB(255, 0, 255));
     m_treeFolders.SetImageList(&m_imageList, TVSIL_NORMAL);
 
-    m_strSimPath.clear();
     std::string folder = LocateSimFolder();
     if (!folder.empty()) {
-        m_strSimPath = SimPathFromFolder(folder);
         // The system's own disk takes every path as it is.
-        CLibraryPaths paths;
-        LocateLibrary(m_strSimPath, SystemDisk(), paths);
-        m_strSceneryCfgPath = paths.strSceneryCfg;
-        m_strFolderTxtPath = paths.strFolderTxt;
-        m_files = ReadLibrary(paths, m_header, m_areas, m_folders);
+        m_doc.Open(SimPathFromFolder(folder));
         FillSceneryList();
         FillFolderTree();
-        m_strBrowsePath = m_strSimPath;
+        m_strBrowsePath = m_doc.SimPath();
         std::string backup;
-        LocateBackup(m_strSimPath, SystemDisk(), backup);
-        CopyFileOver(m_strSceneryCfgPath, backup);
+        m_doc.TakeBackup(backup);
     }
     SendMessage(DM_SETDEFID, static_cast<WPARAM>(-1), 0);
     return TRUE;
@@ -131,20 +123,19 @@ std::string CManagerDlg::LocateSimFolder() {
 }
 
 void CManagerDlg::SaveSettings() {
-    if (!m_strSimPath.empty())
-        WriteSettingsSimFolder(GetSettingsPath(), m_strSimPath);
+    if (m_doc.IsOpen())
+        WriteSettingsSimFolder(GetSettingsPath(), m_doc.SimPath());
 }
 
 bool CManagerDlg::ConfirmReplaceChangedFiles() {
-    CSaveCheck check = CheckFilesBeforeSave(Paths(), m_files);
+    CSaveCheck check = m_doc.CheckFilesBeforeSave();
     std::string question = ChangedFilesQuestion(check);
     if (question.empty())
         return true;
     if (MessageBoxA(m_hWnd, question.c_str(), "Warning",
                     MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
         return false;
-    m_files.sceneryCfg.disk = check.sceneryCfg;
-    m_files.folderTxt.disk = check.folderTxt;
+    m_doc.AcceptChangedFiles(check);
     return true;
 }
 
@@ -153,27 +144,42 @@ void CManagerDlg::ShowError(const std::string& text) {
 }
 
 void CManagerDlg::OnSave() {
-    if (m_strSimPath.empty()) {
+    Save();
+}
+
+bool CManagerDlg::Save() {
+    if (!m_doc.IsOpen()) {
         ShowError("No Flight Simulator 2004 folder is known, so nothing was saved.");
-        return;
+        return false;
     }
-    for (auto [pLoad, pPath] : {std::pair{&m_files.sceneryCfg, &m_strSceneryCfgPath},
-                                std::pair{&m_files.folderTxt, &m_strFolderTxtPath}}) {
-        if (pLoad->status == EFileStatus::kFailed) {
-            ShowError(*pPath + " could not be read at start-up (" + pLoad->strReason +
-                      "), so it was left as it is and nothing was saved.");
-            return;
-        }
+    if (CSaveResult refused = m_doc.Unreadable(); refused.outcome != CSaveResult::kWritten) {
+        ShowError(refused.strPath + " could not be read at start-up (" + refused.strReason +
+                  "), so it was left as it is and nothing was saved.");
+        return false;
     }
     if (!ConfirmReplaceChangedFiles())
-        return;
-    CLibraryWrite write = WriteLibrary(Paths(), m_files, m_header, m_areas, m_folders,
-                                       m_listScenery.GetRows(), [this] { StoreExpandStates(); });
-    if (write.result.status == EFileStatus::kChanged)
+        return false;
+    const CSaveResult write = m_doc.Save();
+    if (write.outcome == CSaveResult::kChanged)
         ShowError(LateChangeMessage(write.bSceneryCfgWritten));
-    else if (!write.result)
-        ShowError(write.strPath + " could not be saved: " + write.result.strReason +
+    else if (write.outcome != CSaveResult::kWritten)
+        ShowError(write.strPath + " could not be saved: " + write.strReason +
                   "\nThe file on disk is unchanged.");
+    return write.outcome == CSaveResult::kWritten;
+}
+
+bool CManagerDlg::ConfirmClose() {
+    if (!m_doc.IsModified())
+        return true;
+    switch (MessageBoxA(m_hWnd, "Save the changes to the scenery library before closing?",
+                        "Tarnwick", MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:
+        return Save();
+    case IDNO:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void CManagerDlg::OnFind() {
@@ -182,6 +188,8 @@ void CManagerDlg::OnFind() {
 }
 
 void CManagerDlg::OnOK() {
+    if (!ConfirmClose())
+        return;
     SaveSettings();
     CDialog::OnOK();
 }
@@ -189,9 +197,15 @@ void CManagerDlg::OnOK() {
 void CManagerDlg::OnCancel() {}
 
 void CManagerDlg::OnClose() {
+    if (!ConfirmClose())
+        return;
     SaveSettings();
     Default(WM_CLOSE, 0, 0);
     CDialog::OnCancel();
+}
+
+LRESULT CManagerDlg::OnQueryEndSession(WPARAM, LPARAM) {
+    return ConfirmClose() ? TRUE : FALSE;
 }
 
 void CManagerDlg::OnSysCommand(UINT nID, LPARAM lParam) {
@@ -200,6 +214,10 @@ void CManagerDlg::OnSysCommand(UINT nID, LPARAM lParam) {
         about.DoModal();
     } else if ((nID & 0xFFF0) == IDM_CHECK_LIBRARY) {
         OnCheckLibrary();
+    } else if ((nID & 0xFFF0) == IDM_UNDO) {
+        OnUndo();
+    } else if ((nID & 0xFFF0) == IDM_REDO) {
+        OnRedo();
     } else {
         Default(WM_SYSCOMMAND, nID, lParam);
     }
@@ -208,10 +226,8 @@ void CManagerDlg::OnSysCommand(UINT nID, LPARAM lParam) {
 void CManagerDlg::OnCheckLibrary() {
     std::string text = "No Flight Simulator 2004 folder is known, so there is no library to check.";
     UINT nIcon = MB_ICONWARNING;
-    if (!m_strSimPath.empty()) {
-        const std::vector<CFinding> findings =
-            CheckLibrary(Paths(), m_files, m_areas, m_folders, m_listScenery.GetRows(),
-                         m_strSimPath, SystemDisk());
+    if (m_doc.IsOpen()) {
+        const std::vector<CFinding> findings = m_doc.Check();
         text = FindingsText(findings, kMaxCheckLines);
         nIcon = HasErrors(findings) ? MB_ICONWARNING : MB_ICONINFORMATION;
     }
@@ -241,13 +257,45 @@ HCURSOR CManagerDlg::OnQueryDragIcon() {
 
 BOOL CManagerDlg::PreTranslateMessage(MSG* pMsg) {
     UpdateDialogControls(this, TRUE);
+    UpdateUndoMenu();
+    // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) take back and do again the
+    // library's changes, but for the Find field's own text and while a drag
+    // holds the mouse.
+    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == 'Z' || pMsg->wParam == 'Y') &&
+        GetKeyState(VK_CONTROL) < 0 && pMsg->hwnd != m_editFind.m_hWnd &&
+        ::GetCapture() == nullptr) {
+        if (pMsg->wParam == 'Y' || GetKeyState(VK_SHIFT) < 0)
+            OnRedo();
+        else
+            OnUndo();
+        return TRUE;
+    }
     return CDialog::PreTranslateMessage(pMsg);
+}
+
+LRESULT CManagerDlg::OnInitMenuPopup(WPARAM, LPARAM) {
+    UpdateUndoMenu();
+    return 0;
+}
+
+void CManagerDlg::UpdateUndoMenu() {
+    HMENU hSysMenu = GetSystemMenu(m_hWnd, FALSE);
+    EnableMenuItem(hSysMenu, IDM_UNDO, MF_BYCOMMAND | (m_doc.CanUndo() ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(hSysMenu, IDM_REDO, MF_BYCOMMAND | (m_doc.CanRedo() ? MF_ENABLED : MF_GRAYED));
+}
+
+void CManagerDlg::OnUndo() {
+    ShowStep(m_doc.Undo());
+}
+
+void CManagerDlg::OnRedo() {
+    ShowStep(m_doc.Redo());
 }
 
 void CManagerDlg::OnUpdateRemoveScenery(CCmdUI* pCmdUI) {
     int nRow = m_listScenery.GetCurSel();
-    pCmdUI->Enable(nRow != LB_ERR &&
-                   !m_areas.GetAt(m_listScenery.GetItemAreaIndex(nRow)).IsRequired());
+    pCmdUI->Enable(nRow != LB_ERR && nRow < m_doc.RowCount() &&
+                   !m_doc.Area(m_doc.Rows()[static_cast<std::size_t>(nRow)].nArea).IsRequired());
 }
 
 void CManagerDlg::OnUpdateRenameScenery(CCmdUI* pCmdUI) {
@@ -278,9 +326,14 @@ ON_UPDATE_COMMAND_UI(IDC_RENAME_FOLDER, OnUpdateFolderCommand)
 ON_WM_CLOSE()
 ON_BN_CLICKED(IDC_SCAN_DIRECTORY, OnScanDirectory)
 ON_BN_CLICKED(IDC_FIND, OnFind)
+ON_MESSAGE(WM_QUERYENDSESSION, OnQueryEndSession)
+ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)
 ON_MESSAGE(WM_SCENERY_TOGGLE, OnToggleActive)
+ON_MESSAGE(WM_SCENERY_MOVE, OnMoveScenery)
 ON_MESSAGE(WM_SCENERY_DELETE, OnDeleteScenery)
 ON_MESSAGE(WM_SCENERY_DBLCLK, OnListDoubleClick)
 ON_NOTIFY(TVN_GETDISPINFOA, IDC_TREE_FOLDERS, OnTreeGetDispInfo)
 ON_NOTIFY(TVN_GETDISPINFOW, IDC_TREE_FOLDERS, OnTreeGetDispInfo)
+ON_NOTIFY(TVN_ITEMEXPANDEDA, IDC_TREE_FOLDERS, OnTreeItemExpanded)
+ON_NOTIFY(TVN_ITEMEXPANDEDW, IDC_TREE_FOLDERS, OnTreeItemExpanded)
 END_MESSAGE_MAP()

@@ -1,17 +1,14 @@
 #pragma once
 
-// The main window: the scenery list, the folder tree and their commands.
-// Its members are the program's shared state.
+// The main window: the scenery list, the folder tree and their commands. It
+// holds its controls and the one open library; each handler asks the user,
+// changes the library and has the views show the change.
 
-#include "AreaArray.h"
 #include "Controls.h"
 #include "Dialog.h"
-#include "Folder.h"
 #include "FolderTreeCtrl.h"
 #include "HelpToolTipCtrl.h"
-#include "LibraryFiles.h"
-#include "SceneryCfg.h"
-#include "SceneryHeader.h"
+#include "LibraryDocument.h"
 #include "SceneryListBox.h"
 
 #include <memory>
@@ -24,6 +21,7 @@ public:
     ~CManagerDlg() override;
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    const CLibraryDocument& Document() const { return m_doc; }
 
     CEdit m_editFind;
     CButton m_btnAddToFolder;
@@ -33,17 +31,8 @@ public:
     HICON m_hIcon;
     std::unique_ptr<CFont> m_pFont;
     CImageList m_imageList;
-    std::string m_strSceneryCfgPath;
-    std::string m_strFolderTxtPath;
+    // Where the folder browsers open: the folder last chosen.
     std::string m_strBrowsePath;
-    std::string m_strSimPath;
-    CSceneryHeader m_header;
-    CAreaArray m_areas;
-    CFolderArray m_folders;
-    // How scenery.cfg and Folder.txt fared at start-up: a file that was there
-    // but could not be read is never replaced. Their disk states follow every
-    // Save, and the user's Yes to replacing another program's changes.
-    CLibraryFiles m_files;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -57,6 +46,8 @@ protected:
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnClose();
+    LRESULT OnQueryEndSession(WPARAM wParam, LPARAM lParam);
+    LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
     void OnSave();
     void OnFind();
     void OnNewFolder();
@@ -72,10 +63,14 @@ protected:
     void OnTreeClick(NMHDR* pNMHDR, LRESULT* pResult);
     void OnTreeGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
     void OnTreeKeyDown(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnTreeItemExpanded(NMHDR* pNMHDR, LRESULT* pResult);
     void OnRemoveFolder();
     void OnRenameFolder();
     void OnScanDirectory();
+    void OnUndo();
+    void OnRedo();
     LRESULT OnToggleActive(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMoveScenery(WPARAM wParam, LPARAM lParam);
     LRESULT OnDeleteScenery(WPARAM wParam, LPARAM lParam);
     LRESULT OnListDoubleClick(WPARAM wParam, LPARAM lParam);
 
@@ -87,34 +82,35 @@ protected:
     // the user; empty when none is known.
     std::string LocateSimFolder();
     void SaveSettings();
+    // The views anew from the library.
     void FillSceneryList();
     void FillFolderTree();
-    int FindFolder(HTREEITEM hItem) const;
-    int FindListIndex(int nArea) const;
     void ToggleTreeItem(HTREEITEM hItem);
     void HighlightFolderAreas(HTREEITEM hItem);
-    // The tree keeps no item of an area the user removed.
-    void RemoveAreaFromTree(int nArea);
-    // Each folder's expand flag from the tree: 1 when it is expanded and has
-    // an item in it.
-    void StoreExpandStates();
 
     DECLARE_MESSAGE_MAP()
 
 private:
     void ShowError(const std::string& text);
-    CLibraryPaths Paths() const { return {m_strSceneryCfgPath, m_strFolderTxtPath}; }
-    // The first folder entry showing the tree item, or false.
-    bool FindEntry(HTREEITEM hItem, int& nFolder, int& nEntry) const;
+    // Save and its questions; whether both files were written.
+    bool Save();
+    // Before the window closes with unsaved changes: whether it may.
+    bool ConfirmClose();
     // Why a folder name was refused.
     void WarnFolderName(const std::string& reason);
+    // The rows show the switches and folder marks the changes made.
+    void ShowChanges(const CChanges& changes);
     // The rows of the areas show them in a folder or in none.
     void ShowFolderMarks(const std::vector<int>& aAreas, bool bInFolder);
-    // The row of every area shown in the list, found in one pass (-1: none).
-    std::vector<int> RowsByArea() const;
+    void UpdateUndoMenu();
+    // The views anew after a step taken back or done again, its row or else
+    // its folder selected and in view.
+    void ShowStep(const CStepShown& shown);
     // The question before an area goes: true on Yes.
     bool ConfirmRemove();
     // The question when another program changed the files since they were
     // read or saved: true when there is none or on Yes.
     bool ConfirmReplaceChangedFiles();
+
+    CLibraryDocument m_doc;
 };

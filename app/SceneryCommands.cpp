@@ -1,7 +1,6 @@
-// The commands on single areas: Add, Remove, Rename, the Delete key, and the
-// scan of a directory; and the list's refill after each.
+// The commands on single areas: Add, Remove, Rename, the Delete key, a drop
+// and a switch in the list, and the scan of a directory.
 
-#include "AreaCommands.h"
 #include "FolderBrowser.h"
 #include "ManagerDlg.h"
 #include "NameDlg.h"
@@ -16,7 +15,7 @@ constexpr const char* kLibraryFull =
 } // namespace
 
 void CManagerDlg::FillSceneryList() {
-    m_listScenery.SetRows(ListRows(m_areas, m_listScenery.GetRows()), m_areas);
+    m_listScenery.SetRows(m_doc.Rows(), m_doc.Areas());
 }
 
 bool CManagerDlg::ConfirmRemove() {
@@ -24,7 +23,7 @@ bool CManagerDlg::ConfirmRemove() {
 }
 
 void CManagerDlg::OnAddScenery() {
-    if (IsLibraryFull(m_areas)) {
+    if (IsLibraryFull(m_doc.Areas())) {
         ShowError(std::string(kLibraryFull) + ": nothing was added.");
         return;
     }
@@ -37,28 +36,29 @@ void CManagerDlg::OnAddScenery() {
 
 void CManagerDlg::AddSceneryFolder(const std::string& folder) {
     m_strBrowsePath = folder;
-    std::string name = ProposedTitle(folder, m_strSimPath);
+    std::string name = ProposedTitle(folder, m_doc.SimPath());
     CNameDlg ask(name);
     if (ask.DoModal() != IDOK)
         return;
-    AddArea(m_areas, folder, m_strSimPath, name);
+    m_doc.AddArea(folder, name);
     FillSceneryList();
 }
 
 void CManagerDlg::OnRemoveScenery() {
     const int nRow = m_listScenery.GetCurSel();
-    if (nRow == LB_ERR || !ConfirmRemove())
+    if (nRow == LB_ERR || nRow >= m_doc.RowCount() || !ConfirmRemove())
         return;
-    const int nArea = m_listScenery.GetItemAreaIndex(nRow);
-    RemoveArea(m_areas, nArea);
+    const int nArea = m_doc.Rows()[static_cast<std::size_t>(nRow)].nArea;
+    m_doc.RemoveAreas({{nArea}});
     FillSceneryList();
-    RemoveAreaFromTree(nArea);
+    m_treeFolders.RemoveAreaItems(m_doc.Folders(), nArea);
 }
 
 LRESULT CManagerDlg::OnDeleteScenery(WPARAM wParam, LPARAM) {
-    if (!ConfirmRemove())
+    const int nRow = static_cast<int>(wParam);
+    if (nRow >= m_doc.RowCount() || !ConfirmRemove())
         return 1;
-    RemoveArea(m_areas, m_listScenery.GetItemAreaIndex(static_cast<int>(wParam)));
+    m_doc.RemoveAreas({{m_doc.Rows()[static_cast<std::size_t>(nRow)].nArea}});
     FillSceneryList();
     FillFolderTree();
     return 1;
@@ -66,15 +66,34 @@ LRESULT CManagerDlg::OnDeleteScenery(WPARAM wParam, LPARAM) {
 
 void CManagerDlg::OnRenameScenery() {
     const int nRow = m_listScenery.GetCurSel();
-    if (nRow == LB_ERR)
+    if (nRow == LB_ERR || nRow >= m_doc.RowCount())
         return;
-    std::string name = m_listScenery.GetText(nRow).substr(0, kMaxNameLength);
+    const int nArea = m_doc.Rows()[static_cast<std::size_t>(nRow)].nArea;
+    std::string name = m_doc.Area(nArea).GetTitle().substr(0, kMaxNameLength);
     CNameDlg ask(name);
     if (ask.DoModal() != IDOK)
         return;
-    RenameArea(m_areas, m_listScenery.GetItemAreaIndex(nRow), name);
+    m_doc.RenameArea(nArea, name);
     FillSceneryList();
     FillFolderTree();
+}
+
+LRESULT CManagerDlg::OnToggleActive(WPARAM wParam, LPARAM) {
+    const int nRow = static_cast<int>(wParam);
+    if (nRow < m_doc.RowCount()) {
+        const CListRow row = m_doc.Rows()[static_cast<std::size_t>(nRow)];
+        ShowChanges(m_doc.SetAreasActive({{row.nArea}}, !row.bActive));
+    }
+    return 1;
+}
+
+LRESULT CManagerDlg::OnMoveScenery(WPARAM wParam, LPARAM lParam) {
+    const int nFrom = static_cast<int>(wParam), nBefore = static_cast<int>(lParam);
+    if (nFrom >= m_doc.RowCount() || nBefore >= m_doc.RowCount())
+        return 1;
+    if (!m_doc.MoveRow(nFrom, nBefore < 0 ? m_doc.RowCount() : nBefore).empty())
+        m_listScenery.MoveRow(nFrom, nBefore);
+    return 1;
 }
 
 void CManagerDlg::OnScanDirectory() {
@@ -84,10 +103,22 @@ void CManagerDlg::OnScanDirectory() {
 }
 
 void CManagerDlg::AddSceneryFolders(const std::string& directory) {
-    CScanResult result = ScanDirectory(directory, m_strSimPath, m_areas);
+    CScanResult result;
+    m_doc.Scan(directory, result);
     FillSceneryList();
     if (result.nLeftOut > 0) {
         ShowError(std::string(kLibraryFull) + ": " + std::to_string(result.nLeftOut) +
                   " scenery folders found were not added.");
+    }
+}
+
+void CManagerDlg::ShowStep(const CStepShown& shown) {
+    FillSceneryList();
+    FillFolderTree();
+    if (shown.nRow >= 0)
+        m_listScenery.SetCurSel(shown.nRow);
+    if (shown.nFolder >= 0) {
+        m_treeFolders.SelectItem(m_treeFolders.FolderItem(shown.nFolder));
+        m_treeFolders.EnsureVisible(m_treeFolders.FolderItem(shown.nFolder));
     }
 }

@@ -119,7 +119,7 @@ void BM_UnguardedSave(benchmark::State& state) {
 CFolderArray Folders(const CAreaArray& areas, int nFolders, int nEntries) {
     CFolderArray folders;
     for (int f = 0; f < nFolders; ++f) {
-        folders.Add(std::make_unique<CFolder>("Folder " + std::to_string(f), nullptr));
+        folders.Add(std::make_unique<CFolder>("Folder " + std::to_string(f)));
         for (int e = 0; e < nEntries; ++e)
             folders.GetAt(f).AddEntry((f * nEntries + e) % areas.GetSize(), nullptr);
     }

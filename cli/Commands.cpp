@@ -2,7 +2,6 @@
 
 #include "AreaCommands.h"
 #include "Console.h"
-#include "FolderCommands.h"
 #include "LibraryCheck.h"
 #include "Output.h"
 #include "Profile.h"
@@ -32,7 +31,7 @@ std::string WhyNotOneLine(const std::string& what, const std::string& text) {
 std::string StoredLine(const CSession& session, const std::string& what, const std::string& text,
                        std::string& stored) {
     std::string error = WhyNotOneLine(what, text);
-    return error.empty() ? StoredText(session.sim.codePage, what, text, stored) : error;
+    return error.empty() ? StoredText(session.Sim().codePage, what, text, stored) : error;
 }
 
 bool IsPosition(const std::string& argument) {
@@ -44,7 +43,8 @@ bool IsPosition(const std::string& argument) {
 } // namespace
 
 std::string MatchArea(const CSession& session, const std::string& argument, std::size_t& nRow) {
-    const std::size_t nRows = session.rows.size();
+    const CLibraryDocument& doc = session.Doc();
+    const std::size_t nRows = doc.Rows().size();
     if (IsPosition(argument)) {
         nRow = argument.size() < 10 ? std::stoul(argument.substr(1)) : 0;
         if (nRow >= 1 && nRow <= nRows) {
@@ -58,13 +58,12 @@ std::string MatchArea(const CSession& session, const std::string& argument, std:
     if (std::string error = StoredLine(session, "AREA", argument, title); !error.empty())
         return error;
     std::string folder;
-    const bool bFolder = StoredPathOfArgument(session.sim, argument, folder).empty();
+    const bool bFolder = StoredPathOfArgument(session.Sim(), argument, folder).empty();
     std::vector<std::size_t> aMatches, aClose;
     for (std::size_t n = 0; n < nRows; ++n) {
-        const CSceneryArea& area = session.areas.GetAt(session.rows[n].nArea);
+        const CSceneryArea& area = doc.Area(doc.Rows()[n].nArea);
         if (EqualsNoCase(area.GetTitle(), title) ||
-            (bFolder &&
-             IsSameFolder(FolderOfLocalPath(area.GetLocal(), session.sim.strSimPath), folder)))
+            (bFolder && IsSameFolder(FolderOfLocalPath(area.GetLocal(), doc.SimPath()), folder)))
             aMatches.push_back(n);
         else if (ContainsNoCase(area.GetTitle(), title))
             aClose.push_back(n);
@@ -76,8 +75,8 @@ std::string MatchArea(const CSession& session, const std::string& argument, std:
     const std::vector<std::size_t>& aListed = aMatches.empty() ? aClose : aMatches;
     std::string candidates;
     for (std::size_t n = 0; n < aListed.size() && n < 10; ++n)
-        candidates += (n ? ", " : "") + session.AreaText(session.rows[aListed[n]].nArea,
-                                                         static_cast<int>(aListed[n]));
+        candidates += (n ? ", " : "") +
+                      session.AreaText(doc.Rows()[aListed[n]].nArea, static_cast<int>(aListed[n]));
     if (aListed.size() > 10)
         candidates += ", ...";
     if (aMatches.empty())
@@ -96,7 +95,7 @@ std::string MatchAreas(const CSession& session, const std::vector<std::string>& 
         std::size_t nRow = 0;
         if (std::string error = MatchArea(session, argument, nRow); !error.empty())
             return error;
-        const int nArea = session.rows[nRow].nArea;
+        const int nArea = session.Doc().Rows()[nRow].nArea;
         if (std::find(aAreas.begin(), aAreas.end(), nArea) == aAreas.end())
             aAreas.push_back(nArea);
     }
@@ -104,27 +103,18 @@ std::string MatchAreas(const CSession& session, const std::vector<std::string>& 
 }
 
 int SwitchAreas(CCommandRun& run, bool bActive) {
-    CSession& session = run.session;
     std::vector<int> aAreas;
-    if (std::string error = MatchAreas(session, run.operands, aAreas); !error.empty())
+    if (std::string error = MatchAreas(run.session, run.operands, aAreas); !error.empty())
         return UsageError(error);
-    std::vector<CChange> changes;
-    for (int nArea : aAreas) {
-        if (session.areas.GetAt(nArea).IsActive() == bActive)
-            continue;
-        // As a click on the row's box: every folder holding it follows.
-        ToggleArea(session.folders, session.areas, nArea);
-        changes.push_back({bActive ? "on" : "off", nArea, {}, {}});
-    }
-    session.rows = ListRows(session.areas, session.rows);
-    return session.Finish(changes, run.args.bDryRun, run.args.bJson);
+    return run.session.Finish(run.session.Doc().SetAreasActive(aAreas, bActive), run.args.bDryRun,
+                              run.args.bJson);
 }
 
 // The folders holding each area, by area index, in one pass over them.
-std::vector<std::vector<int>> FoldersByArea(const CSession& session) {
-    std::vector<std::vector<int>> aFolders(static_cast<std::size_t>(session.areas.GetSize()));
-    for (int f = 0; f < session.folders.GetSize(); ++f) {
-        const CFolder& folder = session.folders.GetAt(f);
+std::vector<std::vector<int>> FoldersByArea(const CLibraryDocument& doc) {
+    std::vector<std::vector<int>> aFolders(static_cast<std::size_t>(doc.Areas().GetSize()));
+    for (int f = 0; f < doc.Folders().GetSize(); ++f) {
+        const CFolder& folder = doc.Folders().GetAt(f);
         for (int e = 0; e < folder.GetCount(); ++e) {
             std::vector<int>& aOfArea = aFolders[static_cast<std::size_t>(folder.GetArea(e))];
             if (aOfArea.empty() || aOfArea.back() != f)
@@ -151,76 +141,61 @@ std::string PaddedLeft(const std::string& text, std::size_t nWidth) {
 }
 
 int FindFolder(const CSession& session, const std::string& name, int& nFolder) {
+    const CFolderArray& folders = session.Doc().Folders();
     std::string stored;
     if (std::string error = StoredLine(session, "NAME", name, stored); !error.empty())
         return UsageError(error);
-    for (nFolder = 0; nFolder < session.folders.GetSize(); ++nFolder) {
-        if (EqualsNoCase(session.folders.GetAt(nFolder).GetName(), stored))
+    for (nFolder = 0; nFolder < folders.GetSize(); ++nFolder) {
+        if (EqualsNoCase(folders.GetAt(nFolder).GetName(), stored))
             return kExitDone;
     }
     std::string names;
-    for (int f = 0; f < session.folders.GetSize(); ++f)
-        names += (f ? ", \"" : "\"") + session.Shown(session.folders.GetAt(f).GetName()) + "\"";
+    for (int f = 0; f < folders.GetSize(); ++f)
+        names += (f ? ", \"" : "\"") + session.Shown(folders.GetAt(f).GetName()) + "\"";
     return UsageError("NAME \"" + name + "\" names no folder" +
                       (names.empty() ? " (there are none)" : "; the folders: " + names));
 }
 
 int SwitchFolder(CCommandRun& run, bool bActive) {
-    CSession& session = run.session;
     int nFolder = 0;
-    if (int nExit = FindFolder(session, run.operands[0], nFolder); nExit != kExitDone)
+    if (int nExit = FindFolder(run.session, run.operands[0], nFolder); nExit != kExitDone)
         return nExit;
-    std::vector<bool> aWasActive;
-    for (int i = 0; i < session.areas.GetSize(); ++i)
-        aWasActive.push_back(session.areas.GetAt(i).IsActive());
-    const int nWasState = session.folders.GetAt(nFolder).GetActive();
     // As a click on the folder's box that leaves it in that state.
-    std::vector<CChange> changes;
-    for (int nArea : SetFolderActive(session.folders, session.areas, nFolder, bActive)) {
-        if (aWasActive[static_cast<std::size_t>(nArea)] != bActive)
-            changes.push_back({bActive ? "on" : "off", nArea, {}, {}});
-    }
-    if (session.folders.GetAt(nFolder).GetActive() != nWasState)
-        changes.push_back({bActive ? "folder-on" : "folder-off",
-                           -1,
-                           {},
-                           session.folders.GetAt(nFolder).GetName()});
-    session.rows = ListRows(session.areas, session.rows);
-    return session.Finish(changes, run.args.bDryRun, run.args.bJson);
+    return run.session.Finish(run.session.Doc().SetFolderActive(nFolder, bActive),
+                              run.args.bDryRun, run.args.bJson);
 }
 
 } // namespace
 
 int RunList(CCommandRun& run) {
     const CSession& session = run.session;
-    const CCodePage& codePage = session.sim.codePage;
-    const std::vector<std::vector<int>> aFolders = FoldersByArea(session);
+    const CLibraryDocument& doc = session.Doc();
+    const CCodePage& codePage = session.Sim().codePage;
+    const std::vector<std::vector<int>> aFolders = FoldersByArea(doc);
     std::vector<std::string> elements;
     std::vector<std::vector<std::string>> table;
-    for (std::size_t n = 0; n < session.rows.size(); ++n) {
-        const int nArea = session.rows[n].nArea;
-        const CSceneryArea& area = session.areas.GetAt(nArea);
+    for (std::size_t n = 0; n < doc.Rows().size(); ++n) {
+        const CListRow& row = doc.Rows()[n];
+        const CSceneryArea& area = doc.Area(row.nArea);
         std::vector<std::string> folders;
         std::string names;
-        for (int f : aFolders[static_cast<std::size_t>(nArea)]) {
-            const std::string& name = session.folders.GetAt(f).GetName();
+        for (int f : aFolders[static_cast<std::size_t>(row.nArea)]) {
+            const std::string& name = doc.Folders().GetAt(f).GetName();
             folders.push_back(JsonString(Utf8Text(codePage, name)));
             names += (names.empty() ? "" : ", ") + session.Shown(name);
         }
         if (run.args.bJson) {
-            elements.push_back(
-                JsonObject({{"position", std::to_string(n + 1)},
-                            {"layer", std::to_string(area.GetLayer())},
-                            {"active", session.rows[n].bActive ? "true" : "false"},
-                            {"required", area.IsRequired() ? "true" : "false"},
-                            {"title", JsonString(Utf8Text(codePage, area.GetTitle()))},
-                            {"local", JsonString(Utf8Text(codePage, area.GetLocal()))},
-                            {"folders", JsonInlineArray(folders)}}));
+            elements.push_back(JsonObject({{"position", std::to_string(n + 1)},
+                                           {"layer", std::to_string(area.GetLayer())},
+                                           {"active", row.bActive ? "true" : "false"},
+                                           {"required", area.IsRequired() ? "true" : "false"},
+                                           {"title", JsonString(Utf8Text(codePage, area.GetTitle()))},
+                                           {"local", JsonString(Utf8Text(codePage, area.GetLocal()))},
+                                           {"folders", JsonInlineArray(folders)}}));
         } else {
             table.push_back({PositionName(static_cast<int>(n + 1)), std::to_string(area.GetLayer()),
-                             session.rows[n].bActive ? "on" : "off",
-                             area.IsRequired() ? "req" : "-", session.Shown(area.GetTitle()),
-                             session.Shown(area.GetLocal()), names});
+                             row.bActive ? "on" : "off", area.IsRequired() ? "req" : "-",
+                             session.Shown(area.GetTitle()), session.Shown(area.GetLocal()), names});
         }
     }
     if (run.args.bJson) {
@@ -248,13 +223,11 @@ int RunList(CCommandRun& run) {
 
 int RunCheck(CCommandRun& run) {
     const CSession& session = run.session;
-    const std::vector<CFinding> findings =
-        CheckLibrary(session.paths, session.files, session.areas, session.folders, session.rows,
-                     session.sim.strSimPath, *session.sim.pDisk);
+    const std::vector<CFinding> findings = session.Doc().Check();
     if (run.args.bJson) {
         std::vector<std::string> elements;
         for (const CFinding& finding : findings) {
-            const CCodePage& codePage = session.sim.codePage;
+            const CCodePage& codePage = session.Sim().codePage;
             const bool bArea = finding.nPosition > 0 || finding.strFile.empty();
             const bool bNamed = bArea || !finding.strTitle.empty() || !finding.strLocal.empty();
             elements.push_back(JsonObject(
@@ -286,6 +259,7 @@ int RunDisable(CCommandRun& run) {
 
 int RunMove(CCommandRun& run) {
     CSession& session = run.session;
+    const std::size_t nRows = session.Doc().Rows().size();
     const auto& options = run.args.options;
     const int nGiven =
         static_cast<int>(options.count("to") + options.count("above") + options.count("below"));
@@ -294,7 +268,6 @@ int RunMove(CCommandRun& run) {
     std::size_t nFrom = 0;
     if (std::string error = MatchArea(session, run.operands[0], nFrom); !error.empty())
         return UsageError(error);
-    const CListRow moved = session.rows[nFrom];
     std::size_t nTo = 0;
     if (auto to = options.find("to"); to != options.end()) {
         const std::string& text = to->second;
@@ -302,9 +275,9 @@ int RunMove(CCommandRun& run) {
             !text.empty() && text.size() < 10 &&
             std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
         nTo = bNumber ? std::stoul(text) : 0;
-        if (nTo < 1 || nTo > session.rows.size())
+        if (nTo < 1 || nTo > nRows)
             return UsageError("--to " + text + ": give a position from 1 to " +
-                              std::to_string(session.rows.size()));
+                              std::to_string(nRows));
         --nTo;
     } else {
         const bool bAbove = options.count("above") > 0;
@@ -317,36 +290,33 @@ int RunMove(CCommandRun& run) {
         // The other row's index once the moved row is out of the list.
         nTo = (nOther > nFrom ? nOther - 1 : nOther) + (bAbove ? 0 : 1);
     }
-    std::vector<CChange> changes;
-    if (nTo != nFrom) {
-        session.rows.erase(session.rows.begin() + static_cast<std::ptrdiff_t>(nFrom));
-        session.rows.insert(session.rows.begin() + static_cast<std::ptrdiff_t>(nTo), moved);
-        changes.push_back({"move", moved.nArea, PositionName(static_cast<int>(nFrom + 1)), {}});
-    }
-    return session.Finish(changes, run.args.bDryRun, run.args.bJson);
+    // The row it goes above, counted before it moves.
+    const std::size_t nBefore = nTo > nFrom ? nTo + 1 : nTo;
+    return session.Finish(
+        session.Doc().MoveRow(static_cast<int>(nFrom), static_cast<int>(nBefore)),
+        run.args.bDryRun, run.args.bJson);
 }
 
 int RunAdd(CCommandRun& run) {
     CSession& session = run.session;
+    const CSimulator& sim = session.Sim();
     const std::string& local = run.operands[0];
     if (std::string error = WhyNotOneLine("LOCAL", local); !error.empty())
         return UsageError(error);
     std::string folder;
-    if (std::string error = StoredPathOfArgument(session.sim, local, folder); !error.empty())
+    if (std::string error = StoredPathOfArgument(sim, local, folder); !error.empty())
         return UsageError(error);
-    if (IsLibraryFull(session.areas))
+    if (IsLibraryFull(session.Doc().Areas()))
         return UsageError("the library holds as many areas as it can address: nothing added");
-    if (!IsSceneryFolder(folder, *session.sim.pDisk))
+    if (!IsSceneryFolder(folder, *sim.pDisk))
         return UsageError(session.Shown(folder) +
                           " is no scenery folder: its scenery sub-folder holds no .bgl file");
-    std::string title = ProposedTitle(folder, session.sim.strSimPath);
+    std::string title = ProposedTitle(folder, sim.strSimPath);
     if (auto given = run.args.options.find("title"); given != run.args.options.end()) {
         if (std::string error = StoredLine(session, "TITLE", given->second, title); !error.empty())
             return UsageError(error);
     }
-    const int nArea = AddArea(session.areas, folder, session.sim.strSimPath, title);
-    session.rows = ListRows(session.areas, session.rows);
-    return session.Finish({{"add", nArea, {}, {}}}, run.args.bDryRun, run.args.bJson);
+    return session.Finish(session.Doc().AddArea(folder, title), run.args.bDryRun, run.args.bJson);
 }
 
 int RunRemove(CCommandRun& run) {
@@ -354,19 +324,12 @@ int RunRemove(CCommandRun& run) {
     std::vector<int> aAreas;
     if (std::string error = MatchAreas(session, run.operands, aAreas); !error.empty())
         return UsageError(error);
-    const std::vector<int> aRows = session.RowsByArea();
-    std::vector<CChange> changes;
     for (int nArea : aAreas) {
-        const int nRow = aRows[static_cast<std::size_t>(nArea)];
-        if (session.areas.GetAt(nArea).IsRequired() && run.args.options.count("force") == 0)
-            return UsageError(session.AreaText(nArea, nRow) +
+        if (session.Doc().Area(nArea).IsRequired() && run.args.options.count("force") == 0)
+            return UsageError(session.AreaText(nArea, session.Doc().RowOf(nArea)) +
                               " is required by the simulator; --force removes it all the same");
-        changes.push_back({"remove", nArea, PositionName(static_cast<int>(nRow + 1)), {}});
     }
-    for (int nArea : aAreas)
-        RemoveArea(session.areas, nArea);
-    session.rows = ListRows(session.areas, session.rows);
-    return session.Finish(changes, run.args.bDryRun, run.args.bJson);
+    return session.Finish(session.Doc().RemoveAreas(aAreas), run.args.bDryRun, run.args.bJson);
 }
 
 int RunRename(CCommandRun& run) {
@@ -377,46 +340,37 @@ int RunRename(CCommandRun& run) {
     std::string title;
     if (std::string error = StoredLine(session, "TITLE", run.operands[1], title); !error.empty())
         return UsageError(error);
-    const int nArea = session.rows[nRow].nArea;
-    const std::string old = session.areas.GetAt(nArea).GetTitle();
-    RenameArea(session.areas, nArea, title);
-    std::vector<CChange> changes;
-    if (session.areas.GetAt(nArea).GetTitle() != old)
-        changes.push_back({"rename", nArea, Quoted(old), {}});
-    return session.Finish(changes, run.args.bDryRun, run.args.bJson);
+    return session.Finish(session.Doc().RenameArea(session.Doc().Rows()[nRow].nArea, title),
+                          run.args.bDryRun, run.args.bJson);
 }
 
 int RunScan(CCommandRun& run) {
     CSession& session = run.session;
+    const CSimulator& sim = session.Sim();
     std::string directory;
-    if (std::string error = StoredPathOfArgument(session.sim, run.operands[0], directory);
-        !error.empty())
+    if (std::string error = StoredPathOfArgument(sim, run.operands[0], directory); !error.empty())
         return UsageError(error);
-    if (session.sim.pDisk->GetKind(directory) != EPathKind::kDirectory)
+    if (sim.pDisk->GetKind(directory) != EPathKind::kDirectory)
         return UsageError("DIR " + run.operands[0] + ": no such folder");
-    const int nFirst = session.areas.GetSize();
-    const CScanResult result = ScanDirectory(directory, session.sim.strSimPath, session.areas,
-                                             CAreaArray::kMaxAreas, *session.sim.pDisk);
+    CScanResult result;
+    const CChanges changes = session.Doc().Scan(directory, result);
     for (const std::string& name : result.aUnnamed)
-        PrintError("warning: left out " + name + ": " +
-                   session.sim.codePage.WhyNotConverted("its name"));
+        PrintError("warning: left out " + name + ": " + sim.codePage.WhyNotConverted("its name"));
     if (result.nLeftOut > 0)
         PrintError("warning: the library holds as many areas as it can address: " +
                    std::to_string(result.nLeftOut) + " scenery folders found were not added");
-    session.rows = ListRows(session.areas, session.rows);
-    std::vector<CChange> changes;
-    for (int nArea = nFirst; nArea < session.areas.GetSize(); ++nArea)
-        changes.push_back({"add", nArea, {}, {}});
     return session.Finish(changes, run.args.bDryRun, run.args.bJson);
 }
 
 int RunFolderList(CCommandRun& run) {
     const CSession& session = run.session;
-    const std::vector<int> aRows = session.RowsByArea();
+    const CLibraryDocument& doc = session.Doc();
+    const CCodePage& codePage = session.Sim().codePage;
+    const std::vector<int> aRows = doc.RowsByArea();
     static constexpr const char* kStates[] = {"off", "on", "mixed"};
     std::vector<std::string> elements;
-    for (int f = 0; f < session.folders.GetSize(); ++f) {
-        const CFolder& folder = session.folders.GetAt(f);
+    for (int f = 0; f < doc.Folders().GetSize(); ++f) {
+        const CFolder& folder = doc.Folders().GetAt(f);
         const char* pszState = kStates[std::clamp(folder.GetActive(), 0, 2)];
         std::vector<std::string> areas;
         std::string titles;
@@ -425,18 +379,17 @@ int RunFolderList(CCommandRun& run) {
             const int nRow = aRows[static_cast<std::size_t>(nArea)];
             if (nRow < 0)
                 continue;
-            const CSceneryArea& area = session.areas.GetAt(nArea);
-            areas.push_back(JsonObject(
-                {{"position", std::to_string(nRow + 1)},
-                 {"title", JsonString(Utf8Text(session.sim.codePage, area.GetTitle()))},
-                 {"local", JsonString(Utf8Text(session.sim.codePage, area.GetLocal()))}}));
+            const CSceneryArea& area = doc.Area(nArea);
+            areas.push_back(
+                JsonObject({{"position", std::to_string(nRow + 1)},
+                            {"title", JsonString(Utf8Text(codePage, area.GetTitle()))},
+                            {"local", JsonString(Utf8Text(codePage, area.GetLocal()))}}));
             titles += "\n    " + session.AreaText(nArea, nRow);
         }
         if (run.args.bJson) {
-            elements.push_back(
-                JsonObject({{"name", JsonString(Utf8Text(session.sim.codePage, folder.GetName()))},
-                            {"state", JsonString(pszState)},
-                            {"areas", JsonInlineArray(areas)}}));
+            elements.push_back(JsonObject({{"name", JsonString(Utf8Text(codePage, folder.GetName()))},
+                                           {"state", JsonString(pszState)},
+                                           {"areas", JsonInlineArray(areas)}}));
         } else {
             PrintLine(Quoted(session.Shown(folder.GetName())) + " " + pszState + ", " +
                       std::to_string(areas.size()) + (areas.size() == 1 ? " area" : " areas") +
@@ -445,7 +398,7 @@ int RunFolderList(CCommandRun& run) {
     }
     if (run.args.bJson)
         PrintLine(JsonArray(elements));
-    else if (session.folders.GetSize() == 0)
+    else if (doc.Folders().GetSize() == 0)
         PrintLine("no folders");
     return kExitDone;
 }
@@ -460,9 +413,9 @@ int RunFolderDisable(CCommandRun& run) {
 
 int RunRestoreBackup(CCommandRun& run) {
     CSession& session = run.session;
+    const CLibraryDocument& doc = session.Doc();
     std::string backup;
-    if (std::string error = LocateBackup(session.sim.strSimPath, *session.sim.pDisk, backup);
-        !error.empty()) {
+    if (std::string error = LocateBackup(doc.SimPath(), doc.Disk(), backup); !error.empty()) {
         PrintError(session.Shown(error));
         return kExitFile;
     }
@@ -478,8 +431,9 @@ int RunRestoreBackup(CCommandRun& run) {
                                  : ": cannot be read: " + read.strReason));
         return kExitFile;
     }
-    if (HashFileBytes(text) == session.files.sceneryCfg.disk.nHash &&
-        text.size() == session.files.sceneryCfg.disk.nSize) {
+    CFileState disk = doc.Files().sceneryCfg.disk;
+    const std::string& sceneryCfg = doc.Paths().strSceneryCfg;
+    if (HashFileBytes(text) == disk.nHash && text.size() == disk.nSize) {
         PrintLine("scenery.cfg is as its backup already: nothing to change");
         return kExitDone;
     }
@@ -488,8 +442,8 @@ int RunRestoreBackup(CCommandRun& run) {
     using CKey = std::pair<std::string, std::string>;
     auto keyOf = [](const CSceneryArea& area) { return CKey{area.GetTitle(), area.GetLocal()}; };
     std::map<CKey, bool> now, then;
-    for (const CListRow& row : session.rows)
-        now.emplace(keyOf(session.areas.GetAt(row.nArea)), row.bActive);
+    for (const CListRow& row : doc.Rows())
+        now.emplace(keyOf(doc.Area(row.nArea)), row.bActive);
     const std::vector<CListRow> backupRows = ListRows(areas);
     for (const CListRow& row : backupRows)
         then.emplace(keyOf(areas.GetAt(row.nArea)), row.bActive);
@@ -513,14 +467,13 @@ int RunRestoreBackup(CCommandRun& run) {
     if (nDifferences == 0)
         PrintLine("the same areas, on and off alike; their order or other keys differ");
     if (run.args.bDryRun) {
-        PrintLine("would put " + backup + " back as " + session.paths.strSceneryCfg);
+        PrintLine("would put " + backup + " back as " + sceneryCfg);
         return kExitDone;
     }
     if (run.args.options.count("yes") == 0) {
         if (!IsStandardInputTerminal())
             return UsageError("restore-backup: no terminal to ask on; --yes puts the backup back");
-        std::printf("Put %s back as %s? [y/N] ", backup.c_str(),
-                    session.paths.strSceneryCfg.c_str());
+        std::printf("Put %s back as %s? [y/N] ", backup.c_str(), sceneryCfg.c_str());
         std::fflush(stdout);
         std::string answer;
         std::getline(std::cin, answer);
@@ -529,16 +482,15 @@ int RunRestoreBackup(CCommandRun& run) {
             return kExitDone;
         }
     }
-    CFileResult write =
-        ReplaceFileIfUnchanged(session.paths.strSceneryCfg, text, session.files.sceneryCfg.disk);
+    CFileResult write = ReplaceFileIfUnchanged(sceneryCfg, text, disk);
     if (write.status == EFileStatus::kChanged) {
         PrintError("scenery.cfg changed while twk was working; nothing written");
         return kExitFile;
     }
     if (!write) {
-        PrintError(session.paths.strSceneryCfg + ": cannot be written: " + write.strReason);
+        PrintError(sceneryCfg + ": cannot be written: " + write.strReason);
         return kExitFile;
     }
-    PrintLine("put " + backup + " back as " + session.paths.strSceneryCfg);
+    PrintLine("put " + backup + " back as " + sceneryCfg);
     return kExitDone;
 }

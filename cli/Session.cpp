@@ -1,52 +1,41 @@
 #include "Session.h"
 
-#include "AreaCommands.h"
-#include "FolderCommands.h"
 #include "Output.h"
 
 int CSession::Open(const std::optional<std::string>& simOption, bool bReportUnreadable) {
-    if (std::string error = FindSimulator(simOption, sim); !error.empty()) {
+    if (std::string error = FindSimulator(simOption, m_sim); !error.empty()) {
         PrintError(error);
         return kExitUsage;
     }
-    if (std::string error = LocateLibrary(sim.strSimPath, *sim.pDisk, paths); !error.empty()) {
+    if (std::string error = m_doc.Open(m_sim.strSimPath, *m_sim.pDisk); !error.empty()) {
         PrintError(Shown(error));
         return kExitFile;
     }
-    files = ReadLibrary(paths, header, areas, folders);
+    const CLibraryFiles& files = m_doc.Files();
+    const CLibraryPaths& paths = m_doc.Paths();
     if (files.sceneryCfg.status == EFileStatus::kMissing) {
         PrintError(paths.strSceneryCfg + ": there is no such file");
         return kExitFile;
     }
-    for (auto [pLoad, pPath] : {std::pair{&files.sceneryCfg, &paths.strSceneryCfg},
-                                std::pair{&files.folderTxt, &paths.strFolderTxt}}) {
-        if (pLoad->status == EFileStatus::kFailed && !bReportUnreadable) {
-            PrintError(*pPath + ": cannot be read: " + pLoad->strReason);
-            return kExitFile;
-        }
+    if (const CSaveResult unreadable = m_doc.Unreadable();
+        unreadable.outcome == CSaveResult::kUnreadable && !bReportUnreadable) {
+        PrintError(unreadable.strPath + ": cannot be read: " + unreadable.strReason);
+        return kExitFile;
     }
-    rows = ListRows(areas);
     return kExitDone;
 }
 
-std::vector<int> CSession::RowsByArea() const {
-    std::vector<int> aRows(static_cast<std::size_t>(areas.GetSize()), -1);
-    for (std::size_t n = 0; n < rows.size(); ++n)
-        aRows[static_cast<std::size_t>(rows[n].nArea)] = static_cast<int>(n);
-    return aRows;
-}
-
 std::string CSession::Shown(const std::string& stored) const {
-    return TerminalText(sim.codePage, stored);
+    return TerminalText(m_sim.codePage, stored);
 }
 
 std::string CSession::AreaText(int nArea, int nRow) const {
-    const CSceneryArea& area = areas.GetAt(nArea);
+    const CSceneryArea& area = m_doc.Area(nArea);
     const std::string position = nRow < 0 ? "" : PositionName(static_cast<int>(nRow + 1)) + " ";
     return position + Quoted(Shown(area.GetTitle())) + " (" + Shown(area.GetLocal()) + ")";
 }
 
-int CSession::Finish(const std::vector<CChange>& changes, bool bDryRun, bool bJson) {
+int CSession::Finish(const CChanges& changes, bool bDryRun, bool bJson) {
     if (!changes.empty() && !bDryRun) {
         if (int nExit = Write(); nExit != kExitDone)
             return nExit;
@@ -56,33 +45,27 @@ int CSession::Finish(const std::vector<CChange>& changes, bool bDryRun, bool bJs
 }
 
 int CSession::Write() {
-    const CSaveCheck check = CheckFilesBeforeSave(paths, files);
+    const CSaveCheck check = m_doc.CheckFilesBeforeSave();
     if (check.bSceneryCfgChanged || check.bFolderTxtChanged) {
         PrintError(std::string(check.bSceneryCfgChanged ? kSceneryCfgName : kFolderTxtName) +
                    " changed while twk was working; nothing written");
         return kExitFile;
     }
     std::string backup;
-    if (std::string error = LocateBackup(sim.strSimPath, *sim.pDisk, backup); !error.empty()) {
+    if (std::string error = m_doc.TakeBackup(backup); !error.empty()) {
         PrintError(Shown(error) + "; nothing written");
         return kExitFile;
     }
-    if (CFileResult copy = CopyFileOver(paths.strSceneryCfg, backup); !copy) {
-        PrintError(backup + ": cannot be written: " + copy.strReason + "; nothing written");
-        return kExitFile;
-    }
-    const CLibraryWrite write = WriteLibrary(paths, files, header, areas, folders, rows, [this] {
-        StoreUntouchedExpandStates(folders, areas);
-    });
+    const CSaveResult write = m_doc.Save();
     const char* pszDone = write.bSceneryCfgWritten ? "; scenery.cfg was written, Folder.txt was not"
                                                    : "; nothing written";
-    if (write.result.status == EFileStatus::kChanged) {
+    if (write.outcome == CSaveResult::kChanged) {
         PrintError(std::string(write.bSceneryCfgWritten ? kFolderTxtName : kSceneryCfgName) +
                    " changed while twk was working" + pszDone);
         return kExitFile;
     }
-    if (!write.result) {
-        PrintError(write.strPath + ": cannot be written: " + write.result.strReason + pszDone);
+    if (write.outcome != CSaveResult::kWritten) {
+        PrintError(write.strPath + ": cannot be written: " + write.strReason + pszDone);
         return kExitFile;
     }
     return kExitDone;
@@ -96,6 +79,7 @@ struct CChangeWords {
     const char* pszToDo;
 };
 
+// By EChange; twk reports only the changes its commands make.
 constexpr CChangeWords kChangeWords[] = {
     {"on", "switched on", "switch on"},
     {"off", "switched off", "switch off"},
@@ -107,34 +91,41 @@ constexpr CChangeWords kChangeWords[] = {
     {"folder-off", "switched off the folder", "switch off the folder"},
 };
 
-const CChangeWords& WordsOf(const char* pszKind) {
-    for (const CChangeWords& words : kChangeWords) {
-        if (std::string_view(words.pszKind) == pszKind)
-            return words;
-    }
-    return kChangeWords[0];
+const CChangeWords& WordsOf(EChange kind) {
+    return kChangeWords[static_cast<std::size_t>(kind)];
+}
+
+// What the area or folder was: a move's or removal's old position, a
+// rename's old title.
+std::string FromOf(const CChange& change) {
+    if (change.nFromRow >= 0)
+        return PositionName(change.nFromRow + 1);
+    return change.kind == EChange::kRename ? Quoted(change.strFrom) : change.strFrom;
 }
 
 } // namespace
 
-void CSession::Report(const std::vector<CChange>& changes, bool bDryRun, bool bJson) const {
-    const std::vector<int> aRows = RowsByArea();
+void CSession::Report(const CChanges& changes, bool bDryRun, bool bJson) const {
+    const std::vector<int> aRows = m_doc.RowsByArea();
     if (bJson) {
         std::vector<std::string> elements;
         for (const CChange& change : changes) {
             const bool bArea = change.nArea >= 0;
-            const CSceneryArea* pArea = bArea ? &areas.GetAt(change.nArea) : nullptr;
+            const CSceneryArea* pArea = bArea ? &m_doc.Area(change.nArea) : nullptr;
             const int nRow = bArea ? aRows[static_cast<std::size_t>(change.nArea)] : -1;
+            const std::string from = FromOf(change);
+            const std::string folder =
+                bArea ? std::string() : m_doc.Folders().GetAt(change.nFolder).GetName();
+            const CCodePage& codePage = m_sim.codePage;
             elements.push_back(JsonObject(
-                {{"change", JsonString(change.pszKind)},
+                {{"change", JsonString(WordsOf(change.kind).pszKind)},
                  {"position", JsonNumberOrNull(nRow + 1, nRow >= 0)},
                  {"title",
-                  JsonStringOrNull(bArea ? Utf8Text(sim.codePage, pArea->GetTitle()) : "", bArea)},
+                  JsonStringOrNull(bArea ? Utf8Text(codePage, pArea->GetTitle()) : "", bArea)},
                  {"local",
-                  JsonStringOrNull(bArea ? Utf8Text(sim.codePage, pArea->GetLocal()) : "", bArea)},
-                 {"from", JsonStringOrNull(Utf8Text(sim.codePage, change.strFrom),
-                                           !change.strFrom.empty())},
-                 {"folder", JsonStringOrNull(Utf8Text(sim.codePage, change.strFolder), !bArea)},
+                  JsonStringOrNull(bArea ? Utf8Text(codePage, pArea->GetLocal()) : "", bArea)},
+                 {"from", JsonStringOrNull(Utf8Text(codePage, from), !from.empty())},
+                 {"folder", JsonStringOrNull(Utf8Text(codePage, folder), !bArea)},
                  {"written", bDryRun ? "false" : "true"}}));
         }
         PrintLine(JsonArray(elements));
@@ -143,13 +134,13 @@ void CSession::Report(const std::vector<CChange>& changes, bool bDryRun, bool bJ
     if (changes.empty())
         PrintLine("nothing to change");
     for (const CChange& change : changes) {
-        const CChangeWords& words = WordsOf(change.pszKind);
+        const CChangeWords& words = WordsOf(change.kind);
         std::string line = bDryRun ? std::string("would ") + words.pszToDo : words.pszDone;
         line += ": " + (change.nArea >= 0
                             ? AreaText(change.nArea, aRows[static_cast<std::size_t>(change.nArea)])
-                            : Quoted(Shown(change.strFolder)));
-        if (!change.strFrom.empty())
-            line += " (was " + Shown(change.strFrom) + ")";
+                            : Quoted(Shown(m_doc.Folders().GetAt(change.nFolder).GetName())));
+        if (const std::string from = FromOf(change); !from.empty())
+            line += " (was " + Shown(from) + ")";
         PrintLine(line);
     }
 }

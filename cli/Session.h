@@ -1,28 +1,18 @@
 #pragma once
 
-// One command's run on the library: the files read as the window reads them
-// at start, the rows it shows then, and the write its Save makes.
+// One command's run on the library: the simulator found, its library open
+// as the window opens it at start, and the report and write of the changes
+// the command made.
 
-#include "Folder.h"
-#include "LibraryFiles.h"
-#include "SceneryCfg.h"
-#include "SceneryHeader.h"
+#include "Change.h"
+#include "LibraryDocument.h"
 #include "Simulator.h"
 
+#include <optional>
 #include <string>
-#include <vector>
 
 // twk's exit statuses.
 enum EExit : int { kExitDone = 0, kExitFindings = 1, kExitUsage = 2, kExitFile = 3 };
-
-// What a command changes, for its report.
-struct CChange {
-    const char*
-        pszKind;    // "on", "off", "move", "add", "remove", "rename" or "folder-on", "folder-off"
-    int nArea = -1; // the area, or -1 for a folder
-    std::string strFrom; // a rename's old title, a move's old position
-    std::string strFolder;
-};
 
 class CSession {
 public:
@@ -30,8 +20,10 @@ public:
     // read ends the command (exit 3) unless it is to be reported.
     int Open(const std::optional<std::string>& simOption, bool bReportUnreadable);
 
-    // The row of each area shown (-1: none), by area index.
-    std::vector<int> RowsByArea() const;
+    const CSimulator& Sim() const { return m_sim; }
+    const CLibraryDocument& Doc() const { return m_doc; }
+    CLibraryDocument& Doc() { return m_doc; }
+
     // "#N "title" (local)" in the terminal's text; without "#N" for no row.
     std::string AreaText(int nArea, int nRow) const;
     std::string Shown(const std::string& stored) const;
@@ -39,17 +31,12 @@ public:
     // The changes made, printed; unless this is a dry run, written first
     // with the backup of scenery.cfg, only while both files are what was
     // read. The exit status.
-    int Finish(const std::vector<CChange>& changes, bool bDryRun, bool bJson);
-
-    CSimulator sim;
-    CLibraryPaths paths;
-    CLibraryFiles files;
-    CSceneryHeader header;
-    CAreaArray areas;
-    CFolderArray folders;
-    std::vector<CListRow> rows;
+    int Finish(const CChanges& changes, bool bDryRun, bool bJson);
 
 private:
     int Write();
-    void Report(const std::vector<CChange>& changes, bool bDryRun, bool bJson) const;
+    void Report(const CChanges& changes, bool bDryRun, bool bJson) const;
+
+    CSimulator m_sim;
+    CLibraryDocument m_doc;
 };

@@ -1,22 +1,13 @@
 #pragma once
 
 // The user's folders: each groups areas of the library, by their index, and
-// remembers its check state (0 off, 1 on, 2 both) and whether its tree item
-// is expanded. Folder.txt keeps them between runs.
+// remembers its check state (0 off, 1 on, 2 both) and whether it is shown
+// expanded. Folder.txt keeps them between runs.
 
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
-
-// A tree item of the folder tree (the system's HTREEITEM).
-struct _TREEITEM;
-using CTreeItem = _TREEITEM*;
-
-struct CFolderEntry {
-    int nArea = 0;
-    CTreeItem hItem = nullptr;
-};
 
 // An entry of Folder.txt by the names it gives its area.
 struct CEntryNames {
@@ -28,27 +19,20 @@ class CFolder {
 public:
     CFolder() = default;
     // A new folder of the user's: unticked, expanded.
-    CFolder(const std::string& strName, CTreeItem hItem)
-        : m_strName(strName), m_hItem(hItem), m_nActive(0), m_bExpand(1) {}
+    explicit CFolder(const std::string& strName) : m_strName(strName), m_nActive(0), m_bExpand(1) {}
     virtual ~CFolder() = default;
 
     void SetName(const std::string& strName) { m_strName = strName; }
     const std::string& GetName() const { return m_strName; }
-    void SetTreeItem(CTreeItem hItem) { m_hItem = hItem; }
-    CTreeItem GetTreeItem() const { return m_hItem; }
     void SetActive(int nActive) { m_nActive = nActive; }
     int GetActive() const { return m_nActive; }
     void SetExpand(int bExpand) { m_bExpand = bExpand; }
     int GetExpand() const { return m_bExpand; }
 
-    int GetCount() const { return static_cast<int>(m_aEntries.size()); }
-    int GetArea(int i) const { return m_aEntries[static_cast<std::size_t>(i)].nArea; }
-    CTreeItem GetEntryItem(int i) const { return m_aEntries[static_cast<std::size_t>(i)].hItem; }
-    void SetEntryItem(int i, CTreeItem hItem) {
-        m_aEntries[static_cast<std::size_t>(i)].hItem = hItem;
-    }
-    int AddEntry(int nArea, CTreeItem hItem) {
-        m_aEntries.push_back({nArea, hItem});
+    int GetCount() const { return static_cast<int>(m_aAreas.size()); }
+    int GetArea(int i) const { return m_aAreas[static_cast<std::size_t>(i)]; }
+    int AddEntry(int nArea) {
+        m_aAreas.push_back(nArea);
         return GetCount() - 1;
     }
     bool RemoveEntry(int i);
@@ -60,10 +44,9 @@ public:
     void ForgetUnmatched() { m_aUnmatched.clear(); }
 
 private:
-    std::vector<CFolderEntry> m_aEntries;
+    std::vector<int> m_aAreas; // of the entries, in their order
     std::vector<CEntryNames> m_aUnmatched;
     std::string m_strName;
-    CTreeItem m_hItem = nullptr;
     int m_nActive = 0;
     int m_bExpand = 0;
 };
@@ -79,13 +62,14 @@ public:
         m_aFolders.push_back(std::move(pFolder));
         return GetSize() - 1;
     }
-    void RemoveAt(int i) { m_aFolders.erase(m_aFolders.begin() + i); }
-    void RemoveAll() { m_aFolders.clear(); }
-
-    // The folder shown by the tree item, or -1.
-    int FindFolder(CTreeItem hItem) const;
-    // The first folder entry shown by the tree item, or false.
-    bool FindEntry(CTreeItem hItem, int& nFolder, int& nEntry) const;
+    void InsertAt(int i, std::unique_ptr<CFolder> pFolder) {
+        m_aFolders.insert(m_aFolders.begin() + i, std::move(pFolder));
+    }
+    std::unique_ptr<CFolder> RemoveAt(int i) {
+        std::unique_ptr<CFolder> pFolder = std::move(m_aFolders[static_cast<std::size_t>(i)]);
+        m_aFolders.erase(m_aFolders.begin() + i);
+        return pFolder;
+    }
 
 private:
     std::vector<std::unique_ptr<CFolder>> m_aFolders;

@@ -7,7 +7,7 @@
 std::string NewFolder(CFolderArray& folders, const std::string& name) {
     std::string reason = WhyFolderNameRefused(name, folders, -1);
     if (reason.empty())
-        folders.Add(std::make_unique<CFolder>(name, nullptr));
+        folders.Add(std::make_unique<CFolder>(name));
     return reason;
 }
 
@@ -35,7 +35,7 @@ bool AddToFolder(CFolderArray& folders, CAreaArray& areas, int nFolder, int nAre
         return false;
     area.SetInFolder(true);
     CFolder& folder = folders.GetAt(nFolder);
-    folder.AddEntry(nArea, nullptr);
+    folder.AddEntry(nArea);
     folder.SetActive(FolderState(folder, areas));
     return true;
 }

@@ -121,7 +121,7 @@ void ReadSection(const CProfile& profile, const CProfileSection& section, int nF
             if (nTakenBy == nFolder)
                 continue;
             nTakenBy = nFolder;
-            folder.AddEntry(nArea, nullptr);
+            folder.AddEntry(nArea);
             areas.GetAt(nArea).SetInFolder(true);
         }
     }

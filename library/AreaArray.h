@@ -1,8 +1,8 @@
 #pragma once
 
 // The scenery areas in the order they were read or added. An area's index is
-// its identity for the whole run: the array only grows, and removal is a flag
-// on the area.
+// its identity for the whole run: the array only grows, but for taking back
+// the adding of areas, and removal is a flag on the area.
 
 #include "SceneryArea.h"
 
@@ -26,8 +26,12 @@ public:
         m_aAreas.push_back(std::move(pArea));
         return GetSize() - 1;
     }
-    // Only for the end of the run, when the indices are no longer needed.
-    void RemoveAll() { m_aAreas.clear(); }
+    // The area added last leaves the array, for the adding to be taken back.
+    std::unique_ptr<CSceneryArea> RemoveLast() {
+        std::unique_ptr<CSceneryArea> pArea = std::move(m_aAreas.back());
+        m_aAreas.pop_back();
+        return pArea;
+    }
 
 private:
     std::vector<std::unique_ptr<CSceneryArea>> m_aAreas;

@@ -50,15 +50,6 @@ void CSceneryListBox::SetItemAreaIndex(int nRow, int nArea) {
     SetItemInSelectedFolder(nRow, bInSelectedFolder);
 }
 
-std::vector<CListRow> CSceneryListBox::GetRows() const {
-    std::vector<CListRow> rows(static_cast<std::size_t>(GetCount()));
-    for (std::size_t n = 0; n < rows.size(); ++n) {
-        DWORD nData = GetData(static_cast<int>(n));
-        rows[n] = {static_cast<int>(nData & kAreaIndexMask), !(nData & kInactive)};
-    }
-    return rows;
-}
-
 void CSceneryListBox::SetRows(std::span<const CListRow> rows, const CAreaArray& areas) {
     const int nSelected = GetCurSel();
     SetRedraw(FALSE);
@@ -292,10 +283,8 @@ void CSceneryListBox::OnLButtonUp(UINT, POINT point) {
     if (nRow >= 0 && bInside && nRow == m_nPressRow) {
         RECT row;
         GetItemRect(nRow, &row);
-        if (point.x - row.left < kCheckZone) {
-            SetItemActive(nRow, !IsItemActive(nRow));
+        if (point.x - row.left < kCheckZone)
             SendToParent(WM_SCENERY_TOGGLE, nRow);
-        }
     }
     if (m_nDragIndex != -1 && m_bDragging) {
         StopAutoScroll();
@@ -314,39 +303,41 @@ void CSceneryListBox::OnLButtonUp(UINT, POINT point) {
 }
 
 void CSceneryListBox::DoDrop() {
-    const std::string text = GetText(m_nDragIndex);
-    const DWORD nData = GetData(m_nDragIndex);
-    if (m_nDragIndex != m_nDropIndex) {
-        SetRedraw(FALSE);
-        const int nTop = GetTopIndex();
-        const bool bDown = m_nDropIndex != -1 && m_nDragIndex < m_nDropIndex;
-        if (!bDown)
-            DeleteString(m_nDragIndex);
-        int nRow = InsertString(m_nDropIndex, text);
-        if (nRow >= 0)
-            SetItemData(nRow, nData);
-        if (bDown)
-            DeleteString(m_nDragIndex);
-        SetCurSel(bDown ? nRow - 1 : nRow);
-        SetTopIndex(nTop);
-        SetRedraw(TRUE);
-        Invalidate(TRUE);
-        UpdateWindow(m_hWnd);
-    }
+    ::SendMessageA(GetParent(), WM_SCENERY_MOVE, static_cast<WPARAM>(m_nDragIndex),
+                   static_cast<LPARAM>(m_nDropIndex));
     ::SendMessageA(GetParent(), WM_COMMAND,
                    MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID()), LBN_SELCHANGE),
                    reinterpret_cast<LPARAM>(m_hWnd));
 }
 
+void CSceneryListBox::MoveRow(int nFrom, int nBefore) {
+    if (nFrom == nBefore)
+        return;
+    const std::string text = GetText(nFrom);
+    const DWORD nData = GetData(nFrom);
+    SetRedraw(FALSE);
+    const int nTop = GetTopIndex();
+    const bool bDown = nBefore != -1 && nFrom < nBefore;
+    if (!bDown)
+        DeleteString(nFrom);
+    int nRow = InsertString(nBefore, text);
+    if (nRow >= 0)
+        SetItemData(nRow, nData);
+    if (bDown)
+        DeleteString(nFrom);
+    SetCurSel(bDown ? nRow - 1 : nRow);
+    SetTopIndex(nTop);
+    SetRedraw(TRUE);
+    Invalidate(TRUE);
+    UpdateWindow(m_hWnd);
+}
+
 void CSceneryListBox::OnKeyDown(UINT nChar, UINT, UINT) {
     const int nSelected = GetCurSel();
-    if (nSelected != LB_ERR && nChar == VK_SPACE) {
-        // As a click in the check zone: the parent keeps the area in step.
-        SetItemActive(nSelected, !IsItemActive(nSelected));
+    if (nSelected != LB_ERR && nChar == VK_SPACE) // as a click in the check zone
         SendToParent(WM_SCENERY_TOGGLE, nSelected);
-    } else if (nSelected != LB_ERR && nChar == VK_DELETE) {
+    else if (nSelected != LB_ERR && nChar == VK_DELETE)
         SendToParent(WM_SCENERY_DELETE, nSelected);
-    }
     Default();
 }
 

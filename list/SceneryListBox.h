@@ -6,9 +6,11 @@
 // the row's tip. Each row's 32-bit item data holds the area's index and the
 // three flags, stored inverted so that zero reads as on and in a folder.
 //
-// Rows are reordered by dragging, with an insertion mark and scrolling while
-// the pointer is held above or below the list; a release in a row's check
-// zone (or Space) switches it, Delete and a double-click ask the parent.
+// The list only shows: the user's gestures become requests to its parent,
+// which changes the library and has the list show the change. A drag, with
+// an insertion mark and scrolling while the pointer is held above or below
+// the list, asks for a move; a release in a row's check zone (or Space)
+// asks for a switch; Delete and a double-click ask too.
 
 #include "AreaArray.h"
 #include "Controls.h"
@@ -17,10 +19,13 @@
 #include <span>
 #include <vector>
 
-// The list's requests to its parent; wParam is a list row, lParam 0.
-constexpr UINT WM_SCENERY_TOGGLE = 0x3110; // the list has just switched the row
+// The list's requests to its parent; wParam is a list row, lParam 0 unless
+// said. After a move the list tells its parent of the selection
+// (LBN_SELCHANGE), as after any drop.
+constexpr UINT WM_SCENERY_TOGGLE = 0x3110; // switch the row on or off
 constexpr UINT WM_SCENERY_DELETE = 0x3111; // Delete on the selected row
 constexpr UINT WM_SCENERY_DBLCLK = 0x3112; // double-click on the selected row
+constexpr UINT WM_SCENERY_MOVE = 0x3113;   // put the row above row lParam (-1: the end)
 
 class CSceneryListBox : public CListBox {
 public:
@@ -49,12 +54,13 @@ public:
                               (bInFolder ? 0 : kNotInFolder) | kNotInSelectedFolder);
     }
 
-    // Every row, top first: its area and whether it is switched on.
-    std::vector<CListRow> GetRows() const;
     // Shows the rows, top first, titled and marked as their areas are, in
     // one repaint; the selected position stays selected while it exists. Rows
     // beyond what the list can hold stay out.
     void SetRows(std::span<const CListRow> rows, const CAreaArray& areas);
+    // Shows the row moved above row nBefore (-1: to the end) and selected,
+    // the rows in view staying in view.
+    void MoveRow(int nFrom, int nBefore);
     // The row under a point in client coordinates, counted from the top row
     // and the row height (the list's own answer stops at 65,535 rows); the
     // nearest row when the point lies below the last one. -1 with no rows.

@@ -6,12 +6,21 @@
 #define IDS_ABOUTBOX 101
 #define IDD_TARNWICK_DIALOG 102
 #define IDS_CHECK_LIBRARY 103
+#define IDS_UNDO 104
+#define IDS_REDO 105
 #define IDR_MAINFRAME 128
 #define IDD_NAME 129
 #define IDB_TREE 130
 #define IDI_ARROW_RIGHT 131
 #define IDI_ARROW_LEFT 132
 #define IDI_FIND 133
+
+// Commands of the main window's system menu: the system keeps the low four
+// bits for itself.
+#define IDM_ABOUTBOX 0x0010
+#define IDM_CHECK_LIBRARY 0x0020
+#define IDM_UNDO 0x0030
+#define IDM_REDO 0x0040
 
 #define IDC_LIST_SCENERY 1000
 #define IDC_TREE_FOLDERS 1001

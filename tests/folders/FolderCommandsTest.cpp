@@ -22,10 +22,10 @@ struct CModel {
         for (auto [name, nActive, aAreas] :
              {std::tuple{"Mixed", 2, std::vector{0, 1}}, std::tuple{"One", 1, std::vector{2}},
               std::tuple{"Also", 1, std::vector{0}}, std::tuple{"Empty", 0, std::vector<int>{}}}) {
-            const int f = folders.Add(std::make_unique<CFolder>(name, nullptr));
+            const int f = folders.Add(std::make_unique<CFolder>(name));
             folders.GetAt(f).SetActive(nActive);
             for (int nArea : aAreas) {
-                folders.GetAt(f).AddEntry(nArea, nullptr);
+                folders.GetAt(f).AddEntry(nArea);
                 areas.GetAt(nArea).SetInFolder(true);
             }
         }

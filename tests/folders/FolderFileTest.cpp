@@ -31,12 +31,12 @@ TEST(FolderFile, WritesTheExampleByteForByte) {
     CAreaArray areas =
         Areas({{"Field East", "Extra\\FieldEast"}, {"Field West", "Extra\\FieldWest"}});
     CFolderArray folders;
-    auto pGroup = std::make_unique<CFolder>("Group 1", nullptr);
+    auto pGroup = std::make_unique<CFolder>("Group 1");
     pGroup->SetActive(2);
-    pGroup->AddEntry(0, nullptr);
-    pGroup->AddEntry(1, nullptr);
+    pGroup->AddEntry(0);
+    pGroup->AddEntry(1);
     folders.Add(std::move(pGroup));
-    folders.Add(std::make_unique<CFolder>("Group 2", nullptr));
+    folders.Add(std::make_unique<CFolder>("Group 2"));
     folders.GetAt(1).SetExpand(0);
     const std::string text = "[Group 1]\r\nActive=2\r\nExpand=1\r\n"
                              "Title.0=Field East\r\nLocal.0=Extra\\FieldEast\r\n"
@@ -114,9 +114,9 @@ TEST(FolderFile, WritesOnlyAreasStillThereEachPairOnce) {
     CAreaArray areas = Areas({{"A", "x"}, {"A", "x"}, {"B", "y"}, {"C", "z"}});
     areas.GetAt(2).SetRemoved(true);
     CFolderArray folders;
-    folders.Add(std::make_unique<CFolder>("F", nullptr));
+    folders.Add(std::make_unique<CFolder>("F"));
     for (int nArea : {0, 1, 2, 3})
-        folders.GetAt(0).AddEntry(nArea, nullptr);
+        folders.GetAt(0).AddEntry(nArea);
     EXPECT_EQ(FormatFolders(folders, areas),
               "[F]\r\nActive=0\r\nExpand=1\r\n"
               "Title.0=A\r\nLocal.0=x\r\nTitle.1=C\r\nLocal.1=z\r\n");
@@ -128,7 +128,7 @@ TEST(FolderFile, NoFoldersLeaveNoFileAndAnUnreadableFileIsToldApart) {
     CFolderArray none;
     folder.Write("Folder.txt", "[Old]\r\n");
     CFileState disk = LoadFolders(folder.Path("Folder.txt"), none, areas).disk;
-    none.RemoveAll();
+    none.RemoveAt(0);
     EXPECT_TRUE(SaveFolders(folder.Path("Folder.txt"), none, areas, disk));
     EXPECT_EQ(GetPathKind(folder.Path("Folder.txt")), EPathKind::kNone);
     EXPECT_TRUE(SaveFolders(folder.Path("Folder.txt"), none, areas, disk));

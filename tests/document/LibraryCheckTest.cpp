@@ -1,6 +1,5 @@
-#include "LibraryCheck.h"
+#include "LibraryDocument.h"
 
-#include "AreaCommands.h"
 #include "TempFolder.h"
 #include "TestDisk.h"
 
@@ -49,15 +48,10 @@ TEST_P(LibraryCheck, FindsWhatIsBrokenAndWhatTheNextSaveRewrites) {
         std::filesystem::create_directories(sim.Path(folder) + "/scenery");
         sim.Write(folder + (bScenery ? "/scenery/x.BgL" : "/scenery/readme.txt"), "");
     }
-    CLibraryPaths paths;
-    ASSERT_EQ(LocateLibrary(simPath, disk, paths), "");
-    CSceneryHeader header;
-    CAreaArray areas;
-    CFolderArray folders;
-    const CLibraryFiles files = ReadLibrary(paths, header, areas, folders);
+    CLibraryDocument doc;
+    ASSERT_EQ(doc.Open(simPath, disk), "");
     std::vector<std::string> found;
-    for (const CFinding& finding :
-         CheckLibrary(paths, files, areas, folders, ListRows(areas), simPath, disk))
+    for (const CFinding& finding : doc.Check())
         found.push_back(finding.strCode + " " +
                         (finding.nPosition ? PositionName(finding.nPosition) : finding.strFile));
     EXPECT_EQ(found, param.findings);

@@ -13,7 +13,6 @@
 #include "SceneryDisk.h"
 #include "SceneryHeader.h"
 
-#include <functional>
 #include <span>
 #include <string>
 
@@ -62,9 +61,8 @@ struct CLibraryWrite {
 };
 
 // Save: each listed area takes its number, layer and state from its row;
-// scenery.cfg is written, then storeExpandStates sets the folders' expand
-// flags and Folder.txt is written.
+// scenery.cfg is written, then the folders' expand flags are stored as
+// Folder.txt keeps them (see StoreUntouchedExpandStates) and it is written.
 CLibraryWrite WriteLibrary(const CLibraryPaths& paths, CLibraryFiles& files,
                            const CSceneryHeader& header, CAreaArray& areas, CFolderArray& folders,
-                           std::span<const CListRow> rows,
-                           const std::function<void()>& storeExpandStates);
+                           std::span<const CListRow> rows);

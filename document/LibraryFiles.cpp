@@ -1,5 +1,6 @@
 #include "LibraryFiles.h"
 
+#include "FolderCommands.h"
 #include "FolderFile.h"
 #include "SimulatorLocation.h"
 
@@ -42,8 +43,7 @@ CSaveCheck CheckFilesBeforeSave(const CLibraryPaths& paths, const CLibraryFiles&
 
 CLibraryWrite WriteLibrary(const CLibraryPaths& paths, CLibraryFiles& files,
                            const CSceneryHeader& header, CAreaArray& areas, CFolderArray& folders,
-                           std::span<const CListRow> rows,
-                           const std::function<void()>& storeExpandStates) {
+                           std::span<const CListRow> rows) {
     UpdateLayersFromList(rows, areas);
     UpdateActiveFromList(rows, areas);
     CLibraryWrite write;
@@ -52,7 +52,7 @@ CLibraryWrite WriteLibrary(const CLibraryPaths& paths, CLibraryFiles& files,
     if (!write.result)
         return write;
     write.bSceneryCfgWritten = true;
-    storeExpandStates();
+    StoreUntouchedExpandStates(folders, areas);
     write.strPath = paths.strFolderTxt;
     write.result = SaveFolders(paths.strFolderTxt, folders, areas, files.folderTxt.disk);
     if (write.result) {

@@ -1,0 +1,278 @@
+#include "LibraryDocument.h"
+
+#include "FolderCommands.h"
+
+#include <algorithm>
+
+std::string CLibraryDocument::Open(const std::string& simPath, const CSceneryDisk& disk) {
+    m_strSimPath = simPath;
+    m_pDisk = &disk;
+    if (std::string error = LocateLibrary(simPath, disk, m_paths); !error.empty())
+        return error;
+    m_files = ReadLibrary(m_paths, m_header, m_areas, m_folders);
+    m_rows = ListRows(m_areas);
+    return {};
+}
+
+std::vector<int> CLibraryDocument::RowsByArea() const {
+    std::vector<int> aRows(static_cast<std::size_t>(m_areas.GetSize()), -1);
+    for (std::size_t n = 0; n < m_rows.size(); ++n)
+        aRows[static_cast<std::size_t>(m_rows[n].nArea)] = static_cast<int>(n);
+    return aRows;
+}
+
+int CLibraryDocument::RowOf(int nArea) const {
+    const auto row = std::find_if(m_rows.begin(), m_rows.end(),
+                                  [&](const CListRow& r) { return r.nArea == nArea; });
+    return row == m_rows.end() ? -1 : static_cast<int>(row - m_rows.begin());
+}
+
+std::vector<CFinding> CLibraryDocument::Check() const {
+    return CheckLibrary(m_paths, m_files, m_areas, m_folders, m_rows, m_strSimPath, *m_pDisk);
+}
+
+std::string CLibraryDocument::TakeBackup(std::string& path) const {
+    if (std::string error = LocateBackup(m_strSimPath, *m_pDisk, path); !error.empty())
+        return error;
+    const CFileResult copy = CopyFileOver(m_paths.strSceneryCfg, path);
+    return copy ? std::string() : path + ": cannot be written: " + copy.strReason;
+}
+
+std::vector<int> CLibraryDocument::FolderStates() const {
+    std::vector<int> aStates;
+    aStates.reserve(static_cast<std::size_t>(m_folders.GetSize()));
+    for (int f = 0; f < m_folders.GetSize(); ++f)
+        aStates.push_back(m_folders.GetAt(f).GetActive());
+    return aStates;
+}
+
+bool CLibraryDocument::Push(CStep step, int nAreasBefore, const std::vector<int>& aStatesBefore) {
+    if (!step.Finish(State(), nAreasBefore, aStatesBefore))
+        return false;
+    m_history.Push(std::move(step));
+    return true;
+}
+
+CChanges CLibraryDocument::MoveRow(int nFrom, int nBefore) {
+    const int nTo = nBefore > nFrom ? nBefore - 1 : nBefore;
+    if (nTo == nFrom)
+        return {};
+    const CListRow moved = m_rows[static_cast<std::size_t>(nFrom)];
+    CStep step;
+    step.SpliceRows(m_rows, static_cast<std::size_t>(nFrom), 1, {});
+    step.SpliceRows(m_rows, static_cast<std::size_t>(nTo), 0, {moved});
+    Push(std::move(step), m_areas.GetSize(), FolderStates());
+    return {{EChange::kMove, moved.nArea, -1, nFrom, {}}};
+}
+
+CChanges CLibraryDocument::SetAreasActive(std::span<const int> aAreas, bool bActive) {
+    const std::vector<int> aStates = FolderStates();
+    const std::vector<int> aRows = RowsByArea();
+    CStep step;
+    CChanges changes;
+    for (int nArea : aAreas) {
+        if (m_areas.GetAt(nArea).IsActive() == bActive)
+            continue;
+        step.NoteArea(m_areas, nArea);
+        ToggleArea(m_folders, m_areas, nArea);
+        if (const int nRow = aRows[static_cast<std::size_t>(nArea)]; nRow >= 0)
+            step.SpliceRows(m_rows, static_cast<std::size_t>(nRow), 1, {{nArea, bActive}});
+        changes.push_back({bActive ? EChange::kOn : EChange::kOff, nArea, -1, -1, {}});
+    }
+    Push(std::move(step), m_areas.GetSize(), aStates);
+    return changes;
+}
+
+CChanges CLibraryDocument::AddArea(const std::string& folder, const std::string& title) {
+    const int nAreasBefore = m_areas.GetSize();
+    CStep step;
+    const int nArea = ::AddArea(m_areas, folder, m_strSimPath, title);
+    step.SpliceRows(m_rows, 0, 0, {{nArea, true}});
+    Push(std::move(step), nAreasBefore, FolderStates());
+    return {{EChange::kAdd, nArea, -1, -1, {}}};
+}
+
+CChanges CLibraryDocument::RemoveAreas(std::span<const int> aAreas) {
+    const std::vector<int> aRows = RowsByArea();
+    CStep step;
+    CChanges changes;
+    for (int nArea : aAreas) {
+        if (m_areas.GetAt(nArea).IsRemoved())
+            continue;
+        step.NoteArea(m_areas, nArea);
+        ::RemoveArea(m_areas, nArea);
+        if (const int nRow = RowOf(nArea); nRow >= 0)
+            step.SpliceRows(m_rows, static_cast<std::size_t>(nRow), 1, {});
+        changes.push_back({EChange::kRemove, nArea, -1, aRows[static_cast<std::size_t>(nArea)], {}});
+    }
+    Push(std::move(step), m_areas.GetSize(), FolderStates());
+    return changes;
+}
+
+CChanges CLibraryDocument::RenameArea(int nArea, const std::string& title) {
+    const std::string old = m_areas.GetAt(nArea).GetTitle();
+    CStep step;
+    step.NoteArea(m_areas, nArea);
+    ::RenameArea(m_areas, nArea, title);
+    if (!Push(std::move(step), m_areas.GetSize(), FolderStates()))
+        return {};
+    return {{EChange::kRename, nArea, -1, -1, old}};
+}
+
+CChanges CLibraryDocument::Scan(const std::string& directory, CScanResult& result) {
+    const int nAreasBefore = m_areas.GetSize();
+    CStep step;
+    result = ScanDirectory(directory, m_strSimPath, m_areas, CAreaArray::kMaxAreas, *m_pDisk);
+    // The last found goes on top, as at a fresh start.
+    std::vector<CListRow> added;
+    CChanges changes;
+    for (int nArea = m_areas.GetSize() - 1; nArea >= nAreasBefore; --nArea) {
+        added.push_back({nArea, true});
+        changes.insert(changes.begin(), {EChange::kAdd, nArea, -1, -1, {}});
+    }
+    step.SpliceRows(m_rows, 0, 0, std::move(added));
+    Push(std::move(step), nAreasBefore, FolderStates());
+    return changes;
+}
+
+std::string CLibraryDocument::NewFolder(const std::string& name) {
+    const std::vector<int> aStates = FolderStates();
+    CStep step;
+    step.NoteFolder(m_folders, m_folders.GetSize(), false);
+    std::string reason = ::NewFolder(m_folders, name);
+    if (reason.empty())
+        Push(std::move(step), m_areas.GetSize(), aStates);
+    return reason;
+}
+
+std::string CLibraryDocument::RenameFolder(int nFolder, const std::string& name) {
+    CStep step;
+    step.NoteFolder(m_folders, nFolder);
+    const bool bSame = m_folders.GetAt(nFolder).GetName() == name;
+    std::string reason = ::RenameFolder(m_folders, nFolder, name);
+    if (reason.empty() && !bSame)
+        Push(std::move(step), m_areas.GetSize(), FolderStates());
+    return reason;
+}
+
+CChanges CLibraryDocument::RemoveFolder(int nFolder) {
+    const std::vector<int> aStates = FolderStates();
+    const CFolder& folder = m_folders.GetAt(nFolder);
+    CChanges changes = {{EChange::kRemoveFolder, -1, nFolder, -1, folder.GetName()}};
+    CStep step;
+    step.NoteFolder(m_folders, nFolder);
+    for (int e = 0; e < folder.GetCount(); ++e)
+        step.NoteArea(m_areas, folder.GetArea(e));
+    for (int nArea : ::RemoveFolder(m_folders, m_areas, nFolder))
+        changes.push_back({EChange::kRemoveFromFolder, nArea, nFolder, -1, {}});
+    Push(std::move(step), m_areas.GetSize(), aStates);
+    return changes;
+}
+
+CChanges CLibraryDocument::AddToFolder(int nFolder, int nArea) {
+    CStep step;
+    step.NoteFolder(m_folders, nFolder);
+    step.NoteArea(m_areas, nArea);
+    if (!::AddToFolder(m_folders, m_areas, nFolder, nArea))
+        return {};
+    // The folder opens to show its new entry.
+    m_folders.GetAt(nFolder).SetExpand(1);
+    Push(std::move(step), m_areas.GetSize(), FolderStates());
+    return {{EChange::kAddToFolder, nArea, nFolder, -1, {}}};
+}
+
+CChanges CLibraryDocument::RemoveFromFolder(int nFolder, int nEntry) {
+    CStep step;
+    step.NoteFolder(m_folders, nFolder);
+    step.NoteArea(m_areas, m_folders.GetAt(nFolder).GetArea(nEntry));
+    const int nArea = ::RemoveFromFolder(m_folders, m_areas, nFolder, nEntry);
+    Push(std::move(step), m_areas.GetSize(), FolderStates());
+    return {{EChange::kRemoveFromFolder, nArea, nFolder, -1, {}}};
+}
+
+CChanges CLibraryDocument::SetFolderActive(int nFolder, bool bActive) {
+    const std::vector<int> aStates = FolderStates();
+    const std::vector<int> aRows = RowsByArea();
+    const CFolder& folder = m_folders.GetAt(nFolder);
+    std::vector<bool> aWasActive(static_cast<std::size_t>(folder.GetCount()));
+    CStep step;
+    for (int e = 0; e < folder.GetCount(); ++e) {
+        step.NoteArea(m_areas, folder.GetArea(e));
+        aWasActive[static_cast<std::size_t>(e)] = m_areas.GetAt(folder.GetArea(e)).IsActive();
+    }
+    ::SetFolderActive(m_folders, m_areas, nFolder, bActive);
+    CChanges changes;
+    for (int e = 0; e < folder.GetCount(); ++e) {
+        const int nArea = folder.GetArea(e);
+        if (aWasActive[static_cast<std::size_t>(e)] == bActive)
+            continue;
+        if (const int nRow = aRows[static_cast<std::size_t>(nArea)]; nRow >= 0)
+            step.SpliceRows(m_rows, static_cast<std::size_t>(nRow), 1, {{nArea, bActive}});
+        changes.push_back({bActive ? EChange::kOn : EChange::kOff, nArea, -1, -1, {}});
+    }
+    if (folder.GetActive() != aStates[static_cast<std::size_t>(nFolder)])
+        changes.push_back({bActive ? EChange::kFolderOn : EChange::kFolderOff, -1, nFolder, -1, {}});
+    Push(std::move(step), m_areas.GetSize(), aStates);
+    return changes;
+}
+
+void CLibraryDocument::SetFolderExpanded(int nFolder, bool bExpanded) {
+    m_folders.GetAt(nFolder).SetExpand(bExpanded ? 1 : 0);
+}
+
+CStepShown CLibraryDocument::Shown(const CStep* pStep) const {
+    CStepShown shown;
+    if (!pStep)
+        return shown;
+    const std::vector<int> aRows = RowsByArea();
+    for (int nArea : pStep->Areas()) {
+        const int nRow = nArea < m_areas.GetSize() ? aRows[static_cast<std::size_t>(nArea)] : -1;
+        if (nRow >= 0 && (shown.nRow < 0 || nRow < shown.nRow))
+            shown.nRow = nRow;
+    }
+    // Rows taken back leave their place to show.
+    if (shown.nRow < 0 && pStep->FirstRow() < m_rows.size())
+        shown.nRow = static_cast<int>(pStep->FirstRow());
+    if (shown.nRow < 0 && pStep->Folder() < m_folders.GetSize())
+        shown.nFolder = pStep->Folder();
+    return shown;
+}
+
+CStepShown CLibraryDocument::Undo() {
+    return Shown(m_history.Undo(State()));
+}
+
+CStepShown CLibraryDocument::Redo() {
+    return Shown(m_history.Redo(State()));
+}
+
+CSaveCheck CLibraryDocument::CheckFilesBeforeSave() const {
+    return ::CheckFilesBeforeSave(m_paths, m_files);
+}
+
+void CLibraryDocument::AcceptChangedFiles(const CSaveCheck& check) {
+    m_files.sceneryCfg.disk = check.sceneryCfg;
+    m_files.folderTxt.disk = check.folderTxt;
+}
+
+CSaveResult CLibraryDocument::Unreadable() const {
+    for (auto [pLoad, pPath] : {std::pair{&m_files.sceneryCfg, &m_paths.strSceneryCfg},
+                                std::pair{&m_files.folderTxt, &m_paths.strFolderTxt}}) {
+        if (pLoad->status == EFileStatus::kFailed)
+            return {CSaveResult::kUnreadable, *pPath, pLoad->strReason, false};
+    }
+    return {};
+}
+
+CSaveResult CLibraryDocument::Save() {
+    if (CSaveResult refused = Unreadable(); refused.outcome != CSaveResult::kWritten)
+        return refused;
+    const CLibraryWrite write = WriteLibrary(m_paths, m_files, m_header, m_areas, m_folders, m_rows);
+    if (write.result.status == EFileStatus::kChanged)
+        return {CSaveResult::kChanged, write.strPath, {}, write.bSceneryCfgWritten};
+    if (!write.result)
+        return {CSaveResult::kFailed, write.strPath, write.result.strReason,
+                write.bSceneryCfgWritten};
+    m_nSavedPoint = m_history.Point();
+    return {CSaveResult::kWritten, write.strPath, {}, true};
+}

@@ -1,0 +1,135 @@
+#pragma once
+
+// One open library: the simulator folder and its two files, what each file
+// was when read, the header, the areas, the rows of the list (their order
+// and switches), the folders and whether each is shown expanded. Both faces
+// of the program hold one and keep no copy of it: the window shows it, twk
+// reports on it, and every change goes through it, through the same
+// portable functions, so that both write the same bytes for the same
+// change. Each change is one step of the history, unless it changed nothing.
+
+#include "AreaArray.h"
+#include "AreaCommands.h"
+#include "Change.h"
+#include "Folder.h"
+#include "History.h"
+#include "LibraryCheck.h"
+#include "LibraryFiles.h"
+#include "SceneryCfg.h"
+#include "SceneryDisk.h"
+#include "SceneryHeader.h"
+
+#include <span>
+#include <string>
+#include <vector>
+
+// Where a step taken back or done again shows: the topmost row it changed,
+// else the folder it changed; -1 for none.
+struct CStepShown {
+    int nRow = -1;
+    int nFolder = -1;
+};
+
+// The outcome of a Save.
+struct CSaveResult {
+    enum EOutcome {
+        kWritten,
+        kUnreadable, // a file could not be read when opened: nothing written
+        kChanged,    // another program changed a file meanwhile (see bSceneryCfgWritten)
+        kFailed,     // the system refused a write (see bSceneryCfgWritten)
+    };
+    EOutcome outcome = kWritten;
+    std::string strPath;   // the file it is about
+    std::string strReason; // the system's reason, or why the file could not be read
+    bool bSceneryCfgWritten = false;
+};
+
+class CLibraryDocument {
+public:
+    // Reads the library of the simulator folder (which ends in a separator)
+    // through the disk, and shows its areas as a fresh start does. Why the
+    // files cannot be found, naming the file, or empty; how each file fared
+    // is in Files(). Only once.
+    std::string Open(const std::string& simPath, const CSceneryDisk& disk = SystemDisk());
+    bool IsOpen() const { return !m_strSimPath.empty(); }
+
+    const std::string& SimPath() const { return m_strSimPath; }
+    const CSceneryDisk& Disk() const { return *m_pDisk; }
+    const CLibraryPaths& Paths() const { return m_paths; }
+    const CLibraryFiles& Files() const { return m_files; }
+    const CAreaArray& Areas() const { return m_areas; }
+    const CSceneryArea& Area(int nArea) const { return m_areas.GetAt(nArea); }
+    const CFolderArray& Folders() const { return m_folders; }
+    // Top row first.
+    const std::vector<CListRow>& Rows() const { return m_rows; }
+    int RowCount() const { return static_cast<int>(m_rows.size()); }
+    // The row showing each area, by area index; -1 for a removed one.
+    std::vector<int> RowsByArea() const;
+    int RowOf(int nArea) const;
+
+    // The health check of the library as it stands.
+    std::vector<CFinding> Check() const;
+
+    // Copies scenery.cfg over its backup beside it. Why not, or empty;
+    // path receives the backup's path once it is found.
+    std::string TakeBackup(std::string& path) const;
+
+    // The changes. Rows count from 0 at the top.
+    // The row goes above the row nBefore (the rows' count: to the end).
+    CChanges MoveRow(int nFrom, int nBefore);
+    // As a click on each area's box that leaves it so: every folder holding
+    // it follows.
+    CChanges SetAreasActive(std::span<const int> aAreas, bool bActive);
+    // A new area for a scenery folder, on top (see AddArea).
+    CChanges AddArea(const std::string& folder, const std::string& title);
+    CChanges RemoveAreas(std::span<const int> aAreas);
+    CChanges RenameArea(int nArea, const std::string& title);
+    // An area for every scenery folder inside the directory, in one step.
+    CChanges Scan(const std::string& directory, CScanResult& result);
+    // Why the name cannot be a folder's, or empty once the change is made.
+    std::string NewFolder(const std::string& name);
+    std::string RenameFolder(int nFolder, const std::string& name);
+    CChanges RemoveFolder(int nFolder);
+    CChanges AddToFolder(int nFolder, int nArea);
+    CChanges RemoveFromFolder(int nFolder, int nEntry);
+    // As a click on the folder's box that leaves it so.
+    CChanges SetFolderActive(int nFolder, bool bActive);
+    // How the folder is shown: no step of the history, no change to save.
+    void SetFolderExpanded(int nFolder, bool bExpanded);
+
+    bool CanUndo() const { return m_history.CanUndo(); }
+    bool CanRedo() const { return m_history.CanRedo(); }
+    CStepShown Undo();
+    CStepShown Redo();
+    // Whether the library differs from what was last read or saved.
+    bool IsModified() const { return m_history.Point() != m_nSavedPoint; }
+
+    // Whether another program changed either file since it was read or
+    // last saved, and the user's leave to replace those changes.
+    CSaveCheck CheckFilesBeforeSave() const;
+    void AcceptChangedFiles(const CSaveCheck& check);
+    // A file that was there but could not be read when opened, which Save
+    // never replaces: kUnreadable, naming it; else kWritten.
+    CSaveResult Unreadable() const;
+    // Writes both files from the rows, each only while it is as last read
+    // or written (see WriteLibrary), unless one is unreadable.
+    CSaveResult Save();
+
+private:
+    // The change's step goes into the history when it changed something.
+    bool Push(CStep step, int nAreasBefore, const std::vector<int>& aStatesBefore);
+    std::vector<int> FolderStates() const;
+    CLibraryState State() { return {m_areas, m_rows, m_folders}; }
+    CStepShown Shown(const CStep* pStep) const;
+
+    std::string m_strSimPath;
+    const CSceneryDisk* m_pDisk = &SystemDisk();
+    CLibraryPaths m_paths;
+    CLibraryFiles m_files;
+    CSceneryHeader m_header;
+    CAreaArray m_areas;
+    CFolderArray m_folders;
+    std::vector<CListRow> m_rows;
+    CHistory m_history;
+    long long m_nSavedPoint = 0;
+};

@@ -1,0 +1,86 @@
+#include "FolderTreeCtrl.h"
+
+void CFolderTreeCtrl::Fill(const CFolderArray& folders, const CAreaArray& areas) {
+    DeleteAllItems();
+    m_aFolders.clear();
+    for (int f = 0; f < folders.GetSize(); ++f) {
+        const CFolder& folder = folders.GetAt(f);
+        AddFolder(folder.GetName());
+        CFolderItems& items = m_aFolders.back();
+        for (int e = 0; e < folder.GetCount(); ++e) {
+            const CSceneryArea& area = areas.GetAt(folder.GetArea(e));
+            items.aEntries.push_back(
+                area.IsRemoved() ? nullptr
+                                 : InsertItem(area.GetTitle(), items.hFolder, I_IMAGECALLBACK));
+        }
+        Expand(items.hFolder, folder.GetExpand() == 1 ? TVE_EXPAND : TVE_COLLAPSE);
+    }
+}
+
+HTREEITEM CFolderTreeCtrl::AddFolder(const std::string& name) {
+    m_aFolders.push_back({InsertItem(name, TVI_ROOT, I_IMAGECALLBACK), {}});
+    return m_aFolders.back().hFolder;
+}
+
+HTREEITEM CFolderTreeCtrl::AddEntry(int nFolder, const std::string& title) {
+    CFolderItems& items = m_aFolders[Index(nFolder)];
+    items.aEntries.push_back(InsertItem(title, items.hFolder, I_IMAGECALLBACK));
+    return items.aEntries.back();
+}
+
+void CFolderTreeCtrl::RemoveFolder(int nFolder) {
+    DeleteItem(FolderItem(nFolder));
+    m_aFolders.erase(m_aFolders.begin() + nFolder);
+}
+
+void CFolderTreeCtrl::RemoveEntry(int nFolder, int nEntry) {
+    std::vector<HTREEITEM>& aEntries = m_aFolders[Index(nFolder)].aEntries;
+    if (aEntries[Index(nEntry)])
+        DeleteItem(aEntries[Index(nEntry)]);
+    aEntries.erase(aEntries.begin() + nEntry);
+}
+
+void CFolderTreeCtrl::RemoveAreaItems(const CFolderArray& folders, int nArea) {
+    for (int f = 0; f < folders.GetSize(); ++f) {
+        const CFolder& folder = folders.GetAt(f);
+        for (int e = 0; e < folder.GetCount(); ++e) {
+            HTREEITEM& hItem = m_aFolders[Index(f)].aEntries[Index(e)];
+            if (folder.GetArea(e) == nArea && hItem) {
+                DeleteItem(hItem);
+                hItem = nullptr;
+            }
+        }
+    }
+}
+
+int CFolderTreeCtrl::FindFolder(HTREEITEM hItem) const {
+    for (std::size_t f = 0; hItem && f < m_aFolders.size(); ++f) {
+        if (m_aFolders[f].hFolder == hItem)
+            return static_cast<int>(f);
+    }
+    return -1;
+}
+
+bool CFolderTreeCtrl::FindEntry(HTREEITEM hItem, int& nFolder, int& nEntry) const {
+    for (std::size_t f = 0; hItem && f < m_aFolders.size(); ++f) {
+        const std::vector<HTREEITEM>& aEntries = m_aFolders[f].aEntries;
+        for (std::size_t e = 0; e < aEntries.size(); ++e) {
+            if (aEntries[e] == hItem) {
+                nFolder = static_cast<int>(f);
+                nEntry = static_cast<int>(e);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+int CFolderTreeCtrl::ImageOf(HTREEITEM hItem, const CFolderArray& folders,
+                             const CAreaArray& areas) const {
+    int nFolder = FindFolder(hItem), nEntry = 0;
+    if (nFolder >= 0)
+        return folders.GetAt(nFolder).GetActive();
+    if (FindEntry(hItem, nFolder, nEntry))
+        return areas.GetAt(folders.GetAt(nFolder).GetArea(nEntry)).IsActive();
+    return 0;
+}

@@ -1,0 +1,228 @@
+#include "LibraryDocument.h"
+
+#include "TempFolder.h"
+#include "TestDisk.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+namespace {
+
+// Rows from the top: Town (off, in Airports), Lake (in Airports and Both),
+// Base (required). Addon holds two scenery folders not listed yet.
+const std::string kSceneryCfg = "[General]\r\nTitle=FS9 World Scenery\r\n"
+                                "[Area.001]\r\nTitle=Base\r\nLocal=Scenery\\Base\r\n"
+                                "Active=TRUE\r\nRequired=TRUE\r\n"
+                                "[Area.002]\r\nTitle=Lake\r\nLocal=Addon\\Lake\r\nActive=TRUE\r\n"
+                                "[Area.003]\r\nTitle=Town\r\nLocal=Addon\\Town\r\nActive=FALSE\r\n";
+const std::string kFolderTxt = "[Airports]\r\nActive=2\r\nExpand=1\r\n"
+                               "Title.0=Lake\r\nLocal.0=Addon\\Lake\r\n"
+                               "Title.1=Town\r\nLocal.1=Addon\\Town\r\n"
+                               "[Both]\r\nActive=1\r\nExpand=0\r\n"
+                               "Title.0=Lake\r\nLocal.0=Addon\\Lake\r\n";
+
+struct CLibraryOnDisk {
+    CLibraryOnDisk() : m_disk(m_sim.Path("")) {
+        m_sim.Write("scenery.cfg", kSceneryCfg);
+        m_sim.Write("Folder.txt", kFolderTxt);
+        for (const char* folder : {"Addon/Lake", "Addon/Town", "Addon/New", "Addon/Other"}) {
+            std::filesystem::create_directories(m_sim.Path(folder) + "/scenery");
+            m_sim.Write(std::string(folder) + "/scenery/x.bgl", "");
+        }
+        EXPECT_EQ(m_doc.Open(m_disk.SimPath(), m_disk.Disk()), "");
+    }
+
+    // Everything a change can touch: the rows from the top ("-" switched
+    // off, "*" in a folder), the areas' count, and each folder's name,
+    // state and entries.
+    std::string Picture() const {
+        std::string text;
+        for (const CListRow& row : m_doc.Rows()) {
+            const CSceneryArea& area = m_doc.Area(row.nArea);
+            text += (row.bActive ? "" : "-") + area.GetTitle() + (area.IsInFolder() ? "*" : "") +
+                    (row.bActive == area.IsActive() ? " " : "! ");
+        }
+        text += "| " + std::to_string(m_doc.Areas().GetSize()) + " |";
+        for (int f = 0; f < m_doc.Folders().GetSize(); ++f) {
+            const CFolder& folder = m_doc.Folders().GetAt(f);
+            text += " " + folder.GetName() + "=" + std::to_string(folder.GetActive()) + "(";
+            for (int e = 0; e < folder.GetCount(); ++e)
+                text += m_doc.Area(folder.GetArea(e)).GetTitle() + ",";
+            text += ")";
+        }
+        return text;
+    }
+    int Area(const char* pszTitle) const {
+        for (int i = 0; i < m_doc.Areas().GetSize(); ++i) {
+            if (m_doc.Area(i).GetTitle() == pszTitle)
+                return i;
+        }
+        return -1;
+    }
+    std::string Addon(const char* pszName) const { return m_disk.SimPath() + "Addon\\" + pszName; }
+
+    CTempFolder m_sim;
+    CTestDisk m_disk;
+    CLibraryDocument m_doc;
+};
+
+const std::string kStart =
+    "-Town* Lake* Base | 3 | Airports=2(Lake,Town,) Both=1(Lake,)";
+
+struct CChangeCase {
+    const char* pszName;
+    std::function<void(CLibraryOnDisk&)> change;
+    std::string after;
+};
+void PrintTo(const CChangeCase& c, std::ostream* pOut) {
+    *pOut << c.pszName;
+}
+
+class LibraryDocument : public ::testing::Test, public CLibraryOnDisk {};
+
+class LibraryDocumentChanges : public ::testing::TestWithParam<CChangeCase> {};
+
+} // namespace
+
+// Each change, taken back and done again, gives exactly what was before and
+// after it, and counts as unsaved only while the library differs from the
+// files.
+TEST_P(LibraryDocumentChanges, UndoAndRedoRestoreEverythingTheChangeTouched) {
+    CLibraryOnDisk fixture;
+    ASSERT_EQ(fixture.Picture(), kStart);
+    GetParam().change(fixture);
+    const std::string after = fixture.Picture();
+    EXPECT_EQ(after, GetParam().after);
+    EXPECT_TRUE(fixture.m_doc.IsModified());
+    ASSERT_TRUE(fixture.m_doc.CanUndo());
+    fixture.m_doc.Undo();
+    EXPECT_EQ(fixture.Picture(), kStart);
+    EXPECT_FALSE(fixture.m_doc.IsModified());
+    EXPECT_FALSE(fixture.m_doc.CanUndo());
+    fixture.m_doc.Redo();
+    EXPECT_EQ(fixture.Picture(), after);
+    EXPECT_TRUE(fixture.m_doc.IsModified());
+    EXPECT_FALSE(fixture.m_doc.CanRedo());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Each, LibraryDocumentChanges,
+    ::testing::Values(
+        CChangeCase{"MoveTopToEnd", [](CLibraryOnDisk& t) { t.m_doc.MoveRow(0, 3); },
+                    "Lake* Base -Town* | 3 | Airports=2(Lake,Town,) Both=1(Lake,)"},
+        CChangeCase{"MoveBottomToTop", [](CLibraryOnDisk& t) { t.m_doc.MoveRow(2, 0); },
+                    "Base -Town* Lake* | 3 | Airports=2(Lake,Town,) Both=1(Lake,)"},
+        CChangeCase{"SwitchAreaInTwoFolders",
+                    [](CLibraryOnDisk& t) { t.m_doc.SetAreasActive({{t.Area("Lake")}}, false); },
+                    "-Town* -Lake* Base | 3 | Airports=0(Lake,Town,) Both=0(Lake,)"},
+        CChangeCase{"SwitchFolder", [](CLibraryOnDisk& t) { t.m_doc.SetFolderActive(0, true); },
+                    "Town* Lake* Base | 3 | Airports=1(Lake,Town,) Both=1(Lake,)"},
+        CChangeCase{"Add",
+                    [](CLibraryOnDisk& t) { t.m_doc.AddArea(t.Addon("New"), "Brand New"); },
+                    "Brand New -Town* Lake* Base | 4 | Airports=2(Lake,Town,) Both=1(Lake,)"},
+        CChangeCase{"ScanAddsEveryFolderInOneStep",
+                    [](CLibraryOnDisk& t) {
+                        CScanResult result;
+                        t.m_doc.Scan(t.m_disk.SimPath() + "Addon", result);
+                        EXPECT_EQ(result.nAdded, 4);
+                    },
+                    "Town Other New Lake -Town* Lake* Base | 7 | Airports=2(Lake,Town,) "
+                    "Both=1(Lake,)"},
+        CChangeCase{"RemoveTwo",
+                    [](CLibraryOnDisk& t) {
+                        t.m_doc.RemoveAreas(std::vector{t.Area("Lake"), t.Area("Base")});
+                    },
+                    "-Town* | 3 | Airports=2(Lake,Town,) Both=1(Lake,)"},
+        CChangeCase{"Rename", [](CLibraryOnDisk& t) { t.m_doc.RenameArea(t.Area("Base"), "Ground"); },
+                    "-Town* Lake* Ground | 3 | Airports=2(Lake,Town,) Both=1(Lake,)"},
+        CChangeCase{"NewFolder", [](CLibraryOnDisk& t) { EXPECT_EQ(t.m_doc.NewFolder("New"), ""); },
+                    "-Town* Lake* Base | 3 | Airports=2(Lake,Town,) Both=1(Lake,) New=0()"},
+        CChangeCase{"RenameFolder",
+                    [](CLibraryOnDisk& t) { EXPECT_EQ(t.m_doc.RenameFolder(1, "Pair"), ""); },
+                    "-Town* Lake* Base | 3 | Airports=2(Lake,Town,) Pair=1(Lake,)"},
+        CChangeCase{"RemoveFolder", [](CLibraryOnDisk& t) { t.m_doc.RemoveFolder(0); },
+                    "-Town Lake Base | 3 | Both=1(Lake,)"},
+        CChangeCase{"AddToFolder",
+                    [](CLibraryOnDisk& t) { t.m_doc.AddToFolder(1, t.Area("Base")); },
+                    "-Town* Lake* Base* | 3 | Airports=2(Lake,Town,) Both=1(Lake,Base,)"},
+        CChangeCase{"RemoveFromFolder", [](CLibraryOnDisk& t) { t.m_doc.RemoveFromFolder(0, 1); },
+                    "-Town Lake* Base | 3 | Airports=2(Lake,) Both=1(Lake,)"}),
+    [](const auto& info) { return info.param.pszName; });
+
+TEST_F(LibraryDocument, ChangesThatChangeNothingAreNoStep) {
+    m_doc.MoveRow(1, 2);
+    m_doc.SetAreasActive({{Area("Town")}}, false);
+    m_doc.RenameArea(Area("Lake"), "Lake");
+    EXPECT_NE(m_doc.RenameFolder(0, "both"), "");
+    m_doc.AddToFolder(1, Area("Lake"));
+    EXPECT_FALSE(m_doc.CanUndo());
+    EXPECT_FALSE(m_doc.IsModified());
+}
+
+TEST_F(LibraryDocument, ANewChangeAfterAnUndoDropsWhatCouldBeDoneAgain) {
+    m_doc.MoveRow(0, 3);
+    m_doc.RenameArea(Area("Base"), "Ground");
+    m_doc.Undo();
+    ASSERT_TRUE(m_doc.CanRedo());
+    m_doc.SetAreasActive({{Area("Town")}}, true);
+    EXPECT_FALSE(m_doc.CanRedo());
+    m_doc.Undo();
+    m_doc.Undo();
+    EXPECT_EQ(Picture(), kStart);
+}
+
+TEST_F(LibraryDocument, KeepsTheLastThousandStepsAndStaysUnsavedPastThem) {
+    const int nLake = Area("Lake");
+    for (int n = 0; n <= 1000; ++n)
+        m_doc.SetAreasActive({{nLake}}, n % 2 != 0);
+    int nUndone = 0;
+    while (m_doc.CanUndo()) {
+        m_doc.Undo();
+        ++nUndone;
+    }
+    EXPECT_EQ(nUndone, 1000);
+    EXPECT_FALSE(m_doc.Area(nLake).IsActive());
+    EXPECT_TRUE(m_doc.IsModified());
+}
+
+// Save does not end the history: what an undo brings back is written by the
+// next Save, and the library is clean again only where it was saved.
+TEST_F(LibraryDocument, SaveKeepsTheHistoryAndWritesTheUndoneState) {
+    m_doc.RenameArea(Area("Base"), "Ground");
+    ASSERT_EQ(m_doc.Save().outcome, CSaveResult::kWritten);
+    EXPECT_FALSE(m_doc.IsModified());
+    const std::string renamed = m_sim.Read("scenery.cfg");
+    m_doc.Undo();
+    EXPECT_TRUE(m_doc.IsModified());
+    ASSERT_EQ(m_doc.Save().outcome, CSaveResult::kWritten);
+    EXPECT_NE(m_sim.Read("scenery.cfg").find("Title=Base\r\n"), std::string::npos);
+    m_doc.Redo();
+    EXPECT_TRUE(m_doc.IsModified());
+    ASSERT_EQ(m_doc.Save().outcome, CSaveResult::kWritten);
+    EXPECT_EQ(m_sim.Read("scenery.cfg"), renamed);
+}
+
+TEST_F(LibraryDocument, UndoShowsTheTopmostRowItChangedElseItsFolder) {
+    m_doc.SetFolderActive(0, true);
+    m_doc.MoveRow(0, 3);
+    EXPECT_EQ(m_doc.Undo().nRow, 0);
+    EXPECT_EQ(m_doc.Undo().nRow, 0);
+    m_doc.NewFolder("New");
+    m_doc.AddToFolder(2, Area("Base"));
+    const CStepShown shown = m_doc.Undo();
+    EXPECT_EQ(shown.nRow, -1);
+    EXPECT_EQ(shown.nFolder, 2);
+    m_doc.Undo();
+    EXPECT_EQ(m_doc.Redo().nFolder, 2);
+}
+
+// Expand states are how the folders are shown, not a change of the library.
+TEST_F(LibraryDocument, ExpandingAFolderIsNoStepAndNoChange) {
+    m_doc.SetFolderExpanded(1, true);
+    EXPECT_FALSE(m_doc.CanUndo());
+    EXPECT_FALSE(m_doc.IsModified());
+    ASSERT_EQ(m_doc.Save().outcome, CSaveResult::kWritten);
+    EXPECT_NE(m_sim.Read("Folder.txt").find("[Both]\r\nActive=1\r\nExpand=1\r\n"), std::string::npos);
+}
