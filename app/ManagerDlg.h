@@ -112,5 +112,6 @@ private:
     // read or saved: true when there is none or on Yes.
     bool ConfirmReplaceChangedFiles();
 
+protected:
     CLibraryDocument m_doc;
 };

@@ -75,7 +75,7 @@ CTimes Measure(int nAreas) {
         for (auto [nFolder, pTime] :
              {std::pair{0, &times.smallFolder}, std::pair{1, &times.bigFolder}}) {
             begin = CClock::now();
-            dlg.ToggleTreeItem(dlg.m_folders.GetAt(nFolder).GetTreeItem());
+            dlg.ToggleTreeItem(dlg.m_treeFolders.FolderItem(nFolder));
             UpdateWindow(hList);
             *pTime = MsSince(begin);
         }

@@ -132,7 +132,8 @@ void CStep::Redo(const CLibraryState& state) {
 std::vector<int> CStep::Areas() const {
     std::vector<int> aAreas;
     for (const CAreaEdit& edit : m_aAreas) {
-        if (edit.before.bActive != edit.after.bActive || edit.before.bRemoved != edit.after.bRemoved)
+        if (edit.before.bActive != edit.after.bActive ||
+            edit.before.bRemoved != edit.after.bRemoved)
             aAreas.push_back(edit.nArea);
     }
     for (const CTitleEdit& edit : m_aTitles)

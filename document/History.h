@@ -44,7 +44,8 @@ public:
     // After the change: what became of everything noted, the areas appended
     // since nAreasBefore and the check state of every folder when their
     // number did not change. False when the change changed nothing.
-    bool Finish(const CLibraryState& state, int nAreasBefore, const std::vector<int>& aStatesBefore);
+    bool Finish(const CLibraryState& state, int nAreasBefore,
+                const std::vector<int>& aStatesBefore);
 
     void Undo(const CLibraryState& state);
     void Redo(const CLibraryState& state);

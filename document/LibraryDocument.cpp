@@ -103,7 +103,8 @@ CChanges CLibraryDocument::RemoveAreas(std::span<const int> aAreas) {
         ::RemoveArea(m_areas, nArea);
         if (const int nRow = RowOf(nArea); nRow >= 0)
             step.SpliceRows(m_rows, static_cast<std::size_t>(nRow), 1, {});
-        changes.push_back({EChange::kRemove, nArea, -1, aRows[static_cast<std::size_t>(nArea)], {}});
+        changes.push_back(
+            {EChange::kRemove, nArea, -1, aRows[static_cast<std::size_t>(nArea)], {}});
     }
     Push(std::move(step), m_areas.GetSize(), FolderStates());
     return changes;
@@ -211,7 +212,8 @@ CChanges CLibraryDocument::SetFolderActive(int nFolder, bool bActive) {
         changes.push_back({bActive ? EChange::kOn : EChange::kOff, nArea, -1, -1, {}});
     }
     if (folder.GetActive() != aStates[static_cast<std::size_t>(nFolder)])
-        changes.push_back({bActive ? EChange::kFolderOn : EChange::kFolderOff, -1, nFolder, -1, {}});
+        changes.push_back(
+            {bActive ? EChange::kFolderOn : EChange::kFolderOff, -1, nFolder, -1, {}});
     Push(std::move(step), m_areas.GetSize(), aStates);
     return changes;
 }
@@ -267,7 +269,8 @@ CSaveResult CLibraryDocument::Unreadable() const {
 CSaveResult CLibraryDocument::Save() {
     if (CSaveResult refused = Unreadable(); refused.outcome != CSaveResult::kWritten)
         return refused;
-    const CLibraryWrite write = WriteLibrary(m_paths, m_files, m_header, m_areas, m_folders, m_rows);
+    const CLibraryWrite write =
+        WriteLibrary(m_paths, m_files, m_header, m_areas, m_folders, m_rows);
     if (write.result.status == EFileStatus::kChanged)
         return {CSaveResult::kChanged, write.strPath, {}, write.bSceneryCfgWritten};
     if (!write.result)

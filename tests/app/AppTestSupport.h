@@ -32,6 +32,7 @@ public:
     using CManagerDlg::AddSceneryFolders;
     using CManagerDlg::FillSceneryList;
     using CManagerDlg::ToggleTreeItem;
+    CLibraryDocument& Doc() { return m_doc; }
 };
 
 // Answers the thread's modal questions while it exists: a message box gets

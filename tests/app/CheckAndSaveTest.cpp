@@ -58,7 +58,7 @@ TEST_F(CheckAndSave, SaveWritesTheBytesTwkWrites) {
         m_answerer.m_nButton = IDYES;
         List().SetCurSel(3);
         Key(VK_DELETE);
-        m_dlg.ToggleTreeItem(m_dlg.m_folders.GetAt(0).GetTreeItem());
+        m_dlg.ToggleTreeItem(m_dlg.m_treeFolders.FolderItem(0));
         Click(m_dlg, IDC_SAVE);
     });
     for (const std::vector<std::string>& args :

@@ -13,11 +13,14 @@ protected:
     }
     ~CMainWindowTest() override { RemoveSimRegistry(); }
 
-    // Runs the script in the main window, then quits.
+    // Runs the script in the main window, then quits, leaving unsaved
+    // changes unsaved.
     void Run(std::function<void()> script) {
         RunMain(m_dlg, [&] {
             Pump(m_dlg);
             script();
+            if (m_dlg.Document().IsModified())
+                m_answerer.m_nButton = IDNO;
             Click(m_dlg, IDOK);
         });
     }

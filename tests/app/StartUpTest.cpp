@@ -52,9 +52,9 @@ TEST_F(StartUp, RegistryFolderGivesThePathsTheBackupAndTheSettings) {
             Click(dlg, IDOK);
         });
         const std::string simPath = sim.WinPath() + "\\";
-        EXPECT_EQ(dlg.m_strSimPath, simPath);
-        EXPECT_EQ(dlg.m_strSceneryCfgPath, simPath + "scenery.cfg");
-        EXPECT_EQ(dlg.m_strFolderTxtPath, simPath + "Folder.txt");
+        EXPECT_EQ(dlg.Document().SimPath(), simPath);
+        EXPECT_EQ(dlg.Document().Paths().strSceneryCfg, simPath + "scenery.cfg");
+        EXPECT_EQ(dlg.Document().Paths().strFolderTxt, simPath + "Folder.txt");
         EXPECT_EQ(dlg.m_strBrowsePath, simPath);
         EXPECT_EQ(nRows, 3);
         EXPECT_EQ(sim.Read("scenery_bak.twk"), kLibrary);
@@ -70,7 +70,7 @@ TEST_F(StartUp, WithoutRegistryKeyTheErrorComesFirstThenTheSettingsFile) {
     StartAndQuit();
     EXPECT_EQ(m_answerer.m_aBoxes, std::vector<std::string>{kRegistryMessage});
     EXPECT_EQ(m_answerer.m_nBrowsers, 0);
-    EXPECT_EQ(m_dlg.m_strSimPath, sim.WinPath() + "\\");
+    EXPECT_EQ(m_dlg.Document().SimPath(), sim.WinPath() + "\\");
     EXPECT_EQ(m_nRows, 3);
     EXPECT_EQ(m_settings.Read(), other + "[Tarnwick]\r\nFS2004Path=" + sim.WinPath() + "\\\r\n");
 }
@@ -84,8 +84,8 @@ TEST_F(StartUp, WithNothingKnownTheBrowserAsksAndCancelLeavesNoFolder) {
     ASSERT_EQ(m_answerer.m_aBoxes.size(), 2u);
     EXPECT_EQ(m_answerer.m_aBoxes[1],
               "Error|No Flight Simulator 2004 folder is known, so nothing was saved.");
-    EXPECT_EQ(m_dlg.m_strSimPath, "");
-    EXPECT_EQ(m_dlg.m_strSceneryCfgPath, "");
+    EXPECT_EQ(m_dlg.Document().SimPath(), "");
+    EXPECT_EQ(m_dlg.Document().Paths().strSceneryCfg, "");
     EXPECT_EQ(m_settings.Read(), "<none>");
 }
 
@@ -94,19 +94,19 @@ TEST_F(StartUp, RegistryValueMustBeAWholeStringFolder) {
     // Stored without its terminating zero: still the folder.
     SetSimRegistryBytes(sim.WinPath().data(), static_cast<DWORD>(sim.WinPath().size()), REG_SZ);
     StartAndQuit();
-    EXPECT_EQ(m_dlg.m_strSimPath, sim.WinPath() + "\\");
+    EXPECT_EQ(m_dlg.Document().SimPath(), sim.WinPath() + "\\");
 
     SetEnvironmentVariableA("TARNWICK_TEST_SIM", sim.WinPath().c_str());
     SetSimRegistry("%TARNWICK_TEST_SIM%", REG_EXPAND_SZ);
     CManagerDlg expanded;
     RunMain(expanded, [&] { Click(expanded, IDOK); });
-    EXPECT_EQ(expanded.m_strSimPath, sim.WinPath() + "\\");
+    EXPECT_EQ(expanded.Document().SimPath(), sim.WinPath() + "\\");
 
     for (DWORD nType : {DWORD(REG_SZ), DWORD(REG_BINARY)}) {
         SetSimRegistry(nType == REG_SZ ? std::string(300, 'C') : sim.WinPath(), nType);
         CManagerDlg none;
         RunMain(none, [&] { Click(none, IDOK); });
-        EXPECT_EQ(none.m_strSimPath, "");
+        EXPECT_EQ(none.Document().SimPath(), "");
     }
     EXPECT_TRUE(m_answerer.m_aBoxes.empty());
     EXPECT_EQ(m_answerer.m_nBrowsers, 0);

@@ -68,8 +68,7 @@ struct CLibraryOnDisk {
     CLibraryDocument m_doc;
 };
 
-const std::string kStart =
-    "-Town* Lake* Base | 3 | Airports=2(Lake,Town,) Both=1(Lake,)";
+const std::string kStart = "-Town* Lake* Base | 3 | Airports=2(Lake,Town,) Both=1(Lake,)";
 
 struct CChangeCase {
     const char* pszName;
@@ -119,8 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "-Town* -Lake* Base | 3 | Airports=0(Lake,Town,) Both=0(Lake,)"},
         CChangeCase{"SwitchFolder", [](CLibraryOnDisk& t) { t.m_doc.SetFolderActive(0, true); },
                     "Town* Lake* Base | 3 | Airports=1(Lake,Town,) Both=1(Lake,)"},
-        CChangeCase{"Add",
-                    [](CLibraryOnDisk& t) { t.m_doc.AddArea(t.Addon("New"), "Brand New"); },
+        CChangeCase{"Add", [](CLibraryOnDisk& t) { t.m_doc.AddArea(t.Addon("New"), "Brand New"); },
                     "Brand New -Town* Lake* Base | 4 | Airports=2(Lake,Town,) Both=1(Lake,)"},
         CChangeCase{"ScanAddsEveryFolderInOneStep",
                     [](CLibraryOnDisk& t) {
@@ -135,7 +133,8 @@ INSTANTIATE_TEST_SUITE_P(
                         t.m_doc.RemoveAreas(std::vector{t.Area("Lake"), t.Area("Base")});
                     },
                     "-Town* | 3 | Airports=2(Lake,Town,) Both=1(Lake,)"},
-        CChangeCase{"Rename", [](CLibraryOnDisk& t) { t.m_doc.RenameArea(t.Area("Base"), "Ground"); },
+        CChangeCase{"Rename",
+                    [](CLibraryOnDisk& t) { t.m_doc.RenameArea(t.Area("Base"), "Ground"); },
                     "-Town* Lake* Ground | 3 | Airports=2(Lake,Town,) Both=1(Lake,)"},
         CChangeCase{"NewFolder", [](CLibraryOnDisk& t) { EXPECT_EQ(t.m_doc.NewFolder("New"), ""); },
                     "-Town* Lake* Base | 3 | Airports=2(Lake,Town,) Both=1(Lake,) New=0()"},
@@ -224,5 +223,6 @@ TEST_F(LibraryDocument, ExpandingAFolderIsNoStepAndNoChange) {
     EXPECT_FALSE(m_doc.CanUndo());
     EXPECT_FALSE(m_doc.IsModified());
     ASSERT_EQ(m_doc.Save().outcome, CSaveResult::kWritten);
-    EXPECT_NE(m_sim.Read("Folder.txt").find("[Both]\r\nActive=1\r\nExpand=1\r\n"), std::string::npos);
+    EXPECT_NE(m_sim.Read("Folder.txt").find("[Both]\r\nActive=1\r\nExpand=1\r\n"),
+              std::string::npos);
 }

@@ -22,8 +22,8 @@ protected:
     FolderTree() : CMainWindowTest(kLibrary) { m_sim.Write("Folder.txt", kFolders); }
 
     CFolderTreeCtrl& Tree() { return m_dlg.m_treeFolders; }
-    HTREEITEM Folder(int f) { return m_dlg.m_folders.GetAt(f).GetTreeItem(); }
-    HTREEITEM Entry(int f, int e) { return m_dlg.m_folders.GetAt(f).GetEntryItem(e); }
+    HTREEITEM Folder(int f) { return Tree().FolderItem(f); }
+    HTREEITEM Entry(int f, int e) { return Tree().EntryItem(f, e); }
     int Image(HTREEITEM hItem) {
         TVITEMA item{};
         item.mask = TVIF_IMAGE;
@@ -58,11 +58,11 @@ TEST_F(FolderTree, PicturesToggleFoldersAndAreasInStepWithTheList) {
         ClickItem(Folder(0), false); // grey to empty
         EXPECT_EQ(Image(Folder(0)), 0);
         EXPECT_EQ(Image(Entry(0, 0)), 0);
-        EXPECT_FALSE(m_dlg.m_areas.GetAt(0).IsActive());
+        EXPECT_FALSE(m_dlg.Document().Area(0).IsActive());
         EXPECT_FALSE(List().IsItemActive(3));
         ClickItem(Folder(0), false); // empty to ticked
         EXPECT_TRUE(List().IsItemActive(2));
-        EXPECT_TRUE(m_dlg.m_areas.GetAt(1).IsActive());
+        EXPECT_TRUE(m_dlg.Document().Area(1).IsActive());
 
         ClickItem(Entry(0, 1), false); // one area of an all-active folder
         EXPECT_EQ(Image(Folder(0)), 2);
@@ -98,10 +98,10 @@ TEST_F(FolderTree, AreasMoveInAndOutOfFolders) {
     Run([&] {
         List().SetCurSel(0);                         // A3, in no folder
         Mouse(WM_LBUTTONDBLCLK, 50, 10, MK_LBUTTON); // no folder selected: nothing
-        EXPECT_FALSE(m_dlg.m_areas.GetAt(3).IsInFolder());
+        EXPECT_FALSE(m_dlg.Document().Area(3).IsInFolder());
         SelectInTree(Folder(1));
         Click(m_dlg, IDC_ADD_TO_FOLDER);
-        EXPECT_EQ(m_dlg.m_folders.GetAt(1).GetCount(), 2);
+        EXPECT_EQ(m_dlg.Document().Folders().GetAt(1).GetCount(), 2);
         EXPECT_TRUE(List().IsItemInFolder(0));
 
         SelectInTree(Entry(1, 1));
@@ -110,11 +110,11 @@ TEST_F(FolderTree, AreasMoveInAndOutOfFolders) {
         SelectInTree(Folder(0));
         List().SetCurSel(0);
         Mouse(WM_LBUTTONDBLCLK, 50, 10, MK_LBUTTON);
-        EXPECT_EQ(m_dlg.m_folders.GetAt(0).GetArea(2), 3);
+        EXPECT_EQ(m_dlg.Document().Folders().GetAt(0).GetArea(2), 3);
 
         SelectInTree(Folder(0));
         Click(m_dlg, IDC_REMOVE_FOLDER);
-        EXPECT_EQ(m_dlg.m_folders.GetSize(), 2);
+        EXPECT_EQ(m_dlg.Document().Folders().GetSize(), 2);
         EXPECT_FALSE(List().IsItemInFolder(2));
     });
 }
@@ -148,7 +148,7 @@ TEST_F(FolderTree, RefusedFolderNamesAreSaidAndRenamesReachTheTree) {
     Run([&] {
         m_answerer.m_strName = "mixed";
         Click(m_dlg, IDC_NEW_FOLDER);
-        EXPECT_EQ(m_dlg.m_folders.GetSize(), 3);
+        EXPECT_EQ(m_dlg.Document().Folders().GetSize(), 3);
         EXPECT_EQ(m_answerer.m_aBoxes.size(), 1u);
         m_answerer.m_strName = "MIXED";
         SelectInTree(Folder(0));

@@ -69,19 +69,19 @@ TEST_F(ListInput, CheckZoneSwitchesTheRowAndItsArea) {
     Run([&] {
         ClickAt(15, 10);
         EXPECT_FALSE(List().IsItemActive(0));
-        EXPECT_FALSE(m_dlg.m_areas.GetAt(5).IsActive());
+        EXPECT_FALSE(m_dlg.Document().Area(5).IsActive());
         ClickAt(16, 10);
         EXPECT_FALSE(List().IsItemActive(0));
         // Below the last row the nearest row is switched.
         ClickAt(5, 200);
         EXPECT_FALSE(List().IsItemActive(5));
-        EXPECT_FALSE(m_dlg.m_areas.GetAt(0).IsActive());
+        EXPECT_FALSE(m_dlg.Document().Area(0).IsActive());
         // A double-click: two releases, two switches.
         ClickAt(5, 30);
         Mouse(WM_LBUTTONDBLCLK, 5, 30, MK_LBUTTON);
         Mouse(WM_LBUTTONUP, 5, 30);
         EXPECT_TRUE(List().IsItemActive(1));
-        EXPECT_TRUE(m_dlg.m_areas.GetAt(4).IsActive());
+        EXPECT_TRUE(m_dlg.Document().Area(4).IsActive());
         // A click that trembles is a drag, and still switches its row.
         Mouse(WM_LBUTTONDOWN, 5, 50, MK_LBUTTON);
         Mouse(WM_MOUSEMOVE, 6, 51, MK_LBUTTON);
@@ -97,7 +97,7 @@ TEST_F(ListInput, CheckZoneSwitchesTheRowAndItsArea) {
         EXPECT_EQ(Order(), "514230");
         std::string active; // A0 to A5
         for (int nArea = 0; nArea < 6; ++nArea)
-            active += m_dlg.m_areas.GetAt(nArea).IsActive() ? '1' : '0';
+            active += m_dlg.Document().Area(nArea).IsActive() ? '1' : '0';
         EXPECT_EQ(active, "011010");
     });
 }
@@ -111,7 +111,7 @@ TEST_F(ListInput, SpaceSwitchesLikeTheCheckZoneAndDeleteAsksFirst) {
         List().SetCurSel(2);
         Key(VK_SPACE);
         EXPECT_FALSE(List().IsItemActive(2));
-        EXPECT_FALSE(m_dlg.m_areas.GetAt(3).IsActive());
+        EXPECT_FALSE(m_dlg.Document().Area(3).IsActive());
         m_dlg.FillSceneryList();
         EXPECT_FALSE(List().IsItemActive(2));
 
@@ -121,7 +121,7 @@ TEST_F(ListInput, SpaceSwitchesLikeTheCheckZoneAndDeleteAsksFirst) {
         m_answerer.m_nButton = IDYES;
         Key(VK_DELETE);
         EXPECT_EQ(Order(), "54210");
-        EXPECT_TRUE(m_dlg.m_areas.GetAt(3).IsRemoved());
+        EXPECT_TRUE(m_dlg.Document().Area(3).IsRemoved());
         EXPECT_EQ(m_answerer.m_aBoxes.back(),
                   "Warning|Do you really want to remove this scenery ?");
     });
@@ -201,7 +201,7 @@ TEST_F(ListInput, RemoveRenameAndAddThroughTheDialog) {
         Click(m_dlg, IDC_ADD_SCENERY);
         Click(m_dlg, IDC_SCAN_DIRECTORY);
         EXPECT_EQ(m_answerer.m_nBrowsers, 2);
-        EXPECT_EQ(m_dlg.m_areas.GetSize(), 6);
+        EXPECT_EQ(m_dlg.Document().Areas().GetSize(), 6);
 
         std::filesystem::create_directories(m_sim.Path("Addon\\Lake\\scenery"));
         m_sim.Write("Addon\\Lake\\scenery\\LAKE.BGL", "");
@@ -209,8 +209,8 @@ TEST_F(ListInput, RemoveRenameAndAddThroughTheDialog) {
         m_dlg.AddSceneryFolder(m_sim.WinPath() + "\\Addon\\Lake");
         EXPECT_EQ(m_dlg.m_strBrowsePath, m_sim.WinPath() + "\\Addon\\Lake");
         m_dlg.AddSceneryFolders(m_sim.WinPath() + "\\Addon");
-        ASSERT_EQ(m_dlg.m_areas.GetSize(), 8);
-        EXPECT_EQ(m_dlg.m_areas.GetAt(7).GetLocal(), "Addon\\Lake");
+        ASSERT_EQ(m_dlg.Document().Areas().GetSize(), 8);
+        EXPECT_EQ(m_dlg.Document().Area(7).GetLocal(), "Addon\\Lake");
         EXPECT_EQ(List().GetText(0), "Lake");
         EXPECT_EQ(List().GetText(1), "Lake");
     });
@@ -228,7 +228,7 @@ TEST_F(HugeList, RowsBeyond65535AnswerClicksAndTips) {
         ASSERT_GT(nTop, 65535);
         ClickAt(5, 20 + 10);
         EXPECT_FALSE(List().IsItemActive(nTop + 1));
-        EXPECT_FALSE(m_dlg.m_areas.GetAt(List().GetItemAreaIndex(nTop + 1)).IsActive());
+        EXPECT_FALSE(m_dlg.Document().Area(List().GetItemAreaIndex(nTop + 1)).IsActive());
         TOOLINFOA tool{};
         tool.cbSize = TTTOOLINFOA_V2_SIZE;
         EXPECT_EQ(List().OnToolHitTest({30, 25}, &tool), nTop + 1);

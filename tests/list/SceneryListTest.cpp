@@ -30,14 +30,14 @@ TEST_F(SceneryList, RefillShowsTheAreasLastFirstAndKeepsTheSelectedPosition) {
         EXPECT_EQ(List().GetItemAreaIndex(0), 3);
         EXPECT_FALSE(List().IsItemActive(0));
         EXPECT_TRUE(List().IsItemActive(1));
-        m_dlg.m_areas.GetAt(1).SetRemoved(true);
+        m_dlg.Doc().RemoveAreas({{1}});
         List().SetCurSel(2);
         m_dlg.FillSceneryList();
         ASSERT_EQ(List().GetCount(), 3);
         EXPECT_EQ(List().GetText(2), "A0");
         EXPECT_EQ(List().GetItemAreaIndex(1), 2);
         EXPECT_EQ(List().GetCurSel(), 2);
-        m_dlg.m_areas.GetAt(0).SetRemoved(true);
+        m_dlg.Doc().RemoveAreas({{0}});
         m_dlg.FillSceneryList();
         EXPECT_EQ(List().GetCount(), 2);
         EXPECT_EQ(List().GetCurSel(), LB_ERR);
@@ -67,8 +67,8 @@ TEST_F(SceneryList, RowsShowTheirMarksAndTitlesAsTheyAre) {
 
         // An "&" in a title is drawn as the character, not taken for a
         // mnemonic prefix: "&&" takes twice the ink of "&".
-        m_dlg.m_areas.GetAt(0).SetTitle("&&");
-        m_dlg.m_areas.GetAt(1).SetTitle("&");
+        m_dlg.Doc().RenameArea(0, "&&");
+        m_dlg.Doc().RenameArea(1, "&");
         m_dlg.FillSceneryList();
         const COLORREF kText = GetSysColor(COLOR_WINDOWTEXT);
         EXPECT_GT(ink(2, 25, 65, kText), 0);
