@@ -4,6 +4,7 @@
 #include "FolderBrowser.h"
 #include "LibraryCheck.h"
 #include "SaveCheck.h"
+#include "Settings.h"
 #include "SimulatorLocation.h"
 #include "resource.h"
 
@@ -112,7 +113,7 @@ BOOL CManagerDlg::OnInitDialog() {
         m_strBrowsePath = m_strSimPath;
         std::string backup;
         LocateBackup(m_strSimPath, SystemDisk(), backup);
-        CopyFileOver(m_strSceneryCfgPath, backup);
+        CopyFileOver(m_strSceneryCfgPath, backup, kTempSuffix);
     }
     SendMessage(DM_SETDEFID, static_cast<WPARAM>(-1), 0);
     return TRUE;

@@ -8,6 +8,7 @@
 #include "Profile.h"
 #include "ProfileFile.h"
 #include "SceneryFolder.h"
+#include "SimulatorLocation.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -529,8 +530,8 @@ int RunRestoreBackup(CCommandRun& run) {
             return kExitDone;
         }
     }
-    CFileResult write =
-        ReplaceFileIfUnchanged(session.paths.strSceneryCfg, text, session.files.sceneryCfg.disk);
+    CFileResult write = ReplaceFileIfUnchanged(session.paths.strSceneryCfg, text, kTempSuffix,
+                                               session.files.sceneryCfg.disk);
     if (write.status == EFileStatus::kChanged) {
         PrintError("scenery.cfg changed while twk was working; nothing written");
         return kExitFile;

@@ -3,6 +3,7 @@
 #include "AreaCommands.h"
 #include "FolderCommands.h"
 #include "Output.h"
+#include "SimulatorLocation.h"
 
 int CSession::Open(const std::optional<std::string>& simOption, bool bReportUnreadable) {
     if (std::string error = FindSimulator(simOption, sim); !error.empty()) {
@@ -67,7 +68,7 @@ int CSession::Write() {
         PrintError(Shown(error) + "; nothing written");
         return kExitFile;
     }
-    if (CFileResult copy = CopyFileOver(paths.strSceneryCfg, backup); !copy) {
+    if (CFileResult copy = CopyFileOver(paths.strSceneryCfg, backup, kTempSuffix); !copy) {
         PrintError(backup + ": cannot be written: " + copy.strReason + "; nothing written");
         return kExitFile;
     }

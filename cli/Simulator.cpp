@@ -3,6 +3,7 @@
 #include "Files.h"
 #include "Output.h"
 #include "SceneryFolder.h"
+#include "Settings.h"
 #include "SimulatorLocation.h"
 
 #include <algorithm>
@@ -132,7 +133,8 @@ public:
     }
 
     std::string RecordedFolder(const CSimulator& sim, std::string& source) const {
-        CRegistryString value = FindSimRegistryValue(m_systemReg);
+        CRegistryString value =
+            FindRegistryString32(m_systemReg, kSimRegistryKey, kSimRegistryValue);
         source = "the registry of the Wine prefix " + m_prefix;
         std::string folder;
         if (value.bValueFound &&
