@@ -17,7 +17,7 @@ constexpr UINT IDM_CHECK_LIBRARY = 0x0020;
 constexpr std::size_t kMaxCheckLines = 40;
 constexpr const char* kRegistryMissing =
     "Flight Simulator 2004 registry cannot be found.\n"
-    "Use FS9 path utility (https://example.org/simulator-path-utility)";
+    "Use FS9 path utility (or see \"Finding the simulator\" in README.txt)";
 
 std::string ResourceString(UINT nID) {
     char text[512];
