@@ -338,7 +338,7 @@ int RunAdd(CCommandRun& run) {
     if (IsLibraryFull(session.areas))
         return UsageError("the library holds as many areas as it can address: nothing added");
     if (!IsSceneryFolder(folder, *session.sim.pDisk))
-        return UsageError(session.Shown(folder) +
+        return UsageError(ShownFolder(session.sim, folder) +
                           " is no scenery folder: its scenery sub-folder holds no .bgl file");
     std::string title = ProposedTitle(folder, session.sim.strSimPath);
     if (auto given = run.args.options.find("title"); given != run.args.options.end()) {

@@ -180,8 +180,8 @@ std::string FindSimulator(const std::optional<std::string>& simOption, CSimulato
                "); pass --sim DIR, the folder that holds scenery.cfg";
     sim.strSimPath = SimPathFromFolder(WithoutEndSeparators(WithBackslashes(folder)));
     if (sim.pDisk->GetKind(sim.strSimPath) != EPathKind::kDirectory)
-        return "the simulator folder " + TerminalText(sim.codePage, sim.strSimPath) + " (from " +
-               source + ") does not exist";
+        return "the simulator folder " + ShownFolder(sim, sim.strSimPath) + " (from " + source +
+               ") does not exist";
     return {};
 }
 
@@ -190,4 +190,9 @@ std::string StoredPathOfArgument(const CSimulator& sim, const std::string& argum
     std::string error = StoredFolderOf(sim, argument, stored);
     stored = WithoutEndSeparators(FolderOfLocalPath(stored, sim.strSimPath));
     return error;
+}
+
+std::string ShownFolder(const CSimulator& sim, const std::string& stored) {
+    const CDiskPath found = sim.pDisk->Locate(stored);
+    return found.strError.empty() ? found.strPath : TerminalText(sim.codePage, stored);
 }
