@@ -4,6 +4,7 @@
 #include "FolderBrowser.h"
 #include "LibraryCheck.h"
 #include "SaveCheck.h"
+#include "Settings.h"
 #include "SimulatorLocation.h"
 #include "resource.h"
 
@@ -13,7 +14,7 @@ namespace {
 constexpr std::size_t kMaxCheckLines = 40;
 constexpr const char* kRegistryMissing =
     "Flight Simulator 2004 registry cannot be found.\n"
-    "Use FS9 path utility (https://example.org/simulator-path-utility)";
+    "Use FS9 path utility (or see \"Finding the simulator\" in README.txt)";
 
 std::string ResourceString(UINT nID) {
     char text[512];

@@ -5,6 +5,7 @@
 #include "FolderFile.h"
 #include "GeneratedLibrary.h"
 #include "SceneryCfg.h"
+#include "SimulatorLocation.h"
 
 #include <benchmark/benchmark.h>
 
@@ -98,8 +99,9 @@ void Save(benchmark::State& state, bool bGuarded) {
         UpdateLayersFromList(rows, areas);
         UpdateActiveFromList(rows, areas);
         CFileResult result =
-            bGuarded ? SaveSceneryCfg(path, header, areas, rows, disk)
-                     : ReplaceFileAtomically(path, FormatSceneryCfg(header, areas, rows));
+            bGuarded
+                ? SaveSceneryCfg(path, header, areas, rows, disk)
+                : ReplaceFileAtomically(path, FormatSceneryCfg(header, areas, rows), kTempSuffix);
         if (!result)
             state.SkipWithError("save failed");
     }

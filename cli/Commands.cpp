@@ -7,6 +7,7 @@
 #include "Profile.h"
 #include "ProfileFile.h"
 #include "SceneryFolder.h"
+#include "SimulatorLocation.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -161,8 +162,8 @@ int SwitchFolder(CCommandRun& run, bool bActive) {
     if (int nExit = FindFolder(run.session, run.operands[0], nFolder); nExit != kExitDone)
         return nExit;
     // As a click on the folder's box that leaves it in that state.
-    return run.session.Finish(run.session.Doc().SetFolderActive(nFolder, bActive),
-                              run.args.bDryRun, run.args.bJson);
+    return run.session.Finish(run.session.Doc().SetFolderActive(nFolder, bActive), run.args.bDryRun,
+                              run.args.bJson);
 }
 
 } // namespace
@@ -185,17 +186,19 @@ int RunList(CCommandRun& run) {
             names += (names.empty() ? "" : ", ") + session.Shown(name);
         }
         if (run.args.bJson) {
-            elements.push_back(JsonObject({{"position", std::to_string(n + 1)},
-                                           {"layer", std::to_string(area.GetLayer())},
-                                           {"active", row.bActive ? "true" : "false"},
-                                           {"required", area.IsRequired() ? "true" : "false"},
-                                           {"title", JsonString(Utf8Text(codePage, area.GetTitle()))},
-                                           {"local", JsonString(Utf8Text(codePage, area.GetLocal()))},
-                                           {"folders", JsonInlineArray(folders)}}));
+            elements.push_back(
+                JsonObject({{"position", std::to_string(n + 1)},
+                            {"layer", std::to_string(area.GetLayer())},
+                            {"active", row.bActive ? "true" : "false"},
+                            {"required", area.IsRequired() ? "true" : "false"},
+                            {"title", JsonString(Utf8Text(codePage, area.GetTitle()))},
+                            {"local", JsonString(Utf8Text(codePage, area.GetLocal()))},
+                            {"folders", JsonInlineArray(folders)}}));
         } else {
             table.push_back({PositionName(static_cast<int>(n + 1)), std::to_string(area.GetLayer()),
                              row.bActive ? "on" : "off", area.IsRequired() ? "req" : "-",
-                             session.Shown(area.GetTitle()), session.Shown(area.GetLocal()), names});
+                             session.Shown(area.GetTitle()), session.Shown(area.GetLocal()),
+                             names});
         }
     }
     if (run.args.bJson) {
@@ -292,9 +295,8 @@ int RunMove(CCommandRun& run) {
     }
     // The row it goes above, counted before it moves.
     const std::size_t nBefore = nTo > nFrom ? nTo + 1 : nTo;
-    return session.Finish(
-        session.Doc().MoveRow(static_cast<int>(nFrom), static_cast<int>(nBefore)),
-        run.args.bDryRun, run.args.bJson);
+    return session.Finish(session.Doc().MoveRow(static_cast<int>(nFrom), static_cast<int>(nBefore)),
+                          run.args.bDryRun, run.args.bJson);
 }
 
 int RunAdd(CCommandRun& run) {
@@ -309,7 +311,7 @@ int RunAdd(CCommandRun& run) {
     if (IsLibraryFull(session.Doc().Areas()))
         return UsageError("the library holds as many areas as it can address: nothing added");
     if (!IsSceneryFolder(folder, *sim.pDisk))
-        return UsageError(session.Shown(folder) +
+        return UsageError(ShownFolder(sim, folder) +
                           " is no scenery folder: its scenery sub-folder holds no .bgl file");
     std::string title = ProposedTitle(folder, sim.strSimPath);
     if (auto given = run.args.options.find("title"); given != run.args.options.end()) {
@@ -387,9 +389,10 @@ int RunFolderList(CCommandRun& run) {
             titles += "\n    " + session.AreaText(nArea, nRow);
         }
         if (run.args.bJson) {
-            elements.push_back(JsonObject({{"name", JsonString(Utf8Text(codePage, folder.GetName()))},
-                                           {"state", JsonString(pszState)},
-                                           {"areas", JsonInlineArray(areas)}}));
+            elements.push_back(
+                JsonObject({{"name", JsonString(Utf8Text(codePage, folder.GetName()))},
+                            {"state", JsonString(pszState)},
+                            {"areas", JsonInlineArray(areas)}}));
         } else {
             PrintLine(Quoted(session.Shown(folder.GetName())) + " " + pszState + ", " +
                       std::to_string(areas.size()) + (areas.size() == 1 ? " area" : " areas") +
@@ -482,7 +485,7 @@ int RunRestoreBackup(CCommandRun& run) {
             return kExitDone;
         }
     }
-    CFileResult write = ReplaceFileIfUnchanged(sceneryCfg, text, disk);
+    CFileResult write = ReplaceFileIfUnchanged(sceneryCfg, text, kTempSuffix, disk);
     if (write.status == EFileStatus::kChanged) {
         PrintError("scenery.cfg changed while twk was working; nothing written");
         return kExitFile;

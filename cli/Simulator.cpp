@@ -3,6 +3,7 @@
 #include "Files.h"
 #include "Output.h"
 #include "SceneryFolder.h"
+#include "Settings.h"
 #include "SimulatorLocation.h"
 
 #include <algorithm>
@@ -132,7 +133,8 @@ public:
     }
 
     std::string RecordedFolder(const CSimulator& sim, std::string& source) const {
-        CRegistryString value = FindSimRegistryValue(m_systemReg);
+        CRegistryString value =
+            FindRegistryString32(m_systemReg, kSimRegistryKey, kSimRegistryValue);
         source = "the registry of the Wine prefix " + m_prefix;
         std::string folder;
         if (value.bValueFound &&
@@ -178,8 +180,8 @@ std::string FindSimulator(const std::optional<std::string>& simOption, CSimulato
                "); pass --sim DIR, the folder that holds scenery.cfg";
     sim.strSimPath = SimPathFromFolder(WithoutEndSeparators(WithBackslashes(folder)));
     if (sim.pDisk->GetKind(sim.strSimPath) != EPathKind::kDirectory)
-        return "the simulator folder " + TerminalText(sim.codePage, sim.strSimPath) + " (from " +
-               source + ") does not exist";
+        return "the simulator folder " + ShownFolder(sim, sim.strSimPath) + " (from " + source +
+               ") does not exist";
     return {};
 }
 
@@ -188,4 +190,9 @@ std::string StoredPathOfArgument(const CSimulator& sim, const std::string& argum
     std::string error = StoredFolderOf(sim, argument, stored);
     stored = WithoutEndSeparators(FolderOfLocalPath(stored, sim.strSimPath));
     return error;
+}
+
+std::string ShownFolder(const CSimulator& sim, const std::string& stored) {
+    const CDiskPath found = sim.pDisk->Locate(stored);
+    return found.strError.empty() ? found.strPath : TerminalText(sim.codePage, stored);
 }

@@ -32,3 +32,8 @@ std::string FindSimulator(const std::optional<std::string>& simOption, CSimulato
 // it cannot be one, or empty.
 std::string StoredPathOfArgument(const CSimulator& sim, const std::string& argument,
                                  std::string& stored);
+
+// A folder as the files store it, named in a message for the terminal: as
+// the path on the disk it leads to, which natively on Linux is the one the
+// user knows; as stored where the disk cannot tell.
+std::string ShownFolder(const CSimulator& sim, const std::string& stored);

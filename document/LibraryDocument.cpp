@@ -1,6 +1,7 @@
 #include "LibraryDocument.h"
 
 #include "FolderCommands.h"
+#include "SimulatorLocation.h"
 
 #include <algorithm>
 
@@ -34,7 +35,7 @@ std::vector<CFinding> CLibraryDocument::Check() const {
 std::string CLibraryDocument::TakeBackup(std::string& path) const {
     if (std::string error = LocateBackup(m_strSimPath, *m_pDisk, path); !error.empty())
         return error;
-    const CFileResult copy = CopyFileOver(m_paths.strSceneryCfg, path);
+    const CFileResult copy = CopyFileOver(m_paths.strSceneryCfg, path, kTempSuffix);
     return copy ? std::string() : path + ": cannot be written: " + copy.strReason;
 }
 

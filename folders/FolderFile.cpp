@@ -2,6 +2,7 @@
 
 #include "Profile.h"
 #include "ProfileText.h"
+#include "SimulatorLocation.h"
 
 #include <algorithm>
 #include <numeric>
@@ -209,5 +210,5 @@ CFileResult SaveFolders(const std::string& path, const CFolderArray& folders,
                         const CAreaArray& areas, CFileState& disk) {
     if (folders.GetSize() == 0)
         return RemoveFileIfUnchanged(path, disk);
-    return ReplaceFileIfUnchanged(path, FormatFolders(folders, areas), disk);
+    return ReplaceFileIfUnchanged(path, FormatFolders(folders, areas), kTempSuffix, disk);
 }

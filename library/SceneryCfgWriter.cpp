@@ -1,5 +1,7 @@
 #include "SceneryCfg.h"
 
+#include "SimulatorLocation.h"
+
 void UpdateLayersFromList(std::span<const CListRow> rows, CAreaArray& areas) {
     const int nRows = static_cast<int>(rows.size());
     for (int n = nRows - 1; n >= 0; --n) {
@@ -34,5 +36,5 @@ std::string FormatSceneryCfg(const CSceneryHeader& header, const CAreaArray& are
 CFileResult SaveSceneryCfg(const std::string& path, const CSceneryHeader& header,
                            const CAreaArray& areas, std::span<const CListRow> rows,
                            CFileState& disk) {
-    return ReplaceFileIfUnchanged(path, FormatSceneryCfg(header, areas, rows), disk);
+    return ReplaceFileIfUnchanged(path, FormatSceneryCfg(header, areas, rows), kTempSuffix, disk);
 }

@@ -64,15 +64,15 @@ bool FileChangedSince(const std::string& path, const CFileState& known, CFileSta
 }
 
 CFileResult ReplaceFileIfUnchanged(const std::string& path, std::string_view text,
-                                   CFileState& known) {
+                                   std::string_view tempSuffix, CFileState& known) {
     CFileState written;
-    CFileResult result = ReplaceFileAtomically(path, text, [&]() -> CFileResult {
+    CFileResult result = ReplaceFileAtomically(path, text, tempSuffix, [&]() -> CFileResult {
         CFileState now;
         if (FileChangedSince(path, known, now))
             return CFileResult::Changed();
         // The new file's own attributes, which the move keeps: a write by
         // someone else just after the move still shows as a change.
-        written = StateOfReadFile(GetFileAttributesOf(path + std::string(kTempSuffix)), text);
+        written = StateOfReadFile(GetFileAttributesOf(path + std::string(tempSuffix)), text);
         return {};
     });
     if (result)

@@ -30,7 +30,8 @@ bool FileChangedSince(const std::string& path, const CFileState& known, CFileSta
 // Replace or remove the file only when it is still as known, looked at again
 // right before the move or the removal. On success known becomes the state
 // of what was written (or a missing file); when the file changed the result
-// is kChanged and the file is untouched.
+// is kChanged and the file is untouched. The new file is written through
+// path + tempSuffix (see ReplaceFileAtomically).
 CFileResult ReplaceFileIfUnchanged(const std::string& path, std::string_view text,
-                                   CFileState& known);
+                                   std::string_view tempSuffix, CFileState& known);
 CFileResult RemoveFileIfUnchanged(const std::string& path, CFileState& known);

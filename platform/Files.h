@@ -62,22 +62,24 @@ struct CDirEntry {
 // Reads the whole file into text (empty unless kOk).
 CFileResult ReadWholeFile(const std::string& path, std::string& text);
 
-// Writes text to path + kTempSuffix beside the target, flushes it to the disk
+// Writes text to path + tempSuffix beside the target, flushes it to the disk
 // and moves it over the target in one step. beforeMove, when given, runs
 // between the flush and the move, with the temporary file complete and
 // closed; its failure is returned and nothing is moved. On any failure the
-// target is as it was and the temporary file is gone.
+// target is as it was and the temporary file is gone. The suffix is the
+// caller's, so that a file a crash leaves behind tells whose it is.
 CFileResult ReplaceFileAtomically(const std::string& path, std::string_view text,
+                                  std::string_view tempSuffix,
                                   const std::function<CFileResult()>& beforeMove = {});
-inline constexpr std::string_view kTempSuffix = ".twk-new";
 
 CFileResult RemoveFile(const std::string& path);
 #ifdef _WIN32
 // The path made absolute from the current folder; as it is when it cannot be.
 std::string FullPathOf(const std::string& path);
 #endif
-// Copies a file, replacing the target atomically when it exists.
-CFileResult CopyFileOver(const std::string& from, const std::string& to);
+// Copies a file, replacing the target atomically (through to + tempSuffix).
+CFileResult CopyFileOver(const std::string& from, const std::string& to,
+                         std::string_view tempSuffix);
 EPathKind GetPathKind(const std::string& path);
 
 // What the system tells of a file without opening it. The last-write time is

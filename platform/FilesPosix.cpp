@@ -76,8 +76,9 @@ CFileResult ReadWholeFile(const std::string& path, std::string& text) {
 }
 
 CFileResult ReplaceFileAtomically(const std::string& path, std::string_view text,
+                                  std::string_view tempSuffix,
                                   const std::function<CFileResult()>& beforeMove) {
-    const std::string temp = path + std::string(kTempSuffix);
+    const std::string temp = path + std::string(tempSuffix);
     CFd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (fd.Get() < 0)
         return CFileResult::Failed(Reason(errno));

@@ -72,8 +72,9 @@ CFileResult ReadWholeFile(const std::string& path, std::string& text) {
 }
 
 CFileResult ReplaceFileAtomically(const std::string& path, std::string_view text,
+                                  std::string_view tempSuffix,
                                   const std::function<CFileResult()>& beforeMove) {
-    const std::string temp = path + std::string(kTempSuffix);
+    const std::string temp = path + std::string(tempSuffix);
     CHandle file(CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsValid())

@@ -2,8 +2,8 @@
 
 #include "Files.h"
 #include "Profile.h"
-#include "SimulatorLocation.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cstdlib>
@@ -114,16 +114,17 @@ CRegistryString FindRegistryString(std::string_view systemReg, std::string_view 
     return found;
 }
 
-CRegistryString FindSimRegistryValue(std::string_view systemReg) {
+CRegistryString FindRegistryString32(std::string_view systemReg, std::string_view key,
+                                     std::string_view value) {
     bool bWin64 = false;
     CLineReader lines(systemReg);
     std::string_view line;
     while (!bWin64 && lines.Next(line))
         bWin64 = line == "#arch=win64";
-    std::string key = kSimRegistryKey;
+    std::string viewKey(key);
     if (bWin64)
-        key.insert(key.find('\\'), "\\Wow6432Node");
-    return FindRegistryString(systemReg, key, kSimRegistryValue);
+        viewKey.insert(std::min(viewKey.find('\\'), viewKey.size()), "\\Wow6432Node");
+    return FindRegistryString(systemReg, viewKey, value);
 }
 
 CCodePage CodePageOf(std::string_view systemReg) {

@@ -22,9 +22,11 @@ struct CRegistryString {
 CRegistryString FindRegistryString(std::string_view systemReg, std::string_view key,
                                    std::string_view value);
 
-// The simulator's "Exe Path" in the registry's 32-bit view: under
-// Software\Wow6432Node in a 64-bit prefix (told by its "#arch=win64" line).
-CRegistryString FindSimRegistryValue(std::string_view systemReg);
+// The same for a key below SOFTWARE in the registry's 32-bit view, where a
+// 32-bit program writes its keys: below Software\Wow6432Node in a 64-bit
+// prefix (told by its "#arch=win64" line).
+CRegistryString FindRegistryString32(std::string_view systemReg, std::string_view key,
+                                     std::string_view value);
 
 // The prefix's ANSI code page, Windows-1252 unless the registry says another.
 CCodePage CodePageOf(std::string_view systemReg);

@@ -1,5 +1,7 @@
 #include "AppTestSupport.h"
 
+#include "Settings.h"
+
 #include <shlobj.h>
 
 #include <filesystem>

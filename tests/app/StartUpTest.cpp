@@ -13,7 +13,7 @@ const std::string kLibrary = "[General]\r\nTitle=Mine\r\n"
                              "[Area.003]\r\nTitle=xabc\r\nActive=TRUE\r\n";
 const std::string kRegistryMessage =
     "Error|Flight Simulator 2004 registry cannot be found.\n"
-    "Use FS9 path utility (https://example.org/simulator-path-utility)";
+    "Use FS9 path utility (or see \"Finding the simulator\" in README.txt)";
 
 class StartUp : public ::testing::Test {
 protected:

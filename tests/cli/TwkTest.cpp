@@ -258,4 +258,16 @@ TEST_F(Twk, FindsTheSimulatorThroughTheWinePrefix) {
     EXPECT_NE(both.strErr.find("names both SCENERY.CFG and Scenery.cfg"), std::string::npos)
         << both.strErr;
 }
+
+// Natively, errors name folders by the Linux paths they lead to, not as the
+// files store them (Z:\tmp\...).
+TEST_F(Twk, ErrorsNameFoldersByTheirLinuxPaths) {
+    const std::string sim = std::filesystem::canonical(m_sim.Path("")).string();
+    const std::pair<CProgramRun, std::string> runs[] = {
+        {Run({"add", "Addon Scenery\\Empty"}), ": " + sim + "/Addon Scenery/Empty is no scenery"},
+        {RunFinding({"list"}, {{"TARNWICK_SIM", "Z:" + sim + "/gone"}}),
+         "folder " + sim + "/gone (from TARNWICK_SIM) does not exist"}};
+    for (const auto& [run, error] : runs)
+        EXPECT_NE(run.strErr.find(error), std::string::npos) << run.strErr;
+}
 #endif

@@ -10,6 +10,9 @@
 
 namespace {
 
+// The caller's own, as every caller names its temporary files.
+constexpr std::string_view kTemp = ".new";
+
 std::string AllBytes() {
     std::string bytes;
     for (int i = 0; i < 256; ++i)
@@ -21,14 +24,14 @@ std::string AllBytes() {
 
 TEST(ReplaceFileAtomically, WritesEveryByteThatReadWholeFileGivesBack) {
     CTempFolder folder;
-    folder.Write("f.twk-new", "half a file left by a crash");
-    ASSERT_TRUE(ReplaceFileAtomically(folder.Path("f"), AllBytes()));
+    folder.Write("f.new", "half a file left by a crash");
+    ASSERT_TRUE(ReplaceFileAtomically(folder.Path("f"), AllBytes(), kTemp));
     std::string text;
     EXPECT_TRUE(ReadWholeFile(folder.Path("f"), text));
     EXPECT_EQ(text, AllBytes());
-    ASSERT_TRUE(ReplaceFileAtomically(folder.Path("f"), "short"));
+    ASSERT_TRUE(ReplaceFileAtomically(folder.Path("f"), "short", kTemp));
     EXPECT_EQ(folder.Read("f"), "short");
-    EXPECT_EQ(GetPathKind(folder.Path("f.twk-new")), EPathKind::kNone);
+    EXPECT_EQ(GetPathKind(folder.Path("f.new")), EPathKind::kNone);
 }
 
 TEST(ReadWholeFile, TellsAMissingFileFromOneThatCannotBeRead) {
@@ -45,18 +48,18 @@ TEST(ReadWholeFile, TellsAMissingFileFromOneThatCannotBeRead) {
 TEST(ReplaceFileAtomically, FailureLeavesTheOldFileAndGivesTheReason) {
     CTempFolder folder;
     folder.Write("f", "old");
-    std::filesystem::create_directory(folder.Path("f.twk-new"));
-    CFileResult result = ReplaceFileAtomically(folder.Path("f"), "new");
+    std::filesystem::create_directory(folder.Path("f.new"));
+    CFileResult result = ReplaceFileAtomically(folder.Path("f"), "new", kTemp);
     EXPECT_FALSE(result);
     EXPECT_FALSE(result.strReason.empty());
     EXPECT_EQ(folder.Read("f"), "old");
 
     std::filesystem::create_directory(folder.Path("d"));
-    EXPECT_FALSE(ReplaceFileAtomically(folder.Path("d"), "new"));
+    EXPECT_FALSE(ReplaceFileAtomically(folder.Path("d"), "new", kTemp));
     EXPECT_EQ(GetPathKind(folder.Path("d")), EPathKind::kDirectory);
-    EXPECT_EQ(GetPathKind(folder.Path("d.twk-new")), EPathKind::kNone);
+    EXPECT_EQ(GetPathKind(folder.Path("d.new")), EPathKind::kNone);
 
-    EXPECT_FALSE(ReplaceFileAtomically(folder.Path("missing/f"), "new"));
+    EXPECT_FALSE(ReplaceFileAtomically(folder.Path("missing/f"), "new", kTemp));
 }
 
 // What another program did to a file between the look that remembered it and
@@ -108,12 +111,12 @@ TEST(FileState, ChangedOnlyWhenPresenceSizeOrBytesDifferAndGuardsTheWrite) {
         // Once the user lets the change be replaced, it is the state to keep.
         EXPECT_FALSE(FileChangedSince(path, now, now));
 
-        CFileResult result = ReplaceFileIfUnchanged(path, "new", known);
+        CFileResult result = ReplaceFileIfUnchanged(path, "new", kTemp, known);
         EXPECT_EQ(result.status, change.bChanged ? EFileStatus::kChanged : EFileStatus::kOk);
         EXPECT_EQ(folder.Read("f"), result ? "new" : change.after.value_or(""));
-        EXPECT_EQ(GetPathKind(path + ".twk-new"), EPathKind::kNone);
+        EXPECT_EQ(GetPathKind(path + ".new"), EPathKind::kNone);
         if (result) {
-            EXPECT_TRUE(ReplaceFileIfUnchanged(path, "newer", known)); // the state written
+            EXPECT_TRUE(ReplaceFileIfUnchanged(path, "newer", kTemp, known)); // the state written
         }
 
         CTempFolder removeFolder;

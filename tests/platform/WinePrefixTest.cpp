@@ -1,3 +1,4 @@
+#include "SimulatorLocation.h"
 #include "WineDisk.h"
 
 #include "TempFolder.h"
@@ -25,7 +26,8 @@ class WineRegistry : public ::testing::TestWithParam<CRegistryCase> {};
 } // namespace
 
 TEST_P(WineRegistry, GivesTheSimulatorFolderOfThe32BitView) {
-    const CRegistryString found = FindSimRegistryValue(GetParam().systemReg);
+    const CRegistryString found =
+        FindRegistryString32(GetParam().systemReg, kSimRegistryKey, kSimRegistryValue);
     EXPECT_EQ(found.bValueFound, GetParam().bFound);
     EXPECT_NE((found.bValueFound ? found.strValue : found.strWhyNot).find(GetParam().value),
               std::string::npos)

@@ -1,8 +1,6 @@
 #include "SimulatorLocation.h"
 
-#include "Files.h"
-#include "Profile.h"
-#include "ProfileText.h"
+#include "Settings.h"
 
 namespace {
 
@@ -11,19 +9,18 @@ constexpr const char* kSettingsKey = "FS2004Path";
 
 } // namespace
 
+#ifdef _WIN32
+std::string ReadRegistrySimFolder(bool& bKeyFound) {
+    return ReadRegistryString32(kSimRegistryKey, kSimRegistryValue, bKeyFound);
+}
+#endif
+
 std::string ReadSettingsSimFolder(const std::string& settingsPath) {
-    std::string text;
-    if (settingsPath.empty() || !ReadWholeFile(settingsPath, text))
-        return {};
-    return CProfile(std::move(text)).GetString(kSettingsSection, kSettingsKey, "");
+    return ReadSettingsValue(settingsPath, kSettingsSection, kSettingsKey);
 }
 
 void WriteSettingsSimFolder(const std::string& settingsPath, const std::string& simPath) {
-    std::string text;
-    if (settingsPath.empty() || ReadWholeFile(settingsPath, text).status == EFileStatus::kFailed)
-        return;
-    ReplaceFileAtomically(settingsPath,
-                          SetProfileKey(text, kSettingsSection, kSettingsKey, simPath));
+    WriteSettingsValue(settingsPath, kSettingsSection, kSettingsKey, simPath, kTempSuffix);
 }
 
 std::string SimPathFromFolder(std::string folder) {

@@ -1,4 +1,4 @@
-#include "SimulatorLocation.h"
+#include "Settings.h"
 
 #include <climits>
 #include <unistd.h>
