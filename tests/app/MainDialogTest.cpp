@@ -32,33 +32,21 @@ protected:
 
 } // namespace
 
-TEST_F(MainDialog, HelpTipsAndSystemMenu) {
+TEST_F(MainDialog, SystemMenuEndsWithTheWindowsCommands) {
     Run([&] {
-        HWND hTip = m_dlg.m_toolTip.m_hWnd;
-        EXPECT_EQ(SendMessageA(hTip, TTM_GETTOOLCOUNT, 0, 0), 16);
-        for (auto [nID, pszTip] :
-             {std::pair<int, const char*>{1007, "Remove scenery to the list (Del)"}, {1000, ""}}) {
-            char szText[256] = "?";
-            TOOLINFOA info{};
-            info.cbSize = TTTOOLINFOA_V2_SIZE;
-            info.hwnd = m_dlg.m_hWnd;
-            info.uId = reinterpret_cast<UINT_PTR>(m_dlg.GetDlgItem(nID));
-            info.lpszText = szText;
-            SendMessageA(hTip, TTM_GETTEXTA, sizeof szText, reinterpret_cast<LPARAM>(&info));
-            EXPECT_STREQ(szText, pszTip) << nID;
-        }
+        // The window's own commands end the system menu, after a separator,
+        // taking back and doing again greyed while there is nothing to.
         HMENU hMenu = GetSystemMenu(m_dlg.m_hWnd, FALSE);
-        int nAbout = GetMenuItemCount(hMenu) - 2;
-        char szItem[64] = "";
-        GetMenuStringA(hMenu, nAbout, szItem, sizeof szItem, MF_BYPOSITION);
-        EXPECT_STREQ(szItem, "&About Tarnwick...");
-        EXPECT_EQ(GetMenuItemID(hMenu, nAbout), 16u);
-        GetMenuStringA(hMenu, nAbout + 1, szItem, sizeof szItem, MF_BYPOSITION);
-        EXPECT_STREQ(szItem, "Check library...");
-        EXPECT_EQ(GetMenuItemID(hMenu, nAbout + 1) & 0xF, 0u);
-        EXPECT_EQ(GetMenuState(hMenu, nAbout - 1, MF_BYPOSITION) & MF_SEPARATOR,
+        const int nFirst = GetMenuItemCount(hMenu) - 4;
+        EXPECT_EQ(GetMenuState(hMenu, nFirst - 1, MF_BYPOSITION) & MF_SEPARATOR,
                   static_cast<UINT>(MF_SEPARATOR));
-        m_dlg.PostMessage(WM_SYSCOMMAND, 16, 0);
+        int n = nFirst;
+        for (UINT nID : {IDM_ABOUTBOX, IDM_CHECK_LIBRARY, IDM_UNDO, IDM_REDO}) {
+            EXPECT_EQ(GetMenuItemID(hMenu, n), nID);
+            EXPECT_EQ(GetMenuState(hMenu, n++, MF_BYPOSITION) & MF_GRAYED,
+                      nID >= IDM_UNDO ? static_cast<UINT>(MF_GRAYED) : 0u);
+        }
+        m_dlg.PostMessage(WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
         Pump(m_dlg);
     });
     ASSERT_EQ(m_answerer.m_aBoxes.size(), 1u);
