@@ -36,7 +36,7 @@ protected:
 
 TEST_F(CheckAndSave, CheckLibraryShowsWhatTwkCheckPrints) {
     Run([&] {
-        m_dlg.PostMessage(WM_SYSCOMMAND, 0x0020, 0);
+        m_dlg.PostMessage(WM_SYSCOMMAND, IDM_CHECK_LIBRARY, 0);
         Pump(m_dlg);
     });
     std::string printed = Twk(m_sim, {"check"});
@@ -76,3 +76,99 @@ TEST_F(CheckAndSave, SaveWritesTheBytesTwkWrites) {
     EXPECT_NE(m_sim.Read("Folder.txt").find("[Mixed]\r\nActive=1\r\nExpand=1\r\n"),
               std::string::npos);
 }
+
+// A drag, a row's box, a rename and a folder's box, each taken back and done
+// again from the keyboard and the system menu; Save then writes what twk
+// writes for the changes left.
+TEST_F(CheckAndSave, UndoAndRedoTakeBackEachChangeAndSaveWritesWhatIsLeft) {
+    auto greyed = [&](UINT nID) {
+        return (GetMenuState(GetSystemMenu(m_dlg.m_hWnd, FALSE), nID, MF_BYCOMMAND) & MF_GRAYED) !=
+               0;
+    };
+    Run([&] {
+        EXPECT_TRUE(greyed(IDM_UNDO) && greyed(IDM_REDO));
+        Drag(3, 50, 5); // Town to the top
+        ClickAt(5, 10); // Town on
+        m_answerer.m_strName = "Pond";
+        List().SetCurSel(1);
+        Click(m_dlg, IDC_RENAME_SCENERY); // Lake
+        m_dlg.ToggleTreeItem(m_dlg.m_treeFolders.FolderItem(0));
+        Pump(m_dlg);
+        EXPECT_TRUE(!greyed(IDM_UNDO) && greyed(IDM_REDO));
+        for (int n = 0; n < 3; ++n)
+            Key('Z', {VK_CONTROL});
+        m_dlg.PostMessage(WM_SYSCOMMAND, IDM_UNDO, 0);
+        Pump(m_dlg);
+        EXPECT_TRUE(greyed(IDM_UNDO) && !greyed(IDM_REDO));
+        EXPECT_EQ(List().GetText(0), "Lake");
+        EXPECT_EQ(List().GetCurSel(), 3); // Town, back where it was
+        Key('Y', {VK_CONTROL});
+        Key('Z', {VK_CONTROL, VK_SHIFT});
+        m_dlg.PostMessage(WM_SYSCOMMAND, IDM_REDO, 0);
+        Pump(m_dlg);
+        EXPECT_EQ(List().GetText(1), "Pond");
+        Key('Z', {VK_CONTROL});
+        // The Find field keeps Ctrl+Z for its own text.
+        PostMessageA(m_dlg.m_editFind.m_hWnd, WM_KEYDOWN, 'Z', 0);
+        Pump(m_dlg);
+        Click(m_dlg, IDC_SAVE);
+    });
+    CSimFolder copy(kLibrary);
+    copy.Write("Folder.txt", kFolders);
+    Twk(copy, {"move", "Town", "--to", "1"});
+    Twk(copy, {"enable", "Town"});
+    EXPECT_EQ(copy.Read("scenery.cfg"), m_sim.Read("scenery.cfg"));
+    EXPECT_EQ(copy.Read("Folder.txt"), m_sim.Read("Folder.txt"));
+}
+
+namespace {
+
+struct CCloseCase {
+    const char* pszName;
+    bool bChanged;
+    UINT nClose; // IDOK: the Quit button; SC_CLOSE: the close box
+    int nAnswer;
+    bool bClosed, bSaved;
+};
+
+class CloseQuestion : public CheckAndSave, public ::testing::WithParamInterface<CCloseCase> {};
+
+} // namespace
+
+TEST_P(CloseQuestion, AsksOnlyWithUnsavedChangesAndDoesAsAnswered) {
+    const CCloseCase& param = GetParam();
+    bool bClosed = false;
+    RunMain(m_dlg, [&] {
+        Pump(m_dlg);
+        if (param.bChanged)
+            ClickAt(5, 10);
+        m_answerer.m_nButton = param.nAnswer;
+        if (param.nClose == IDOK)
+            Click(m_dlg, IDOK);
+        else
+            m_dlg.PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+        Pump(m_dlg);
+        // Closing writes the settings file.
+        bClosed = m_settings.Read() != "<none>";
+        if (!bClosed) {
+            m_answerer.m_nButton = IDNO;
+            Click(m_dlg, IDOK);
+        }
+    });
+    EXPECT_EQ(bClosed, param.bClosed);
+    EXPECT_EQ(m_sim.Read("scenery.cfg") != kLibrary, param.bSaved);
+    std::vector<std::string> asked;
+    if (param.bChanged)
+        asked.assign(param.bClosed ? 1 : 2,
+                     "Tarnwick|Save the changes to the scenery library before closing?");
+    EXPECT_EQ(m_answerer.m_aBoxes, asked);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, CloseQuestion,
+    ::testing::Values(CCloseCase{"Clean", false, IDOK, IDCANCEL, true, false},
+                      CCloseCase{"YesSaves", true, IDOK, IDYES, true, true},
+                      CCloseCase{"NoLeaves", true, SC_CLOSE, IDNO, true, false},
+                      CCloseCase{"CancelStays", true, SC_CLOSE, IDCANCEL, false, false},
+                      CCloseCase{"CancelOnQuitStays", true, IDOK, IDCANCEL, false, false}),
+    [](const auto& info) { return info.param.pszName; });
