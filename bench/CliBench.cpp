@@ -4,10 +4,8 @@
 // of the two ratios); and the check's time per area with real folders on
 // disk, at 1,000 and 10,000 areas (flat: check_per_area_10000_vs_1000 near 1).
 
-#include "AreaCommands.h"
-#include "FolderCommands.h"
 #include "GeneratedLibrary.h"
-#include "LibraryCheck.h"
+#include "LibraryDocument.h"
 #include "WineDisk.h"
 
 #include <benchmark/benchmark.h>
@@ -79,30 +77,20 @@ void RunTwk(benchmark::State& state, std::vector<std::string> args) {
 // here), the paths it finds, both files read.
 struct CLoaded {
     explicit CLoaded(const CGeneratedSim& sim)
-        : disk(ReadDrives(sim.Path() + "/no prefix"), CCodePage()),
-          simPath(disk.StoredPathOf(sim.Path()).strPath + "\\") {
-        LocateLibrary(simPath, disk, paths);
-        files = ReadLibrary(paths, header, areas, folders);
+        : disk(ReadDrives(sim.Path() + "/no prefix"), CCodePage()) {
+        doc.Open(disk.StoredPathOf(sim.Path()).strPath + "\\", disk);
     }
     CWineDisk disk;
-    std::string simPath;
-    CLibraryPaths paths;
-    CSceneryHeader header;
-    CAreaArray areas;
-    CFolderArray folders;
-    CLibraryFiles files;
+    CLibraryDocument doc;
 };
 
 // What twk does around the command: the disk of a Wine prefix (none here),
-// both files read, the rows, the backup and both files written.
+// both files read, the rows, and both files written.
 void BM_CoreLoadSave(benchmark::State& state) {
     const CGeneratedSim& sim = GeneratedSim(state);
     for (auto _ : state) {
         CLoaded l(sim);
-        const std::vector<CListRow> rows = ListRows(l.areas);
-        if (!WriteLibrary(l.paths, l.files, l.header, l.areas, l.folders, rows, [&] {
-                 StoreUntouchedExpandStates(l.folders, l.areas);
-             }).result)
+        if (l.doc.Save().outcome != CSaveResult::kWritten)
             state.SkipWithError("save failed");
     }
 }
@@ -127,8 +115,7 @@ void BM_Check(benchmark::State& state) {
     const CGeneratedSim& sim = GeneratedSim(state);
     for (auto _ : state) {
         CLoaded l(sim);
-        benchmark::DoNotOptimize(CheckLibrary(l.paths, l.files, l.areas, l.folders,
-                                              ListRows(l.areas), l.simPath, l.disk));
+        benchmark::DoNotOptimize(l.doc.Check());
     }
 }
 

@@ -123,7 +123,7 @@ CFolderArray Folders(const CAreaArray& areas, int nFolders, int nEntries) {
     for (int f = 0; f < nFolders; ++f) {
         folders.Add(std::make_unique<CFolder>("Folder " + std::to_string(f)));
         for (int e = 0; e < nEntries; ++e)
-            folders.GetAt(f).AddEntry((f * nEntries + e) % areas.GetSize(), nullptr);
+            folders.GetAt(f).AddEntry((f * nEntries + e) % areas.GetSize());
     }
     return folders;
 }

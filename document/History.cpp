@@ -138,12 +138,6 @@ std::vector<int> CStep::Areas() const {
     }
     for (const CTitleEdit& edit : m_aTitles)
         aAreas.push_back(edit.nArea);
-    for (const CRowSplice& splice : m_aRows) {
-        for (const std::vector<CListRow>* pRows : {&splice.erased, &splice.inserted}) {
-            for (const CListRow& row : *pRows)
-                aAreas.push_back(row.nArea);
-        }
-    }
     return aAreas;
 }
 
@@ -153,8 +147,14 @@ int CStep::Folder() const {
     return m_aStates.empty() ? -1 : m_aStates.front().nFolder;
 }
 
-std::size_t CStep::FirstRow() const {
-    return m_aRows.empty() ? std::numeric_limits<std::size_t>::max() : m_aRows.front().nAt;
+std::size_t CStep::RowShown(bool bUndone) const {
+    std::size_t nRow = std::numeric_limits<std::size_t>::max();
+    for (const CRowSplice& splice : m_aRows) {
+        if (!(bUndone ? splice.erased : splice.inserted).empty())
+            nRow = std::min(nRow, splice.nAt);
+    }
+    return nRow == std::numeric_limits<std::size_t>::max() && !m_aRows.empty() ? m_aRows.front().nAt
+                                                                               : nRow;
 }
 
 void CHistory::Push(CStep step) {

@@ -55,7 +55,10 @@ public:
     // show.
     std::vector<int> Areas() const;
     int Folder() const;
-    std::size_t FirstRow() const; // where the first row splice began, or SIZE_MAX
+    // The topmost place where rows came in when the step was taken back
+    // (bUndone) or done, else where its first splice began; SIZE_MAX for a
+    // step that spliced no rows.
+    std::size_t RowShown(bool bUndone) const;
 
 private:
     struct CAreaEdit {

@@ -4,6 +4,7 @@
 #include "SimulatorLocation.h"
 
 #include <algorithm>
+#include <cstdint>
 
 std::string CLibraryDocument::Open(const std::string& simPath, const CSceneryDisk& disk) {
     m_strSimPath = simPath;
@@ -223,30 +224,34 @@ void CLibraryDocument::SetFolderExpanded(int nFolder, bool bExpanded) {
     m_folders.GetAt(nFolder).SetExpand(bExpanded ? 1 : 0);
 }
 
-CStepShown CLibraryDocument::Shown(const CStep* pStep) const {
+CStepShown CLibraryDocument::Shown(const CStep* pStep, bool bUndone) const {
     CStepShown shown;
     if (!pStep)
         return shown;
-    const std::vector<int> aRows = RowsByArea();
-    for (int nArea : pStep->Areas()) {
-        const int nRow = nArea < m_areas.GetSize() ? aRows[static_cast<std::size_t>(nArea)] : -1;
-        if (nRow >= 0 && (shown.nRow < 0 || nRow < shown.nRow))
-            shown.nRow = nRow;
+    // Where rows came in, found without a look at every row; else the row
+    // of an area switched or renamed in place.
+    if (const std::size_t nRow = pStep->RowShown(bUndone); nRow < m_rows.size()) {
+        shown.nRow = static_cast<int>(nRow);
+    } else if (!m_rows.empty() && nRow != SIZE_MAX) {
+        shown.nRow = RowCount() - 1;
+    } else {
+        for (int nArea : pStep->Areas()) {
+            const int nAt = RowOf(nArea);
+            if (nAt >= 0 && (shown.nRow < 0 || nAt < shown.nRow))
+                shown.nRow = nAt;
+        }
     }
-    // Rows taken back leave their place to show.
-    if (shown.nRow < 0 && pStep->FirstRow() < m_rows.size())
-        shown.nRow = static_cast<int>(pStep->FirstRow());
     if (shown.nRow < 0 && pStep->Folder() < m_folders.GetSize())
         shown.nFolder = pStep->Folder();
     return shown;
 }
 
 CStepShown CLibraryDocument::Undo() {
-    return Shown(m_history.Undo(State()));
+    return Shown(m_history.Undo(State()), true);
 }
 
 CStepShown CLibraryDocument::Redo() {
-    return Shown(m_history.Redo(State()));
+    return Shown(m_history.Redo(State()), false);
 }
 
 CSaveCheck CLibraryDocument::CheckFilesBeforeSave() const {

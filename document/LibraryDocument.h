@@ -120,7 +120,7 @@ private:
     bool Push(CStep step, int nAreasBefore, const std::vector<int>& aStatesBefore);
     std::vector<int> FolderStates() const;
     CLibraryState State() { return {m_areas, m_rows, m_folders}; }
-    CStepShown Shown(const CStep* pStep) const;
+    CStepShown Shown(const CStep* pStep, bool bUndone) const;
 
     std::string m_strSimPath;
     const CSceneryDisk* m_pDisk = &SystemDisk();

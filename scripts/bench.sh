@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs the benchmarks: load and save natively (Release), twk against the
+# Runs the benchmarks: load and save natively (Release), the library's
+# changes against their undo, twk against the
 # core it runs on and the check per area, then under Wine our
 # engine against the system's profile-string API, and the main window's list
 # at growing sizes, on the Windows build this host's Wine can start
@@ -13,6 +14,7 @@ jobs=$(nproc)
 cmake --preset release
 cmake --build --preset release -j "$jobs"
 build/release/bench/load_save_bench
+build/release/bench/document_bench
 build/release/bench/cli_bench
 
 cmake --preset "$WINDOWS_PRESET"
