@@ -126,7 +126,7 @@ namespace {
 struct CCloseCase {
     const char* pszName;
     bool bChanged;
-    UINT nClose; // IDOK: the Quit button; SC_CLOSE: the close box
+    UINT nClose; // IDOK: the Quit button; SC_CLOSE: the close box; or logging off
     int nAnswer;
     bool bClosed, bSaved;
 };
@@ -143,13 +143,16 @@ TEST_P(CloseQuestion, AsksOnlyWithUnsavedChangesAndDoesAsAnswered) {
         if (param.bChanged)
             ClickAt(5, 10);
         m_answerer.m_nButton = param.nAnswer;
+        LRESULT nEndSession = TRUE;
         if (param.nClose == IDOK)
             Click(m_dlg, IDOK);
-        else
+        else if (param.nClose == SC_CLOSE)
             m_dlg.PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+        else
+            nEndSession = m_dlg.SendMessage(WM_QUERYENDSESSION, 0, 0);
         Pump(m_dlg);
         // Closing writes the settings file.
-        bClosed = m_settings.Read() != "<none>";
+        bClosed = m_settings.Read() != "<none>" && nEndSession;
         if (!bClosed) {
             m_answerer.m_nButton = IDNO;
             Click(m_dlg, IDOK);
@@ -170,5 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CCloseCase{"YesSaves", true, IDOK, IDYES, true, true},
                       CCloseCase{"NoLeaves", true, SC_CLOSE, IDNO, true, false},
                       CCloseCase{"CancelStays", true, SC_CLOSE, IDCANCEL, false, false},
-                      CCloseCase{"CancelOnQuitStays", true, IDOK, IDCANCEL, false, false}),
+                      CCloseCase{"CancelOnQuitStays", true, IDOK, IDCANCEL, false, false},
+                      CCloseCase{"CancelOnLogOffStays", true, WM_QUERYENDSESSION, IDCANCEL, false,
+                                 false}),
     [](const auto& info) { return info.param.pszName; });
