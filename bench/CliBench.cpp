@@ -6,6 +6,7 @@
 
 #include "GeneratedLibrary.h"
 #include "LibraryDocument.h"
+#include "TimeReporter.h"
 #include "WineDisk.h"
 
 #include <benchmark/benchmark.h>
@@ -124,13 +125,8 @@ BENCHMARK(BM_TwkEnable)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TwkListJson)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Check)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
-class CRatioReporter : public benchmark::ConsoleReporter {
+class CRatioReporter : public CTimeReporter {
 public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            m_aTime[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
     void PrintRatios() const {
         const double core = m_aTime.at("BM_CoreLoadSave/10000");
         const double enable = m_aTime.at("BM_TwkEnable/10000") / core;
@@ -144,9 +140,6 @@ public:
                     large * 1000);
         std::printf("check_per_area_10000_vs_1000: %.2f\n", large / small);
     }
-
-private:
-    std::map<std::string, double> m_aTime;
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include "GeneratedLibrary.h"
 #include "LibraryDocument.h"
+#include "TimeReporter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -101,13 +102,8 @@ std::size_t HeapInUse() {
     return mallinfo2().uordblks;
 }
 
-class CRatioReporter : public benchmark::ConsoleReporter {
+class CRatioReporter : public CTimeReporter {
 public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            m_aTime[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
     void PrintRatio() const {
         double nWorst = 0;
         for (const auto& [name, change] : Changes()) {
@@ -121,9 +117,6 @@ public:
         }
         std::printf("undo_vs_change_10000: %.3f\n", nWorst);
     }
-
-private:
-    std::map<std::string, double> m_aTime;
 };
 
 } // namespace

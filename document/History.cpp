@@ -31,11 +31,15 @@ std::unique_ptr<CFolder> CopyOf(const CFolder* pFolder) {
     return pFolder ? std::make_unique<CFolder>(*pFolder) : nullptr;
 }
 
-// Puts the folder as pTo has it where pFrom had it.
+// Puts the folder as pTo has it where pFrom had it. A folder changed in
+// place stays as open or closed as it is shown: that is no step of the
+// history.
 void PutFolder(CFolderArray& folders, int nFolder, const CFolder* pFrom, const CFolder* pTo) {
-    if (pFrom && pTo)
+    if (pFrom && pTo) {
+        const int bExpand = folders.GetAt(nFolder).GetExpand();
         folders.GetAt(nFolder) = *pTo;
-    else if (pTo)
+        folders.GetAt(nFolder).SetExpand(bExpand);
+    } else if (pTo)
         folders.InsertAt(nFolder, CopyOf(pTo));
     else if (pFrom)
         folders.RemoveAt(nFolder);
