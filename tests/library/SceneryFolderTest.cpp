@@ -31,12 +31,6 @@ protected:
             c = c == '/' ? kPathSeparator : c;
         return path;
     }
-    std::vector<std::string> Locals() const {
-        std::vector<std::string> locals;
-        for (int i = 0; i < m_areas.GetSize(); ++i)
-            locals.push_back(m_areas.GetAt(i).GetLocal());
-        return locals;
-    }
 
     CTempFolder m_sim;
     std::string m_simPath;
@@ -88,8 +82,8 @@ TEST_F(SceneryFolders, ScanAddsOnlyTheSceneryFoldersDirectlyInside) {
 
     // Scanning again adds the same folders again.
     ScanDirectory(m_sim.Path("Addon Scenery"), m_simPath, m_areas);
-    EXPECT_EQ(Locals(), (std::vector<std::string>{Native("Addon Scenery/Lake"),
-                                                  Native("Addon Scenery/Lake")}));
+    ASSERT_EQ(m_areas.GetSize(), 2);
+    EXPECT_EQ(m_areas.GetAt(1).GetLocal(), Native("Addon Scenery/Lake"));
 }
 
 // The window's Scan under Wine lists the folder through the system; twk's
