@@ -13,13 +13,11 @@ class CTempFolder {
 public:
     CTempFolder() {
         static std::atomic<int> nNext{0};
-        auto base = std::filesystem::temp_directory_path();
-        for (;;) {
-            m_path =
-                base / ("tarnwick-test-" + std::to_string(Nonce()) + "-" + std::to_string(nNext++));
-            if (std::filesystem::create_directory(m_path))
-                break;
-        }
+        const long long nNonce = std::chrono::steady_clock::now().time_since_epoch().count();
+        do {
+            m_path = std::filesystem::temp_directory_path() /
+                     ("tarnwick-test-" + std::to_string(nNonce) + "-" + std::to_string(nNext++));
+        } while (!std::filesystem::create_directory(m_path));
     }
     ~CTempFolder() {
         std::error_code error;
@@ -39,6 +37,5 @@ public:
     }
 
 private:
-    static long long Nonce() { return std::chrono::steady_clock::now().time_since_epoch().count(); }
     std::filesystem::path m_path;
 };

@@ -107,23 +107,27 @@ struct CNameCase {
     bool bAccepted;
 };
 
+class FolderNames : public testing::TestWithParam<CNameCase> {};
+
 // Only names that Folder.txt gives back as the same, separate folder.
-TEST(FolderNames, RefusedWhenTheyCannotComeBack) {
-    const CNameCase kCases[] = {
-        {"Group", -1, true}, {"mixed", -1, false}, {"MIXED", 0, true},   {"One", 0, false},
-        {"[x", -1, false},   {"a]b", -1, false},   {" x", -1, false},    {"x\t", -1, false},
-        {"", -1, false},     {"x [y", -1, true},   {"Mixed 2", 1, true},
-    };
-    for (const CNameCase& c : kCases) {
-        CModel model;
-        const std::string reason = c.nRenamed < 0 ? NewFolder(model.folders, c.name)
-                                                  : RenameFolder(model.folders, c.nRenamed, c.name);
-        EXPECT_EQ(reason.empty(), c.bAccepted) << '"' << c.name << "\": " << reason;
-        EXPECT_EQ(model.folders.GetSize(), c.bAccepted && c.nRenamed < 0 ? 5 : 4) << c.name;
-        if (c.nRenamed >= 0) {
-            EXPECT_EQ(model.folders.GetAt(c.nRenamed).GetName() == c.name, c.bAccepted) << c.name;
-        }
+TEST_P(FolderNames, AreRefusedWhenTheyCannotComeBack) {
+    const CNameCase& c = GetParam();
+    CModel model;
+    const std::string reason = c.nRenamed < 0 ? NewFolder(model.folders, c.name)
+                                              : RenameFolder(model.folders, c.nRenamed, c.name);
+    EXPECT_EQ(reason.empty(), c.bAccepted) << '"' << c.name << "\": " << reason;
+    EXPECT_EQ(model.folders.GetSize(), c.bAccepted && c.nRenamed < 0 ? 5 : 4);
+    if (c.nRenamed >= 0) {
+        EXPECT_EQ(model.folders.GetAt(c.nRenamed).GetName() == c.name, c.bAccepted);
     }
 }
+
+const CNameCase kNames[] = {
+    {"Group", -1, true}, {"mixed", -1, false}, {"MIXED", 0, true},   {"One", 0, false},
+    {"[x", -1, false},   {"a]b", -1, false},   {" x", -1, false},    {"x\t", -1, false},
+    {"", -1, false},     {"x [y", -1, true},   {"Mixed 2", 1, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Names, FolderNames, testing::ValuesIn(kNames));
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 
 // Helpers for the library suites and the fuzz targets: a model parsed from
-// text, the text Save writes for it, and the text a record writes.
+// text, and the text Save writes for it.
 
 #include "AreaCommands.h"
 #include "SceneryCfg.h"
@@ -31,10 +31,4 @@ inline std::string SaveText(CLibrary& library, const std::vector<CListRow>& rows
 
 inline std::string SaveText(CLibrary& library) {
     return SaveText(library, ListRows(library.areas));
-}
-
-template <class TRecord> std::string TextOf(const TRecord& record) {
-    CProfileText out;
-    record.Write(out);
-    return out.GetText();
 }

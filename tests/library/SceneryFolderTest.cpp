@@ -1,12 +1,19 @@
 #include "SceneryFolder.h"
 #include "AreaCommands.h"
 
+#include "CodePage.h"
 #include "Files.h"
 #include "TempFolder.h"
+#include "TestDisk.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+
+#ifdef _WIN32
+#include <direct.h>
+#endif
 
 namespace {
 
@@ -24,17 +31,34 @@ protected:
             c = c == '/' ? kPathSeparator : c;
         return path;
     }
-    std::vector<std::string> Locals() const {
-        std::vector<std::string> locals;
-        for (int i = 0; i < m_areas.GetSize(); ++i)
-            locals.push_back(m_areas.GetAt(i).GetLocal());
-        return locals;
-    }
 
     CTempFolder m_sim;
     std::string m_simPath;
     CAreaArray m_areas;
 };
+
+// Windows-1252 names no two of which differ only in case (Windows could not
+// make both), in the order Wine lists them: by their upper case (Unicode's,
+// é after F, ÿ as Ÿ, ƒ as Ƒ, µ and ß as they are), equal ones as they are.
+const std::vector<std::string> kListed = {"1",    "10",    "2",    "a",    "Ab",   "ad",   "aE",
+                                          "af",   "a\xE9", "B",    "e",    "ss",   "Zed",  "zz",
+                                          "[",    "^",     "_x",   "`",    "{",    "~y",   "\xB5",
+                                          "\xE9", "\xDF",  "\x9C", "\x9A", "\xFF", "\x83", "\x80"};
+
+void MakeSceneryFolder(const std::string& directory, const std::string& name) {
+#ifdef _WIN32
+    // Through the system, which keeps the name in the disk's encoding.
+    const std::string folder = directory + "\\" + name;
+    _mkdir(folder.c_str());
+    _mkdir((folder + "\\scenery").c_str());
+    std::fclose(std::fopen((folder + "\\scenery\\x.bgl").c_str(), "w"));
+#else
+    // As Wine keeps the name on a Linux disk.
+    const std::string folder = directory + "/" + CCodePage().ToUtf8(name).value();
+    std::filesystem::create_directories(folder + "/scenery");
+    std::fclose(std::fopen((folder + "/scenery/x.bgl").c_str(), "w"));
+#endif
+}
 
 } // namespace
 
@@ -58,8 +82,29 @@ TEST_F(SceneryFolders, ScanAddsOnlyTheSceneryFoldersDirectlyInside) {
 
     // Scanning again adds the same folders again.
     ScanDirectory(m_sim.Path("Addon Scenery"), m_simPath, m_areas);
-    EXPECT_EQ(Locals(), (std::vector<std::string>{Native("Addon Scenery/Lake"),
-                                                  Native("Addon Scenery/Lake")}));
+    ASSERT_EQ(m_areas.GetSize(), 2);
+    EXPECT_EQ(m_areas.GetAt(1).GetLocal(), Native("Addon Scenery/Lake"));
+}
+
+// The window's Scan under Wine lists the folder through the system; twk's
+// natively through the disk of a Wine prefix: both add these in this order,
+// and leave out the last when the next index could not address it.
+TEST_F(SceneryFolders, ScanAddsInTheOrderWineListsAFolderUpToTheLastAddressableIndex) {
+    for (auto name = kListed.rbegin(); name != kListed.rend(); ++name)
+        MakeSceneryFolder(m_sim.Path("Addon Scenery"), *name);
+    const CTestDisk test(m_simPath);
+    const int nRoom = static_cast<int>(kListed.size()) - 1;
+    CScanResult result = ScanDirectory(test.SimPath() + "Addon Scenery", test.SimPath(), m_areas,
+                                       nRoom, test.Disk());
+    EXPECT_EQ(result.nAdded, nRoom);
+    EXPECT_EQ(result.nLeftOut, 1);
+    std::vector<std::string> titles;
+    for (int i = 0; i < m_areas.GetSize(); ++i) {
+        titles.push_back(m_areas.GetAt(i).GetTitle());
+        EXPECT_EQ(m_areas.GetAt(i).GetLocal(), "Addon Scenery\\" + titles.back());
+    }
+    EXPECT_EQ(titles, std::vector(kListed.begin(), kListed.end() - 1));
+    EXPECT_TRUE(std::is_sorted(kListed.begin(), kListed.end(), IsListedBefore));
 }
 
 TEST_F(SceneryFolders, FoldersOutsideTheSimulatorKeepTheirWholePath) {
@@ -70,17 +115,6 @@ TEST_F(SceneryFolders, FoldersOutsideTheSimulatorKeepTheirWholePath) {
     ASSERT_EQ(m_areas.GetSize(), 1);
     EXPECT_EQ(m_areas.GetAt(0).GetLocal(), elsewhere.Path("Lake"));
     EXPECT_EQ(m_areas.GetAt(0).GetTitle(), "Lake");
-}
-
-TEST_F(SceneryFolders, ScanStopsAtTheLastAddressableIndex) {
-    for (const char* name : {"A", "B", "C"}) {
-        Make(std::string("Addon Scenery/") + name + "/scenery");
-        Touch(std::string("Addon Scenery/") + name + "/scenery/x.bgl");
-    }
-    CScanResult result = ScanDirectory(m_sim.Path("Addon Scenery"), m_simPath, m_areas, 2);
-    EXPECT_EQ(result.nAdded, 2);
-    EXPECT_EQ(result.nLeftOut, 1);
-    EXPECT_EQ(m_areas.GetSize(), 2);
 }
 
 TEST(SceneryFolderPaths, LocalPathIsRelativeOnlyBelowTheSimulatorFolderCaseIncluded) {

@@ -65,21 +65,23 @@ TEST(ReplaceFileAtomically, FailureLeavesTheOldFileAndGivesTheReason) {
 // What another program did to a file between the look that remembered it and
 // the write that must not lose that program's work.
 struct CDiskChange {
-    const char* pszCase;
+    const char* pszName;
     std::optional<std::string> before, after; // nullopt: no file
     bool bTouched;                            // written (or removed) in between
     bool bChanged;
 };
 
 const CDiskChange kDiskChanges[] = {
-    {"untouched", "abc", "abc", false, false},
-    {"same bytes rewritten", "abc", "abc", true, false},
-    {"same size, other bytes", "abc", "abd", true, true},
-    {"other size", "abc", "abcd", true, true},
-    {"deleted", "abc", std::nullopt, true, true},
-    {"created", std::nullopt, "abc", true, true},
-    {"still missing", std::nullopt, std::nullopt, false, false},
+    {"Untouched", "abc", "abc", false, false},
+    {"SameBytesRewritten", "abc", "abc", true, false},
+    {"SameSizeOtherBytes", "abc", "abd", true, true},
+    {"OtherSize", "abc", "abcd", true, true},
+    {"Deleted", "abc", std::nullopt, true, true},
+    {"Created", std::nullopt, "abc", true, true},
+    {"StillMissing", std::nullopt, std::nullopt, false, false},
 };
+
+class FileState : public testing::TestWithParam<CDiskChange> {};
 
 // The file as seen, then as the other program leaves it, with a last-write
 // time clearly later than the one seen, as a clock tick later would give.
@@ -101,29 +103,30 @@ CFileState SeeThenChange(const CTempFolder& folder, const CDiskChange& change) {
     return known;
 }
 
-TEST(FileState, ChangedOnlyWhenPresenceSizeOrBytesDifferAndGuardsTheWrite) {
-    for (const CDiskChange& change : kDiskChanges) {
-        SCOPED_TRACE(change.pszCase);
-        CTempFolder folder;
-        const std::string path = folder.Path("f");
-        CFileState known = SeeThenChange(folder, change), now;
-        EXPECT_EQ(FileChangedSince(path, known, now), change.bChanged);
-        // Once the user lets the change be replaced, it is the state to keep.
-        EXPECT_FALSE(FileChangedSince(path, now, now));
+TEST_P(FileState, ChangedOnlyWhenPresenceSizeOrBytesDifferAndGuardsTheWrite) {
+    const CDiskChange& change = GetParam();
+    CTempFolder folder;
+    const std::string path = folder.Path("f");
+    CFileState known = SeeThenChange(folder, change), now;
+    EXPECT_EQ(FileChangedSince(path, known, now), change.bChanged);
+    // Once the user lets the change be replaced, it is the state to keep.
+    EXPECT_FALSE(FileChangedSince(path, now, now));
 
-        CFileResult result = ReplaceFileIfUnchanged(path, "new", kTemp, known);
-        EXPECT_EQ(result.status, change.bChanged ? EFileStatus::kChanged : EFileStatus::kOk);
-        EXPECT_EQ(folder.Read("f"), result ? "new" : change.after.value_or(""));
-        EXPECT_EQ(GetPathKind(path + ".new"), EPathKind::kNone);
-        if (result) {
-            EXPECT_TRUE(ReplaceFileIfUnchanged(path, "newer", kTemp, known)); // the state written
-        }
-
-        CTempFolder removeFolder;
-        known = SeeThenChange(removeFolder, change);
-        result = RemoveFileIfUnchanged(removeFolder.Path("f"), known);
-        EXPECT_EQ(result.status == EFileStatus::kChanged, change.bChanged);
-        EXPECT_EQ(GetPathKind(removeFolder.Path("f")) == EPathKind::kNone,
-                  !change.bChanged || !change.after);
+    CFileResult result = ReplaceFileIfUnchanged(path, "new", kTemp, known);
+    EXPECT_EQ(result.status, change.bChanged ? EFileStatus::kChanged : EFileStatus::kOk);
+    EXPECT_EQ(folder.Read("f"), result ? "new" : change.after.value_or(""));
+    EXPECT_EQ(GetPathKind(path + ".new"), EPathKind::kNone);
+    if (result) {
+        EXPECT_TRUE(ReplaceFileIfUnchanged(path, "newer", kTemp, known)); // the state written
     }
+
+    CTempFolder removeFolder;
+    known = SeeThenChange(removeFolder, change);
+    result = RemoveFileIfUnchanged(removeFolder.Path("f"), known);
+    EXPECT_EQ(result.status == EFileStatus::kChanged, change.bChanged);
+    EXPECT_EQ(GetPathKind(removeFolder.Path("f")) == EPathKind::kNone,
+              !change.bChanged || !change.after);
 }
+
+INSTANTIATE_TEST_SUITE_P(Changes, FileState, testing::ValuesIn(kDiskChanges),
+                         [](const auto& info) { return std::string(info.param.pszName); });

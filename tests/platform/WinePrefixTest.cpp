@@ -112,10 +112,8 @@ TEST_F(WineDrives, LocateFollowsTheDriveAndMatchesNamesWithoutRegardToCase) {
         EXPECT_NE(disk.Locate(pszNowhere).strError, "") << pszNowhere;
 
     m_prefix.Write("drive_c/games/fs9/Scenery.cfg", "");
-    EXPECT_NE(Disk()
-                  .Locate("C:\\games\\fs9\\scenery.cfg")
-                  .strError.find("names both SCENERY.CFG and Scenery.cfg"),
-              std::string::npos);
+    // Two files whose names differ only in case: no choice between them.
+    EXPECT_NE(Disk().Locate("C:\\games\\fs9\\scenery.cfg").strError, "");
 }
 
 TEST_F(WineDrives, ListsInTheCodePageAndStoresPathsThroughTheClosestDrive) {

@@ -1,0 +1,44 @@
+#include "Profile.h"
+#include "ProfileText.h"
+
+#include "ProfileCases.h"
+
+class ProfileRules : public testing::TestWithParam<CProfileCase> {};
+
+TEST_P(ProfileRules, GiveOurAnswers) {
+    const CProfileCase& c = GetParam();
+    const CProfile profile(c.text);
+    EXPECT_EQ(profile.GetString(c.pszSection, c.pszKey, kDefault), c.ours.strValue);
+    EXPECT_EQ(profile.GetInt(c.pszSection, c.pszKey, kIntDefault), c.ours.nValue);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ProfileRules, testing::ValuesIn(kProfileCases), NameOf);
+
+struct CKeySet {
+    std::string before, section, key, value, after;
+};
+
+class SettingAProfileKey : public testing::TestWithParam<CKeySet> {};
+
+// Setting one key changes only its value, or adds its line after the last
+// key of the first section of the name, or adds the section at the end.
+TEST_P(SettingAProfileKey, ChangesOnlyWhatTheKeyNeeds) {
+    const CKeySet& c = GetParam();
+    EXPECT_EQ(SetProfileKey(c.before, c.section, c.key, c.value), c.after);
+}
+
+const CKeySet kKeySets[] = {
+    {"", "Tarnwick", "FS2004Path", "C:\\FS9\\", "[Tarnwick]\r\nFS2004Path=C:\\FS9\\\r\n"},
+    {"; mine\n[Other]\nX=1\n[tarnwick]\n fs2004path = old \r\nY=2\n", "Tarnwick", "FS2004Path",
+     "D:\\new\\", "; mine\n[Other]\nX=1\n[tarnwick]\n fs2004path = D:\\new\\ \r\nY=2\n"},
+    {"[T]\nK=\n", "T", "K", "v", "[T]\nK=v\n"},
+    {"[T]\r\nA=1\r\n\r\n; next\r\n[N]\r\nB=2\r\n", "T", "K", "v",
+     "[T]\r\nA=1\r\nK=v\r\n\r\n; next\r\n[N]\r\nB=2\r\n"},
+    {"[T]\n[N]\n", "T", "K", "v", "[T]\nK=v\r\n[N]\n"},
+    {"[T]\nA=1", "T", "K", "v", "[T]\nA=1\r\nK=v\r\n"},
+    {"[A]\r\nk=v", "T", "K", "x", "[A]\r\nk=v\r\n[T]\r\nK=x\r\n"},
+    {"[A]\r\n", "T", "K", "x", "[A]\r\n[T]\r\nK=x\r\n"},
+    {"[T]\nA=1\n[t]\nA=2\n", "T", "A", "3", "[T]\nA=3\n[t]\nA=2\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Texts, SettingAProfileKey, testing::ValuesIn(kKeySets));
