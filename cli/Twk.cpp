@@ -1,7 +1,9 @@
 #include "Twk.h"
 
-#include "Commands.h"
+#include "ChangeCommands.h"
+#include "ListCommands.h"
 #include "Output.h"
+#include "RestoreBackup.h"
 #include "TarnwickVersion.h"
 
 #include <algorithm>
