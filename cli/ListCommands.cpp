@@ -99,9 +99,13 @@ int RunCheck(CCommandRun& run) {
     const CSession& session = run.session;
     const std::vector<CFinding> findings = session.Doc().Check();
     if (run.args.bJson) {
+        const CCodePage& codePage = session.Sim().codePage;
+        const CShowText utf8 = [&](const std::string& text) { return Utf8Text(codePage, text); };
+        const CShowText utf8Folder = [&](const std::string& folder) {
+            return Utf8Folder(session.Sim(), folder);
+        };
         std::vector<std::string> elements;
         for (const CFinding& finding : findings) {
-            const CCodePage& codePage = session.Sim().codePage;
             const bool bArea = finding.nPosition > 0 || finding.strFile.empty();
             const bool bNamed = bArea || !finding.strTitle.empty() || !finding.strLocal.empty();
             elements.push_back(JsonObject(
@@ -111,11 +115,13 @@ int RunCheck(CCommandRun& run) {
                  {"title", JsonStringOrNull(Utf8Text(codePage, finding.strTitle), bNamed)},
                  {"local", JsonStringOrNull(Utf8Text(codePage, finding.strLocal), bNamed)},
                  {"file", JsonStringOrNull(finding.strFile, !finding.strFile.empty())},
-                 {"text", JsonString(Utf8Text(codePage, finding.strText))}}));
+                 {"text", JsonString(FindingSentence(finding, utf8, utf8Folder))}}));
         }
         PrintLine(JsonArray(elements));
     } else {
-        PrintLine(session.Shown(FindingsText(findings, findings.size())));
+        PrintLine(FindingsText(
+            findings, findings.size(), [&](const std::string& text) { return session.Shown(text); },
+            [&](const std::string& folder) { return ShownFolder(session.Sim(), folder); }));
     }
     const bool bUnreadable = std::any_of(findings.begin(), findings.end(), [](const CFinding& f) {
         return f.strCode == "unreadable-file";
