@@ -275,10 +275,11 @@ int RunTwk(std::span<const std::string> args) {
         PrintCommandHelp(*pCommand);
         return kExitDone;
     }
-    for (const auto& [name, value] : arguments.options) {
-        if (std::none_of(pCommand->options.begin(), pCommand->options.end(),
-                         [&](const COptionRule& option) { return name == option.pszName; })) {
-            PrintError(std::string(pCommand->pszName) + " takes no option --" + name);
+    for (const auto& given : arguments.options) {
+        if (std::none_of(
+                pCommand->options.begin(), pCommand->options.end(),
+                [&](const COptionRule& option) { return given.first == option.pszName; })) {
+            PrintError(std::string(pCommand->pszName) + " takes no option --" + given.first);
             return kExitUsage;
         }
     }

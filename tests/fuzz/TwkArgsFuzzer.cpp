@@ -20,10 +20,10 @@ namespace {
 // Two areas share a title, two a folder spelt two ways; one title is beyond
 // ASCII ("\351", the code page's "é"). In a folder of its own for the run,
 // reached through no Wine prefix: drive Z: is the root.
-struct CLibrary {
+struct CLibraryOnDisk {
     CTempFolder folder;
     CSession session;
-    CLibrary() {
+    CLibraryOnDisk() {
         folder.Write("scenery.cfg", "[Area.1]\nTitle=Base\nLocal=Scenery\\Base\n"
                                     "[Area.2]\nTitle=Twin\nLocal=Addon Scenery\\Twin A\n"
                                     "[Area.3]\nTitle=Twin\nLocal=Addon Scenery\\Twin B\n"
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     // only repeats what a shorter one tries, ever more slowly.
     if (nSize > 256)
         return 0;
-    static const CLibrary library;
+    static const CLibraryOnDisk library;
     const std::span<const COptionRule> rules = CommandOptionRules();
     const std::string_view input(reinterpret_cast<const char*>(pData), nSize);
     std::vector<std::string> args;
