@@ -27,6 +27,18 @@ std::string StoredText(const CCodePage& codePage, const std::string& what, const
 #endif
 }
 
+std::string WhyNotOneLine(const std::string& what, const std::string& text) {
+    if (text.find_first_of(std::string("\r\n\0", 3)) == std::string::npos)
+        return {};
+    return what + " holds a line break or a NUL byte, which would start a new line in the file";
+}
+
+std::string StoredLine(const CCodePage& codePage, const std::string& what, const std::string& text,
+                       std::string& stored) {
+    std::string error = WhyNotOneLine(what, text);
+    return error.empty() ? StoredText(codePage, what, text, stored) : error;
+}
+
 std::string Utf8Text(const CCodePage& codePage, const std::string& stored) {
     if (std::optional<std::string> text = codePage.ToUtf8(stored))
         return std::move(*text);

@@ -17,6 +17,13 @@ std::string TerminalText(const CCodePage& codePage, const std::string& stored);
 // it as what, or empty.
 std::string StoredText(const CCodePage& codePage, const std::string& what, const std::string& text,
                        std::string& stored);
+// Why the text cannot stand in one line of the files, naming it as what,
+// or empty: a line break in a value would start a new key or section.
+std::string WhyNotOneLine(const std::string& what, const std::string& text);
+// Text of the terminal for one line of the files, as the library stores it;
+// why it cannot be, naming it as what, or empty.
+std::string StoredLine(const CCodePage& codePage, const std::string& what, const std::string& text,
+                       std::string& stored);
 // Library text in UTF-8; a byte the code page does not convert becomes
 // U+FFFD.
 std::string Utf8Text(const CCodePage& codePage, const std::string& stored);

@@ -196,3 +196,12 @@ std::string ShownFolder(const CSimulator& sim, const std::string& stored) {
     const CDiskPath found = sim.pDisk->Locate(stored);
     return found.strError.empty() ? found.strPath : TerminalText(sim.codePage, stored);
 }
+
+std::string Utf8Folder(const CSimulator& sim, const std::string& stored) {
+#ifdef _WIN32
+    // The system's paths are in the code page, as the files' are.
+    return Utf8Text(sim.codePage, ShownFolder(sim, stored));
+#else
+    return ShownFolder(sim, stored);
+#endif
+}

@@ -37,3 +37,5 @@ std::string StoredPathOfArgument(const CSimulator& sim, const std::string& argum
 // the path on the disk it leads to, which natively on Linux is the one the
 // user knows; as stored where the disk cannot tell.
 std::string ShownFolder(const CSimulator& sim, const std::string& stored);
+// The same in UTF-8, for JSON.
+std::string Utf8Folder(const CSimulator& sim, const std::string& stored);

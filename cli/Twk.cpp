@@ -1,7 +1,9 @@
 #include "Twk.h"
 
-#include "Commands.h"
+#include "ChangeCommands.h"
+#include "ListCommands.h"
 #include "Output.h"
+#include "RestoreBackup.h"
 #include "TarnwickVersion.h"
 
 #include <algorithm>
@@ -14,7 +16,10 @@ struct CCommand {
     const char* pszArgs;
     const char* pszSummary;
     const char* pszDetails;
-    std::vector<std::string> options; // the command's own, beside the global ones
+    // The command's own, beside the global ones. An option of that name takes
+    // a value in every command or in none: twk reads options before it knows
+    // the command.
+    std::vector<COptionRule> options;
     std::size_t nMinArgs;
     std::size_t nMaxArgs;
     bool bReportsUnreadable; // the check reports a file it cannot read
@@ -22,11 +27,6 @@ struct CCommand {
 };
 
 constexpr std::size_t kAny = SIZE_MAX;
-
-const COptionRule kCommandOptions[] = {
-    {"to", true},    {"above", true}, {"below", true},
-    {"title", true}, {"yes", false},  {"force", false},
-};
 
 const char* const kAreaHelp =
     "AREA is a title (the case of the letters A to Z ignored), a local path (as scenery.cfg\n"
@@ -86,7 +86,7 @@ const std::vector<CCommand>& Commands() {
          "put an area at another row",
          "--to N puts it at position N; --above and --below next to another area. The layers\n"
          "follow from the new order, as after a drag in the window.",
-         {"to", "above", "below"},
+         {{"to", true}, {"above", true}, {"below", true}},
          1,
          1,
          false,
@@ -97,7 +97,7 @@ const std::vector<CCommand>& Commands() {
          "LOCAL is the folder: absolute, or from the simulator folder (\\ or / between names).\n"
          "It must be a scenery folder: its scenery sub-folder holds a .bgl file. The new area\n"
          "is switched on and goes on top; its title is T, else the folder's name.",
-         {"title"},
+         {{"title", true}},
          1,
          1,
          false,
@@ -107,7 +107,7 @@ const std::vector<CCommand>& Commands() {
          "remove areas from the library",
          "Their folder entries go with them. An area the simulator requires is refused, unless\n"
          "--force is given.",
-         {"force"},
+         {{"force", false}},
          1,
          kAny,
          false,
@@ -164,7 +164,7 @@ const std::vector<CCommand>& Commands() {
          "The backup holds scenery.cfg as it was before the last change twk wrote, or when the\n"
          "window last started. Without --yes, twk shows what would change and asks; without\n"
          "a terminal to ask on it writes nothing (exit status 2).",
-         {"yes"},
+         {{"yes", false}},
          0,
          0,
          false,
@@ -231,7 +231,19 @@ const CCommand* FindCommand(const std::vector<std::string>& words, std::size_t& 
 } // namespace
 
 std::span<const COptionRule> CommandOptionRules() {
-    return kCommandOptions;
+    static const std::vector<COptionRule> rules = [] {
+        std::vector<COptionRule> all;
+        for (const CCommand& command : Commands()) {
+            for (const COptionRule& option : command.options) {
+                if (std::none_of(all.begin(), all.end(), [&](const COptionRule& known) {
+                        return std::string_view(known.pszName) == option.pszName;
+                    }))
+                    all.push_back(option);
+            }
+        }
+        return all;
+    }();
+    return rules;
 }
 
 int RunTwk(std::span<const std::string> args) {
@@ -263,10 +275,11 @@ int RunTwk(std::span<const std::string> args) {
         PrintCommandHelp(*pCommand);
         return kExitDone;
     }
-    for (const auto& [name, value] : arguments.options) {
-        if (std::find(pCommand->options.begin(), pCommand->options.end(), name) ==
-            pCommand->options.end()) {
-            PrintError(std::string(pCommand->pszName) + " takes no option --" + name);
+    for (const auto& given : arguments.options) {
+        if (std::none_of(
+                pCommand->options.begin(), pCommand->options.end(),
+                [&](const COptionRule& option) { return given.first == option.pszName; })) {
+            PrintError(std::string(pCommand->pszName) + " takes no option --" + given.first);
             return kExitUsage;
         }
     }

@@ -10,5 +10,6 @@
 
 int RunTwk(std::span<const std::string> args);
 
-// The options of every command, as twk reads its arguments with them.
+// Every command's options, each once, from the table of commands: twk reads
+// its arguments with them.
 std::span<const COptionRule> CommandOptionRules();

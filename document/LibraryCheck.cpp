@@ -46,8 +46,9 @@ public:
                 const bool bActive = m_rows[n].bActive;
                 AddForArea(n, bActive ? "missing-folder" : "missing-folder-inactive",
                            bActive ? ESeverity::kError : ESeverity::kWarning,
-                           "the folder " + folder + " does not exist" +
-                               (found.strError.empty() ? "" : " (" + found.strError + ")"));
+                           "does not exist" +
+                               (found.strError.empty() ? "" : " (" + found.strError + ")"),
+                           folder);
             } else if (!IsSceneryFolder(folder, m_disk)) {
                 AddForArea(n, "no-scenery-files", ESeverity::kWarning,
                            "its scenery sub-folder holds no .bgl file");
@@ -112,7 +113,8 @@ public:
 private:
     const CSceneryArea& AreaOf(std::size_t nRow) const { return m_areas.GetAt(m_rows[nRow].nArea); }
     void Add(CFinding finding) { m_findings.push_back(std::move(finding)); }
-    void AddForArea(std::size_t nRow, const char* pszCode, ESeverity severity, std::string text) {
+    void AddForArea(std::size_t nRow, const char* pszCode, ESeverity severity, std::string text,
+                    std::string folder = {}) {
         const CSceneryArea& area = AreaOf(nRow);
         Add({pszCode,
              severity,
@@ -120,7 +122,8 @@ private:
              area.GetTitle(),
              area.GetLocal(),
              {},
-             std::move(text)});
+             std::move(text),
+             std::move(folder)});
     }
 
     const CAreaArray& m_areas;
@@ -166,7 +169,15 @@ bool HasErrors(std::span<const CFinding> findings) {
     });
 }
 
-std::string FindingsText(std::span<const CFinding> findings, std::size_t nMaxLines) {
+std::string FindingSentence(const CFinding& finding, const CShowText& showText,
+                            const CShowText& showFolder) {
+    if (finding.strFolder.empty())
+        return showText(finding.strText);
+    return "the folder " + showFolder(finding.strFolder) + " " + showText(finding.strText);
+}
+
+std::string FindingsText(std::span<const CFinding> findings, std::size_t nMaxLines,
+                         const CShowText& showText, const CShowText& showFolder) {
     if (findings.empty())
         return "No problems found.";
     std::string text;
@@ -179,8 +190,8 @@ std::string FindingsText(std::span<const CFinding> findings, std::size_t nMaxLin
         if (!finding.strFile.empty())
             text += finding.strFile + ": ";
         if (!finding.strTitle.empty() || !finding.strLocal.empty())
-            text += Quoted(finding.strTitle) + " (" + finding.strLocal + "): ";
-        text += finding.strText;
+            text += Quoted(showText(finding.strTitle)) + " (" + showText(finding.strLocal) + "): ";
+        text += FindingSentence(finding, showText, showFolder);
         if (n + 1 < findings.size())
             text += "\n";
     }

@@ -11,6 +11,7 @@
 #include "SceneryDisk.h"
 
 #include <cstddef>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -26,7 +27,11 @@ struct CFinding {
     std::string strTitle;
     std::string strLocal;
     std::string strFile; // the file the finding is about, or empty
+    // What was found; after "the folder F " where the finding names a folder.
     std::string strText;
+    // The folder the finding is about, as the files store it, or empty. Each
+    // face names it its own way: twk natively on Linux by the Linux path.
+    std::string strFolder = {};
 };
 
 // The findings on the areas in the order of their rows (top first) and on
@@ -40,7 +45,22 @@ std::vector<CFinding> CheckLibrary(const CLibraryPaths& paths, const CLibraryFil
 const char* SeverityName(ESeverity severity);
 bool HasErrors(std::span<const CFinding> findings);
 
+// How a face shows text of the library's files, or a folder as they store
+// it.
+using CShowText = std::function<std::string(const std::string& stored)>;
+// As the files store it: how the window shows it.
+inline std::string AsStored(const std::string& stored) {
+    return stored;
+}
+
+// The finding's sentence: its text after the folder it names, each shown as
+// the face shows it.
+std::string FindingSentence(const CFinding& finding, const CShowText& showText,
+                            const CShowText& showFolder);
+
 // One line per finding, at most nMaxLines of them and then a line telling
 // how many more there are; "No problems found." when there is none. No line
 // end after the last line.
-std::string FindingsText(std::span<const CFinding> findings, std::size_t nMaxLines);
+std::string FindingsText(std::span<const CFinding> findings, std::size_t nMaxLines,
+                         const CShowText& showText = AsStored,
+                         const CShowText& showFolder = AsStored);

@@ -2,7 +2,15 @@
 
 // The console a command-line program runs in.
 
+#include <string>
+
 bool IsStandardInputTerminal();
+
+// Shows the question on the terminal itself, so that it shows when standard
+// output goes to a file (else on standard error), after what the program
+// printed to standard output; the line then read from standard input,
+// without its line end.
+std::string AskOnTerminal(const std::string& question);
 
 #ifdef _WIN32
 // The code page of the program's arguments and of the system's names.

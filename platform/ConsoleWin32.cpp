@@ -1,11 +1,31 @@
 #include "Console.h"
 
+#include <cstdio>
+#include <iostream>
 #include <windows.h>
 
 bool IsStandardInputTerminal() {
     // A console, not only a character device: NUL is one too.
     DWORD nMode = 0;
     return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &nMode) != 0;
+}
+
+std::string AskOnTerminal(const std::string& question) {
+    std::fflush(stdout);
+    // The console's screen, whatever standard output and error are.
+    const HANDLE hConsole =
+        CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    DWORD nWritten = 0;
+    if (hConsole == INVALID_HANDLE_VALUE ||
+        !WriteFile(hConsole, question.data(), static_cast<DWORD>(question.size()), &nWritten,
+                   nullptr))
+        std::fputs(question.c_str(), stderr);
+    if (hConsole != INVALID_HANDLE_VALUE)
+        CloseHandle(hConsole);
+    std::string answer;
+    std::getline(std::cin, answer);
+    return answer;
 }
 
 unsigned GetAnsiCodePage() {

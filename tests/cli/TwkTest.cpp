@@ -2,12 +2,15 @@
 #include "FolderFile.h"
 #include "RunProgram.h"
 #include "SceneryCfg.h"
+#include "Session.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
+#include <sstream>
 
 namespace {
 
@@ -88,13 +91,30 @@ const std::string kStart = "Twin Twin -Town Lake Base Airports=2";
 struct CChangeCase {
     std::vector<std::string> args;
     std::string library;
+    std::string output = {}; // a part of standard output
 };
+struct CRunCase {
+    std::vector<std::string> args;
+    int nExit;
+    std::string error;                    // a part of the one line on standard error
+    std::string output = {};              // a part of standard output
+    std::string sceneryCfg = kSceneryCfg; // written first
+    bool bBackupIsADirectory = false;     // so that no backup can be written
+};
+// A file no twk command can read, which it must never replace.
+const std::string kUtf16 = std::string("\xFF\xFE[\0G\0", 6);
 // A case is named by its arguments.
 void PrintTo(const CChangeCase& c, std::ostream* pOut) {
     *pOut << ::testing::PrintToString(c.args);
 }
+void PrintTo(const CRunCase& c, std::ostream* pOut) {
+    *pOut << ::testing::PrintToString(c.args);
+}
 
 class TwkChanges : public Twk, public ::testing::WithParamInterface<CChangeCase> {};
+class TwkWritesNothing : public Twk, public ::testing::WithParamInterface<CRunCase> {};
+// A command's name.
+class TwkHelp : public Twk, public ::testing::WithParamInterface<std::string> {};
 
 } // namespace
 
@@ -103,6 +123,7 @@ TEST_P(TwkChanges, ChangeTheLibraryAsTheWindowDoesAndKeepTheBackup) {
     CProgramRun run = Run(GetParam().args);
     EXPECT_EQ(run.nExit, 0) << run.strErr;
     EXPECT_EQ(run.strErr, "");
+    EXPECT_NE(run.strOut.find(GetParam().output), std::string::npos) << run.strOut;
     EXPECT_EQ(Library(), GetParam().library);
     EXPECT_EQ(m_sim.Read("scenery_bak.twk"), kSceneryCfg);
 }
@@ -110,7 +131,11 @@ TEST_P(TwkChanges, ChangeTheLibraryAsTheWindowDoesAndKeepTheBackup) {
 INSTANTIATE_TEST_SUITE_P(
     Commands, TwkChanges,
     ::testing::Values(
-        CChangeCase{{"disable", "Lake"}, "Twin Twin -Town -Lake Base Airports=0"},
+        CChangeCase{{"--json", "disable", "Lake"},
+                    "Twin Twin -Town -Lake Base Airports=0",
+                    "[\n  {\"change\": \"off\", \"position\": 4, \"title\": \"Lake\", \"local\": "
+                    "\"Addon Scenery\\\\Lake\", \"from\": null, \"folder\": null, \"written\": "
+                    "true}\n]\n"},
         CChangeCase{{"enable", "town", "#1"}, "Twin Twin Town Lake Base Airports=1"},
         CChangeCase{{"disable", "addon scenery/TWIN A/"}, "Twin -Twin -Town Lake Base Airports=2"},
         CChangeCase{{"move", "Base", "--to", "1"}, "Base Twin Twin -Town Lake Airports=2"},
@@ -128,52 +153,90 @@ INSTANTIATE_TEST_SUITE_P(
         CChangeCase{{"folder", "disable", "Airports", "--json"},
                     "Twin Twin -Town -Lake Base Airports=0"}));
 
-namespace {
-
-struct CRefusalCase {
-    std::vector<std::string> args;
-    int nExit;
-    std::string error; // a part of the one line on standard error
-};
-void PrintTo(const CRefusalCase& c, std::ostream* pOut) {
-    *pOut << ::testing::PrintToString(c.args);
-}
-
-class TwkRefusals : public Twk, public ::testing::WithParamInterface<CRefusalCase> {};
-
-} // namespace
-
-TEST_P(TwkRefusals, ChangeNothing) {
+TEST_P(TwkWritesNothing, WhenItRefusesOrOnlyShows) {
+    m_sim.Write("scenery.cfg", GetParam().sceneryCfg);
+    if (GetParam().bBackupIsADirectory)
+        std::filesystem::create_directory(m_sim.Path("scenery_bak.twk"));
     CProgramRun run = Run(GetParam().args);
     EXPECT_EQ(run.nExit, GetParam().nExit) << run.strOut << run.strErr;
     EXPECT_NE(run.strErr.find(GetParam().error), std::string::npos) << run.strErr;
     EXPECT_EQ(std::count(run.strErr.begin(), run.strErr.end(), '\n'),
               GetParam().error.empty() ? 0 : 1)
         << run.strErr;
-    EXPECT_EQ(m_sim.Read("scenery.cfg"), kSceneryCfg);
+    EXPECT_NE(run.strOut.find(GetParam().output), std::string::npos) << run.strOut;
+    EXPECT_EQ(m_sim.Read("scenery.cfg"), GetParam().sceneryCfg);
     EXPECT_EQ(m_sim.Read("Folder.txt"), kFolderTxt);
-    EXPECT_FALSE(std::filesystem::exists(m_sim.Path("scenery_bak.twk")));
+    EXPECT_FALSE(std::filesystem::is_regular_file(m_sim.Path("scenery_bak.twk")));
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Commands, TwkRefusals,
-    ::testing::Values(CRefusalCase{{}, 2, "no command"},
-                      CRefusalCase{{"frobnicate"}, 2, "unknown command frobnicate"},
-                      CRefusalCase{{"list", "--bogus"}, 2, "unknown option --bogus"},
-                      CRefusalCase{{"enable", "Nowhere"}, 2, "\"Nowhere\" matches no area"},
-                      CRefusalCase{{"enable", "twin"},
-                                   2,
-                                   "matches 2 areas: #1 \"Twin\" (Addon Scenery\\Twin B), #2"},
-                      CRefusalCase{{"disable", "Lake", "#9"}, 2, "#9: there is no such row"},
-                      CRefusalCase{{"remove", "Base"}, 2, "required"},
-                      CRefusalCase{{"rename", "Lake", "Two\nlines"}, 2, "line break"},
-                      CRefusalCase{{"add", "Addon Scenery/Empty"}, 2, "is no scenery folder"},
-                      CRefusalCase{{"move", "Lake"}, 2, "--to N"},
-                      CRefusalCase{{"move", "Lake", "--to", "6"}, 2, "from 1 to 5"},
-                      CRefusalCase{{"folder", "enable", "Nope"}, 2, "names no folder"},
-                      CRefusalCase{{"enable", "Town", "--dry-run"}, 0, ""},
-                      CRefusalCase{{"check"}, 1, ""}, CRefusalCase{{"list", "--json"}, 0, ""},
-                      CRefusalCase{{"--version"}, 0, ""}));
+    Commands, TwkWritesNothing,
+    ::testing::Values(
+        CRunCase{{}, 2, "no command"}, CRunCase{{"frobnicate"}, 2, "unknown command frobnicate"},
+        CRunCase{{"list", "--bogus"}, 2, "unknown option --bogus"},
+        CRunCase{{"list", "--yes"}, 2, "list takes no option --yes"},
+        CRunCase{{"folder", "list", "x"}, 2, "usage: twk folder list"},
+        CRunCase{{"rename", "Lake"}, 2, "usage: twk rename"},
+        CRunCase{{"enable", "Nowhere"}, 2, "\"Nowhere\" matches no area"},
+        CRunCase{{"enable", "twin"}, 2, "matches 2 areas: #1 \"Twin\" (Addon Scenery\\Twin B), #2"},
+        CRunCase{{"disable", "Lake", "#9"}, 2, "#9: there is no such row"},
+        CRunCase{{"remove", "Base"}, 2, "required"},
+        CRunCase{{"rename", "Lake", "Two\nlines"}, 2, "line break"},
+        CRunCase{{"add", "Addon Scenery/Empty"}, 2, "is no scenery folder"},
+        CRunCase{{"move", "Lake"}, 2, "--to N"},
+        CRunCase{{"move", "Lake", "--to", "6"}, 2, "from 1 to 5"},
+        CRunCase{{"folder", "enable", "Nope"}, 2, "names no folder"},
+        CRunCase{
+            {"disable", "Lake"}, 3, "scenery_bak.twk: cannot be written", "", kSceneryCfg, true},
+        CRunCase{{"enable", "Lake"}, 3, "scenery.cfg: cannot be read", "", kUtf16},
+        CRunCase{{"check", "--json"},
+                 3,
+                 "",
+                 "{\"code\": \"unreadable-file\", \"severity\": \"error\", "
+                 "\"position\": null, \"title\": null, \"local\": null, \"file\": \"scenery.cfg\"",
+                 kUtf16},
+        CRunCase{{"enable", "Town", "--dry-run"}, 0, "", "would switch on: #3 \"Town\""},
+        CRunCase{{"check", "--json"},
+                 1,
+                 "",
+                 "{\"code\": \"missing-folder\", \"severity\": \"error\", \"position\": 1, "
+                 "\"title\": \"Twin\", \"local\": \"Addon Scenery\\\\Twin B\", \"file\": null, "
+                 "\"text\": "},
+        CRunCase{{"list", "--json"},
+                 0,
+                 "",
+                 "{\"position\": 4, \"layer\": 2, \"active\": true, \"required\": false, "
+                 "\"title\": \"Lake\", \"local\": \"Addon Scenery\\\\Lake\", \"folders\": "
+                 "[\"Airports\"]}"},
+        CRunCase{{"folder", "list"},
+                 0,
+                 "",
+                 "\"Airports\" mixed, 2 areas\n    #4 \"Lake\" (Addon Scenery\\Lake)\n"
+                 "    #3 \"Town\" (Addon Scenery\\Town)\n"},
+        CRunCase{{"folder", "list", "--json"},
+                 0,
+                 "",
+                 "[\n  {\"name\": \"Airports\", \"state\": \"mixed\", \"areas\": [{\"position\": "
+                 "4, \"title\": \"Lake\", \"local\": \"Addon Scenery\\\\Lake\"}, {\"position\": "
+                 "3, \"title\": \"Town\", \"local\": \"Addon Scenery\\\\Town\"}]}\n]\n"},
+        CRunCase{{"--help"}, 0, "", "usage: twk [--sim DIR] [--json] [--dry-run] COMMAND"},
+        CRunCase{{"--version"}, 0, ""}));
+
+TEST_P(TwkHelp, TellsTheUsageOfTheCommandItFollows) {
+    std::istringstream name(GetParam());
+    std::vector<std::string> args(std::istream_iterator<std::string>(name), {});
+    args.push_back("--help");
+    CProgramRun run = Run(args);
+    EXPECT_EQ(run.nExit, 0);
+    EXPECT_TRUE(
+        run.strOut.starts_with("usage: twk [--sim DIR] [--json] [--dry-run] " + GetParam() + " "))
+        << run.strOut;
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, TwkHelp,
+                         ::testing::Values("list", "check", "enable", "disable", "move", "add",
+                                           "remove", "rename", "scan", "folder list",
+                                           "folder enable", "folder disable", "restore-backup"));
 
 TEST_F(Twk, WithoutASimulatorFolderSaysToPassOne) {
     CProgramRun run = RunFinding({"list"}, {{"HOME", m_sim.Path("")}});
@@ -183,49 +246,52 @@ TEST_F(Twk, WithoutASimulatorFolderSaysToPassOne) {
     EXPECT_EQ(RunFinding({"list"}, {{"TARNWICK_SIM", m_sim.Path("")}}).nExit, 0);
 }
 
-TEST_F(Twk, AFileThatCannotBeReadIsNeverReplaced) {
-    const std::string utf16 = "\xFF\xFE[\0G\0";
-    m_sim.Write("scenery.cfg", utf16);
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"list"}, {"enable", "Lake"}, {"check", "--json"}}) {
-        CProgramRun run = Run(args);
-        EXPECT_EQ(run.nExit, 3) << args[0];
-        EXPECT_EQ(m_sim.Read("scenery.cfg"), utf16);
-    }
-    EXPECT_NE(Run({"check", "--json"})
-                  .strOut.find("{\"code\": \"unreadable-file\", \"severity\": \"error\", "
-                               "\"position\": null, \"title\": null, \"local\": null, "
-                               "\"file\": \"scenery.cfg\""),
-              std::string::npos);
-}
-
-TEST_F(Twk, ListsRowsAndFindingsWithStableJsonKeys) {
-    CProgramRun list = Run({"list", "--json"});
-    EXPECT_NE(list.strOut.find("{\"position\": 4, \"layer\": 2, \"active\": true, \"required\": "
-                               "false, \"title\": \"Lake\", \"local\": \"Addon Scenery\\\\Lake\", "
-                               "\"folders\": [\"Airports\"]}"),
-              std::string::npos)
-        << list.strOut;
-    CProgramRun check = Run({"check", "--json"});
-    EXPECT_NE(check.strOut.find("{\"code\": \"missing-folder\", \"severity\": \"error\", "
-                                "\"position\": 1, \"title\": \"Twin\", \"local\": \"Addon "
-                                "Scenery\\\\Twin B\", \"file\": null, \"text\": "),
-              std::string::npos)
-        << check.strOut;
-}
-
-TEST_F(Twk, RestoreBackupPutsBackTheFileBeforeTheLastChange) {
-    ASSERT_EQ(Run({"disable", "Lake"}).nExit, 0);
-    const std::string changed = m_sim.Read("scenery.cfg");
+// The backup differs from scenery.cfg: Old instead of Base, Lake off, Town on.
+TEST_F(Twk, RestoreBackupTellsWhatWouldChangeThenPutsItBack) {
+    std::string backup = kSceneryCfg;
+    for (const auto& [from, to] :
+         {std::pair{"Title=Base\r\nLocal=Scenery\\Base", "Title=Old\r\nLocal=Addon Scenery\\Old"},
+          {"Lake\r\nLayer=2\r\nActive=TRUE", "Lake\r\nLayer=2\r\nActive=FALSE"},
+          {"Town\r\nLayer=3\r\nActive=FALSE", "Town\r\nLayer=3\r\nActive=TRUE"}})
+        backup.replace(backup.find(from), std::string_view(from).size(), to);
+    m_sim.Write("scenery_bak.twk", backup);
     CProgramRun ask = Run({"restore-backup"});
     EXPECT_EQ(ask.nExit, 2);
     EXPECT_NE(ask.strErr.find("no terminal to ask on"), std::string::npos) << ask.strErr;
     CProgramRun dry = Run({"restore-backup", "--dry-run"});
     EXPECT_EQ(dry.nExit, 0);
-    EXPECT_NE(dry.strOut.find("switched on: \"Lake\""), std::string::npos) << dry.strOut;
-    EXPECT_EQ(m_sim.Read("scenery.cfg"), changed);
-    EXPECT_EQ(Run({"restore-backup", "--yes"}).nExit, 0);
+    EXPECT_TRUE(dry.strOut.starts_with("switched off: \"Lake\" (Addon Scenery\\Lake)\n"
+                                       "comes back: \"Old\" (Addon Scenery\\Old)\n"
+                                       "switched on: \"Town\" (Addon Scenery\\Town)\n"
+                                       "goes: \"Base\" (Scenery\\Base)\nwould put "))
+        << dry.strOut;
+    EXPECT_TRUE(dry.strOut.ends_with("scenery_bak.twk back as " + m_sim.Path("scenery.cfg") + "\n"))
+        << dry.strOut;
     EXPECT_EQ(m_sim.Read("scenery.cfg"), kSceneryCfg);
+    EXPECT_EQ(Run({"restore-backup", "--yes"}).nExit, 0);
+    EXPECT_EQ(m_sim.Read("scenery.cfg"), backup);
+}
+
+// Between twk's read and its write another program changes a file: twk
+// names it and leaves it as that program wrote it.
+TEST_F(Twk, LeavesAFileChangedWhileItWorksAsTheOtherProgramWroteIt) {
+#ifndef _WIN32
+    ::setenv("WINEPREFIX", Prefix().c_str(), 1); // none, as in twk's runs here
+#endif
+    for (const char* pszFile : {"scenery.cfg", "Folder.txt"}) {
+        CSession session;
+        ASSERT_EQ(session.Open(m_sim.Path(""), false), kExitDone);
+        const std::string theirs = m_sim.Read(pszFile) + "[Theirs]\r\n";
+        m_sim.Write(pszFile, theirs);
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(session.Finish(session.Doc().SetAreasActive(std::vector{1}, false), false, false),
+                  kExitFile);
+        EXPECT_NE(::testing::internal::GetCapturedStderr().find(
+                      pszFile + std::string(" changed while twk was working")),
+                  std::string::npos);
+        EXPECT_EQ(m_sim.Read(pszFile), theirs);
+        EXPECT_FALSE(std::filesystem::exists(m_sim.Path("scenery_bak.twk")));
+    }
 }
 
 #ifndef _WIN32
@@ -259,15 +325,19 @@ TEST_F(Twk, FindsTheSimulatorThroughTheWinePrefix) {
         << both.strErr;
 }
 
-// Natively, errors name folders by the Linux paths they lead to, not as the
-// files store them (Z:\tmp\...).
-TEST_F(Twk, ErrorsNameFoldersByTheirLinuxPaths) {
+// Natively, errors and the check's findings name folders by the Linux paths
+// they lead to, not as the files store them (Z:\tmp\...).
+TEST_F(Twk, NamesFoldersByTheirLinuxPaths) {
     const std::string sim = std::filesystem::canonical(m_sim.Path("")).string();
+    const std::string twinB = "the folder " + sim + "/Addon Scenery/Twin B does not exist";
     const std::pair<CProgramRun, std::string> runs[] = {
         {Run({"add", "Addon Scenery\\Empty"}), ": " + sim + "/Addon Scenery/Empty is no scenery"},
         {RunFinding({"list"}, {{"TARNWICK_SIM", "Z:" + sim + "/gone"}}),
-         "folder " + sim + "/gone (from TARNWICK_SIM) does not exist"}};
-    for (const auto& [run, error] : runs)
-        EXPECT_NE(run.strErr.find(error), std::string::npos) << run.strErr;
+         "folder " + sim + "/gone (from TARNWICK_SIM) does not exist"},
+        {Run({"check"}), "(Addon Scenery\\Twin B): " + twinB + "\n"},
+        {Run({"check", "--json"}), "\"text\": \"" + twinB + "\"}"}};
+    for (const auto& [run, text] : runs)
+        EXPECT_NE((run.strErr + run.strOut).find(text), std::string::npos)
+            << run.strErr << run.strOut;
 }
 #endif

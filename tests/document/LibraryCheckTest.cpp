@@ -110,10 +110,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LibraryCheckText, ShowsAtMostTheLinesAskedThenHowManyMore) {
     EXPECT_EQ(FindingsText({}, 40), "No problems found.");
-    std::vector<CFinding> findings(3, {"missing-folder", ESeverity::kError, 2, "T", "L", {}, "x"});
+    std::vector<CFinding> findings(
+        3, {"missing-folder", ESeverity::kError, 2, "T", "L", {}, "x", "C:\\F"});
     findings[2] = {"layers-rewritten", ESeverity::kInfo, 0, {}, {}, "scenery.cfg", "y"};
-    EXPECT_EQ(FindingsText(findings, 2), "error missing-folder: #2 \"T\" (L): x\n"
-                                         "error missing-folder: #2 \"T\" (L): x\n"
+    EXPECT_EQ(FindingsText(findings, 2), "error missing-folder: #2 \"T\" (L): the folder C:\\F x\n"
+                                         "error missing-folder: #2 \"T\" (L): the folder C:\\F x\n"
                                          "... and 1 more");
     EXPECT_TRUE(FindingsText(findings, 3).ends_with("x\ninfo layers-rewritten: scenery.cfg: y"));
+}
+
+// The window shows them as stored (above); twk the library's text and the
+// folder each its own way.
+TEST(LibraryCheckText, NamesTheFolderAsTheFaceShowsIt) {
+    const CFinding finding{"missing-folder", ESeverity::kError, 1, "T", "L", {}, "x", "C:\\F"};
+    EXPECT_EQ(FindingsText(
+                  {&finding, 1}, 1, [](const std::string& s) { return "<" + s + ">"; },
+                  [](const std::string&) { return std::string("/f"); }),
+              "error missing-folder: #1 \"<T>\" (<L>): the folder /f <x>");
 }

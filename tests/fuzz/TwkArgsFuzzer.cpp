@@ -5,8 +5,8 @@
 // and leaks it checks that the arguments read, written back, read the same,
 // and that a matched AREA names a row of the list.
 
-#include "Commands.h"
 #include "FuzzSupport.h"
+#include "Matching.h"
 #include "TempFolder.h"
 #include "Twk.h"
 
@@ -18,20 +18,21 @@
 namespace {
 
 // Two areas share a title, two a folder spelt two ways; one title is beyond
-// ASCII ("\351", the code page's "é"). The simulator folder is a temporary
-// one, opened as twk opens it, reached without a Wine prefix.
-const CSession& OpenLibrary() {
-    static const CTempFolder sim;
-    sim.Write("scenery.cfg", "[Area.1]\nTitle=Base\nLocal=Scenery\\Base\n"
-                             "[Area.2]\nTitle=Twin\nLocal=Addon Scenery\\Twin A\n"
-                             "[Area.3]\nTitle=Twin\nLocal=Addon Scenery\\Twin B\n"
-                             "[Area.4]\nTitle=D\351cor\nLocal=D:\\Lake\n"
-                             "[Area.5]\nTitle=Lake\nLocal=addon scenery/twin a\\\n");
-    setenv("WINEPREFIX", sim.Path("no prefix").c_str(), 1);
-    static CSession session;
-    Check(session.Open(sim.Path(""), false) == kExitDone, "the library opens");
-    return session;
-}
+// ASCII ("\351", the code page's "é"). In a folder of its own for the run,
+// reached through no Wine prefix: drive Z: is the root.
+struct CLibraryOnDisk {
+    CTempFolder folder;
+    CSession session;
+    CLibraryOnDisk() {
+        folder.Write("scenery.cfg", "[Area.1]\nTitle=Base\nLocal=Scenery\\Base\n"
+                                    "[Area.2]\nTitle=Twin\nLocal=Addon Scenery\\Twin A\n"
+                                    "[Area.3]\nTitle=Twin\nLocal=Addon Scenery\\Twin B\n"
+                                    "[Area.4]\nTitle=D\351cor\nLocal=D:\\Lake\n"
+                                    "[Area.5]\nTitle=Lake\nLocal=addon scenery/twin a\\\n");
+        ::setenv("WINEPREFIX", folder.Path("no prefix").c_str(), 1);
+        Check(session.Open(folder.Path(""), false) == kExitDone, "the library opens");
+    }
+};
 
 auto Fields(const CArguments& a) {
     return std::tie(a.sim, a.bJson, a.bDryRun, a.bHelp, a.bVersion, a.words, a.options);
@@ -44,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     // only repeats what a shorter one tries, ever more slowly.
     if (nSize > 256)
         return 0;
-    static const CSession& library = OpenLibrary();
+    static const CLibraryOnDisk library;
     const std::span<const COptionRule> rules = CommandOptionRules();
     const std::string_view input(reinterpret_cast<const char*>(pData), nSize);
     std::vector<std::string> args;
@@ -85,8 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     }
     for (const std::string& area : areas) {
         std::size_t nRow = SIZE_MAX;
-        if (MatchArea(library, area, nRow).empty())
-            Check(nRow < library.Doc().Rows().size(), "a matched AREA names a row");
+        if (MatchArea(library.session, area, nRow).empty())
+            Check(nRow < library.session.Doc().Rows().size(), "a matched AREA names a row");
     }
     return 0;
 }

@@ -1,0 +1,150 @@
+#include "ChangeCommands.h"
+
+#include "AreaCommands.h"
+#include "Matching.h"
+#include "SceneryFolder.h"
+
+#include <algorithm>
+
+namespace {
+
+int SwitchAreas(CCommandRun& run, bool bActive) {
+    std::vector<int> aAreas;
+    if (std::string error = MatchAreas(run.session, run.operands, aAreas); !error.empty())
+        return UsageError(error);
+    return run.session.Finish(run.session.Doc().SetAreasActive(aAreas, bActive), run.args.bDryRun,
+                              run.args.bJson);
+}
+
+int SwitchFolder(CCommandRun& run, bool bActive) {
+    int nFolder = 0;
+    if (std::string error = MatchFolder(run.session, run.operands[0], nFolder); !error.empty())
+        return UsageError(error);
+    // As a click on the folder's box that leaves it in that state.
+    return run.session.Finish(run.session.Doc().SetFolderActive(nFolder, bActive), run.args.bDryRun,
+                              run.args.bJson);
+}
+
+} // namespace
+
+int RunEnable(CCommandRun& run) {
+    return SwitchAreas(run, true);
+}
+
+int RunDisable(CCommandRun& run) {
+    return SwitchAreas(run, false);
+}
+
+int RunMove(CCommandRun& run) {
+    CSession& session = run.session;
+    const std::size_t nRows = session.Doc().Rows().size();
+    const auto& options = run.args.options;
+    const int nGiven =
+        static_cast<int>(options.count("to") + options.count("above") + options.count("below"));
+    if (nGiven != 1)
+        return UsageError("move: give one of --to N, --above AREA, --below AREA");
+    std::size_t nFrom = 0;
+    if (std::string error = MatchArea(session, run.operands[0], nFrom); !error.empty())
+        return UsageError(error);
+    std::size_t nTo = 0;
+    if (auto to = options.find("to"); to != options.end()) {
+        const std::string& text = to->second;
+        const bool bNumber =
+            !text.empty() && text.size() < 10 &&
+            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+        nTo = bNumber ? std::stoul(text) : 0;
+        if (nTo < 1 || nTo > nRows)
+            return UsageError("--to " + text + ": give a position from 1 to " +
+                              std::to_string(nRows));
+        --nTo;
+    } else {
+        const bool bAbove = options.count("above") > 0;
+        const std::string& other = options.at(bAbove ? "above" : "below");
+        std::size_t nOther = 0;
+        if (std::string error = MatchArea(session, other, nOther); !error.empty())
+            return UsageError(error);
+        if (nOther == nFrom)
+            return UsageError("move: an area cannot move next to itself");
+        // The other row's index once the moved row is out of the list.
+        nTo = (nOther > nFrom ? nOther - 1 : nOther) + (bAbove ? 0 : 1);
+    }
+    // The row it goes above, counted before it moves.
+    const std::size_t nBefore = nTo > nFrom ? nTo + 1 : nTo;
+    return session.Finish(session.Doc().MoveRow(static_cast<int>(nFrom), static_cast<int>(nBefore)),
+                          run.args.bDryRun, run.args.bJson);
+}
+
+int RunAdd(CCommandRun& run) {
+    CSession& session = run.session;
+    const CSimulator& sim = session.Sim();
+    const std::string& local = run.operands[0];
+    if (std::string error = WhyNotOneLine("LOCAL", local); !error.empty())
+        return UsageError(error);
+    std::string folder;
+    if (std::string error = StoredPathOfArgument(sim, local, folder); !error.empty())
+        return UsageError(error);
+    if (IsLibraryFull(session.Doc().Areas()))
+        return UsageError("the library holds as many areas as it can address: nothing added");
+    if (!IsSceneryFolder(folder, *sim.pDisk))
+        return UsageError(ShownFolder(sim, folder) +
+                          " is no scenery folder: its scenery sub-folder holds no .bgl file");
+    std::string title = ProposedTitle(folder, sim.strSimPath);
+    if (auto given = run.args.options.find("title"); given != run.args.options.end()) {
+        if (std::string error = StoredLine(session.Sim().codePage, "TITLE", given->second, title);
+            !error.empty())
+            return UsageError(error);
+    }
+    return session.Finish(session.Doc().AddArea(folder, title), run.args.bDryRun, run.args.bJson);
+}
+
+int RunRemove(CCommandRun& run) {
+    CSession& session = run.session;
+    std::vector<int> aAreas;
+    if (std::string error = MatchAreas(session, run.operands, aAreas); !error.empty())
+        return UsageError(error);
+    for (int nArea : aAreas) {
+        if (session.Doc().Area(nArea).IsRequired() && run.args.options.count("force") == 0)
+            return UsageError(session.AreaText(nArea, session.Doc().RowOf(nArea)) +
+                              " is required by the simulator; --force removes it all the same");
+    }
+    return session.Finish(session.Doc().RemoveAreas(aAreas), run.args.bDryRun, run.args.bJson);
+}
+
+int RunRename(CCommandRun& run) {
+    CSession& session = run.session;
+    std::size_t nRow = 0;
+    if (std::string error = MatchArea(session, run.operands[0], nRow); !error.empty())
+        return UsageError(error);
+    std::string title;
+    if (std::string error = StoredLine(session.Sim().codePage, "TITLE", run.operands[1], title);
+        !error.empty())
+        return UsageError(error);
+    return session.Finish(session.Doc().RenameArea(session.Doc().Rows()[nRow].nArea, title),
+                          run.args.bDryRun, run.args.bJson);
+}
+
+int RunScan(CCommandRun& run) {
+    CSession& session = run.session;
+    const CSimulator& sim = session.Sim();
+    std::string directory;
+    if (std::string error = StoredPathOfArgument(sim, run.operands[0], directory); !error.empty())
+        return UsageError(error);
+    if (sim.pDisk->GetKind(directory) != EPathKind::kDirectory)
+        return UsageError("DIR " + run.operands[0] + ": no such folder");
+    CScanResult result;
+    const CChanges changes = session.Doc().Scan(directory, result);
+    for (const std::string& name : result.aUnnamed)
+        PrintError("warning: left out " + name + ": " + sim.codePage.WhyNotConverted("its name"));
+    if (result.nLeftOut > 0)
+        PrintError("warning: the library holds as many areas as it can address: " +
+                   std::to_string(result.nLeftOut) + " scenery folders found were not added");
+    return session.Finish(changes, run.args.bDryRun, run.args.bJson);
+}
+
+int RunFolderEnable(CCommandRun& run) {
+    return SwitchFolder(run, true);
+}
+
+int RunFolderDisable(CCommandRun& run) {
+    return SwitchFolder(run, false);
+}

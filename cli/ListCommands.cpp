@@ -1,0 +1,172 @@
+#include "ListCommands.h"
+
+#include "AreaCommands.h"
+#include "LibraryCheck.h"
+
+#include <algorithm>
+
+namespace {
+
+// The folders holding each area, by area index, in one pass over them.
+std::vector<std::vector<int>> FoldersByArea(const CLibraryDocument& doc) {
+    std::vector<std::vector<int>> aFolders(static_cast<std::size_t>(doc.Areas().GetSize()));
+    for (int f = 0; f < doc.Folders().GetSize(); ++f) {
+        const CFolder& folder = doc.Folders().GetAt(f);
+        for (int e = 0; e < folder.GetCount(); ++e) {
+            std::vector<int>& aOfArea = aFolders[static_cast<std::size_t>(folder.GetArea(e))];
+            if (aOfArea.empty() || aOfArea.back() != f)
+                aOfArea.push_back(f);
+        }
+    }
+    return aFolders;
+}
+
+// The characters of terminal text, for lining up columns.
+std::size_t WidthOf(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+std::string Padded(std::string text, std::size_t nWidth) {
+    const std::size_t nHave = WidthOf(text);
+    return nHave < nWidth ? text + std::string(nWidth - nHave, ' ') : text;
+}
+
+std::string PaddedLeft(const std::string& text, std::size_t nWidth) {
+    return text.size() < nWidth ? std::string(nWidth - text.size(), ' ') + text : text;
+}
+
+} // namespace
+
+int RunList(CCommandRun& run) {
+    const CSession& session = run.session;
+    const CLibraryDocument& doc = session.Doc();
+    const CCodePage& codePage = session.Sim().codePage;
+    const std::vector<std::vector<int>> aFolders = FoldersByArea(doc);
+    std::vector<std::string> elements;
+    std::vector<std::vector<std::string>> table;
+    for (std::size_t n = 0; n < doc.Rows().size(); ++n) {
+        const CListRow& row = doc.Rows()[n];
+        const CSceneryArea& area = doc.Area(row.nArea);
+        std::vector<std::string> folders;
+        std::string names;
+        for (int f : aFolders[static_cast<std::size_t>(row.nArea)]) {
+            const std::string& name = doc.Folders().GetAt(f).GetName();
+            folders.push_back(JsonString(Utf8Text(codePage, name)));
+            names += (names.empty() ? "" : ", ") + session.Shown(name);
+        }
+        if (run.args.bJson) {
+            elements.push_back(
+                JsonObject({{"position", std::to_string(n + 1)},
+                            {"layer", std::to_string(area.GetLayer())},
+                            {"active", row.bActive ? "true" : "false"},
+                            {"required", area.IsRequired() ? "true" : "false"},
+                            {"title", JsonString(Utf8Text(codePage, area.GetTitle()))},
+                            {"local", JsonString(Utf8Text(codePage, area.GetLocal()))},
+                            {"folders", JsonInlineArray(folders)}}));
+        } else {
+            table.push_back({PositionName(static_cast<int>(n + 1)), std::to_string(area.GetLayer()),
+                             row.bActive ? "on" : "off", area.IsRequired() ? "req" : "-",
+                             session.Shown(area.GetTitle()), session.Shown(area.GetLocal()),
+                             names});
+        }
+    }
+    if (run.args.bJson) {
+        PrintLine(JsonArray(elements));
+        return kExitDone;
+    }
+    // Titles line up to a width that a few long ones do not dictate.
+    std::size_t aWidths[] = {3, 5, 3, 3, 5, 5};
+    for (const std::vector<std::string>& row : table) {
+        for (std::size_t c = 0; c < 6; ++c)
+            aWidths[c] = std::max(aWidths[c], std::min<std::size_t>(WidthOf(row[c]), 40));
+    }
+    table.insert(table.begin(), {"#", "layer", "on", "req", "title", "local", "folders"});
+    for (const std::vector<std::string>& row : table) {
+        std::string line = PaddedLeft(row[0], aWidths[0]) + "  " + PaddedLeft(row[1], aWidths[1]) +
+                           "  " + Padded(row[2], aWidths[2]) + "  " + Padded(row[3], aWidths[3]) +
+                           "  " + Padded(row[4], aWidths[4]) + "  " + Padded(row[5], aWidths[5]) +
+                           "  " + row[6];
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
+        PrintLine(line);
+    }
+    return kExitDone;
+}
+
+int RunCheck(CCommandRun& run) {
+    const CSession& session = run.session;
+    const std::vector<CFinding> findings = session.Doc().Check();
+    if (run.args.bJson) {
+        const CCodePage& codePage = session.Sim().codePage;
+        const CShowText utf8 = [&](const std::string& text) { return Utf8Text(codePage, text); };
+        const CShowText utf8Folder = [&](const std::string& folder) {
+            return Utf8Folder(session.Sim(), folder);
+        };
+        std::vector<std::string> elements;
+        for (const CFinding& finding : findings) {
+            const bool bArea = finding.nPosition > 0 || finding.strFile.empty();
+            const bool bNamed = bArea || !finding.strTitle.empty() || !finding.strLocal.empty();
+            elements.push_back(JsonObject(
+                {{"code", JsonString(finding.strCode)},
+                 {"severity", JsonString(SeverityName(finding.severity))},
+                 {"position", JsonNumberOrNull(finding.nPosition, finding.nPosition > 0)},
+                 {"title", JsonStringOrNull(Utf8Text(codePage, finding.strTitle), bNamed)},
+                 {"local", JsonStringOrNull(Utf8Text(codePage, finding.strLocal), bNamed)},
+                 {"file", JsonStringOrNull(finding.strFile, !finding.strFile.empty())},
+                 {"text", JsonString(FindingSentence(finding, utf8, utf8Folder))}}));
+        }
+        PrintLine(JsonArray(elements));
+    } else {
+        PrintLine(FindingsText(
+            findings, findings.size(), [&](const std::string& text) { return session.Shown(text); },
+            [&](const std::string& folder) { return ShownFolder(session.Sim(), folder); }));
+    }
+    const bool bUnreadable = std::any_of(findings.begin(), findings.end(), [](const CFinding& f) {
+        return f.strCode == "unreadable-file";
+    });
+    return bUnreadable ? kExitFile : HasErrors(findings) ? kExitFindings : kExitDone;
+}
+
+int RunFolderList(CCommandRun& run) {
+    const CSession& session = run.session;
+    const CLibraryDocument& doc = session.Doc();
+    const CCodePage& codePage = session.Sim().codePage;
+    const std::vector<int> aRows = doc.RowsByArea();
+    static constexpr const char* kStates[] = {"off", "on", "mixed"};
+    std::vector<std::string> elements;
+    for (int f = 0; f < doc.Folders().GetSize(); ++f) {
+        const CFolder& folder = doc.Folders().GetAt(f);
+        const char* pszState = kStates[std::clamp(folder.GetActive(), 0, 2)];
+        std::vector<std::string> areas;
+        std::string titles;
+        for (int e = 0; e < folder.GetCount(); ++e) {
+            const int nArea = folder.GetArea(e);
+            const int nRow = aRows[static_cast<std::size_t>(nArea)];
+            if (nRow < 0)
+                continue;
+            const CSceneryArea& area = doc.Area(nArea);
+            areas.push_back(
+                JsonObject({{"position", std::to_string(nRow + 1)},
+                            {"title", JsonString(Utf8Text(codePage, area.GetTitle()))},
+                            {"local", JsonString(Utf8Text(codePage, area.GetLocal()))}}));
+            titles += "\n    " + session.AreaText(nArea, nRow);
+        }
+        if (run.args.bJson) {
+            elements.push_back(
+                JsonObject({{"name", JsonString(Utf8Text(codePage, folder.GetName()))},
+                            {"state", JsonString(pszState)},
+                            {"areas", JsonInlineArray(areas)}}));
+        } else {
+            PrintLine(Quoted(session.Shown(folder.GetName())) + " " + pszState + ", " +
+                      std::to_string(areas.size()) + (areas.size() == 1 ? " area" : " areas") +
+                      titles);
+        }
+    }
+    if (run.args.bJson)
+        PrintLine(JsonArray(elements));
+    else if (doc.Folders().GetSize() == 0)
+        PrintLine("no folders");
+    return kExitDone;
+}
