@@ -27,8 +27,7 @@ void CManagerDlg::ShowChanges(const CChanges& changes) {
 void CManagerDlg::ToggleTreeItem(HTREEITEM hItem) {
     int nFolder = m_treeFolders.FindFolder(hItem), nEntry = 0;
     if (nFolder >= 0) {
-        ShowChanges(
-            m_doc.SetFolderActive(nFolder, m_doc.Folders().GetAt(nFolder).GetActive() == 0));
+        ShowChanges(m_doc.ToggleFolder(nFolder));
     } else if (m_treeFolders.FindEntry(hItem, nFolder, nEntry)) {
         const int nArea = m_doc.Folders().GetAt(nFolder).GetArea(nEntry);
         ShowChanges(m_doc.SetAreasActive({{nArea}}, !m_doc.Area(nArea).IsActive()));

@@ -94,6 +94,10 @@ public:
     CChanges RemoveFromFolder(int nFolder, int nEntry);
     // As a click on the folder's box that leaves it so.
     CChanges SetFolderActive(int nFolder, bool bActive);
+    // A click on a folder's box: an unticked folder goes on, any other off.
+    CChanges ToggleFolder(int nFolder) {
+        return SetFolderActive(nFolder, m_folders.GetAt(nFolder).GetActive() == 0);
+    }
     // How the folder is shown: no step of the history, no change to save.
     void SetFolderExpanded(int nFolder, bool bExpanded);
 

@@ -90,10 +90,6 @@ std::vector<int> SetFolderActive(CFolderArray& folders, CAreaArray& areas, int n
     return aAreas;
 }
 
-std::vector<int> ToggleFolder(CFolderArray& folders, CAreaArray& areas, int nFolder) {
-    return SetFolderActive(folders, areas, nFolder, folders.GetAt(nFolder).GetActive() == 0);
-}
-
 void ToggleArea(CFolderArray& folders, CAreaArray& areas, int nArea) {
     CSceneryArea& area = areas.GetAt(nArea);
     area.SetActive(!area.IsActive());

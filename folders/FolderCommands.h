@@ -33,8 +33,6 @@ int FolderState(const CFolder& folder, const CAreaArray& areas);
 // Returns the areas of its entries.
 std::vector<int> SetFolderActive(CFolderArray& folders, CAreaArray& areas, int nFolder,
                                  bool bActive);
-// A click on a folder's box: an unticked folder goes on, any other off.
-std::vector<int> ToggleFolder(CFolderArray& folders, CAreaArray& areas, int nFolder);
 // An area switched by itself, from the list or from its entry in a folder:
 // every folder holding it takes its new check state.
 void ToggleArea(CFolderArray& folders, CAreaArray& areas, int nArea);

@@ -11,7 +11,8 @@
 namespace {
 
 // Rows from the top: Town (off, in Airports), Lake (in Airports and Both),
-// Base (required). Addon holds two scenery folders not listed yet.
+// Base (required); a folder Empty. Addon holds two scenery folders not
+// listed yet.
 const std::string kSceneryCfg = "[General]\r\nTitle=FS9 World Scenery\r\n"
                                 "[Area.001]\r\nTitle=Base\r\nLocal=Scenery\\Base\r\n"
                                 "Active=TRUE\r\nRequired=TRUE\r\n"
@@ -21,7 +22,7 @@ const std::string kFolderTxt = "[Airports]\r\nActive=2\r\nExpand=1\r\n"
                                "Title.0=Lake\r\nLocal.0=Addon\\Lake\r\n"
                                "Title.1=Town\r\nLocal.1=Addon\\Town\r\n"
                                "[Both]\r\nActive=1\r\nExpand=0\r\n"
-                               "Title.0=Lake\r\nLocal.0=Addon\\Lake\r\n";
+                               "Title.0=Lake\r\nLocal.0=Addon\\Lake\r\n[Empty]\r\n";
 
 struct CLibraryOnDisk {
     CLibraryOnDisk() : m_disk(m_sim.Path("")) {
@@ -49,7 +50,7 @@ struct CLibraryOnDisk {
             const CFolder& folder = m_doc.Folders().GetAt(f);
             text += " " + folder.GetName() + "=" + std::to_string(folder.GetActive()) + "(";
             for (int e = 0; e < folder.GetCount(); ++e)
-                text += m_doc.Area(folder.GetArea(e)).GetTitle() + ",";
+                text += (e ? " " : "") + m_doc.Area(folder.GetArea(e)).GetTitle();
             text += ")";
         }
         return text;
@@ -68,7 +69,8 @@ struct CLibraryOnDisk {
     CLibraryDocument m_doc;
 };
 
-const std::string kStart = "-Town* Lake* Base | 3 | Airports=2(Lake,Town,) Both=1(Lake,)";
+const std::string kFolders = "Airports=2(Lake Town) Both=1(Lake) Empty=0()";
+const std::string kStart = "-Town* Lake* Base | 3 | " + kFolders;
 
 struct CChangeCase {
     const char* pszName;
@@ -106,48 +108,61 @@ TEST_P(LibraryDocumentChanges, UndoAndRedoRestoreEverythingTheChangeTouched) {
     EXPECT_FALSE(fixture.m_doc.CanRedo());
 }
 
+// The folders' states as after a click on a box: a folder follows each of
+// its areas, a switched folder takes its areas with it, an empty one only
+// ticks, and a folder given an area takes the state of its areas.
 INSTANTIATE_TEST_SUITE_P(
     Each, LibraryDocumentChanges,
     ::testing::Values(
         CChangeCase{"MoveTopToEnd", [](CLibraryOnDisk& t) { t.m_doc.MoveRow(0, 3); },
-                    "Lake* Base -Town* | 3 | Airports=2(Lake,Town,) Both=1(Lake,)"},
+                    "Lake* Base -Town* | 3 | " + kFolders},
         CChangeCase{"MoveBottomToTop", [](CLibraryOnDisk& t) { t.m_doc.MoveRow(2, 0); },
-                    "Base -Town* Lake* | 3 | Airports=2(Lake,Town,) Both=1(Lake,)"},
+                    "Base -Town* Lake* | 3 | " + kFolders},
         CChangeCase{"SwitchAreaInTwoFolders",
                     [](CLibraryOnDisk& t) { t.m_doc.SetAreasActive({{t.Area("Lake")}}, false); },
-                    "-Town* -Lake* Base | 3 | Airports=0(Lake,Town,) Both=0(Lake,)"},
-        CChangeCase{"SwitchFolder", [](CLibraryOnDisk& t) { t.m_doc.SetFolderActive(0, true); },
-                    "Town* Lake* Base | 3 | Airports=1(Lake,Town,) Both=1(Lake,)"},
+                    "-Town* -Lake* Base | 3 | Airports=0(Lake Town) Both=0(Lake) Empty=0()"},
+        CChangeCase{"SwitchOnTheOffAreaOfAMixedFolder",
+                    [](CLibraryOnDisk& t) { t.m_doc.SetAreasActive({{t.Area("Town")}}, true); },
+                    "Town* Lake* Base | 3 | Airports=1(Lake Town) Both=1(Lake) Empty=0()"},
+        CChangeCase{"SwitchAreaInNoFolder",
+                    [](CLibraryOnDisk& t) { t.m_doc.SetAreasActive({{t.Area("Base")}}, false); },
+                    "-Town* Lake* -Base | 3 | " + kFolders},
+        CChangeCase{"SwitchFolderOn", [](CLibraryOnDisk& t) { t.m_doc.SetFolderActive(0, true); },
+                    "Town* Lake* Base | 3 | Airports=1(Lake Town) Both=1(Lake) Empty=0()"},
+        CChangeCase{"SwitchFolderOff", [](CLibraryOnDisk& t) { t.m_doc.SetFolderActive(0, false); },
+                    "-Town* -Lake* Base | 3 | Airports=0(Lake Town) Both=0(Lake) Empty=0()"},
+        CChangeCase{"SwitchEmptyFolder",
+                    [](CLibraryOnDisk& t) { t.m_doc.SetFolderActive(2, true); },
+                    "-Town* Lake* Base | 3 | Airports=2(Lake Town) Both=1(Lake) Empty=1()"},
         CChangeCase{"Add", [](CLibraryOnDisk& t) { t.m_doc.AddArea(t.Addon("New"), "Brand New"); },
-                    "Brand New -Town* Lake* Base | 4 | Airports=2(Lake,Town,) Both=1(Lake,)"},
+                    "Brand New -Town* Lake* Base | 4 | " + kFolders},
         CChangeCase{"ScanAddsEveryFolderInOneStep",
                     [](CLibraryOnDisk& t) {
                         CScanResult result;
                         t.m_doc.Scan(t.m_disk.SimPath() + "Addon", result);
                         EXPECT_EQ(result.nAdded, 4);
                     },
-                    "Town Other New Lake -Town* Lake* Base | 7 | Airports=2(Lake,Town,) "
-                    "Both=1(Lake,)"},
+                    "Town Other New Lake -Town* Lake* Base | 7 | " + kFolders},
         CChangeCase{"RemoveTwo",
                     [](CLibraryOnDisk& t) {
                         t.m_doc.RemoveAreas(std::vector{t.Area("Lake"), t.Area("Base")});
                     },
-                    "-Town* | 3 | Airports=2(Lake,Town,) Both=1(Lake,)"},
+                    "-Town* | 3 | " + kFolders},
         CChangeCase{"Rename",
                     [](CLibraryOnDisk& t) { t.m_doc.RenameArea(t.Area("Base"), "Ground"); },
-                    "-Town* Lake* Ground | 3 | Airports=2(Lake,Town,) Both=1(Lake,)"},
+                    "-Town* Lake* Ground | 3 | " + kFolders},
         CChangeCase{"NewFolder", [](CLibraryOnDisk& t) { EXPECT_EQ(t.m_doc.NewFolder("New"), ""); },
-                    "-Town* Lake* Base | 3 | Airports=2(Lake,Town,) Both=1(Lake,) New=0()"},
+                    kStart + " New=0()"},
         CChangeCase{"RenameFolder",
                     [](CLibraryOnDisk& t) { EXPECT_EQ(t.m_doc.RenameFolder(1, "Pair"), ""); },
-                    "-Town* Lake* Base | 3 | Airports=2(Lake,Town,) Pair=1(Lake,)"},
+                    "-Town* Lake* Base | 3 | Airports=2(Lake Town) Pair=1(Lake) Empty=0()"},
         CChangeCase{"RemoveFolder", [](CLibraryOnDisk& t) { t.m_doc.RemoveFolder(0); },
-                    "-Town Lake Base | 3 | Both=1(Lake,)"},
+                    "-Town Lake Base | 3 | Both=1(Lake) Empty=0()"},
         CChangeCase{"AddToFolder",
-                    [](CLibraryOnDisk& t) { t.m_doc.AddToFolder(1, t.Area("Base")); },
-                    "-Town* Lake* Base* | 3 | Airports=2(Lake,Town,) Both=1(Lake,Base,)"},
+                    [](CLibraryOnDisk& t) { t.m_doc.AddToFolder(2, t.Area("Base")); },
+                    "-Town* Lake* Base* | 3 | Airports=2(Lake Town) Both=1(Lake) Empty=1(Base)"},
         CChangeCase{"RemoveFromFolder", [](CLibraryOnDisk& t) { t.m_doc.RemoveFromFolder(0, 1); },
-                    "-Town Lake* Base | 3 | Airports=2(Lake,) Both=1(Lake,)"}),
+                    "-Town Lake* Base | 3 | Airports=2(Lake) Both=1(Lake) Empty=0()"}),
     [](const auto& info) { return info.param.pszName; });
 
 // Nor is opening or closing a folder a change: it is how the folder is
@@ -215,10 +230,10 @@ TEST_F(LibraryDocument, UndoShowsTheTopmostRowItChangedElseItsFolder) {
     EXPECT_EQ(m_doc.Undo().nRow, 0);
     EXPECT_EQ(m_doc.Undo().nRow, 0);
     m_doc.NewFolder("New");
-    m_doc.AddToFolder(2, Area("Base"));
+    m_doc.AddToFolder(3, Area("Base"));
     const CStepShown shown = m_doc.Undo();
     EXPECT_EQ(shown.nRow, -1);
-    EXPECT_EQ(shown.nFolder, 2);
+    EXPECT_EQ(shown.nFolder, 3);
     m_doc.Undo();
-    EXPECT_EQ(m_doc.Redo().nFolder, 2);
+    EXPECT_EQ(m_doc.Redo().nFolder, 3);
 }
