@@ -3,25 +3,11 @@
 #include "Files.h"
 #include "SceneryFolder.h"
 
-std::vector<CListRow> ListRows(const CAreaArray& areas, std::span<const CListRow> listed) {
-    std::vector<bool> aListed(static_cast<std::size_t>(areas.GetSize()), false);
-    for (const CListRow& row : listed)
-        aListed[static_cast<std::size_t>(row.nArea)] = true;
-    std::vector<int> aOrder;
-    aOrder.reserve(static_cast<std::size_t>(areas.GetSize()));
-    for (int i = areas.GetSize() - 1; i >= 0; --i) {
-        if (!aListed[static_cast<std::size_t>(i)])
-            aOrder.push_back(i);
-    }
-    for (const CListRow& row : listed)
-        aOrder.push_back(row.nArea);
-
+std::vector<CListRow> ListRows(const CAreaArray& areas) {
     std::vector<CListRow> rows;
-    rows.reserve(aOrder.size());
-    for (int i : aOrder) {
-        if (!areas.GetAt(i).IsRemoved())
-            rows.push_back({i, areas.GetAt(i).IsActive()});
-    }
+    rows.reserve(static_cast<std::size_t>(areas.GetSize()));
+    for (int i = areas.GetSize() - 1; i >= 0; --i)
+        rows.push_back({i, areas.GetAt(i).IsActive()});
     return rows;
 }
 

@@ -8,19 +8,17 @@
 #include "SceneryCfg.h"
 #include "SceneryDisk.h"
 
-#include <span>
 #include <string>
 #include <vector>
 
 // The longest name the user gives an area or a folder; longer ones are cut.
 inline constexpr std::size_t kMaxNameLength = 255;
 
-// The rows of the scenery list, top first. Areas already listed keep the
-// order given (the user's dragging); areas not listed yet go on top, the last
-// added highest, so a fresh start shows the file's areas in reverse order,
-// whatever their numbers and layers; removed areas drop out. Each row is
-// switched on as its area is.
-std::vector<CListRow> ListRows(const CAreaArray& areas, std::span<const CListRow> listed = {});
+// The rows of the scenery list of a library just read, top first: the
+// areas in reverse order, so that a fresh start shows the file's last area
+// on top, whatever their numbers and layers; each switched on as its area
+// is. Later changes of the order are the user's.
+std::vector<CListRow> ListRows(const CAreaArray& areas);
 
 // How a row is named to the user: "#" and its position, 1 for the top row.
 std::string PositionName(int nPosition);

@@ -41,15 +41,6 @@ void CSceneryListBox::SetFlag(int nRow, DWORD nFlag, bool bSet) {
     Invalidate(TRUE);
 }
 
-void CSceneryListBox::SetItemAreaIndex(int nRow, int nArea) {
-    bool bActive = IsItemActive(nRow), bInFolder = IsItemInFolder(nRow);
-    bool bInSelectedFolder = IsItemInSelectedFolder(nRow);
-    SetItemData(nRow, static_cast<DWORD>(nArea) & kAreaIndexMask);
-    SetItemActive(nRow, bActive);
-    SetItemInFolder(nRow, bInFolder);
-    SetItemInSelectedFolder(nRow, bInSelectedFolder);
-}
-
 void CSceneryListBox::SetRows(std::span<const CListRow> rows, const CAreaArray& areas) {
     const int nSelected = GetCurSel();
     SetRedraw(FALSE);

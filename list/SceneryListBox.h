@@ -43,7 +43,6 @@ public:
     bool IsItemInFolder(int nRow) const { return !(GetData(nRow) & kNotInFolder); }
     void SetItemInSelectedFolder(int nRow, bool bIn) { SetFlag(nRow, kNotInSelectedFolder, !bIn); }
     bool IsItemInSelectedFolder(int nRow) const { return !(GetData(nRow) & kNotInSelectedFolder); }
-    void SetItemAreaIndex(int nRow, int nArea);
     int GetItemAreaIndex(int nRow) const {
         return static_cast<int>(GetData(nRow) & kAreaIndexMask);
     }
