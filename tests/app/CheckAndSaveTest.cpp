@@ -45,80 +45,61 @@ TEST_F(CheckAndSave, CheckLibraryShowsWhatTwkCheckPrints) {
     EXPECT_EQ(m_answerer.m_aBoxes, std::vector<std::string>{"Check library|" + printed});
 }
 
-// The same changes in the window, then Save, and by twk on a copy: Town
-// dragged to the top, a row's box (Lake off, which leaves Mixed all off), the
-// bottom row deleted, and a click on a folder's box (Mixed, so on).
-TEST_F(CheckAndSave, SaveWritesTheBytesTwkWrites) {
-    CSimFolder copy(kLibrary);
-    copy.Write("Folder.txt", kFolders);
-    Run([&] {
-        Drag(3, 50, 5);
-        List().SetCurSel(1);
-        Key(VK_SPACE);
-        m_answerer.m_nButton = IDYES;
-        List().SetCurSel(3);
-        Key(VK_DELETE);
-        m_dlg.ToggleTreeItem(m_dlg.m_treeFolders.FolderItem(0));
-        Click(m_dlg, IDC_SAVE);
-    });
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"move", "Town", "--to", "1"},
-          {"disable", "Lake"},
-          {"remove", "#4"},
-          {"folder", "enable", "Mixed"}})
-        Twk(copy, args);
-    EXPECT_EQ(copy.Read("scenery.cfg"), m_sim.Read("scenery.cfg"));
-    EXPECT_EQ(copy.Read("Folder.txt"), m_sim.Read("Folder.txt"));
-    EXPECT_NE(m_sim.Read("scenery.cfg")
-                  .find("[area.001]\r\nTitle=Dup\r\nLayer=1\r\nActive=TRUE\r\n"
-                        "Required=FALSE\r\nLocal=addon/dup\r\n"),
-              std::string::npos);
-    EXPECT_NE(m_sim.Read("Folder.txt").find("[Mixed]\r\nActive=1\r\nExpand=1\r\n"),
-              std::string::npos);
-}
-
-// A drag, a row's box, a rename and a folder's box, each taken back and done
-// again from the keyboard and the system menu; Save then writes what twk
-// writes for the changes left.
-TEST_F(CheckAndSave, UndoAndRedoTakeBackEachChangeAndSaveWritesWhatIsLeft) {
+// The same changes in the window, some taken back and done again from the
+// keyboard and the system menu, then Save; and by twk on a copy: the same
+// bytes. Town dragged to the top, Lake's box (off, which leaves Mixed all
+// off), Lake renamed and the bottom row deleted; the deletion taken back,
+// then Mixed's box (so on), which leaves nothing to do again.
+TEST_F(CheckAndSave, SaveAfterUndoAndRedoWritesTheBytesTwkWrites) {
     auto greyed = [&](UINT nID) {
         return (GetMenuState(GetSystemMenu(m_dlg.m_hWnd, FALSE), nID, MF_BYCOMMAND) & MF_GRAYED) !=
                0;
     };
     Run([&] {
         EXPECT_TRUE(greyed(IDM_UNDO) && greyed(IDM_REDO));
-        Drag(3, 50, 5); // Town to the top
-        ClickAt(5, 10); // Town on
-        m_answerer.m_strName = "Pond";
+        Drag(3, 50, 5);
         List().SetCurSel(1);
-        Click(m_dlg, IDC_RENAME_SCENERY); // Lake
-        m_dlg.ToggleTreeItem(m_dlg.m_treeFolders.FolderItem(0));
-        Pump(m_dlg);
-        EXPECT_TRUE(!greyed(IDM_UNDO) && greyed(IDM_REDO));
-        for (int n = 0; n < 3; ++n)
-            Key('Z', {VK_CONTROL});
+        Key(VK_SPACE);
+        m_answerer.m_strName = "Pond";
+        Click(m_dlg, IDC_RENAME_SCENERY);
+        m_answerer.m_nButton = IDYES;
+        List().SetCurSel(3);
+        Key(VK_DELETE);
+        Key('Z', {VK_CONTROL});
+        Key('Z', {VK_CONTROL});
         m_dlg.PostMessage(WM_SYSCOMMAND, IDM_UNDO, 0);
         Pump(m_dlg);
-        EXPECT_TRUE(greyed(IDM_UNDO) && !greyed(IDM_REDO));
-        EXPECT_EQ(List().GetText(0), "Lake");
-        EXPECT_EQ(List().GetCurSel(), 3); // Town, back where it was
+        EXPECT_TRUE(!greyed(IDM_UNDO) && !greyed(IDM_REDO));
+        EXPECT_EQ(List().GetText(1), "Lake");
+        EXPECT_TRUE(List().IsItemActive(1));
+        EXPECT_EQ(List().GetCurSel(), 1);
         Key('Y', {VK_CONTROL});
         Key('Z', {VK_CONTROL, VK_SHIFT});
         m_dlg.PostMessage(WM_SYSCOMMAND, IDM_REDO, 0);
         Pump(m_dlg);
-        EXPECT_EQ(List().GetText(1), "Pond");
+        EXPECT_EQ(List().GetCount(), 3);
         Key('Z', {VK_CONTROL});
         // The Find field keeps Ctrl+Z for its own text.
-        PostMessageA(m_dlg.m_editFind.m_hWnd, WM_KEYDOWN, 'Z', 0);
+        Key('Z', {VK_CONTROL}, m_dlg.m_editFind.m_hWnd);
+        EXPECT_EQ(List().GetCount(), 4);
+        EXPECT_EQ(List().GetText(1), "Pond");
+        m_dlg.ToggleTreeItem(m_dlg.m_treeFolders.FolderItem(0));
         Pump(m_dlg);
+        EXPECT_TRUE(!greyed(IDM_UNDO) && greyed(IDM_REDO));
         Click(m_dlg, IDC_SAVE);
     });
     CSimFolder copy(kLibrary);
     copy.Write("Folder.txt", kFolders);
-    Twk(copy, {"move", "Town", "--to", "1"});
-    Twk(copy, {"enable", "Town"});
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"move", "Town", "--to", "1"},
+          {"disable", "Lake"},
+          {"rename", "Lake", "Pond"},
+          {"folder", "enable", "Mixed"}})
+        Twk(copy, args);
     EXPECT_EQ(copy.Read("scenery.cfg"), m_sim.Read("scenery.cfg"));
     EXPECT_EQ(copy.Read("Folder.txt"), m_sim.Read("Folder.txt"));
+    EXPECT_NE(m_sim.Read("Folder.txt").find("[Mixed]\r\nActive=1\r\nExpand=1\r\n"),
+              std::string::npos);
 }
 
 namespace {

@@ -41,15 +41,15 @@ protected:
         Mouse(WM_MOUSEMOVE, x, y, MK_LBUTTON);
         Mouse(WM_LBUTTONUP, x, y);
     }
-    // A key on the list, with those held (VK_CONTROL, VK_SHIFT) as the
-    // keyboard's state tells.
-    void Key(WPARAM nKey, std::initializer_list<int> held = {}) {
+    // A key on the list (or another window), with those held (VK_CONTROL,
+    // VK_SHIFT) as the keyboard's state tells.
+    void Key(WPARAM nKey, std::initializer_list<int> held = {}, HWND hWnd = nullptr) {
         BYTE state[256];
         GetKeyboardState(state);
         for (int nHeld : held)
             state[nHeld] = 0x80;
         SetKeyboardState(state);
-        PostMessageA(List().m_hWnd, WM_KEYDOWN, nKey, 0);
+        PostMessageA(hWnd ? hWnd : List().m_hWnd, WM_KEYDOWN, nKey, 0);
         Pump(m_dlg);
         for (int nHeld : held)
             state[nHeld] = 0;
