@@ -119,10 +119,13 @@ class CloseQuestion : public CheckAndSave, public ::testing::WithParamInterface<
 TEST_P(CloseQuestion, AsksOnlyWithUnsavedChangesAndDoesAsAnswered) {
     const CCloseCase& param = GetParam();
     bool bClosed = false;
-    RunMain(m_dlg, [&] {
+    const INT_PTR nResult = RunMain(m_dlg, [&] {
         Pump(m_dlg);
         if (param.bChanged)
             ClickAt(5, 10);
+        // Escape and Enter close nothing.
+        Key(VK_ESCAPE);
+        Key(VK_RETURN);
         m_answerer.m_nButton = param.nAnswer;
         LRESULT nEndSession = TRUE;
         if (param.nClose == IDOK)
@@ -140,6 +143,7 @@ TEST_P(CloseQuestion, AsksOnlyWithUnsavedChangesAndDoesAsAnswered) {
         }
     });
     EXPECT_EQ(bClosed, param.bClosed);
+    EXPECT_EQ(nResult, bClosed && param.nClose == SC_CLOSE ? IDCANCEL : IDOK);
     EXPECT_EQ(m_sim.Read("scenery.cfg") != kLibrary, param.bSaved);
     std::vector<std::string> asked;
     if (param.bChanged)
@@ -153,6 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CCloseCase{"Clean", false, IDOK, IDCANCEL, true, false},
                       CCloseCase{"YesSaves", true, IDOK, IDYES, true, true},
                       CCloseCase{"NoLeaves", true, SC_CLOSE, IDNO, true, false},
+                      CCloseCase{"CleanCloseBox", false, SC_CLOSE, IDCANCEL, true, false},
                       CCloseCase{"CancelStays", true, SC_CLOSE, IDCANCEL, false, false},
                       CCloseCase{"CancelOnQuitStays", true, IDOK, IDCANCEL, false, false},
                       CCloseCase{"CancelOnLogOffStays", true, WM_QUERYENDSESSION, IDCANCEL, false,

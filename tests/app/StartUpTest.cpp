@@ -53,8 +53,6 @@ TEST_F(StartUp, RegistryFolderGivesThePathsTheBackupAndTheSettings) {
         });
         const std::string simPath = sim.WinPath() + "\\";
         EXPECT_EQ(dlg.Document().SimPath(), simPath);
-        EXPECT_EQ(dlg.Document().Paths().strSceneryCfg, simPath + "scenery.cfg");
-        EXPECT_EQ(dlg.Document().Paths().strFolderTxt, simPath + "Folder.txt");
         EXPECT_EQ(dlg.m_strBrowsePath, simPath);
         EXPECT_EQ(nRows, 3);
         EXPECT_EQ(sim.Read("scenery_bak.twk"), kLibrary);
@@ -110,24 +108,4 @@ TEST_F(StartUp, RegistryValueMustBeAWholeStringFolder) {
     }
     EXPECT_TRUE(m_answerer.m_aBoxes.empty());
     EXPECT_EQ(m_answerer.m_nBrowsers, 0);
-}
-
-TEST_F(StartUp, CloseBoxStoresTheFolderWhileEscapeAndEnterChangeNothing) {
-    CSimFolder sim(kLibrary);
-    SetSimRegistry(sim.WinPath());
-    bool bOpenAfterKeys = false;
-    INT_PTR nResult = RunMain(m_dlg, [&] {
-        for (WPARAM nKey : {VK_ESCAPE, VK_RETURN}) {
-            PostMessageA(m_dlg.m_listScenery.m_hWnd, WM_KEYDOWN, nKey, 0);
-            Pump(m_dlg);
-        }
-        bOpenAfterKeys = IsWindowVisible(m_dlg.m_hWnd) != FALSE;
-        EXPECT_EQ(m_settings.Read(), "<none>");
-        m_dlg.PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
-        Pump(m_dlg);
-    });
-    EXPECT_TRUE(bOpenAfterKeys);
-    EXPECT_EQ(nResult, IDCANCEL);
-    EXPECT_EQ(m_settings.Read(), "[Tarnwick]\r\nFS2004Path=" + sim.WinPath() + "\\\r\n");
-    EXPECT_EQ(sim.Read("scenery.cfg"), kLibrary);
 }
