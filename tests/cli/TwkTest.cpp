@@ -1,9 +1,7 @@
-#include "AreaCommands.h"
-#include "FolderFile.h"
 #include "RunProgram.h"
-#include "SceneryCfg.h"
 #include "Session.h"
 #include "TempFolder.h"
+#include "TestDisk.h"
 
 #include <gtest/gtest.h>
 
@@ -70,16 +68,15 @@ protected:
     // The library as the window would show it at start: the titles from the
     // top, "-" before one switched off, then each folder's state.
     std::string Library() const {
-        CSceneryHeader header;
-        CAreaArray areas;
-        CFolderArray folders;
-        LoadSceneryCfg(m_sim.Path("scenery.cfg"), header, areas);
-        LoadFolders(m_sim.Path("Folder.txt"), folders, areas);
+        const CTestDisk disk(m_sim.Path(""));
+        CLibraryDocument doc;
+        doc.Open(disk.SimPath(), disk.Disk());
         std::string text;
-        for (const CListRow& row : ListRows(areas))
-            text += (row.bActive ? "" : "-") + areas.GetAt(row.nArea).GetTitle() + " ";
-        for (int f = 0; f < folders.GetSize(); ++f)
-            text += folders.GetAt(f).GetName() + "=" + std::to_string(folders.GetAt(f).GetActive());
+        for (const CListRow& row : doc.Rows())
+            text += (row.bActive ? "" : "-") + doc.Area(row.nArea).GetTitle() + " ";
+        for (int f = 0; f < doc.Folders().GetSize(); ++f)
+            text += doc.Folders().GetAt(f).GetName() + "=" +
+                    std::to_string(doc.Folders().GetAt(f).GetActive());
         return text;
     }
 

@@ -118,13 +118,3 @@ TEST(LibraryCheckText, ShowsAtMostTheLinesAskedThenHowManyMore) {
                                          "... and 1 more");
     EXPECT_TRUE(FindingsText(findings, 3).ends_with("x\ninfo layers-rewritten: scenery.cfg: y"));
 }
-
-// The window shows them as stored (above); twk the library's text and the
-// folder each its own way.
-TEST(LibraryCheckText, NamesTheFolderAsTheFaceShowsIt) {
-    const CFinding finding{"missing-folder", ESeverity::kError, 1, "T", "L", {}, "x", "C:\\F"};
-    EXPECT_EQ(FindingsText(
-                  {&finding, 1}, 1, [](const std::string& s) { return "<" + s + ">"; },
-                  [](const std::string&) { return std::string("/f"); }),
-              "error missing-folder: #1 \"<T>\" (<L>): the folder /f <x>");
-}
