@@ -207,6 +207,19 @@ TEST_F(LibraryDocument, KeepsTheLastThousandStepsAndStaysUnsavedPastThem) {
     EXPECT_TRUE(m_doc.IsModified());
 }
 
+// A file that was there but could not be read is never replaced, nor is the
+// other one written.
+TEST_F(LibraryDocument, SaveLeavesBothFilesWhenOneCouldNotBeRead) {
+    const std::string unreadable("[A]\r\n\0", 6);
+    m_sim.Write("Folder.txt", unreadable);
+    CLibraryDocument doc;
+    ASSERT_EQ(doc.Open(m_disk.SimPath(), m_disk.Disk()), "");
+    doc.RenameArea(Area("Base"), "Ground");
+    EXPECT_EQ(doc.Save().outcome, CSaveResult::kUnreadable);
+    EXPECT_EQ(m_sim.Read("scenery.cfg"), kSceneryCfg);
+    EXPECT_EQ(m_sim.Read("Folder.txt"), unreadable);
+}
+
 // Save does not end the history: what an undo brings back is written by the
 // next Save, and the library is clean again only where it was saved.
 TEST_F(LibraryDocument, SaveKeepsTheHistoryAndWritesTheUndoneState) {
