@@ -79,14 +79,26 @@ CProgramRun RunProgram(const std::string& program, const std::vector<std::string
     SetHandleInformation(startup.hStdOutput, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
     SetHandleInformation(startup.hStdError, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
     PROCESS_INFORMATION process{};
-    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                       &process)) {
+    // Wine now and then refuses a start under load; a second try runs it.
+    DWORD nError = ERROR_SUCCESS;
+    int nTry = 0;
+    do {
+        if (nTry++ > 0)
+            Sleep(200);
+        nError = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                &startup, &process)
+                     ? ERROR_SUCCESS
+                     : GetLastError();
+    } while (nError != ERROR_SUCCESS && nTry < 3);
+    if (nError == ERROR_SUCCESS) {
         WaitForSingleObject(process.hProcess, INFINITE);
         DWORD nExit = 0;
         GetExitCodeProcess(process.hProcess, &nExit);
         run.nExit = static_cast<int>(nExit);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
+    } else {
+        run.strErr = "cannot start: error " + std::to_string(nError) + "\n";
     }
     CloseHandle(hInput);
     for (const auto& [name, value] : saved)
@@ -117,7 +129,7 @@ CProgramRun RunProgram(const std::string& program, const std::vector<std::string
         run.nExit = WEXITSTATUS(nStatus);
 #endif
     run.strOut = ReadAll(pOut);
-    run.strErr = ReadAll(pErr);
+    run.strErr += ReadAll(pErr);
     return run;
 }
 
