@@ -8,10 +8,6 @@
 
 namespace {
 
-bool IsBglFile(const std::string& name) {
-    return name.size() >= 4 && LowerAscii(name.substr(name.size() - 4)) == ".bgl";
-}
-
 // Either separator, and none at the end of a folder (the root's excepted).
 std::string_view WithoutEndSeparators(std::string_view folder) {
     while (folder.size() > 1 && (folder.back() == '\\' || folder.back() == '/'))
@@ -25,12 +21,16 @@ char32_t IdentityCharOf(char c) {
 
 } // namespace
 
+bool IsBglFileName(std::string_view name) {
+    return name.size() >= 4 && LowerAscii(name.substr(name.size() - 4)) == ".bgl";
+}
+
 bool IsSceneryFolder(const std::string& folder, const CSceneryDisk& disk) {
     const std::string scenery = folder + disk.GetSeparator() + "scenery";
     if (disk.GetKind(scenery) != EPathKind::kDirectory)
         return false;
     for (const CDirEntry& entry : disk.List(scenery)) {
-        if (IsBglFile(entry.strName))
+        if (IsBglFileName(entry.strName))
             return true;
     }
     return false;

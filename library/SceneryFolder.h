@@ -8,6 +8,9 @@
 #include <string>
 #include <string_view>
 
+// Whether the name ends in ".bgl" (any letter case): a scenery file.
+bool IsBglFileName(std::string_view name);
+
 // A folder whose sub-folder "scenery" holds an entry ending in ".bgl" (any
 // letter case).
 bool IsSceneryFolder(const std::string& folder, const CSceneryDisk& disk = SystemDisk());

@@ -5,6 +5,9 @@
 #include <string>
 
 bool IsStandardInputTerminal();
+// Whether standard error shows on a terminal, where a progress line may be
+// rewritten in place.
+bool IsStandardErrorTerminal();
 
 // Shows the question on the terminal itself, so that it shows when standard
 // output goes to a file (else on standard error), after what the program

@@ -9,6 +9,10 @@ bool IsStandardInputTerminal() {
     return ::isatty(STDIN_FILENO) != 0;
 }
 
+bool IsStandardErrorTerminal() {
+    return ::isatty(STDERR_FILENO) != 0;
+}
+
 std::string AskOnTerminal(const std::string& question) {
     std::fflush(stdout);
     const int nTerminal = ::open("/dev/tty", O_WRONLY | O_NOCTTY | O_CLOEXEC);

@@ -10,6 +10,11 @@ bool IsStandardInputTerminal() {
     return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &nMode) != 0;
 }
 
+bool IsStandardErrorTerminal() {
+    DWORD nMode = 0;
+    return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &nMode) != 0;
+}
+
 std::string AskOnTerminal(const std::string& question) {
     std::fflush(stdout);
     // The console's screen, whatever standard output and error are.

@@ -96,3 +96,31 @@ inline constexpr std::uint64_t kUnknownSize = UINT64_MAX;
 // The entries of a folder, "." and ".." left out, in the order the system
 // gives them. Empty when the folder cannot be read.
 std::vector<CDirEntry> ListDirectory(const std::string& folder);
+// Makes the folder, its parent being there; kOk when it is there already.
+CFileResult MakeFolder(const std::string& folder);
+
+// A file open for reading at chosen offsets, for formats whose files are far
+// larger than the parts a program needs of them. Other programs may read and
+// write it meanwhile.
+class CReadOnlyFile {
+public:
+    CReadOnlyFile() = default;
+    ~CReadOnlyFile() { Close(); }
+    CReadOnlyFile(const CReadOnlyFile&) = delete;
+    CReadOnlyFile& operator=(const CReadOnlyFile&) = delete;
+
+    // kMissing when there is no such file; kFailed when it cannot be opened
+    // (locked, no permission, a folder). disk receives its size and
+    // last-write time.
+    CFileResult Open(const std::string& path);
+    std::uint64_t Size() const { return m_nSize; }
+    // Reads up to size bytes at the offset; the count read (short at the end
+    // of the file), or -1 with the system's reason when the read failed.
+    long long ReadAt(std::uint64_t nOffset, char* pBuffer, std::size_t nSize,
+                     std::string& reason) const;
+    void Close();
+
+private:
+    std::intptr_t m_hFile = -1; // the system's handle or descriptor
+    std::uint64_t m_nSize = 0;
+};

@@ -151,3 +151,58 @@ std::vector<CDirEntry> ListDirectory(const std::string& folder) {
     ::closedir(pDir);
     return entries;
 }
+
+CFileResult MakeFolder(const std::string& folder) {
+    if (::mkdir(folder.c_str(), 0777) != 0 &&
+        !(errno == EEXIST && GetPathKind(folder) == EPathKind::kDirectory))
+        return CFileResult::Failed(Reason(errno));
+    return {};
+}
+
+CFileResult CReadOnlyFile::Open(const std::string& path) {
+    Close();
+    CFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.Get() < 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return CFileResult::Missing();
+        return CFileResult::Failed(Reason(errno));
+    }
+    struct stat info {};
+    if (::fstat(fd.Get(), &info) != 0)
+        return CFileResult::Failed(Reason(errno));
+    if (!S_ISREG(info.st_mode))
+        return CFileResult::Failed(Reason(EISDIR));
+    m_hFile = fd.Release();
+    m_nSize = static_cast<std::uint64_t>(info.st_size);
+    CFileResult result;
+    result.disk = {true, m_nSize,
+                   static_cast<std::uint64_t>(info.st_mtim.tv_sec) * 1000000000u +
+                       static_cast<std::uint64_t>(info.st_mtim.tv_nsec),
+                   0};
+    return result;
+}
+
+long long CReadOnlyFile::ReadAt(std::uint64_t nOffset, char* pBuffer, std::size_t nSize,
+                                std::string& reason) const {
+    std::size_t nDone = 0;
+    while (nDone < nSize) {
+        const ssize_t n = ::pread(static_cast<int>(m_hFile), pBuffer + nDone, nSize - nDone,
+                                  static_cast<off_t>(nOffset + nDone));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            reason = Reason(errno);
+            return -1;
+        }
+        if (n == 0)
+            break;
+        nDone += static_cast<std::size_t>(n);
+    }
+    return static_cast<long long>(nDone);
+}
+
+void CReadOnlyFile::Close() {
+    if (m_hFile >= 0)
+        ::close(static_cast<int>(std::exchange(m_hFile, -1)));
+    m_nSize = 0;
+}

@@ -27,6 +27,7 @@ public:
     HANDLE Get() const { return m_h; }
     bool IsValid() const { return m_h != INVALID_HANDLE_VALUE; }
     bool Close() { return !IsValid() || CloseHandle(std::exchange(m_h, INVALID_HANDLE_VALUE)); }
+    HANDLE Release() { return std::exchange(m_h, INVALID_HANDLE_VALUE); }
 
 private:
     HANDLE m_h;
@@ -154,4 +155,72 @@ std::vector<CDirEntry> ListDirectory(const std::string& folder) {
     } while (FindNextFileA(hFind, &data));
     FindClose(hFind);
     return entries;
+}
+
+CFileResult MakeFolder(const std::string& folder) {
+    if (!CreateDirectoryA(folder.c_str(), nullptr)) {
+        DWORD nError = GetLastError();
+        if (nError != ERROR_ALREADY_EXISTS || GetPathKind(folder) != EPathKind::kDirectory)
+            return CFileResult::Failed(Reason(nError));
+    }
+    return {};
+}
+
+CFileResult CReadOnlyFile::Open(const std::string& path) {
+    Close();
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        DWORD nError = GetLastError();
+        if (nError == ERROR_FILE_NOT_FOUND || nError == ERROR_PATH_NOT_FOUND)
+            return CFileResult::Missing();
+        return CFileResult::Failed(Reason(nError));
+    }
+    CHandle file(h);
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(h, &info))
+        return CFileResult::Failed(Reason(GetLastError()));
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        return CFileResult::Failed(Reason(ERROR_ACCESS_DENIED));
+    auto join = [](DWORD nHigh, DWORD nLow) {
+        return static_cast<std::uint64_t>(nHigh) << 32 | nLow;
+    };
+    m_nSize = join(info.nFileSizeHigh, info.nFileSizeLow);
+    CFileResult result;
+    result.disk = {true, m_nSize,
+                   join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime),
+                   0};
+    m_hFile = reinterpret_cast<std::intptr_t>(file.Release());
+    return result;
+}
+
+long long CReadOnlyFile::ReadAt(std::uint64_t nOffset, char* pBuffer, std::size_t nSize,
+                                std::string& reason) const {
+    std::size_t nDone = 0;
+    while (nDone < nSize) {
+        const std::uint64_t nAt = nOffset + nDone;
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(nAt);
+        at.OffsetHigh = static_cast<DWORD>(nAt >> 32);
+        const std::size_t nLeft = nSize - nDone;
+        const DWORD nChunk = nLeft > 0x10000000 ? 0x10000000 : static_cast<DWORD>(nLeft);
+        DWORD nRead = 0;
+        if (!ReadFile(reinterpret_cast<HANDLE>(m_hFile), pBuffer + nDone, nChunk, &nRead, &at)) {
+            const DWORD nError = GetLastError();
+            if (nError == ERROR_HANDLE_EOF)
+                break;
+            reason = Reason(nError);
+            return -1;
+        }
+        if (nRead == 0)
+            break;
+        nDone += nRead;
+    }
+    return static_cast<long long>(nDone);
+}
+
+void CReadOnlyFile::Close() {
+    if (m_hFile != -1)
+        CloseHandle(reinterpret_cast<HANDLE>(std::exchange(m_hFile, -1)));
+    m_nSize = 0;
 }

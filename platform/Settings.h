@@ -25,6 +25,11 @@ std::string GetSettingsPath();
 // (or, on Windows, when it does not fit a 260-byte buffer).
 std::string GetProgramPath();
 
+// The folder where this user's programs keep what they can always rebuild:
+// on Windows the local application data folder, natively $XDG_CACHE_HOME,
+// else ~/.cache. Empty when the system names none.
+std::string GetCacheFolder();
+
 // The value of the key in the first section of that name; empty when the
 // path is empty, or the file, the section or the key is missing.
 std::string ReadSettingsValue(const std::string& settingsPath, std::string_view section,

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 namespace {
 
 // The longest path a 260-byte buffer holds with its terminator.
@@ -56,4 +58,12 @@ std::string GetProgramPath() {
 std::string GetSettingsPath() {
     std::string path = GetProgramPath();
     return path.size() < 3 ? std::string() : path.substr(0, path.size() - 3) + "ini";
+}
+
+std::string GetCacheFolder() {
+    char path[MAX_PATH] = {};
+    return SUCCEEDED(
+               SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path))
+               ? std::string(path)
+               : std::string();
 }
