@@ -1,5 +1,6 @@
 #include "LibraryCheck.h"
 
+#include "AirportFindings.h"
 #include "AreaCommands.h"
 #include "SceneryFolder.h"
 
@@ -138,7 +139,7 @@ private:
 std::vector<CFinding> CheckLibrary(const CLibraryPaths& paths, const CLibraryFiles& files,
                                    const CAreaArray& areas, const CFolderArray& folders,
                                    std::span<const CListRow> rows, const std::string& simPath,
-                                   const CSceneryDisk& disk) {
+                                   const CSceneryDisk& disk, const CAirportIndex& airports) {
     CLibraryChecker checker(areas, rows, simPath, disk);
     checker.CheckFile(files.sceneryCfg, paths.strSceneryCfg);
     checker.CheckFile(files.folderTxt, paths.strFolderTxt);
@@ -146,6 +147,7 @@ std::vector<CFinding> CheckLibrary(const CLibraryPaths& paths, const CLibraryFil
     checker.CheckFolders(folders, paths.strFolderTxt);
     checker.CheckNumbering(paths.strSceneryCfg);
     std::vector<CFinding> findings = checker.TakeFindings();
+    AddAirportFindings(airports, AirportsOf(airports), findings);
     std::stable_sort(findings.begin(), findings.end(),
                      [](const CFinding& a, const CFinding& b) { return a.severity < b.severity; });
     return findings;

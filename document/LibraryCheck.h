@@ -4,6 +4,7 @@
 // Save changes in its files without being asked, as every face of the
 // program shows it.
 
+#include "AirportIndex.h"
 #include "AreaArray.h"
 #include "Folder.h"
 #include "LibraryFiles.h"
@@ -34,13 +35,14 @@ struct CFinding {
     std::string strFolder = {};
 };
 
-// The findings on the areas in the order of their rows (top first) and on
-// the folders, errors first, then warnings, then notes. Local paths are
+// The findings on the areas in the order of their rows (top first), on the
+// folders and on the airports and scenery files of the index (built from the
+// same rows), errors first, then warnings, then notes. Local paths are
 // resolved from the simulator folder through the disk.
 std::vector<CFinding> CheckLibrary(const CLibraryPaths& paths, const CLibraryFiles& files,
                                    const CAreaArray& areas, const CFolderArray& folders,
                                    std::span<const CListRow> rows, const std::string& simPath,
-                                   const CSceneryDisk& disk);
+                                   const CSceneryDisk& disk, const CAirportIndex& airports);
 
 const char* SeverityName(ESeverity severity);
 bool HasErrors(std::span<const CFinding> findings);

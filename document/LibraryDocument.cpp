@@ -1,5 +1,7 @@
 #include "LibraryDocument.h"
 
+#include "AirportCache.h"
+
 #include "FolderCommands.h"
 #include "SimulatorLocation.h"
 
@@ -29,8 +31,18 @@ int CLibraryDocument::RowOf(int nArea) const {
     return row == m_rows.end() ? -1 : static_cast<int>(row - m_rows.begin());
 }
 
-std::vector<CFinding> CLibraryDocument::Check() const {
-    return CheckLibrary(m_paths, m_files, m_areas, m_folders, m_rows, m_strSimPath, *m_pDisk);
+std::vector<CIndexArea> CLibraryDocument::AirportAreas() const {
+    return IndexAreasOf(m_areas, m_rows, m_strSimPath);
+}
+
+CAirportIndex CLibraryDocument::IndexAirports(const CIndexProgress& progress) const {
+    return IndexLibraryAirports(AirportAreas(), m_strSimPath, *m_pDisk,
+                                CAirportCache::PathFor(m_strSimPath), progress);
+}
+
+std::vector<CFinding> CLibraryDocument::Check(const CAirportIndex& airports) const {
+    return CheckLibrary(m_paths, m_files, m_areas, m_folders, m_rows, m_strSimPath, *m_pDisk,
+                        airports);
 }
 
 std::string CLibraryDocument::TakeBackup(std::string& path) const {

@@ -67,8 +67,16 @@ public:
     std::vector<int> RowsByArea() const;
     int RowOf(int nArea) const;
 
-    // The health check of the library as it stands.
-    std::vector<CFinding> Check() const;
+    // The rows as the airport index takes them: a copy, which a worker
+    // thread may index while the library changes.
+    std::vector<CIndexArea> AirportAreas() const;
+    // The airports of the library as it stands, through the simulator
+    // folder's cache.
+    CAirportIndex IndexAirports(const CIndexProgress& progress = {}) const;
+    // The health check of the library as it stands, its airports as
+    // indexed from the rows as they stand.
+    std::vector<CFinding> Check(const CAirportIndex& airports) const;
+    std::vector<CFinding> Check() const { return Check(IndexAirports()); }
 
     // Copies scenery.cfg over its backup beside it. Why not, or empty;
     // path receives the backup's path once it is found.

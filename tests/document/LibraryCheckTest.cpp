@@ -1,5 +1,6 @@
 #include "LibraryDocument.h"
 
+#include "BglWriter.h"
 #include "TempFolder.h"
 #include "TestDisk.h"
 
@@ -46,7 +47,8 @@ TEST_P(LibraryCheck, FindsWhatIsBrokenAndWhatTheNextSaveRewrites) {
         const bool bScenery = folder.ends_with('+');
         folder.resize(folder.size() - (bScenery ? 1 : 0));
         std::filesystem::create_directories(sim.Path(folder) + "/scenery");
-        sim.Write(folder + (bScenery ? "/scenery/x.BgL" : "/scenery/readme.txt"), "");
+        sim.Write(folder + (bScenery ? "/scenery/x.BgL" : "/scenery/readme.txt"),
+                  bScenery ? MakeBglFile({}) : "");
     }
     CLibraryDocument doc;
     ASSERT_EQ(doc.Open(simPath, disk), "");
