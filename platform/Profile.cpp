@@ -47,6 +47,12 @@ bool ContainsNoCase(std::string_view text, std::string_view part) {
            std::search(text.begin(), text.end(), part.begin(), part.end(), same) != text.end();
 }
 
+bool LessNoCase(std::string_view a, std::string_view b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return ToLowerAscii(x) < ToLowerAscii(y);
+    });
+}
+
 std::string_view CutValue(std::string_view value) {
     return TrimBlanks(value.substr(0, CProfile::kMaxValue));
 }

@@ -1,0 +1,64 @@
+#pragma once
+
+// The rows of the Airports dialog: every airport of an index with the texts
+// of its columns, filtered by findings and by a text, sorted by a column.
+// The texts are made once, so that a filter or a sort over many thousand
+// airports redoes no lookup in the index; the view asks only for the texts
+// of the rows it draws.
+
+#include "AirportIndex.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+enum class EAirportColumn {
+    kIdent,
+    kName,
+    kUsed,   // the title of the area the simulator uses
+    kAlsoIn, // the other areas defining the ident, lower first, each with its use
+};
+inline constexpr std::size_t kAirportColumns = 4;
+
+class CAirportTable {
+public:
+    // All airports, in the order of their idents.
+    explicit CAirportTable(const CAirportIndex& index);
+
+    // Only the airports with a finding (see CAirport::HasFinding).
+    void SetConflictsOnly(bool bOn);
+    // Only the airports whose ident or name holds the text, ASCII case ignored.
+    void SetFilter(const std::string& text);
+    // Sorted by the column's text, case ignored, equal texts in the order of
+    // their idents; the column it is sorted by already reverses the order.
+    void SortBy(EAirportColumn column);
+
+    std::size_t RowCount() const { return m_rows.size(); }
+    const std::string& Text(std::size_t nRow, EAirportColumn column) const;
+    // The library's area of the definition the simulator uses; -1 when no
+    // active area defines the ident.
+    int UsedArea(std::size_t nRow) const;
+
+private:
+    struct CEntry {
+        std::array<std::string, kAirportColumns> texts;
+        std::string& Text(EAirportColumn column) { return texts[static_cast<std::size_t>(column)]; }
+        const std::string& Text(EAirportColumn column) const {
+            return texts[static_cast<std::size_t>(column)];
+        }
+        int nUsedArea = -1;
+        bool bFinding = false;
+    };
+    const CEntry& Row(std::size_t nRow) const { return m_entries[m_rows[nRow]]; }
+    // m_rows anew: the entries in the sorted order that pass the filters.
+    void Filter();
+
+    std::vector<CEntry> m_entries; // in the order of the idents
+    std::vector<std::size_t> m_order;
+    std::vector<std::size_t> m_rows;
+    EAirportColumn m_sortColumn = EAirportColumn::kIdent;
+    bool m_bDescending = false;
+    bool m_bConflictsOnly = false;
+    std::string m_strFilter;
+};
