@@ -52,6 +52,7 @@ BOOL CManagerDlg::OnInitDialog() {
             AppendMenuA(hSysMenu, MF_STRING, IDM_ABOUTBOX, about.c_str());
             AppendMenuA(hSysMenu, MF_STRING, IDM_CHECK_LIBRARY,
                         ResourceString(IDS_CHECK_LIBRARY).c_str());
+            AppendMenuA(hSysMenu, MF_STRING, IDM_AIRPORTS, ResourceString(IDS_AIRPORTS).c_str());
             AppendMenuA(hSysMenu, MF_STRING | MF_GRAYED, IDM_UNDO,
                         ResourceString(IDS_UNDO).c_str());
             AppendMenuA(hSysMenu, MF_STRING | MF_GRAYED, IDM_REDO,
@@ -215,6 +216,8 @@ void CManagerDlg::OnSysCommand(UINT nID, LPARAM lParam) {
         about.DoModal();
     } else if ((nID & 0xFFF0) == IDM_CHECK_LIBRARY) {
         OnCheckLibrary();
+    } else if ((nID & 0xFFF0) == IDM_AIRPORTS) {
+        OnAirports();
     } else if ((nID & 0xFFF0) == IDM_UNDO) {
         OnUndo();
     } else if ((nID & 0xFFF0) == IDM_REDO) {
@@ -228,7 +231,10 @@ void CManagerDlg::OnCheckLibrary() {
     std::string text = "No Flight Simulator 2004 folder is known, so there is no library to check.";
     UINT nIcon = MB_ICONWARNING;
     if (m_doc.IsOpen()) {
-        const std::vector<CFinding> findings = m_doc.Check();
+        CAirportIndex airports;
+        if (!IndexAirports(airports))
+            return;
+        const std::vector<CFinding> findings = m_doc.Check(airports);
         text = FindingsText(findings, kMaxCheckLines);
         nIcon = HasErrors(findings) ? MB_ICONWARNING : MB_ICONINFORMATION;
     }

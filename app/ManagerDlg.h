@@ -4,10 +4,12 @@
 // holds its controls and the one open library; each handler asks the user,
 // changes the library and has the views show the change.
 
+#include "AirportsDlg.h"
 #include "Controls.h"
 #include "Dialog.h"
 #include "FolderTreeCtrl.h"
 #include "HelpToolTipCtrl.h"
+#include "IndexProgressDlg.h"
 #include "LibraryDocument.h"
 #include "SceneryListBox.h"
 
@@ -43,6 +45,8 @@ protected:
     void OnSysCommand(UINT nID, LPARAM lParam);
     // The library's health check, in a box.
     void OnCheckLibrary();
+    // The library's airports; Show in list selects the chosen one's area.
+    void OnAirports();
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnClose();
@@ -102,6 +106,9 @@ private:
     void ShowChanges(const CChanges& changes);
     // The rows of the areas show them in a folder or in none.
     void ShowFolderMarks(const std::vector<int>& aAreas, bool bInFolder);
+    // The library's airports as it stands, read on a worker thread behind
+    // the progress dialog; false when the user stopped the reading.
+    bool IndexAirports(CAirportIndex& index);
     void UpdateUndoMenu();
     // The views anew after a step taken back or done again, its row or else
     // its folder selected and in view.
@@ -113,5 +120,11 @@ private:
     bool ConfirmReplaceChangedFiles();
 
 protected:
+    // The reading of the airports, on copies of the library's rows; tests
+    // make it slow.
+    virtual CIndexWork AirportIndexWork() const;
+    // Runs the Airports dialog modally; tests drive it instead.
+    virtual INT_PTR RunAirportsDlg(CAirportsDlg& dlg) { return dlg.DoModal(); }
+
     CLibraryDocument m_doc;
 };

@@ -74,6 +74,35 @@ HTREEITEM CTreeCtrl::HitTest(POINT point, UINT* pFlags) const {
     return hItem;
 }
 
+int CListCtrl::InsertColumn(int nColumn, const std::string& heading, int nWidth) {
+    LVCOLUMNA column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = const_cast<char*>(heading.c_str());
+    column.cx = nWidth;
+    return static_cast<int>(
+        ControlMessage(LVM_INSERTCOLUMNA, nColumn, reinterpret_cast<LPARAM>(&column)));
+}
+
+BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask) {
+    LVITEMA item{};
+    item.state = nState;
+    item.stateMask = nMask;
+    return static_cast<BOOL>(
+        ControlMessage(LVM_SETITEMSTATE, nItem, reinterpret_cast<LPARAM>(&item)));
+}
+
+std::string CListCtrl::GetItemText(int nItem, int nSubItem) const {
+    // Cells hold idents, names and area titles, which stay far below this.
+    char text[1024] = "";
+    LVITEMA item{};
+    item.iSubItem = nSubItem;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    const LRESULT nLength =
+        ControlMessage(LVM_GETITEMTEXTA, nItem, reinterpret_cast<LPARAM>(&item));
+    return std::string(item.pszText, static_cast<std::size_t>(nLength));
+}
+
 CToolTipCtrl::~CToolTipCtrl() {
     if (m_hWnd)
         DestroyWindow(Detach());

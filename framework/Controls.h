@@ -9,6 +9,8 @@
 
 class CButton : public CWnd {
 public:
+    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
+    void SetCheck(int nCheck) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck)); }
     HICON SetIcon(HICON hIcon) {
         return reinterpret_cast<HICON>(
             SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(hIcon)));
@@ -121,6 +123,35 @@ public:
             ControlMessage(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(hItem)));
     }
     HTREEITEM HitTest(POINT point, UINT* pFlags) const;
+};
+
+// A list view in report style.
+class CListCtrl : public CStandardControl {
+public:
+    DWORD SetExtendedStyle(DWORD nExStyle) {
+        return static_cast<DWORD>(ControlMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, nExStyle));
+    }
+    int InsertColumn(int nColumn, const std::string& heading, int nWidth);
+    // The rows of a list whose items the parent keeps (LVS_OWNERDATA), all
+    // drawn anew: it asks for the texts of the rows it draws.
+    void SetItemCount(int nItems) { ControlMessage(LVM_SETITEMCOUNT, nItems); }
+    int GetItemCount() const { return static_cast<int>(ControlMessage(LVM_GETITEMCOUNT)); }
+    int GetNextItem(int nItem, int nFlags) const {
+        return static_cast<int>(ControlMessage(LVM_GETNEXTITEM, nItem, nFlags));
+    }
+    // nItem -1: every item.
+    BOOL SetItemState(int nItem, UINT nState, UINT nMask);
+    BOOL EnsureVisible(int nItem, BOOL bPartialOK) {
+        return static_cast<BOOL>(ControlMessage(LVM_ENSUREVISIBLE, nItem, bPartialOK));
+    }
+    std::string GetItemText(int nItem, int nSubItem) const;
+};
+
+class CProgressCtrl : public CStandardControl {
+public:
+    void SetRange32(int nLower, int nUpper) { ControlMessage(PBM_SETRANGE32, nLower, nUpper); }
+    int SetPos(int nPos) { return static_cast<int>(ControlMessage(PBM_SETPOS, nPos)); }
+    int GetPos() const { return static_cast<int>(ControlMessage(PBM_GETPOS)); }
 };
 
 class CToolTipCtrl : public CWnd {

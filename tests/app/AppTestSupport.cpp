@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include "WinApp.h"
 
@@ -96,6 +97,28 @@ INT_PTR RunMain(CManagerDlg& dlg, std::function<void()> script) {
     AfxGetApp()->m_pMainWnd = &dlg;
     INT_PTR nResult = RunModal(dlg, std::move(script));
     AfxGetApp()->m_pMainWnd = nullptr;
+    return nResult;
+}
+
+CIndexWork CTestManagerDlg::AirportIndexWork() const {
+    if (!m_bSlowIndex)
+        return CManagerDlg::AirportIndexWork();
+    return [this](const CIndexProgress& progress) {
+        CAirportIndex index;
+        while (index.bComplete && m_nSlowSteps < 100) {
+            Sleep(50);
+            index.bComplete = progress(static_cast<std::size_t>(++m_nSlowSteps), 100);
+        }
+        return index;
+    };
+}
+
+INT_PTR CTestManagerDlg::RunAirportsDlg(CAirportsDlg& dlg) {
+    if (!m_airportsScript)
+        return CManagerDlg::RunAirportsDlg(dlg);
+    m_pAirports = &dlg;
+    const INT_PTR nResult = RunModal(dlg, std::exchange(m_airportsScript, nullptr));
+    m_pAirports = nullptr;
     return nResult;
 }
 

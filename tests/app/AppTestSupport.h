@@ -9,6 +9,7 @@
 #include "SimulatorLocation.h"
 #include "TempFolder.h"
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
@@ -33,6 +34,18 @@ public:
     using CManagerDlg::FillSceneryList;
     using CManagerDlg::ToggleTreeItem;
     CLibraryDocument& Doc() { return m_doc; }
+
+    // Drives the Airports dialog through RunModal, when set.
+    std::function<void()> m_airportsScript;
+    CAirportsDlg* m_pAirports = nullptr; // while the script runs
+    // The reading of the airports replaced by 100 steps of 50 ms that read
+    // nothing; how many it took.
+    bool m_bSlowIndex = false;
+    mutable std::atomic<int> m_nSlowSteps{0};
+
+protected:
+    CIndexWork AirportIndexWork() const override;
+    INT_PTR RunAirportsDlg(CAirportsDlg& dlg) override;
 };
 
 // Answers the thread's modal questions while it exists: a message box gets

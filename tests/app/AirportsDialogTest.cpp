@@ -1,0 +1,119 @@
+#include "MainWindowTest.h"
+
+#include "BglWriter.h"
+#include "resource.h"
+
+#include <filesystem>
+
+namespace {
+
+// Rows from the top: Off (inactive), Two, One, Default Scenery (stock).
+// EGLL is in Two and One, a conflict; KSEA in One, KBFI in the stock area
+// and LFPG in Off alone.
+const std::string kLibrary =
+    "[Area.001]\r\nTitle=Default Scenery\r\nLocal=Scenery\\Base\r\nLayer=1\r\nActive=TRUE\r\n"
+    "[Area.002]\r\nTitle=One\r\nLocal=Addon\\One\r\nLayer=2\r\nActive=TRUE\r\n"
+    "[Area.003]\r\nTitle=Two\r\nLocal=Addon\\Two\r\nLayer=3\r\nActive=TRUE\r\n"
+    "[Area.004]\r\nTitle=Off\r\nLocal=Addon\\Off\r\nLayer=4\r\nActive=FALSE\r\n";
+
+class AirportsDialog : public CMainWindowTest {
+protected:
+    AirportsDialog() : CMainWindowTest(kLibrary) {
+        const std::pair<const char*, std::vector<std::pair<std::string, std::string>>> files[] = {
+            {"Scenery/Base", {{"KBFI", "Boeing Field"}}},
+            {"Addon/One", {{"EGLL", "London"}, {"KSEA", "Seattle"}}},
+            {"Addon/Two", {{"EGLL", "Heathrow"}}},
+            {"Addon/Off", {{"LFPG", "Paris"}}}};
+        for (const auto& [folder, idents] : files) {
+            std::vector<CTestAirport> airports;
+            for (const auto& [ident, name] : idents) {
+                airports.emplace_back();
+                airports.back().strIdent = ident;
+                airports.back().strName = name;
+            }
+            std::filesystem::create_directories(m_sim.Path(folder) + "/scenery");
+            m_sim.Write(std::string(folder) + "/scenery/a.bgl", MakeBglFile(airports));
+        }
+    }
+
+    // Opens the dialog from the system menu and runs the script in it; the
+    // main list's selection after it is in m_nSelectedRow.
+    void RunAirports(std::function<void(CAirportsDlg&)> script) {
+        bool bRan = false;
+        m_dlg.m_airportsScript = [&] {
+            Pump(*m_dlg.m_pAirports);
+            script(*m_dlg.m_pAirports);
+            bRan = true;
+        };
+        Run([&] {
+            m_dlg.PostMessage(WM_SYSCOMMAND, IDM_AIRPORTS, 0);
+            Pump(m_dlg);
+            m_nSelectedRow = List().GetCurSel();
+        });
+        EXPECT_TRUE(bRan);
+    }
+    static std::vector<std::string> Idents(const CAirportsDlg& dlg) {
+        std::vector<std::string> idents;
+        for (int n = 0; n < dlg.m_listAirports.GetItemCount(); ++n)
+            idents.push_back(dlg.m_listAirports.GetItemText(n, 0));
+        return idents;
+    }
+
+    int m_nSelectedRow = -1;
+};
+
+} // namespace
+
+TEST_F(AirportsDialog, OpensOnTheConflictsAndTheBoxAndTheFindFieldChangeTheRows) {
+    RunAirports([&](CAirportsDlg& dlg) {
+        std::vector<std::string> cells;
+        for (int c = 0; c < 4; ++c)
+            cells.push_back(dlg.m_listAirports.GetItemText(0, c));
+        EXPECT_EQ(cells, (std::vector<std::string>{"EGLL", "Heathrow", "Two", "One (merges)"}));
+        EXPECT_EQ(Idents(dlg), std::vector<std::string>{"EGLL"});
+        Click(dlg, IDC_CONFLICTS_ONLY);
+        EXPECT_EQ(Idents(dlg), (std::vector<std::string>{"EGLL", "KBFI", "KSEA", "LFPG"}));
+        dlg.m_editFilter.SetWindowText("sEa");
+        EXPECT_EQ(Idents(dlg), std::vector<std::string>{"KSEA"});
+        Click(dlg, IDCANCEL);
+    });
+}
+
+TEST_F(AirportsDialog, ShowInListSelectsTheUsedAreasRowAndIsGreyedWithoutOne) {
+    struct {
+        const char* pszFilter;
+        bool bSelect, bEnabled;
+        int nRow; // selected in the main list after a click, or -1
+    } const cases[] = {{"egll", true, true, 1}, {"lfpg", true, false, -1}, {"", false, false, -1}};
+    for (const auto& c : cases) {
+        RunAirports([&](CAirportsDlg& dlg) {
+            Click(dlg, IDC_CONFLICTS_ONLY);
+            dlg.m_editFilter.SetWindowText(c.pszFilter);
+            if (c.bSelect)
+                dlg.m_listAirports.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+            Pump(dlg);
+            EXPECT_EQ(IsWindowEnabled(dlg.GetDlgItem(IDC_SHOW_IN_LIST)) != FALSE, c.bEnabled);
+            Click(dlg, c.bEnabled ? IDC_SHOW_IN_LIST : IDCANCEL);
+        });
+        EXPECT_EQ(m_nSelectedRow, c.nRow) << c.pszFilter;
+    }
+}
+
+TEST_F(AirportsDialog, CancelDuringASlowReadingStopsItAndShowsNothingMore) {
+    m_dlg.m_bSlowIndex = true;
+    m_answerer.m_nButton = IDCANCEL;
+    for (UINT nCommand : {IDM_CHECK_LIBRARY, IDM_AIRPORTS}) {
+        m_dlg.m_nSlowSteps = 0;
+        m_answerer.m_aBoxes.clear();
+        RunMain(m_dlg, [&] {
+            m_dlg.PostMessage(WM_SYSCOMMAND, nCommand, 0);
+            Pump(m_dlg);
+            Click(m_dlg, IDOK);
+        });
+        // Answered once shown: after half a second (ten steps), not at once.
+        EXPECT_GT(m_dlg.m_nSlowSteps, 1);
+        EXPECT_LT(m_dlg.m_nSlowSteps, 100);
+        // The progress dialog, answered; neither the check's box nor the Airports dialog.
+        EXPECT_EQ(m_answerer.m_aBoxes, std::vector<std::string>{"Reading scenery files|"});
+    }
+}
