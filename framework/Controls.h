@@ -141,9 +141,6 @@ public:
     }
     // nItem -1: every item.
     BOOL SetItemState(int nItem, UINT nState, UINT nMask);
-    BOOL EnsureVisible(int nItem, BOOL bPartialOK) {
-        return static_cast<BOOL>(ControlMessage(LVM_ENSUREVISIBLE, nItem, bPartialOK));
-    }
     std::string GetItemText(int nItem, int nSubItem) const;
 };
 
@@ -151,7 +148,6 @@ class CProgressCtrl : public CStandardControl {
 public:
     void SetRange32(int nLower, int nUpper) { ControlMessage(PBM_SETRANGE32, nLower, nUpper); }
     int SetPos(int nPos) { return static_cast<int>(ControlMessage(PBM_SETPOS, nPos)); }
-    int GetPos() const { return static_cast<int>(ControlMessage(PBM_GETPOS)); }
 };
 
 class CToolTipCtrl : public CWnd {

@@ -2,8 +2,8 @@
 # Runs the benchmarks: load and save natively (Release), the library's
 # changes against their undo, twk against the
 # core it runs on and the check per area, then under Wine our
-# engine against the system's profile-string API, and the main window's list
-# at growing sizes, on the Windows build this host's Wine can start
+# engine against the system's profile-string API, the main window's list
+# at growing sizes and the Airports dialog on 20,000 airports, on the Windows build this host's Wine can start
 # (scripts/wine-arch.sh). Installs what is missing first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,11 +18,13 @@ build/release/bench/document_bench
 build/release/bench/cli_bench
 
 cmake --preset "$WINDOWS_PRESET"
-cmake --build --preset "$WINDOWS_PRESET" -j "$jobs" --target profile_api_bench list_bench
+cmake --build --preset "$WINDOWS_PRESET" -j "$jobs" --target profile_api_bench list_bench \
+    airports_bench
 source scripts/wine-env.sh "$WINDOWS_BUILD/wineprefix"
 "$WINE" "$WINDOWS_BUILD/bench/profile_api_bench.exe"
 # The window needs a display; its server starts on it.
 xvfb-run -a bash -c 'source scripts/wine-env.sh "$WINDOWS_BUILD/wineprefix"
     start_wineserver
     "$WINE" "$WINDOWS_BUILD/bench/list_bench.exe"
+    "$WINE" "$WINDOWS_BUILD/bench/airports_bench.exe"
     "$WINESERVER" -k'
