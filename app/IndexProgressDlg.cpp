@@ -17,6 +17,9 @@ CIndexProgressDlg::CIndexProgressDlg(CIndexWork work, CWnd* pParent)
     : CDialog(IDD_INDEX_PROGRESS, pParent), m_work(std::move(work)) {}
 
 CIndexProgressDlg::~CIndexProgressDlg() {
+    // Only when the modal loop ended early (the program quits): the worker
+    // stops at its next file.
+    m_bCancel = true;
     if (m_worker.joinable())
         m_worker.join();
 }
