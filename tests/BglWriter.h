@@ -17,8 +17,8 @@ struct CTestAirport {
     std::string strName;
     double dLatitude = 0;
     double dLongitude = 0;
-    std::optional<std::uint16_t> deleteFlags; // a delete-airport child with these flags
-    std::uint16_t nId = 0x0003;               // the record id: a later simulator's gives another
+    std::optional<std::uint16_t> deleteFlags{}; // a delete-airport child with these flags
+    std::uint16_t nId = 0x0003;                 // the record id: a later simulator's gives another
 };
 
 struct CBglLayout {

@@ -4,16 +4,9 @@
 
 namespace {
 
-CIndexedFile File(std::vector<std::pair<std::string, std::string>> airports, bool bHides = false) {
+CIndexedFile File(std::vector<CAirportRecord> airports) {
     CIndexedFile file;
-    for (auto& [ident, name] : airports) {
-        CAirportRecord record;
-        record.strIdent = ident;
-        record.strName = name;
-        record.bDeletes = bHides;
-        record.nDeleteFlags = bHides ? kDeletesWholeAirport : 0;
-        file.contents.airports.push_back(record);
-    }
+    file.contents.airports = std::move(airports);
     return file;
 }
 
@@ -25,10 +18,16 @@ CAirportIndex Index() {
                    {1, "One", "", "", true, false},
                    {3, "Off", "", "", false, false},
                    {0, "Default Scenery", "", "", true, true}};
-    index.files = {{File({{"EGLL", "Heathrow"}}, true), File({{"KSEA", "Seattle"}})},
-                   {File({{"EGLL", "London"}, {"KBFI", "Boeing Field"}})},
-                   {File({{"LFPG", "Paris"}}), File({{"LFPG", "Paris"}})},
-                   {File({{"KBFI", "Boeing"}})}};
+    const CAirportRecord paris{.strIdent = "LFPG", .strName = "Paris"};
+    index.files = {{File({{.strIdent = "EGLL",
+                           .strName = "Heathrow",
+                           .bDeletes = true,
+                           .nDeleteFlags = kDeletesWholeAirport}}),
+                    File({{.strIdent = "KSEA", .strName = "Seattle"}})},
+                   {File({{.strIdent = "EGLL", .strName = "London"},
+                          {.strIdent = "KBFI", .strName = "Boeing Field"}})},
+                   {File({paris}), File({paris})},
+                   {File({{.strIdent = "KBFI", .strName = "Boeing"}})}};
     return index;
 }
 

@@ -19,18 +19,14 @@ const std::string kLibrary =
 class AirportsDialog : public CMainWindowTest {
 protected:
     AirportsDialog() : CMainWindowTest(kLibrary) {
-        const std::pair<const char*, std::vector<std::pair<std::string, std::string>>> files[] = {
-            {"Scenery/Base", {{"KBFI", "Boeing Field"}}},
-            {"Addon/One", {{"EGLL", "London"}, {"KSEA", "Seattle"}}},
-            {"Addon/Two", {{"EGLL", "Heathrow"}}},
-            {"Addon/Off", {{"LFPG", "Paris"}}}};
-        for (const auto& [folder, idents] : files) {
-            std::vector<CTestAirport> airports;
-            for (const auto& [ident, name] : idents) {
-                airports.emplace_back();
-                airports.back().strIdent = ident;
-                airports.back().strName = name;
-            }
+        const std::pair<const char*, std::vector<CTestAirport>> files[] = {
+            {"Scenery/Base", {{.strIdent = "KBFI", .strName = "Boeing Field"}}},
+            {"Addon/One",
+             {{.strIdent = "EGLL", .strName = "London"},
+              {.strIdent = "KSEA", .strName = "Seattle"}}},
+            {"Addon/Two", {{.strIdent = "EGLL", .strName = "Heathrow"}}},
+            {"Addon/Off", {{.strIdent = "LFPG", .strName = "Paris"}}}};
+        for (const auto& [folder, airports] : files) {
             std::filesystem::create_directories(m_sim.Path(folder) + "/scenery");
             m_sim.Write(std::string(folder) + "/scenery/a.bgl", MakeBglFile(airports));
         }
@@ -40,9 +36,9 @@ protected:
     // main list's selection after it is in m_nSelectedRow.
     void RunAirports(std::function<void(CAirportsDlg&)> script) {
         bool bRan = false;
-        m_dlg.m_airportsScript = [&] {
-            Pump(*m_dlg.m_pAirports);
-            script(*m_dlg.m_pAirports);
+        m_dlg.m_airportsScript = [&](CAirportsDlg& dlg) {
+            Pump(dlg);
+            script(dlg);
             bRan = true;
         };
         Run([&] {

@@ -116,10 +116,8 @@ CIndexWork CTestManagerDlg::AirportIndexWork() const {
 INT_PTR CTestManagerDlg::RunAirportsDlg(CAirportsDlg& dlg) {
     if (!m_airportsScript)
         return CManagerDlg::RunAirportsDlg(dlg);
-    m_pAirports = &dlg;
-    const INT_PTR nResult = RunModal(dlg, std::exchange(m_airportsScript, nullptr));
-    m_pAirports = nullptr;
-    return nResult;
+    return RunModal(dlg,
+                    [&dlg, script = std::exchange(m_airportsScript, nullptr)] { script(dlg); });
 }
 
 CAnswerer::CAnswerer() : m_nTimer(SetTimer(nullptr, 0, 20, &CAnswerer::OnTimer)) {

@@ -36,8 +36,7 @@ public:
     CLibraryDocument& Doc() { return m_doc; }
 
     // Drives the Airports dialog through RunModal, when set.
-    std::function<void()> m_airportsScript;
-    CAirportsDlg* m_pAirports = nullptr; // while the script runs
+    std::function<void(CAirportsDlg&)> m_airportsScript;
     // The reading of the airports replaced by 100 steps of 50 ms that read
     // nothing; how many it took.
     bool m_bSlowIndex = false;
