@@ -10,6 +10,13 @@ CIndexedFile File(std::vector<CAirportRecord> airports) {
     return file;
 }
 
+CAirportRecord Record(const char* pszIdent, const char* pszName, bool bHides = false) {
+    return {.strIdent = pszIdent,
+            .strName = pszName,
+            .bDeletes = bHides,
+            .nDeleteFlags = bHides ? kDeletesWholeAirport : std::uint16_t{0}};
+}
+
 // Rows from the top: Two (its EGLL hides those below), One, Off (inactive),
 // Default Scenery (stock); the library's areas are numbered otherwise.
 CAirportIndex Index() {
@@ -18,43 +25,32 @@ CAirportIndex Index() {
                    {1, "One", "", "", true, false},
                    {3, "Off", "", "", false, false},
                    {0, "Default Scenery", "", "", true, true}};
-    const CAirportRecord paris{.strIdent = "LFPG", .strName = "Paris"};
-    index.files = {{File({{.strIdent = "EGLL",
-                           .strName = "Heathrow",
-                           .bDeletes = true,
-                           .nDeleteFlags = kDeletesWholeAirport}}),
-                    File({{.strIdent = "KSEA", .strName = "Seattle"}})},
-                   {File({{.strIdent = "EGLL", .strName = "London"},
-                          {.strIdent = "KBFI", .strName = "Boeing Field"}})},
-                   {File({paris}), File({paris})},
-                   {File({{.strIdent = "KBFI", .strName = "Boeing"}})}};
+    index.files = {{File({Record("EGLL", "Heathrow", true)}), File({Record("KSEA", "Seattle")})},
+                   {File({Record("EGLL", "London"), Record("KBFI", "Boeing Field")})},
+                   {File({Record("LFPG", "Paris")}), File({Record("LFPG", "Paris")})},
+                   {File({Record("KBFI", "Boeing")})}};
     return index;
 }
 
-std::vector<std::string> Idents(const CAirportTable& table) {
-    std::vector<std::string> idents;
-    for (std::size_t n = 0; n < table.RowCount(); ++n)
-        idents.push_back(table.Text(n, EAirportColumn::kIdent));
-    return idents;
+// Each row's texts, then the area it is used from, joined by '|'; or the idents alone.
+std::vector<std::string> Rows(const CAirportTable& table, bool bIdentsOnly = true) {
+    std::vector<std::string> rows;
+    for (std::size_t n = 0; n < table.RowCount(); ++n) {
+        std::string row = table.Text(n, EAirportColumn::kIdent);
+        for (std::size_t c = 1; c < kAirportColumns && !bIdentsOnly; ++c)
+            row += "|" + table.Text(n, static_cast<EAirportColumn>(c));
+        rows.push_back(bIdentsOnly ? row : row + "|" + std::to_string(table.UsedArea(n)));
+    }
+    return rows;
 }
 
 } // namespace
 
 TEST(AirportTable, RowsShowTheUsedAreaAndTheOthersLowerFirstWithTheirUse) {
-    const CAirportTable table(Index());
-    const std::vector<std::vector<std::string>> expected = {
-        {"EGLL", "Heathrow", "Two", "One (hidden)"},
-        {"KBFI", "Boeing Field", "One", "Default Scenery (merges)"},
-        {"KSEA", "Seattle", "Two", ""},
-        {"LFPG", "Paris", "", "Off (off)"}};
-    ASSERT_EQ(table.RowCount(), expected.size());
-    for (std::size_t n = 0; n < expected.size(); ++n) {
-        for (std::size_t c = 0; c < kAirportColumns; ++c)
-            EXPECT_EQ(table.Text(n, static_cast<EAirportColumn>(c)), expected[n][c]);
-    }
-    EXPECT_EQ(table.UsedArea(0), 2);
-    EXPECT_EQ(table.UsedArea(1), 1);
-    EXPECT_EQ(table.UsedArea(3), -1);
+    EXPECT_EQ(Rows(CAirportTable(Index()), false),
+              (std::vector<std::string>{"EGLL|Heathrow|Two|One (hidden)|2",
+                                        "KBFI|Boeing Field|One|Default Scenery (merges)|1",
+                                        "KSEA|Seattle|Two||2", "LFPG|Paris||Off (off)|-1"}));
 }
 
 TEST(AirportTable, ConflictsOnlyAndTheTextNarrowTheRows) {
@@ -71,7 +67,7 @@ TEST(AirportTable, ConflictsOnlyAndTheTextNarrowTheRows) {
     for (const auto& c : cases) {
         table.SetConflictsOnly(c.bConflictsOnly);
         table.SetFilter(c.pszFilter);
-        EXPECT_EQ(Idents(table), c.idents) << c.pszFilter;
+        EXPECT_EQ(Rows(table), c.idents) << c.pszFilter;
     }
 }
 
@@ -85,8 +81,8 @@ TEST(AirportTable, SortsByAColumnEqualTextsByIdentAndReversesOnTheSameColumn) {
         {EAirportColumn::kIdent, {"EGLL", "KSEA", "LFPG"}}};
     for (const auto& [column, idents] : steps) {
         table.SortBy(column);
-        EXPECT_EQ(Idents(table), idents);
+        EXPECT_EQ(Rows(table), idents);
     }
     table.SetFilter("");
-    EXPECT_EQ(Idents(table), (std::vector<std::string>{"EGLL", "KBFI", "KSEA", "LFPG"}));
+    EXPECT_EQ(Rows(table), (std::vector<std::string>{"EGLL", "KBFI", "KSEA", "LFPG"}));
 }
