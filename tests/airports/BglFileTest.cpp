@@ -22,6 +22,18 @@ std::string With(std::string bytes, std::size_t nAt, std::uint64_t nValue, int n
     return bytes;
 }
 
+// One subsection table listing KSEA's records twice: more bytes to walk than
+// the file holds, as a crafted file would give millions of times over.
+std::string SeattleTwice() {
+    std::string bytes = Seattle();
+    bytes.insert(0x5C, bytes.substr(0x4C, 16));
+    SetLe(bytes, 0x40, 2, 4);    // entries
+    SetLe(bytes, 0x48, 32, 4);   // table size
+    SetLe(bytes, 0x54, 0x6C, 4); // both entries' records
+    SetLe(bytes, 0x64, 0x6C, 4);
+    return bytes;
+}
+
 struct CDamagedCase {
     const char* pszName;
     std::string bytes;
@@ -80,6 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
         CDamagedCase{"SubsectionTableSmallerThanItsCount", With(Seattle(), 0x40, 2), 0x40},
         CDamagedCase{"WideEntriesInATableOf16Bytes", With(Seattle(), 0x3C, 0x10000), 0x40},
         CDamagedCase{"RecordsPastTheEnd", With(Seattle(), 0x58, 0x79), 0x54},
+        CDamagedCase{"RecordsGivenTwice", SeattleTwice(), 0x68},
         CDamagedCase{"RecordSize0", With(Seattle(), 0x5E, 0), 0x5C},
         CDamagedCase{"RecordSize5", With(Seattle(), 0x5E, 5), 0x5C},
         CDamagedCase{"RecordPastItsSubsection", With(With(Seattle(), 0x58, 0x70), 0x5E, 0x71),
