@@ -11,29 +11,40 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <utility>
 
 namespace {
-
-struct CTestArea {
-    std::string strTitle; // its folder: Addon\<title>, or Scenery\<title> when stock
-    bool bActive = true;
-    bool bStock = false;
-    // The files of its scenery sub-folder; with none there is no such folder.
-    std::vector<std::pair<std::string, std::vector<CTestAirport>>> files;
-};
 
 // A simulator folder holding the areas' folders, and the areas as the index
 // takes them, top row first.
 class CTestLibrary {
 public:
-    explicit CTestLibrary(const std::vector<CTestArea>& areas) {
-        for (const CTestArea& area : areas) {
-            const std::string local = (area.bStock ? "Scenery\\" : "Addon\\") + area.strTitle;
-            m_areas.push_back({static_cast<int>(m_areas.size()), area.strTitle, local,
-                               m_test.SimPath() + local, area.bActive, area.bStock});
-            for (const auto& [name, airports] : area.files)
-                Write(m_areas.size() - 1, name, airports);
+    // Per area "title: file=IDENT[/flags],IDENT file=...", top row first: a
+    // title after "-" is an inactive area, after "*" a stock one; an area of
+    // no files has no scenery folder.
+    explicit CTestLibrary(const std::vector<std::string>& areas) {
+        for (const std::string& area : areas) {
+            std::istringstream in(area);
+            std::string title, file, ident;
+            in >> title;
+            title.pop_back();
+            const bool bOff = title[0] == '-', bStock = title[0] == '*';
+            if (bOff || bStock)
+                title.erase(0, 1);
+            const std::string local = (bStock ? "Scenery\\" : "Addon\\") + title;
+            m_areas.push_back({static_cast<int>(m_areas.size()), title, local,
+                               m_test.SimPath() + local, !bOff, bStock});
+            while (in >> file) {
+                std::vector<CTestAirport> airports;
+                for (std::istringstream list(file.substr(file.find('=') + 1));
+                     std::getline(list, ident, ',');) {
+                    CTestAirport& airport = airports.emplace_back(ident.substr(0, 4));
+                    if (ident.size() > 5)
+                        airport.deleteFlags = std::stoi(ident.substr(5), nullptr, 16);
+                }
+                Write(m_areas.size() - 1, file.substr(0, file.find('=')), airports);
+            }
         }
     }
 
@@ -48,13 +59,6 @@ public:
         std::filesystem::create_directories(
             std::filesystem::path(PathOf(nSlot, name)).parent_path());
         std::ofstream(PathOf(nSlot, name), std::ios::binary) << MakeBglFile(airports);
-    }
-    // Other bytes of the same size at the same time: the file as it was to the cache.
-    void Disguise(std::size_t nSlot, const std::string& name,
-                  const std::vector<CTestAirport>& airports) const {
-        const auto time = std::filesystem::last_write_time(PathOf(nSlot, name));
-        Write(nSlot, name, airports);
-        std::filesystem::last_write_time(PathOf(nSlot, name), time);
     }
     std::string CachePath() const { return m_sim.Path("airports.cache"); }
     const std::string& SimPath() const { return m_test.SimPath(); }
@@ -103,16 +107,11 @@ std::string Idents(const CAirportIndex& index) {
 
 struct CIndexCase {
     const char* pszName;
-    std::vector<CTestArea> areas; // top row first
+    std::vector<std::string> areas;
     std::vector<std::string> summary;
 };
 
 class AirportIndex : public ::testing::TestWithParam<CIndexCase> {};
-
-const CTestAirport kSeattle{"KSEA"};
-CTestAirport SeattleDeleting(std::uint16_t nFlags) {
-    return {"KSEA", "", 0, 0, nFlags};
-}
 
 } // namespace
 
@@ -125,40 +124,32 @@ INSTANTIATE_TEST_SUITE_P(
     Libraries, AirportIndex,
     ::testing::Values(
         CIndexCase{"HighestAreaUsedLowerMerges",
-                   {{"A", true, false, {{"a.bgl", {kSeattle}}}},
-                    {"B", true, false, {{"b.bgl", {kSeattle, {"KPDX"}}}}}},
+                   {"A: a.bgl=KSEA", "B: b.bgl=KSEA,KPDX"},
                    {"A: a.bgl", "B: b.bgl", "KPDX: B/b.bgl used",
                     "KSEA: B/b.bgl merges, A/a.bgl used; conflict"}},
         CIndexCase{"InactiveAreaListedOffAndHidesNothing",
-                   {{"A", false, false, {{"a.bgl", {SeattleDeleting(0xE8)}}}},
-                    {"B", true, false, {{"b.bgl", {kSeattle}}}},
-                    {"World", true, true, {{"ap.bgl", {kSeattle}}}}},
+                   {"-A: a.bgl=KSEA/E8", "B: b.bgl=KSEA", "*World: ap.bgl=KSEA"},
                    {"A: a.bgl", "B: b.bgl", "World: ap.bgl",
                     "KSEA: World/ap.bgl merges, B/b.bgl used, A/a.bgl off; merges-stock"}},
         CIndexCase{"RunwaysStartsFrequenciesAndTaxiwaysDeletedHide",
-                   {{"A", true, false, {{"a.bgl", {SeattleDeleting(0xE8)}}}},
-                    {"B", true, false, {{"b.bgl", {kSeattle}}}}},
+                   {"A: a.bgl=KSEA/E8", "B: b.bgl=KSEA"},
                    {"A: a.bgl", "B: b.bgl", "KSEA: B/b.bgl hidden, A/a.bgl used; conflict"}},
         CIndexCase{
             "TaxiwaysKeptMergeWithStock",
-            {{"A", true, false, {{"a.bgl", {SeattleDeleting(0x28)}}}},
-             {"World", true, true, {{"ap.bgl", {kSeattle}}}}},
+            {"A: a.bgl=KSEA/28", "*World: ap.bgl=KSEA"},
             {"A: a.bgl", "World: ap.bgl", "KSEA: World/ap.bgl merges, A/a.bgl used; merges-stock"}},
         CIndexCase{"StockHiddenOrUnderStockIsNoFinding",
-                   {{"A", true, false, {{"a.bgl", {SeattleDeleting(0xFF)}}}},
-                    {"Region", true, true, {{"ap.bgl", {kSeattle}}}},
-                    {"World", true, true, {{"ap.bgl", {kSeattle}}}}},
+                   {"A: a.bgl=KSEA/FF", "*Region: ap.bgl=KSEA", "*World: ap.bgl=KSEA"},
                    {"A: a.bgl", "Region: ap.bgl", "World: ap.bgl",
                     "KSEA: World/ap.bgl hidden, Region/ap.bgl hidden, A/a.bgl used"}},
         CIndexCase{"TwoFilesOfOneArea",
-                   {{"A", true, false, {{"b.bgl", {kSeattle}}, {"a.bgl", {kSeattle}}}}},
+                   {"A: b.bgl=KSEA a.bgl=KSEA"},
                    {"A: a.bgl b.bgl", "KSEA: A/a.bgl merges, A/b.bgl used; twice"}},
-        CIndexCase{
-            "BglFilesInAnyLetterCaseOnly",
-            {{"A", true, false, {{"C.BGL", {}}, {"a.bgl", {}}, {"b.BgL", {}}, {"x.txt", {}}}}},
-            {"A: a.bgl b.BgL C.BGL"}},
+        CIndexCase{"BglFilesInAnyLetterCaseOnly",
+                   {"A: C.BGL= a.bgl= b.BgL= x.txt="},
+                   {"A: a.bgl b.BgL C.BGL"}},
         CIndexCase{"MissingSceneryFolder",
-                   {{"A", true, false, {}}, {"B", true, false, {{"b.bgl", {kSeattle}}}}},
+                   {"A:", "B: b.bgl=KSEA"},
                    {"A:", "B: b.bgl", "KSEA: B/b.bgl used"}}),
     [](const ::testing::TestParamInfo<CIndexCase>& info) { return info.param.pszName; });
 
@@ -186,21 +177,24 @@ TEST(AirportIndexAreas, TakesTheRowsTopFirstAndTellsStockAreasByTheirFolder) {
 }
 
 TEST(AirportCache, ReadsOnlyTheFilesChangedSinceTheLastIndex) {
-    CTestLibrary library({{"A", true, false, {{"a.bgl", {kSeattle}}, {"b.bgl", {{"KBFI"}}}}}});
+    CTestLibrary library({"A: a.bgl=KSEA b.bgl=KBFI"});
     EXPECT_EQ(Idents(library.Index(library.CachePath())), "KSEA KBFI");
-    library.Disguise(0, "a.bgl", {{"KPDX"}});
+    // Other bytes of the same size at the same time: as it was to the cache.
+    const auto time = std::filesystem::last_write_time(library.PathOf(0, "a.bgl"));
+    library.Write(0, "a.bgl", {{"KPDX"}});
+    std::filesystem::last_write_time(library.PathOf(0, "a.bgl"), time);
     library.Write(0, "b.bgl", {{"KTST", "Changed"}});
     EXPECT_EQ(Idents(library.Index(library.CachePath())), "KSEA KTST");
     EXPECT_EQ(Idents(library.Index()), "KPDX KTST");
 }
 
 TEST(AirportCache, IgnoresACacheFileDamagedOfAnotherFolderOrVersion) {
-    CTestLibrary library({{"A", true, false, {{"a.bgl", {kSeattle}}, {"b.bgl", {{"KBFI"}}}}}});
+    CTestLibrary library({"A: a.bgl=KSEA b.bgl=KBFI"});
     const std::string path = library.PathOf(0, "a.bgl");
     // A cache claiming other airports for a.bgl as it is now.
     auto claim = [&](const std::string& simPath) {
         CAirportCache cache;
-        cache.Load(library.CachePath() + ".none", simPath);
+        cache.Load(library.CachePath() + "-none", simPath);
         cache.Put(path, GetFileAttributesOf(path), ReadBglBytes(MakeBglFile({{"KPDX"}})));
         return cache.Serialize();
     };
@@ -218,21 +212,21 @@ TEST(AirportCache, IgnoresACacheFileDamagedOfAnotherFolderOrVersion) {
         {"another simulator folder", claim("C:\\Other\\")},
         {"an older version", older}};
 
-    CTempFolder folder;
-    folder.Write("cache", text);
-    EXPECT_EQ(Idents(library.Index(folder.Path("cache"))), "KPDX KBFI");
+    const std::string cachePath = library.CachePath();
+    std::ofstream(cachePath, std::ios::binary) << text;
+    EXPECT_EQ(Idents(library.Index(cachePath)), "KPDX KBFI");
     for (const auto& [pszName, ignored] : kIgnored) {
         SCOPED_TRACE(pszName);
         CAirportCache cache;
-        cache.Load(library.CachePath() + ".none", library.SimPath());
+        cache.Load(library.CachePath() + "-none", library.SimPath());
         EXPECT_FALSE(cache.Deserialize(ignored));
-        folder.Write("cache", ignored);
-        EXPECT_EQ(Idents(library.Index(folder.Path("cache"))), "KSEA KBFI");
+        std::ofstream(cachePath, std::ios::binary) << ignored;
+        EXPECT_EQ(Idents(library.Index(cachePath)), "KSEA KBFI");
     }
 }
 
 TEST(AirportCache, StoppedIndexKeepsAndCachesWhatWasRead) {
-    CTestLibrary library({{"A", true, false, {{"a.bgl", {kSeattle}}, {"b.bgl", {{"KBFI"}}}}}});
+    CTestLibrary library({"A: a.bgl=KSEA b.bgl=KBFI"});
     const CAirportIndex index =
         library.Index(library.CachePath(), [](std::size_t, std::size_t nTotal) {
             EXPECT_EQ(nTotal, 2u);

@@ -25,19 +25,10 @@ CIndexedFile File(const std::string& name,
     return file;
 }
 
-CIndexedFile Damaged(const std::string& name) {
+// A file read as of the kind, with records of a later simulator when so many.
+CIndexedFile Read(const std::string& name, EBglKind kind, std::uint32_t nLater = 0) {
     CIndexedFile file{name, {}};
-    file.contents.kind = EBglKind::kDamaged;
-    file.contents.strReason = "bad";
-    file.contents.nOffset = 0x10;
-    return file;
-}
-
-CIndexedFile Later(const std::string& name) {
-    CIndexedFile file{name, {}};
-    file.contents.nLaterRecords = 2;
-    file.contents.nLaterId = 0x3C;
-    file.contents.nLaterOffset = 0x5C;
+    file.contents = {kind, "bad", 0x10, {}, nLater, 0x3C, 0x5C};
     return file;
 }
 
@@ -89,23 +80,19 @@ INSTANTIATE_TEST_SUITE_P(
                       {"warning airport-twice-in-area #1 a.bgl: " + kSeattle +
                        " is defined 2 times in this area (a.bgl, b.bgl): which one the simulator "
                        "takes is not known"}},
-        CFindingsCase{"FilesErrorsWhenActiveWarningsWhenNot",
-                      {{Area("A"), Area("B", false)},
-                       {{Damaged("bad.bgl"), Later("fsx.bgl")},
-                        {Damaged("bad.bgl"), Later("fsx.bgl"),
-                         [] {
-                             CIndexedFile file{"gone.bgl", {}};
-                             file.contents.kind = EBglKind::kUnreadable;
-                             file.contents.strReason = "denied";
-                             return file;
-                         }()}}},
-                      {"error bgl-damaged #1 bad.bgl: cannot be read by the simulator: bad (at "
-                       "byte 0x10)",
-                       "error bgl-other-simulator #1 fsx.bgl: holds 2 airport records of a later "
-                       "simulator (id 0x3C at byte 0x5C), which this simulator cannot use",
-                       "warning bgl-damaged #2 bad.bgl: cannot be read by the simulator: bad (at "
-                       "byte 0x10)",
-                       "warning bgl-other-simulator #2 fsx.bgl: holds 2 airport records of a "
-                       "later simulator (id 0x3C at byte 0x5C), which this simulator cannot use",
-                       "warning bgl-unreadable #2 gone.bgl: cannot be opened or read: denied"}}),
+        CFindingsCase{
+            "FilesErrorsWhenActiveWarningsWhenNot",
+            {{Area("A"), Area("B", false)},
+             {{Read("bad.bgl", EBglKind::kDamaged), Read("fsx.bgl", EBglKind::kAirports, 2)},
+              {Read("bad.bgl", EBglKind::kDamaged), Read("fsx.bgl", EBglKind::kAirports, 2),
+               Read("gone.bgl", EBglKind::kUnreadable)}}},
+            {"error bgl-damaged #1 bad.bgl: cannot be read by the simulator: bad (at "
+             "byte 0x10)",
+             "error bgl-other-simulator #1 fsx.bgl: holds 2 airport records of a later "
+             "simulator (id 0x3C at byte 0x5C), which this simulator cannot use",
+             "warning bgl-damaged #2 bad.bgl: cannot be read by the simulator: bad (at "
+             "byte 0x10)",
+             "warning bgl-other-simulator #2 fsx.bgl: holds 2 airport records of a "
+             "later simulator (id 0x3C at byte 0x5C), which this simulator cannot use",
+             "warning bgl-unreadable #2 gone.bgl: cannot be opened or read: bad"}}),
     [](const ::testing::TestParamInfo<CFindingsCase>& info) { return info.param.pszName; });
