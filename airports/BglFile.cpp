@@ -177,9 +177,21 @@ private:
                         nEntry + 8);
                 return;
             }
+            if (!Walk(nCount * nEntrySize, nEntry + 8))
+                return;
             if (!ReadSubsections(nTable, nCount, nEntrySize))
                 return;
         }
+    }
+
+    // Tables and records of a file each lie in their own bytes, so that their
+    // sizes add up to no more than the file. Tables or spans given again and
+    // again would have a file of a few hundred kilobytes yield millions of
+    // airports: such a file is damaged.
+    bool Walk(std::uint64_t nSize, std::uint64_t nOffset) {
+        m_nWalked += nSize;
+        return m_nWalked <= m_window.FileSize() ||
+               Damaged("the airport sections give the same bytes more than once", nOffset);
     }
 
     bool ReadSubsections(std::uint64_t nTable, std::uint64_t nCount, std::uint64_t nEntrySize) {
@@ -195,7 +207,7 @@ private:
             if (!Fits(nRecords, nSize))
                 return Damaged("the records of a subsection run past the end of the file",
                                nEntry + nCountAt + 4);
-            if (!ReadRecords(nRecords, nRecords + nSize))
+            if (!Walk(nSize, nEntry + nCountAt + 8) || !ReadRecords(nRecords, nRecords + nSize))
                 return false;
         }
         return true;
@@ -290,6 +302,7 @@ private:
     CWindow m_window;
     CBglContents& m_contents;
     std::uint64_t m_nSections = 0;
+    std::uint64_t m_nWalked = 0; // the bytes of the tables and records walked
 };
 
 class CBytesSource final : public CBglSource {
