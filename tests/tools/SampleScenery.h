@@ -18,18 +18,6 @@ struct CSampleFile {
     std::string bytes;
 };
 
-inline CTestAirport SampleAirport(const char* pszIdent, const char* pszName, double dLatitude,
-                                  double dLongitude,
-                                  std::optional<std::uint16_t> deleteFlags = std::nullopt) {
-    CTestAirport airport;
-    airport.strIdent = pszIdent;
-    airport.strName = pszName;
-    airport.dLatitude = dLatitude;
-    airport.dLongitude = dLongitude;
-    airport.deleteFlags = deleteFlags;
-    return airport;
-}
-
 inline std::vector<CSampleFile> SampleSceneryFiles() {
     // Every feature of the stock airport: approaches, aprons and their
     // lights, frequencies, helipads, runways, starts and taxiways.
@@ -44,37 +32,37 @@ inline std::vector<CSampleFile> SampleSceneryFiles() {
         {"Scenery/Propeller/scenery/PROPOBJ.BGL", MakeBglFile({})},
         {"Scenery/Global/scenery/GLOBOBJ.BGL", MakeBglFile({})},
         {"Scenery/NAMC/scenery/APX17150.BGL",
-         MakeBglFile({SampleAirport("KSEA", "Seattle-Tacoma Intl", 47.4490, -122.3093),
-                      SampleAirport("KBFI", "Boeing Fld/King Co Intl", 47.5300, -122.3020)})},
+         MakeBglFile({CTestAirport("KSEA", "Seattle-Tacoma Intl", 47.4490, -122.3093),
+                      CTestAirport("KBFI", "Boeing Fld/King Co Intl", 47.5300, -122.3020)})},
         {"Scenery/NAMC/scenery/APX17160.BGL",
-         MakeBglFile({SampleAirport("KPDX", "Portland Intl", 45.5887, -122.5975)})},
+         MakeBglFile({CTestAirport("KPDX", "Portland Intl", 45.5887, -122.5975)})},
         {"Scenery/EURW/scenery/APX47330.BGL",
-         MakeBglFile({SampleAirport("EGLL", "London Heathrow", 51.4775, -0.4614),
-                      SampleAirport("EGKK", "London Gatwick", 51.1481, -0.1903)})},
+         MakeBglFile({CTestAirport("EGLL", "London Heathrow", 51.4775, -0.4614),
+                      CTestAirport("EGKK", "London Gatwick", 51.1481, -0.1903)})},
         {"Scenery/EURW/scenery/APX48320.BGL",
-         MakeBglFile({SampleAirport("LFPG", "Paris Charles de Gaulle", 49.0097, 2.5478),
-                      SampleAirport("LFPO", "Paris Orly", 48.7233, 2.3794)})},
+         MakeBglFile({CTestAirport("LFPG", "Paris Charles de Gaulle", 49.0097, 2.5478),
+                      CTestAirport("LFPO", "Paris Orly", 48.7233, 2.3794)})},
         {"Scenery/EURW/scenery/APX49310.BGL",
-         MakeBglFile({SampleAirport("LSZH", "Zurich", 47.4647, 8.5492),
-                      SampleAirport("LSGG", "Geneva Cointrin", 46.2381, 6.1089)})},
+         MakeBglFile({CTestAirport("LSZH", "Zurich", 47.4647, 8.5492),
+                      CTestAirport("LSGG", "Geneva Cointrin", 46.2381, 6.1089)})},
         // The first version of the airfield, an airport layout dropped into
         // the add-on folder every installation has.
         {addOns + "scenery/AF2_S43.bgl",
-         MakeBglFile({SampleAirport("S43", "Harvey Field", 47.9076, -122.1032)})},
+         MakeBglFile({CTestAirport("S43", "Harvey Field", 47.9076, -122.1032)})},
         // Its second version as an area of its own, installed without the
         // first being removed and without a delete record: the two merge.
         {addOns + "S43 Harvey Field/scenery/AF2_S43.bgl",
-         MakeBglFile({SampleAirport("S43", "Harvey Field", 47.9076, -122.1032)})},
+         MakeBglFile({CTestAirport("S43", "Harvey Field", 47.9076, -122.1032)})},
         {addOns + "S43 Harvey Field/scenery/S43_objects.bgl", MakeBglFile({})},
         {addOns + "KSEA Seattle Tacoma/scenery/KSEA.bgl",
          MakeBglFile(
-             {SampleAirport("KSEA", "Seattle-Tacoma Intl", 47.4490, -122.3093, kDeleteAll)})},
+             {CTestAirport("KSEA", "Seattle-Tacoma Intl", 47.4490, -122.3093, kDeleteAll)})},
         {addOns + "KSEA Seattle Tacoma/scenery/KSEA_objects.bgl", MakeBglFile({})},
         {addOns + "LFPG Paris CDG/scenery/LFPG.BGL",
          MakeBglFile(
-             {SampleAirport("LFPG", "Paris Charles de Gaulle", 49.0097, 2.5478, kDeleteLayout)})},
+             {CTestAirport("LFPG", "Paris Charles de Gaulle", 49.0097, 2.5478, kDeleteLayout)})},
         {addOns + "EGLL Heathrow/scenery/egll_afcad.bgl",
-         MakeBglFile({SampleAirport("EGLL", "London Heathrow", 51.4775, -0.4614, kDeleteLayout)})},
+         MakeBglFile({CTestAirport("EGLL", "London Heathrow", 51.4775, -0.4614, kDeleteLayout)})},
         {addOns + "Alps Mesh/scenery/alps_mesh_lod10.bgl", MakeBglFile({})},
     };
 }
