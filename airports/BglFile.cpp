@@ -37,12 +37,6 @@ std::uint32_t U32(const char* p) {
            static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
 }
 
-std::string Hex(std::uint64_t nValue) {
-    char text[24];
-    std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(nValue));
-    return text;
-}
-
 // Positioned reads through one window of the file, so that the small
 // records of one subsection cost one read of the system between them.
 class CWindow {
@@ -145,7 +139,8 @@ private:
             if (nFileSize < nEnd)
                 return Damaged("the header is cut short", kFields[n]);
             if (n == 0 && U32(p + 4) != kHeaderSize)
-                return Damaged("a header size of " + Hex(U32(p + 4)) + " rather than 0x38", 4);
+                return Damaged("a header size of " + HexNumber(U32(p + 4)) + " rather than 0x38",
+                               4);
         }
         m_nSections = U32(p + 0x14);
         if (!Fits(kHeaderSize, m_nSections * kSectionEntrySize))
@@ -268,7 +263,7 @@ private:
         const std::uint32_t nPacked = U32(p + 0x28);
         std::optional<std::string> ident = UnpackIdent(nPacked >> 5);
         if (!ident)
-            return Damaged("an airport ident that does not decode (" + Hex(nPacked) + ")",
+            return Damaged("an airport ident that does not decode (" + HexNumber(nPacked) + ")",
                            nAt + 0x28);
         airport.strIdent = std::move(*ident);
         const std::uint64_t nEnd = nAt + nSize;
@@ -334,6 +329,12 @@ private:
 };
 
 } // namespace
+
+std::string HexNumber(std::uint64_t nValue) {
+    char text[24];
+    std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(nValue));
+    return text;
+}
 
 CBglContents ReadBgl(const CBglSource& source) {
     CBglContents contents;
