@@ -2,7 +2,6 @@
 #include "AirportCache.h"
 #include "Airports.h"
 #include "FileState.h"
-#include "SceneryCfg.h"
 
 #include "BglWriter.h"
 #include "TempFolder.h"
@@ -152,29 +151,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {"A:", "B: b.bgl=KSEA"},
                    {"A:", "B: b.bgl", "KSEA: B/b.bgl used"}}),
     [](const ::testing::TestParamInfo<CIndexCase>& info) { return info.param.pszName; });
-
-TEST(AirportIndexAreas, TakesTheRowsTopFirstAndTellsStockAreasByTheirFolder) {
-    CTempFolder sim;
-    const CTestDisk test(sim.Path(""));
-    CSceneryHeader header;
-    CAreaArray areas;
-    ASSERT_TRUE(ParseSceneryCfg("[Area.001]\r\nTitle=World\r\nLocal=Scenery\\World\r\n"
-                                "[Area.002]\r\nTitle=Addon\r\nLocal=Addon\\A\r\n"
-                                "[Area.003]\r\nTitle=Cities\r\nLocal=" +
-                                    test.SimPath() +
-                                    "scenery\\cities\r\n"
-                                    "[Area.004]\r\nTitle=Near\r\nLocal=Scenery2\\X\r\n",
-                                header, areas));
-    const std::vector<CListRow> rows = {{3, true}, {2, false}, {1, true}, {0, true}};
-    std::vector<std::string> found;
-    for (const CIndexArea& area : IndexAreasOf(areas, rows, test.SimPath()))
-        found.push_back(std::to_string(area.nArea) + " " + area.strTitle +
-                        (area.bActive ? "" : " off") + (area.bStock ? " stock" : ""));
-    EXPECT_EQ(found, (std::vector<std::string>{"3 Near", "2 Cities off stock", "1 Addon",
-                                               "0 World stock"}));
-    EXPECT_EQ(IndexAreasOf(areas, rows, test.SimPath())[3].strFolder,
-              test.SimPath() + "Scenery\\World");
-}
 
 TEST(AirportCache, ReadsOnlyTheFilesChangedSinceTheLastIndex) {
     CTestLibrary library({"A: a.bgl=KSEA b.bgl=KBFI"});
