@@ -37,12 +37,6 @@ std::uint32_t U32(const char* p) {
            static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
 }
 
-std::string Hex(std::uint64_t nValue) {
-    char text[24];
-    std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(nValue));
-    return text;
-}
-
 // Positioned reads through one window of the file, so that the small
 // records of one subsection cost one read of the system between them.
 class CWindow {
@@ -145,7 +139,8 @@ private:
             if (nFileSize < nEnd)
                 return Damaged("the header is cut short", kFields[n]);
             if (n == 0 && U32(p + 4) != kHeaderSize)
-                return Damaged("a header size of " + Hex(U32(p + 4)) + " rather than 0x38", 4);
+                return Damaged("a header size of " + HexNumber(U32(p + 4)) + " rather than 0x38",
+                               4);
         }
         m_nSections = U32(p + 0x14);
         if (!Fits(kHeaderSize, m_nSections * kSectionEntrySize))
@@ -177,9 +172,21 @@ private:
                         nEntry + 8);
                 return;
             }
+            if (!Walk(nCount * nEntrySize, nEntry + 8))
+                return;
             if (!ReadSubsections(nTable, nCount, nEntrySize))
                 return;
         }
+    }
+
+    // Tables and records of a file each lie in their own bytes, so that their
+    // sizes add up to no more than the file. Tables or spans given again and
+    // again would have a file of a few hundred kilobytes yield millions of
+    // airports: such a file is damaged.
+    bool Walk(std::uint64_t nSize, std::uint64_t nOffset) {
+        m_nWalked += nSize;
+        return m_nWalked <= m_window.FileSize() ||
+               Damaged("the airport sections give the same bytes more than once", nOffset);
     }
 
     bool ReadSubsections(std::uint64_t nTable, std::uint64_t nCount, std::uint64_t nEntrySize) {
@@ -195,7 +202,7 @@ private:
             if (!Fits(nRecords, nSize))
                 return Damaged("the records of a subsection run past the end of the file",
                                nEntry + nCountAt + 4);
-            if (!ReadRecords(nRecords, nRecords + nSize))
+            if (!Walk(nSize, nEntry + nCountAt + 8) || !ReadRecords(nRecords, nRecords + nSize))
                 return false;
         }
         return true;
@@ -256,7 +263,7 @@ private:
         const std::uint32_t nPacked = U32(p + 0x28);
         std::optional<std::string> ident = UnpackIdent(nPacked >> 5);
         if (!ident)
-            return Damaged("an airport ident that does not decode (" + Hex(nPacked) + ")",
+            return Damaged("an airport ident that does not decode (" + HexNumber(nPacked) + ")",
                            nAt + 0x28);
         airport.strIdent = std::move(*ident);
         const std::uint64_t nEnd = nAt + nSize;
@@ -290,6 +297,7 @@ private:
     CWindow m_window;
     CBglContents& m_contents;
     std::uint64_t m_nSections = 0;
+    std::uint64_t m_nWalked = 0; // the bytes of the tables and records walked
 };
 
 class CBytesSource final : public CBglSource {
@@ -321,6 +329,12 @@ private:
 };
 
 } // namespace
+
+std::string HexNumber(std::uint64_t nValue) {
+    char text[24];
+    std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(nValue));
+    return text;
+}
 
 CBglContents ReadBgl(const CBglSource& source) {
     CBglContents contents;

@@ -52,6 +52,10 @@ struct CBglContents {
     std::uint64_t nLaterOffset = 0;
 };
 
+// A number as the reasons and findings give offsets and values: "0x" and
+// upper-case hexadecimal digits.
+std::string HexNumber(std::uint64_t nValue);
+
 // Where the reader takes its bytes from.
 class CBglSource {
 public:

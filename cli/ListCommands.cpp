@@ -97,7 +97,7 @@ int RunList(CCommandRun& run) {
 
 int RunCheck(CCommandRun& run) {
     const CSession& session = run.session;
-    const std::vector<CFinding> findings = session.Doc().Check();
+    const std::vector<CFinding> findings = session.Doc().Check(session.IndexAirports());
     if (run.args.bJson) {
         const CCodePage& codePage = session.Sim().codePage;
         const CShowText utf8 = [&](const std::string& text) { return Utf8Text(codePage, text); };

@@ -1,6 +1,10 @@
 #include "Session.h"
 
+#include "Console.h"
 #include "Output.h"
+
+#include <chrono>
+#include <cstdio>
 
 int CSession::Open(const std::optional<std::string>& simOption, bool bReportUnreadable) {
     if (std::string error = FindSimulator(simOption, m_sim); !error.empty()) {
@@ -23,6 +27,28 @@ int CSession::Open(const std::optional<std::string>& simOption, bool bReportUnre
         return kExitFile;
     }
     return kExitDone;
+}
+
+CAirportIndex CSession::IndexAirports() const {
+    using CClock = std::chrono::steady_clock;
+    const CClock::time_point start = CClock::now();
+    CClock::time_point shown = start;
+    bool bShowing = false;
+    const bool bTerminal = IsStandardErrorTerminal();
+    CAirportIndex index = m_doc.IndexAirports([&](std::size_t nDone, std::size_t nTotal) {
+        const CClock::time_point now = CClock::now();
+        if (bTerminal && now - start >= std::chrono::milliseconds(500) &&
+            (now - shown >= std::chrono::milliseconds(100) || nDone == nTotal)) {
+            std::fprintf(stderr, "\rtwk: reading scenery files: %zu of %zu", nDone, nTotal);
+            std::fflush(stderr);
+            shown = now;
+            bShowing = true;
+        }
+        return true;
+    });
+    if (bShowing)
+        std::fputs("\n", stderr);
+    return index;
 }
 
 std::string CSession::Shown(const std::string& stored) const {

@@ -24,6 +24,10 @@ public:
     const CLibraryDocument& Doc() const { return m_doc; }
     CLibraryDocument& Doc() { return m_doc; }
 
+    // The library's airports; on a terminal, a progress line on standard
+    // error once the work has taken half a second.
+    CAirportIndex IndexAirports() const;
+
     // "#N "title" (local)" in the terminal's text; without "#N" for no row.
     std::string AreaText(int nArea, int nRow) const;
     std::string Shown(const std::string& stored) const;

@@ -1,5 +1,6 @@
 #include "Twk.h"
 
+#include "AirportCommands.h"
 #include "ChangeCommands.h"
 #include "ListCommands.h"
 #include "Output.h"
@@ -55,7 +56,10 @@ const std::vector<CCommand>& Commands() {
          "file, and what was found. Codes: missing-folder (error), missing-folder-inactive,\n"
          "no-scenery-files, duplicate-local, unmatched-folder-entry (warnings),\n"
          "renumbered-sections, layers-rewritten (notes on what the next save rewrites),\n"
-         "unreadable-file (error). --json: an array of objects with the keys code, severity,\n"
+         "unreadable-file (error). Of the airports and the .bgl files of each area's scenery\n"
+         "sub-folder: airport-conflict, airport-merges-stock, airport-twice-in-area,\n"
+         "bgl-unreadable (warnings), bgl-damaged, bgl-other-simulator (errors; warnings in an\n"
+         "area that is off). --json: an array of objects with the keys code, severity,\n"
          "position, title, local, file and text (null where a key does not apply).\n"
          "Exit status 1 when there is an error, 3 when a file cannot be read.",
          {},
@@ -63,6 +67,27 @@ const std::vector<CCommand>& Commands() {
          0,
          true,
          RunCheck},
+        {"airports",
+         "[IDENT...] [--all]",
+         "which area the simulator uses for each airport",
+         "The simulator loads the areas from the bottom row up; of the areas that are on, the\n"
+         "highest one defining an airport is used. A lower one is hidden when a record above\n"
+         "it deletes the runways, starts, frequencies and taxiways, else its features merge\n"
+         "into the airport shown. Without IDENT: the airports with a finding (two add-ons\n"
+         "defining one, an add-on merging with a stock airport, one area defining it twice);\n"
+         "--all: every airport. IDENT (the case of letters ignored): those airports. Each\n"
+         "airport: its ident and name, then each area and file defining it, bottom row first,\n"
+         "as used, hidden, merges or off. --json: an array of objects with the keys ident,\n"
+         "name, used (the position of the area used, or null) and definitions (position,\n"
+         "title, local, file, active, use); empty definitions for an ident no area defines.\n"
+         "The files read are kept in a cache, so a second look reads only what changed.\n"
+         "Exit status 1 when a .bgl file of an area that is on is damaged or made for a\n"
+         "later simulator.",
+         {{"all", false}},
+         0,
+         kAny,
+         false,
+         RunAirports},
         {"enable",
          "AREA...",
          "switch areas on",

@@ -2,15 +2,7 @@
 
 #include "AreaCommands.h"
 
-#include <cstdio>
-
 namespace {
-
-std::string Hex(std::uint64_t nValue) {
-    char text[24];
-    std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(nValue));
-    return text;
-}
 
 class CAirportChecker {
 public:
@@ -28,7 +20,7 @@ public:
                 if (contents.kind == EBglKind::kDamaged)
                     Add(nSlot, file.strName, "bgl-damaged", severity,
                         "cannot be read by the simulator: " + contents.strReason + " (at byte " +
-                            Hex(contents.nOffset) + ")");
+                            HexNumber(contents.nOffset) + ")");
                 else if (contents.kind == EBglKind::kUnreadable)
                     Add(nSlot, file.strName, "bgl-unreadable", ESeverity::kWarning,
                         "cannot be opened or read: " + contents.strReason);
@@ -36,8 +28,9 @@ public:
                     Add(nSlot, file.strName, "bgl-other-simulator", severity,
                         "holds " + std::to_string(contents.nLaterRecords) + " airport record" +
                             (contents.nLaterRecords == 1 ? "" : "s") +
-                            " of a later simulator (id " + Hex(contents.nLaterId) + " at byte " +
-                            Hex(contents.nLaterOffset) + "), which this simulator cannot use");
+                            " of a later simulator (id " + HexNumber(contents.nLaterId) +
+                            " at byte " + HexNumber(contents.nLaterOffset) +
+                            "), which this simulator cannot use");
             }
         }
     }

@@ -49,32 +49,6 @@ std::string FolderOf(const std::string& path) {
 
 } // namespace
 
-CFileResult ReadWholeFile(const std::string& path, std::string& text) {
-    text.clear();
-    CFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.Get() < 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
-            return CFileResult::Missing();
-        return CFileResult::Failed(Reason(errno));
-    }
-    struct stat info {};
-    if (::fstat(fd.Get(), &info) == 0 && S_ISREG(info.st_mode))
-        text.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[65536];
-    for (;;) {
-        ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            text.clear();
-            return CFileResult::Failed(Reason(errno));
-        }
-        if (n == 0)
-            return {};
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
-}
-
 CFileResult ReplaceFileAtomically(const std::string& path, std::string_view text,
                                   std::string_view tempSuffix,
                                   const std::function<CFileResult()>& beforeMove) {

@@ -46,32 +46,6 @@ bool WriteAll(HANDLE h, std::string_view text) {
 
 } // namespace
 
-CFileResult ReadWholeFile(const std::string& path, std::string& text) {
-    text.clear();
-    CHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsValid()) {
-        DWORD nError = GetLastError();
-        if (nError == ERROR_FILE_NOT_FOUND || nError == ERROR_PATH_NOT_FOUND)
-            return CFileResult::Missing();
-        return CFileResult::Failed(Reason(nError));
-    }
-    LARGE_INTEGER size{};
-    if (GetFileSizeEx(file.Get(), &size) && size.QuadPart > 0)
-        text.reserve(static_cast<std::size_t>(size.QuadPart));
-    char buffer[65536];
-    for (;;) {
-        DWORD nRead = 0;
-        if (!ReadFile(file.Get(), buffer, sizeof buffer, &nRead, nullptr)) {
-            text.clear();
-            return CFileResult::Failed(Reason(GetLastError()));
-        }
-        if (nRead == 0)
-            return {};
-        text.append(buffer, nRead);
-    }
-}
-
 CFileResult ReplaceFileAtomically(const std::string& path, std::string_view text,
                                   std::string_view tempSuffix,
                                   const std::function<CFileResult()>& beforeMove) {

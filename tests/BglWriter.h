@@ -10,15 +10,22 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct CTestAirport {
+    // Every field but the ident optional, without a warning for each left out.
+    CTestAirport(std::string ident, std::string name = {}, double dLat = 0, double dLon = 0,
+                 std::optional<std::uint16_t> flags = {}, std::uint16_t nRecordId = 0x0003)
+        : strIdent(std::move(ident)), strName(std::move(name)), dLatitude(dLat), dLongitude(dLon),
+          deleteFlags(flags), nId(nRecordId) {}
+
     std::string strIdent;
     std::string strName;
-    double dLatitude = 0;
-    double dLongitude = 0;
-    std::optional<std::uint16_t> deleteFlags{}; // a delete-airport child with these flags
-    std::uint16_t nId = 0x0003;                 // the record id: a later simulator's gives another
+    double dLatitude;
+    double dLongitude;
+    std::optional<std::uint16_t> deleteFlags; // a delete-airport child with these flags
+    std::uint16_t nId;                        // the record id: a later simulator's gives another
 };
 
 struct CBglLayout {

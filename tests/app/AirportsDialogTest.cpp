@@ -20,12 +20,10 @@ class AirportsDialog : public CMainWindowTest {
 protected:
     AirportsDialog() : CMainWindowTest(kLibrary) {
         const std::pair<const char*, std::vector<CTestAirport>> files[] = {
-            {"Scenery/Base", {{.strIdent = "KBFI", .strName = "Boeing Field"}}},
-            {"Addon/One",
-             {{.strIdent = "EGLL", .strName = "London"},
-              {.strIdent = "KSEA", .strName = "Seattle"}}},
-            {"Addon/Two", {{.strIdent = "EGLL", .strName = "Heathrow"}}},
-            {"Addon/Off", {{.strIdent = "LFPG", .strName = "Paris"}}}};
+            {"Scenery/Base", {{"KBFI", "Boeing Field"}}},
+            {"Addon/One", {{"EGLL", "London"}, {"KSEA", "Seattle"}}},
+            {"Addon/Two", {{"EGLL", "Heathrow"}}},
+            {"Addon/Off", {{"LFPG", "Paris"}}}};
         for (const auto& [folder, airports] : files) {
             std::filesystem::create_directories(m_sim.Path(folder) + "/scenery");
             m_sim.Write(std::string(folder) + "/scenery/a.bgl", MakeBglFile(airports));

@@ -1,3 +1,4 @@
+#include "BglWriter.h"
 #include "RunProgram.h"
 #include "Session.h"
 #include "TempFolder.h"
@@ -14,7 +15,9 @@ namespace {
 
 // Rows from the top: #1 Twin (B), #2 Twin (A), #3 Town (off), #4 Lake, #5 Base
 // (required). Lake, Town and Base have scenery folders; New is one not listed
-// yet, Empty is none. The folder Airports holds Lake and Town.
+// yet, Empty is none. The folder Airports holds Lake and Town. Airports: KLAK
+// in Base and in Lake, which hides it; KTWN in Lake and in Town, which also
+// holds a damaged file.
 const std::string kSceneryCfg = "[General]\r\nTitle=FS9 World Scenery\r\n"
                                 "Description=FS9 Scenery Data\r\nClean_on_Exit=TRUE\r\n"
                                 "[Area.001]\r\nTitle=Base\r\nLocal=Scenery\\Base\r\nLayer=1\r\n"
@@ -36,11 +39,18 @@ protected:
     Twk() {
         m_sim.Write("scenery.cfg", kSceneryCfg);
         m_sim.Write("Folder.txt", kFolderTxt);
-        for (const char* folder :
-             {"Scenery/Base", "Addon Scenery/Lake", "Addon Scenery/Town", "Addon Scenery/New"}) {
+        const CTestAirport lake{"KLAK", "Lake", 1, 2, {}};
+        const CTestAirport town{"KTWN", "Town Field", 3, 4, {}};
+        const std::vector<std::pair<const char*, std::vector<CTestAirport>>> folders = {
+            {"Scenery/Base", {lake}},
+            {"Addon Scenery/Lake", {{"KLAK", "Lake", 1, 2, 0xFF}, town}},
+            {"Addon Scenery/Town", {town}},
+            {"Addon Scenery/New", {}}};
+        for (const auto& [folder, airports] : folders) {
             std::filesystem::create_directories(m_sim.Path(folder) + "/scenery");
-            m_sim.Write(std::string(folder) + "/scenery/x.BGL", "");
+            m_sim.Write(std::string(folder) + "/scenery/x.BGL", MakeBglFile(airports));
         }
+        m_sim.Write("Addon Scenery/Town/scenery/bad.bgl", std::string(4, '\0'));
         std::filesystem::create_directories(m_sim.Path("Addon Scenery/Empty/scenery"));
     }
 
@@ -98,6 +108,11 @@ struct CRunCase {
     std::string sceneryCfg = kSceneryCfg; // written first
     bool bBackupIsADirectory = false;     // so that no backup can be written
 };
+// Town switched on, above Lake.
+const std::string kTownOn = [] {
+    std::string text = kSceneryCfg;
+    return text.replace(text.find("Active=FALSE"), 12, "Active=TRUE");
+}();
 // A file no twk command can read, which it must never replace.
 const std::string kUtf16 = std::string("\xFF\xFE[\0G\0", 6);
 // A case is named by its arguments.
@@ -216,6 +231,20 @@ INSTANTIATE_TEST_SUITE_P(
                  "[\n  {\"name\": \"Airports\", \"state\": \"mixed\", \"areas\": [{\"position\": "
                  "4, \"title\": \"Lake\", \"local\": \"Addon Scenery\\\\Lake\"}, {\"position\": "
                  "3, \"title\": \"Town\", \"local\": \"Addon Scenery\\\\Town\"}]}\n]\n"},
+        CRunCase{{"airports"}, 0, "", "No airport conflicts found.\n"},
+        CRunCase{{"airports"},
+                 1,
+                 "",
+                 "KTWN \"Town Field\"\n  merges  #4 \"Lake\" (Addon Scenery\\Lake): x.BGL\n"
+                 "  used    #3 \"Town\" (Addon Scenery\\Town): x.BGL\n",
+                 kTownOn},
+        CRunCase{{"airports", "klak", "zzzz", "--json"},
+                 0,
+                 "",
+                 "\"use\": \"hidden\"}, {\"position\": 4, \"title\": \"Lake\", \"local\": "
+                 "\"Addon Scenery\\\\Lake\", \"file\": \"x.BGL\", \"active\": true, \"use\": "
+                 "\"used\"}]},\n  {\"ident\": \"ZZZZ\", \"name\": null, \"used\": null, "
+                 "\"definitions\": []}\n]\n"},
         CRunCase{{"--help"}, 0, "", "usage: twk [--sim DIR] [--json] [--dry-run] COMMAND"},
         CRunCase{{"--version"}, 0, ""}));
 
@@ -231,8 +260,8 @@ TEST_P(TwkHelp, TellsTheUsageOfTheCommandItFollows) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, TwkHelp,
-                         ::testing::Values("list", "check", "enable", "disable", "move", "add",
-                                           "remove", "rename", "scan", "folder list",
+                         ::testing::Values("list", "check", "airports", "enable", "disable", "move",
+                                           "add", "remove", "rename", "scan", "folder list",
                                            "folder enable", "folder disable", "restore-backup"));
 
 TEST_F(Twk, WithoutASimulatorFolderSaysToPassOne) {

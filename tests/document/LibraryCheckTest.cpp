@@ -21,8 +21,9 @@ std::string Area(const std::string& section, const std::string& local, int nLaye
 struct CCheckCase {
     const char* pszName;
     std::string sceneryCfg;
-    std::string folderTxt;             // none when empty
-    std::vector<std::string> folders;  // below the simulator folder; "+" after: with a .bgl file
+    std::string folderTxt; // none when empty
+    // Below the simulator folder; after it "+": with a .bgl file, "!": with a damaged one.
+    std::vector<std::string> folders;
     std::vector<std::string> findings; // "code #position" or "code file", in order
 };
 
@@ -44,11 +45,14 @@ TEST_P(LibraryCheck, FindsWhatIsBrokenAndWhatTheNextSaveRewrites) {
     if (!param.folderTxt.empty())
         sim.Write("Folder.txt", param.folderTxt);
     for (std::string folder : param.folders) {
-        const bool bScenery = folder.ends_with('+');
+        const bool bDamaged = folder.ends_with('!');
+        const bool bScenery = bDamaged || folder.ends_with('+');
         folder.resize(folder.size() - (bScenery ? 1 : 0));
         std::filesystem::create_directories(sim.Path(folder) + "/scenery");
         sim.Write(folder + (bScenery ? "/scenery/x.BgL" : "/scenery/readme.txt"),
-                  bScenery ? MakeBglFile({}) : "");
+                  bDamaged   ? "MZ"
+                  : bScenery ? MakeBglFile({})
+                             : "");
     }
     CLibraryDocument doc;
     ASSERT_EQ(doc.Open(simPath, disk), "");
@@ -102,6 +106,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    {"Addon/A+"},
                    {"layers-rewritten scenery.cfg"}},
+        CCheckCase{"DamagedSceneryFile",
+                   Area("area.001", "Addon\\A", 1) + Area("area.002", "Addon\\B", 2),
+                   {},
+                   {"Addon/A+", "Addon/B!"},
+                   {"bgl-damaged #1"}},
         CCheckCase{"UnreadableFileFirst",
                    Area("Area.1", "Gone", 1) + Area("area.002", "Addon\\A", 2),
                    std::string("[F]\r\n\0", 7),
