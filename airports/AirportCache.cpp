@@ -119,8 +119,9 @@ bool ReadContents(CReader& in, CBglContents& contents) {
     return in.Ok();
 }
 
+// Windows takes either separator.
 std::string FolderOf(const std::string& path) {
-    const std::size_t nSeparator = path.find_last_of(kPathSeparator);
+    const std::size_t nSeparator = path.find_last_of(kPathSeparator == '\\' ? "\\/" : "/");
     return nSeparator == std::string::npos ? std::string() : path.substr(0, nSeparator);
 }
 

@@ -26,12 +26,16 @@ public:
         } else if (pAirport == nullptr) {
             PrintLine(ident + ": no area defines this airport");
         } else {
-            PrintLine(pAirport->strIdent +
-                      (pAirport->strName.empty() ? "" : " " + Quoted(Shown(pAirport->strName))));
+            std::string heading = pAirport->strIdent;
+            if (!pAirport->strName.empty())
+                heading.append(" ").append(Quoted(Shown(pAirport->strName)));
+            PrintLine(heading);
             for (const CDefinition& definition : pAirport->definitions) {
-                const std::string use = AirportUseName(definition.use);
-                PrintLine("  " + use + std::string(8 - use.size(), ' ') + AreaText(definition) +
-                          ": " + Shown(FileOf(m_index, definition).strName));
+                // The areas' names line up after the longest word, "merges".
+                std::string line = std::string("  ") + AirportUseName(definition.use);
+                line.resize(10, ' ');
+                PrintLine(line + AreaText(definition) + ": " +
+                          Shown(FileOf(m_index, definition).strName));
             }
         }
     }

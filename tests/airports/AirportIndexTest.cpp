@@ -47,11 +47,9 @@ public:
         }
     }
 
-    // The file on this system's disk.
+    // The file on the disk, as the index names it.
     std::string PathOf(std::size_t nSlot, const std::string& name) const {
-        std::string local = m_areas[nSlot].strLocal;
-        std::replace(local.begin(), local.end(), '\\', '/');
-        return m_sim.Path(local + "/scenery/" + name);
+        return m_test.Disk().Locate(m_areas[nSlot].strFolder + "\\scenery\\" + name).strPath;
     }
     void Write(std::size_t nSlot, const std::string& name,
                const std::vector<CTestAirport>& airports) const {
@@ -154,9 +152,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(AirportCache, ReadsOnlyTheFilesChangedSinceTheLastIndex) {
     CTestLibrary library({"A: a.bgl=KSEA b.bgl=KBFI"});
+    // Whole seconds, which every system's file times hold.
+    const auto time = std::chrono::floor<std::chrono::seconds>(
+        std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    std::filesystem::last_write_time(library.PathOf(0, "a.bgl"), time);
     EXPECT_EQ(Idents(library.Index(library.CachePath())), "KSEA KBFI");
     // Other bytes of the same size at the same time: as it was to the cache.
-    const auto time = std::filesystem::last_write_time(library.PathOf(0, "a.bgl"));
     library.Write(0, "a.bgl", {{"KPDX"}});
     std::filesystem::last_write_time(library.PathOf(0, "a.bgl"), time);
     library.Write(0, "b.bgl", {{"KTST", "Changed"}});

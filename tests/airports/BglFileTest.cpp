@@ -6,7 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -151,10 +155,18 @@ TEST(BglFile, ReadsAFileOnTheDiskWithItsCoordinatesAndReportsOneItCannotOpen) {
     EXPECT_EQ(ReadBglFile(folder.Path("none.bgl"), state).kind, EBglKind::kUnreadable);
     EXPECT_FALSE(state.bPresent);
 
+#ifdef _WIN32
+    // Held by another program that shares it with none.
+    const HANDLE hLock = CreateFileA(folder.Path("a.bgl").c_str(), GENERIC_READ, 0, nullptr,
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const CBglContents denied = ReadBglFile(folder.Path("a.bgl"), state);
+    CloseHandle(hLock);
+#else
     if (::geteuid() == 0)
         GTEST_SKIP() << "permissions do not stop root";
     std::filesystem::permissions(folder.Path("a.bgl"), std::filesystem::perms::none);
     const CBglContents denied = ReadBglFile(folder.Path("a.bgl"), state);
+#endif
     EXPECT_EQ(denied.kind, EBglKind::kUnreadable);
     EXPECT_FALSE(denied.strReason.empty());
     EXPECT_TRUE(state.bPresent);
