@@ -2,7 +2,9 @@
 # Builds Tarnwick and starts it under Wine on a fresh copy of examples/FS9,
 # in a prefix of its own whose registry points at that copy. With a display
 # the window opens for you; without one it runs on a virtual display, saves a
-# screenshot to <build>/demo/screenshot.png and ends. The build is the 32-bit
+# screenshot to <build>/demo/screenshot.png, opens the Airports dialog from
+# the system menu (the sample's one airport conflict), saves it to
+# <build>/demo/airports.png and ends. The build is the 32-bit
 # one, or the 64-bit one where this host cannot run 32-bit programs
 # (scripts/wine-arch.sh). Installs what is missing first.
 set -euo pipefail
@@ -37,5 +39,16 @@ xvfb-run -a -s "-screen 0 1100x860x24" bash -c '
     done
     sleep 2
     import -window root -crop 980x690+0+0 screenshot.png
+    # "Airports..." is the third item from the end of the system menu.
+    xdotool search --name "^Tarnwick$" windowfocus --sync key alt+space
+    sleep 1
+    xdotool key Up Up Up Return
+    for _ in $(seq 30); do
+        xwininfo -root -tree | grep -q "\"Airports\"" && break
+        sleep 1
+    done
+    sleep 1
+    geometry=$(xwininfo -root -tree | sed -n "s/.*\"Airports\".*  \([0-9x+]*\)  .*/\1/p")
+    import -window root -crop "$geometry" airports.png
     "$WINESERVER" -k'
-echo "screenshot: $demo/screenshot.png"
+echo "screenshots: $demo/screenshot.png $demo/airports.png"

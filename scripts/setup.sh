@@ -22,6 +22,8 @@ ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 
 have_cmd xvfb-run || need+=(xvfb xauth)
 have_cmd import || need+=(imagemagick)
 have_cmd xwininfo || need+=(x11-utils)
+# The demo opens a menu of the window with the keyboard for its second screenshot.
+have_cmd xdotool || need+=(xdotool)
 have_pkg wine || need+=(wine)
 have_pkg wine64 || need+=(wine64)
 # The 32-bit loader: the host decides later whether it can run it, and finds
