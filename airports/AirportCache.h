@@ -22,6 +22,9 @@ public:
     void Load(const std::string& path, const std::string& simPath);
     // What the file held, when it is as it was then; it counts as found.
     const CBglContents* Find(const std::string& path, const CFileAttributes& state);
+    // The same with the file's state looked at on the disk, only when the
+    // cache holds the path: a file never seen costs no look before its read.
+    const CBglContents* Find(const std::string& path);
     // Files the system could not read are not kept.
     void Put(const std::string& path, const CFileAttributes& state, const CBglContents& contents);
     // Forgets the files not found since Load.
@@ -43,8 +46,11 @@ private:
         CBglContents contents;
         bool bUsed = false;
     };
+    using CEntries = std::unordered_map<std::string, CEntry>;
+    const CBglContents* Match(CEntries::iterator it, const CFileAttributes& state);
+
     std::string m_strPath;
     std::string m_strSimPath;
-    std::unordered_map<std::string, CEntry> m_entries;
+    CEntries m_entries;
     bool m_bChanged = false;
 };
