@@ -4,6 +4,7 @@
 #include "Settings.h"
 #include "SimulatorLocation.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -13,6 +14,10 @@ namespace {
 // file of another version is rebuilt, never read.
 constexpr std::string_view kMagic = "Tarnwick airport cache\n";
 constexpr std::uint32_t kVersion = 1;
+// The fewest bytes an entry takes in the file (a path, its size and time, and
+// contents of no reason and no airports), so that a damaged count cannot make
+// room for more entries than the text holds.
+constexpr std::size_t kLeastEntryBytes = 4 + 8 + 8 + 1 + 4 + 8 + 4 + 2 + 8 + 4;
 
 class CWriter {
 public:
@@ -147,9 +152,12 @@ void CAirportCache::Load(const std::string& path, const std::string& simPath) {
     m_bChanged = false;
 }
 
-const CBglContents* CAirportCache::Find(const std::string& path, const CFileAttributes& state) {
-    auto it = m_entries.find(path);
-    if (it == m_entries.end() || !state.bPresent || it->second.nSize != state.nSize ||
+const CBglContents* CAirportCache::Find(const std::string& path) {
+    const auto it = m_entries.find(path);
+    if (it == m_entries.end())
+        return nullptr;
+    const CFileAttributes state = GetFileAttributesOf(path);
+    if (!state.bPresent || it->second.nSize != state.nSize ||
         it->second.nWriteTime != state.nWriteTime)
         return nullptr;
     it->second.bUsed = true;
@@ -214,6 +222,9 @@ bool CAirportCache::Deserialize(std::string_view text) {
     if (in.Number(4) != kVersion || in.Text() != m_strSimPath)
         return false;
     const std::uint64_t nEntries = in.Number(4);
+    // Room for all of them at once: growing the table rehashes every entry.
+    m_entries.reserve(static_cast<std::size_t>(
+        std::min<std::uint64_t>(nEntries, text.size() / kLeastEntryBytes)));
     for (std::uint64_t n = 0; n < nEntries && in.Ok(); ++n) {
         std::string path = in.Text();
         CEntry entry;

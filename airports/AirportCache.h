@@ -20,8 +20,10 @@ public:
 
     // Takes the cache file of the simulator folder, when it is one.
     void Load(const std::string& path, const std::string& simPath);
-    // What the file held, when it is as it was then; it counts as found.
-    const CBglContents* Find(const std::string& path, const CFileAttributes& state);
+    // What the file held, when it is still of the size and time it had
+    // then; it counts as found. The file is looked at only when the cache
+    // holds its path: one never seen costs no look before its read.
+    const CBglContents* Find(const std::string& path);
     // Files the system could not read are not kept.
     void Put(const std::string& path, const CFileAttributes& state, const CBglContents& contents);
     // Forgets the files not found since Load.

@@ -16,7 +16,7 @@ struct CFound {
 };
 
 bool NameBefore(const CIndexedFile& a, const CIndexedFile& b) {
-    return LowerAscii(a.strName) < LowerAscii(b.strName);
+    return LessNoCase(a.strName, b.strName);
 }
 
 } // namespace
@@ -52,21 +52,20 @@ CAirportIndex BuildAirportIndex(std::vector<CIndexArea> areas, const CSceneryDis
         }
         std::sort(files.begin(), files.end(), NameBefore);
         for (std::size_t nFile = 0; nFile < files.size(); ++nFile) {
-            const CDiskPath path =
-                disk.Locate(scenery + disk.GetSeparator() + files[nFile].strName);
+            CDiskPath path = disk.Locate(scenery + disk.GetSeparator() + files[nFile].strName);
             if (!path.strError.empty()) {
                 files[nFile].contents.kind = EBglKind::kUnreadable;
                 files[nFile].contents.strReason = path.strError;
             }
-            found.push_back({nSlot, nFile, path.strError.empty() ? path.strPath : std::string()});
+            found.push_back(
+                {nSlot, nFile, path.strError.empty() ? std::move(path.strPath) : std::string()});
         }
     }
     for (std::size_t n = 0; n < found.size(); ++n) {
         const CFound& file = found[n];
         if (!file.strPath.empty()) {
             CBglContents& contents = index.files[file.nSlot][file.nFile].contents;
-            if (const CBglContents* pKnown =
-                    cache.Find(file.strPath, GetFileAttributesOf(file.strPath))) {
+            if (const CBglContents* pKnown = cache.Find(file.strPath)) {
                 contents = *pKnown;
             } else {
                 CFileAttributes state;

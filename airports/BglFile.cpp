@@ -53,9 +53,11 @@ public:
             return nullptr;
         if (nOffset >= m_nStart && nOffset + nSize <= m_nStart + m_nFilled)
             return m_buffer.data() + (nOffset - m_nStart);
-        m_buffer.resize(kWindowSize);
+        // No larger than the file's rest: most files are far smaller than
+        // the window, and each byte of the buffer is cleared before the read.
         const std::size_t nWant =
             static_cast<std::size_t>(std::min<std::uint64_t>(kWindowSize, m_nSize - nOffset));
+        m_buffer.resize(nWant);
         const long long nRead = m_source.ReadAt(nOffset, m_buffer.data(), nWant, m_strFailure);
         m_nStart = nOffset;
         m_nFilled = nRead < 0 ? 0 : static_cast<std::size_t>(nRead);

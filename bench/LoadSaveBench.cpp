@@ -4,58 +4,17 @@
 
 #include "FolderFile.h"
 #include "GeneratedLibrary.h"
+#include "HeapCounter.h"
 #include "SceneryCfg.h"
 #include "SimulatorLocation.h"
 
 #include <benchmark/benchmark.h>
 
-#include <atomic>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <malloc.h>
 #include <map>
-#include <new>
 #include <tuple>
-
-namespace {
-
-std::atomic<long long> g_nBytesInUse{0};
-std::atomic<long long> g_nPeakBytes{0};
-
-void Count(long long nBytes) {
-    long long nNow = g_nBytesInUse += nBytes;
-    long long nPeak = g_nPeakBytes;
-    while (nNow > nPeak && !g_nPeakBytes.compare_exchange_weak(nPeak, nNow)) {
-    }
-}
-
-} // namespace
-
-void* operator new(std::size_t nSize) {
-    void* p = std::malloc(nSize ? nSize : 1);
-    if (p == nullptr)
-        throw std::bad_alloc();
-    Count(static_cast<long long>(malloc_usable_size(p)));
-    return p;
-}
-namespace {
-
-void Release(void* p) noexcept {
-    if (p)
-        Count(-static_cast<long long>(malloc_usable_size(p)));
-    std::free(p);
-}
-
-} // namespace
-
-void operator delete(void* p) noexcept {
-    Release(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    Release(p);
-}
 
 namespace {
 
@@ -67,13 +26,12 @@ std::string LibraryFile(int nAreas) {
 }
 
 void ReportPeak(benchmark::State& state, long long nBase) {
-    state.counters["peak_bytes"] = static_cast<double>(g_nPeakBytes - nBase);
+    state.counters["peak_bytes"] = static_cast<double>(HeapPeakBytes() - nBase);
 }
 
 void BM_Load(benchmark::State& state) {
     const std::string path = LibraryFile(static_cast<int>(state.range(0)));
-    long long nBase = g_nBytesInUse;
-    g_nPeakBytes = nBase;
+    const long long nBase = ResetHeapPeak();
     for (auto _ : state) {
         CSceneryHeader header;
         CAreaArray areas;
@@ -93,8 +51,7 @@ void Save(benchmark::State& state, bool bGuarded) {
     std::vector<CListRow> rows;
     for (int i = areas.GetSize() - 1; i >= 0; --i)
         rows.push_back({i, areas.GetAt(i).IsActive()});
-    long long nBase = g_nBytesInUse;
-    g_nPeakBytes = nBase;
+    const long long nBase = ResetHeapPeak();
     for (auto _ : state) {
         UpdateLayersFromList(rows, areas);
         UpdateActiveFromList(rows, areas);

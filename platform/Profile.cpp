@@ -40,17 +40,19 @@ std::string LowerAscii(std::string_view text) {
     return lower;
 }
 
+bool LessNoCase(std::string_view a, std::string_view b) {
+    // Bytes compared unsigned, as std::string compares them.
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(ToLowerAscii(x)) <
+               static_cast<unsigned char>(ToLowerAscii(y));
+    });
+}
+
 bool ContainsNoCase(std::string_view text, std::string_view part) {
     auto same = [](char a, char b) { return ToLowerAscii(a) == ToLowerAscii(b); };
     // An empty part is found at once, even in an empty text.
     return part.empty() ||
            std::search(text.begin(), text.end(), part.begin(), part.end(), same) != text.end();
-}
-
-bool LessNoCase(std::string_view a, std::string_view b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return ToLowerAscii(x) < ToLowerAscii(y);
-    });
 }
 
 std::string_view CutValue(std::string_view value) {

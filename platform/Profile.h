@@ -108,10 +108,10 @@ std::string_view SkipUtf8Bom(std::string_view text);
 
 // ASCII letters in lower case, every other byte as it is.
 std::string LowerAscii(std::string_view text);
+// Whether LowerAscii(a) < LowerAscii(b), with neither copied: for sorts.
+bool LessNoCase(std::string_view a, std::string_view b);
 // Whether the text holds the part, ASCII letters compared without case.
 bool ContainsNoCase(std::string_view text, std::string_view part);
-// Whether a comes before b, ASCII letters compared without case.
-bool LessNoCase(std::string_view a, std::string_view b);
 
 // The value as a string look-up gives it: its first CProfile::kMaxValue
 // bytes, without the spaces and tabs the cut leaves at their end. A value is
