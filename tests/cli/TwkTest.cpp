@@ -39,11 +39,10 @@ protected:
     Twk() {
         m_sim.Write("scenery.cfg", kSceneryCfg);
         m_sim.Write("Folder.txt", kFolderTxt);
-        const CTestAirport lake{"KLAK", "Lake", 1, 2, {}};
-        const CTestAirport town{"KTWN", "Town Field", 3, 4, {}};
+        const CTestAirport town{"KTWN", "Town Field"};
         const std::vector<std::pair<const char*, std::vector<CTestAirport>>> folders = {
-            {"Scenery/Base", {lake}},
-            {"Addon Scenery/Lake", {{"KLAK", "Lake", 1, 2, 0xFF}, town}},
+            {"Scenery/Base", {{"KLAK", "Lake"}}},
+            {"Addon Scenery/Lake", {{"KLAK", "Lake", 0, 0, 0xFF}, town}},
             {"Addon Scenery/Town", {town}},
             {"Addon Scenery/New", {}}};
         for (const auto& [folder, airports] : folders) {
