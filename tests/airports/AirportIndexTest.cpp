@@ -1,5 +1,4 @@
 #include "AirportIndex.h"
-#include "AirportCache.h"
 #include "Airports.h"
 #include "FileState.h"
 
@@ -11,6 +10,7 @@
 
 #include <filesystem>
 #include <sstream>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -53,11 +53,16 @@ public:
             std::filesystem::path(PathOf(nSlot, name)).parent_path());
         std::ofstream(PathOf(nSlot, name), std::ios::binary) << MakeBglFile(airports);
     }
-    std::string CachePath() const { return m_sim.Path("airports.cache"); }
-    const std::string& SimPath() const { return m_test.SimPath(); }
+    std::string Cache() const { return m_sim.Read("airports.cache"); }
+    void SetCache(const std::string& text) const { m_sim.Write("airports.cache", text); }
 
-    CAirportIndex Index(const std::string& cachePath = {}, const CIndexProgress& progress = {}) {
-        return IndexLibraryAirports(m_areas, m_test.SimPath(), m_test.Disk(), cachePath, progress);
+    // Through the cache file when asked, as the library of the simulator
+    // folder given (this one when none).
+    CAirportIndex Index(bool bCached = false, const std::string& simPath = {},
+                        const CIndexProgress& progress = {}) {
+        return IndexLibraryAirports(m_areas, simPath.empty() ? m_test.SimPath() : simPath,
+                                    m_test.Disk(), bCached ? m_sim.Path("airports.cache") : "",
+                                    progress);
     }
 
 private:
@@ -111,14 +116,14 @@ TEST(AirportIndex, ResolvesEachIdentAsTheSimulatorLoadsIt) {
     }
 }
 
-TEST(AirportCache, ReusesWhatItHeldOfUnchangedFilesAlsoAfterAStop) {
+TEST(AirportCache, ReusesWhatItHeldOfUnchangedFilesAndIgnoresACacheNotOfThisLibrary) {
     CTestLibrary library({"A: a.bgl=KSEA b.bgl=KBFI"});
-    const std::string cachePath = library.CachePath();
     // Whole seconds, which every system's file times hold.
     const auto time = std::chrono::floor<std::chrono::seconds>(
         std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
     std::filesystem::last_write_time(library.PathOf(0, "a.bgl"), time);
-    const CAirportIndex stopped = library.Index(cachePath, [](std::size_t, std::size_t nTotal) {
+    // Stopped after the first file: what was read is kept and cached.
+    const CAirportIndex stopped = library.Index(true, {}, [](std::size_t, std::size_t nTotal) {
         EXPECT_EQ(nTotal, 2u);
         return false;
     });
@@ -127,37 +132,24 @@ TEST(AirportCache, ReusesWhatItHeldOfUnchangedFilesAlsoAfterAStop) {
     // Other bytes of the same size at the same time: as it was to the cache.
     library.Write(0, "a.bgl", {{"KPDX"}});
     std::filesystem::last_write_time(library.PathOf(0, "a.bgl"), time);
-    EXPECT_EQ(Idents(library.Index(cachePath)), " KSEA KBFI");
-    library.Write(0, "b.bgl", {{"KTST", "Changed"}});
-    EXPECT_EQ(Idents(library.Index(cachePath)), " KSEA KTST");
-    EXPECT_EQ(Idents(library.Index()), " KPDX KTST");
-}
+    EXPECT_EQ(Idents(library.Index(true)), " KSEA KBFI");
 
-TEST(AirportCache, IgnoresACacheFileDamagedOfAnotherFolderOrVersion) {
-    CTestLibrary library({"A: a.bgl=KSEA"});
-    const std::string path = library.PathOf(0, "a.bgl"), cachePath = library.CachePath();
-    // A cache claiming KPDX for a.bgl as it is now.
-    auto claim = [&](const std::string& simPath) {
-        CAirportCache cache;
-        cache.Load(cachePath + "-none", simPath);
-        cache.Put(path, GetFileAttributesOf(path), ReadBglBytes(MakeBglFile({{"KPDX"}})));
-        return cache.Serialize();
-    };
-    const std::string text = claim(library.SimPath());
+    const std::string text = library.Cache();
     std::string older = text, changed = text;
     SetLe(older, older.find('\n') + 1, 0);
     SetLe(older, older.size() - 8,
           HashFileBytes(std::string_view(older).substr(0, older.size() - 8)), 8);
     changed[text.size() / 2] ^= 1;
-    std::ofstream(cachePath, std::ios::binary) << text;
-    EXPECT_EQ(Idents(library.Index(cachePath)), " KPDX");
-    const std::pair<const char*, std::string> kIgnored[] = {
-        {"cut short", text.substr(0, text.size() - 1)},
-        {"a byte changed", changed},
-        {"another simulator folder", claim("C:\\Other\\")},
-        {"an older version", older}};
-    for (const auto& [pszName, ignored] : kIgnored) {
-        std::ofstream(cachePath, std::ios::binary) << ignored;
-        EXPECT_EQ(Idents(library.Index(cachePath)), " KSEA") << pszName;
+    const std::tuple<const char*, std::string, std::string> kIgnored[] = {
+        {"cut short", text.substr(0, text.size() - 1), ""},
+        {"a byte changed", changed, ""},
+        {"an older version", older, ""},
+        {"another simulator folder", text, "C:\\Other\\"}};
+    for (const auto& [pszName, ignored, simPath] : kIgnored) {
+        library.SetCache(ignored);
+        EXPECT_EQ(Idents(library.Index(true, simPath)), " KPDX KBFI") << pszName;
     }
+    library.SetCache(text);
+    library.Write(0, "b.bgl", {{"KTST", "Changed"}});
+    EXPECT_EQ(Idents(library.Index(true)), " KSEA KTST");
 }
