@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 CIndexedFile File(std::vector<CAirportRecord> airports) {
@@ -53,36 +55,25 @@ TEST(AirportTable, RowsShowTheUsedAreaAndTheOthersLowerFirstWithTheirUse) {
                                         "KSEA|Seattle|Two||2", "LFPG|Paris||Off (off)|-1"}));
 }
 
-TEST(AirportTable, ConflictsOnlyAndTheTextNarrowTheRows) {
-    struct {
-        bool bConflictsOnly;
-        const char* pszFilter;
-        std::vector<std::string> idents;
-    } const cases[] = {{true, "", {"EGLL", "KBFI"}},
-                       {false, "sEa", {"KSEA"}},
-                       {false, "FIELD", {"KBFI"}},
-                       {false, "k", {"KBFI", "KSEA"}},
-                       {true, "sea", {}}};
+TEST(AirportTable, ConflictsOnlyAndTheTextNarrowTheRowsAColumnSortsThemAgainReverses) {
     CAirportTable table(Index());
-    for (const auto& c : cases) {
-        table.SetConflictsOnly(c.bConflictsOnly);
-        table.SetFilter(c.pszFilter);
-        EXPECT_EQ(Rows(table), c.idents) << c.pszFilter;
+    for (const auto& [bConflictsOnly, pszFilter, idents] :
+         {std::tuple{true, "", std::vector<std::string>{"EGLL", "KBFI"}},
+          {false, "FIELD", {"KBFI"}},
+          {false, "k", {"KBFI", "KSEA"}},
+          {true, "k", {"KBFI"}}}) {
+        table.SetConflictsOnly(bConflictsOnly);
+        table.SetFilter(pszFilter);
+        EXPECT_EQ(Rows(table), idents) << pszFilter;
     }
-}
-
-TEST(AirportTable, SortsByAColumnEqualTextsByIdentAndReversesOnTheSameColumn) {
-    CAirportTable table(Index());
-    table.SetFilter("A"); // all but KBFI
-    const std::pair<EAirportColumn, std::vector<std::string>> steps[] = {
-        {EAirportColumn::kUsed, {"LFPG", "EGLL", "KSEA"}},
-        {EAirportColumn::kUsed, {"EGLL", "KSEA", "LFPG"}},
-        {EAirportColumn::kName, {"EGLL", "LFPG", "KSEA"}},
-        {EAirportColumn::kIdent, {"EGLL", "KSEA", "LFPG"}}};
-    for (const auto& [column, idents] : steps) {
+    table.SetConflictsOnly(false);
+    table.SetFilter("A"); // all but KBFI; equal texts by ident
+    for (const auto& [column, idents] :
+         {std::pair{EAirportColumn::kUsed, std::vector<std::string>{"LFPG", "EGLL", "KSEA"}},
+          {EAirportColumn::kUsed, {"EGLL", "KSEA", "LFPG"}},
+          {EAirportColumn::kName, {"EGLL", "LFPG", "KSEA"}},
+          {EAirportColumn::kIdent, {"EGLL", "KSEA", "LFPG"}}}) {
         table.SortBy(column);
         EXPECT_EQ(Rows(table), idents);
     }
-    table.SetFilter("");
-    EXPECT_EQ(Rows(table), (std::vector<std::string>{"EGLL", "KBFI", "KSEA", "LFPG"}));
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -29,31 +30,17 @@ std::string With(std::string bytes, std::size_t nAt, std::uint64_t nValue, int n
 // One subsection table listing KSEA's records twice: more bytes to walk than
 // the file holds, as a crafted file would give millions of times over.
 std::string SeattleTwice() {
-    std::string bytes = Seattle();
+    std::string bytes = With(With(Seattle(), 0x40, 2), 0x48, 32); // 2 entries, 32 bytes
     bytes.insert(0x5C, bytes.substr(0x4C, 16));
-    SetLe(bytes, 0x40, 2, 4);    // entries
-    SetLe(bytes, 0x48, 32, 4);   // table size
-    SetLe(bytes, 0x54, 0x6C, 4); // both entries' records
-    SetLe(bytes, 0x64, 0x6C, 4);
-    return bytes;
+    return With(With(bytes, 0x54, 0x6C), 0x64, 0x6C);
 }
-
-struct CDamagedCase {
-    const char* pszName;
-    std::string bytes;
-    std::uint64_t nOffset; // of the bytes at fault
-};
-
-class DamagedBgl : public ::testing::TestWithParam<CDamagedCase> {};
 
 // What a reading held, in one line.
 std::string Summary(const CBglContents& contents) {
     std::string text = contents.kind == EBglKind::kOldFormat ? "old format" : "";
-    for (const CAirportRecord& airport : contents.airports) {
-        text += (text.empty() ? "" : " ") + airport.strIdent + " '" + airport.strName + "'";
-        if (airport.bDeletes)
-            text += " deletes " + std::to_string(airport.nDeleteFlags);
-    }
+    for (const CAirportRecord& airport : contents.airports)
+        text += " " + airport.strIdent + " '" + airport.strName + "'" +
+                (airport.bDeletes ? " deletes " + std::to_string(airport.nDeleteFlags) : "");
     if (contents.nLaterRecords > 0)
         text += " later " + std::to_string(contents.nLaterRecords) + " of id " +
                 std::to_string(contents.nLaterId) + " from " +
@@ -61,100 +48,79 @@ std::string Summary(const CBglContents& contents) {
     return text;
 }
 
-struct CReadCase {
-    const char* pszName;
-    std::string bytes;
-    std::string summary;
-};
-
-class ReadableBgl : public ::testing::TestWithParam<CReadCase> {};
-
 } // namespace
 
-TEST_P(DamagedBgl, IsDamagedAtTheBytesAtFault) {
-    const CBglContents contents = ReadBglBytes(GetParam().bytes);
-    EXPECT_EQ(contents.kind, EBglKind::kDamaged);
-    EXPECT_EQ(contents.nOffset, GetParam().nOffset) << contents.strReason;
-    EXPECT_FALSE(contents.strReason.empty());
-    EXPECT_TRUE(contents.airports.empty());
+// Each shape with the offset of the bytes at fault.
+TEST(BglFile, IsDamagedAtTheBytesAtFault) {
+    const std::tuple<const char*, std::string, std::uint64_t> cases[] = {
+        {"NeitherFormat", With(Seattle(), 0, 0x5A4D, 2), 0},
+        {"FirstWordZero", With(Seattle(), 0, 0, 2), 0},
+        {"ShorterThanFourBytes", std::string("\x01\x00\x00", 3), 0},
+        {"HeaderCutInItsSize", Seattle().substr(0, 6), 4},
+        {"HeaderCutInItsTime", Seattle().substr(0, 0x0C), 8},
+        {"HeaderCutInSecondMagic", Seattle().substr(0, 0x12), 0x10},
+        {"HeaderCutInSectionCount", Seattle().substr(0, 0x16), 0x14},
+        {"HeaderCutInCoverage", Seattle().substr(0, 0x37), 0x18},
+        {"HeaderSizeNot0x38", With(Seattle(), 4, 0x40), 4},
+        {"SectionTablePastTheEnd", With(Seattle(), 0x14, 100), 0x38},
+        {"SubsectionTablePastTheEnd", With(Seattle(), 0x44, 0xD0), 0x44},
+        {"SubsectionTableSmallerThanItsCount", With(Seattle(), 0x40, 2), 0x40},
+        {"RecordsPastTheEnd", With(Seattle(), 0x58, 0x79), 0x54},
+        {"RecordsGivenTwice", SeattleTwice(), 0x68},
+        {"RecordSize0", With(Seattle(), 0x5E, 0), 0x5C},
+        {"RecordSize5", With(Seattle(), 0x5E, 5), 0x5C},
+        {"RecordPastItsSubsection", With(With(Seattle(), 0x58, 0x70), 0x5E, 0x71), 0x5C},
+        {"AirportShorterThanItsFixedPart", With(Seattle(), 0x5E, 0x33), 0x5C},
+        {"IdentZero", With(Seattle(), 0x84, 0), 0x84},
+        {"ChildPastItsAirport", With(Seattle(), 0x92, 0x50), 0x90}};
+    for (const auto& [pszName, bytes, nOffset] : cases) {
+        SCOPED_TRACE(pszName);
+        const CBglContents contents = ReadBglBytes(bytes);
+        EXPECT_EQ(contents.kind, EBglKind::kDamaged);
+        EXPECT_EQ(contents.nOffset, nOffset) << contents.strReason;
+        EXPECT_FALSE(contents.strReason.empty());
+        EXPECT_TRUE(contents.airports.empty());
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Shapes, DamagedBgl,
-    ::testing::Values(
-        CDamagedCase{"NeitherFormat", With(Seattle(), 0, 0x5A4D, 2), 0},
-        CDamagedCase{"FirstWordZero", With(Seattle(), 0, 0, 2), 0},
-        CDamagedCase{"ShorterThanFourBytes", std::string("\x01\x00\x00", 3), 0},
-        CDamagedCase{"HeaderCutInItsSize", Seattle().substr(0, 6), 4},
-        CDamagedCase{"HeaderCutInItsTime", Seattle().substr(0, 0x0C), 8},
-        CDamagedCase{"HeaderCutInSecondMagic", Seattle().substr(0, 0x12), 0x10},
-        CDamagedCase{"HeaderCutInSectionCount", Seattle().substr(0, 0x16), 0x14},
-        CDamagedCase{"HeaderCutInCoverage", Seattle().substr(0, 0x37), 0x18},
-        CDamagedCase{"HeaderSizeNot0x38", With(Seattle(), 4, 0x40), 4},
-        CDamagedCase{"SectionTablePastTheEnd", With(Seattle(), 0x14, 100), 0x38},
-        CDamagedCase{"SubsectionTablePastTheEnd", With(Seattle(), 0x44, 0xD0), 0x44},
-        CDamagedCase{"SubsectionTableSmallerThanItsCount", With(Seattle(), 0x40, 2), 0x40},
-        CDamagedCase{"WideEntriesInATableOf16Bytes", With(Seattle(), 0x3C, 0x10000), 0x40},
-        CDamagedCase{"RecordsPastTheEnd", With(Seattle(), 0x58, 0x79), 0x54},
-        CDamagedCase{"RecordsGivenTwice", SeattleTwice(), 0x68},
-        CDamagedCase{"RecordSize0", With(Seattle(), 0x5E, 0), 0x5C},
-        CDamagedCase{"RecordSize5", With(Seattle(), 0x5E, 5), 0x5C},
-        CDamagedCase{"RecordPastItsSubsection", With(With(Seattle(), 0x58, 0x70), 0x5E, 0x71),
-                     0x5C},
-        CDamagedCase{"AirportShorterThanItsFixedPart", With(Seattle(), 0x5E, 0x33), 0x5C},
-        CDamagedCase{"IdentZero", With(Seattle(), 0x84, 0), 0x84},
-        CDamagedCase{"IdentWithACodeOf1", With(Seattle(), 0x84, (22u * 38 + 1) << 5 | 1), 0x84},
-        CDamagedCase{"ChildSize0", With(Seattle(), 0x92, 0), 0x90},
-        CDamagedCase{"ChildPastItsAirport", With(Seattle(), 0x92, 0x50), 0x90}),
-    [](const ::testing::TestParamInfo<CDamagedCase>& info) { return info.param.pszName; });
-
-TEST_P(ReadableBgl, ReadsTheAirportsAsTheSimulatorWould) {
-    const CBglContents contents = ReadBglBytes(GetParam().bytes);
-    EXPECT_NE(contents.kind, EBglKind::kDamaged) << contents.strReason;
-    EXPECT_EQ(Summary(contents), GetParam().summary);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Shapes, ReadableBgl,
-    ::testing::Values(
-        CReadCase{"NoAirportSection", MakeBglFile({}), ""},
-        CReadCase{"NameWithoutTerminator",
-                  MakeBglFile({{"KSEA", "Seattle"}, {"KPDX", "Portland"}}, {false, true, false}),
-                  "KSEA 'Seattle' KPDX 'Portland'"},
-        CReadCase{"WideSubsectionEntries", MakeBglFile({{"KTST", "Test"}}, {true, true, true}),
-                  "KTST 'Test'"},
-        CReadCase{"OldFormat", std::string("\x01\x00\x92\x19", 4), "old format"},
-        CReadCase{"OldFormatHighestFirstWord", std::string("\xFF\x00\x00\x00", 4), "old format"},
-        CReadCase{"SameIdentTwiceInOneFile", MakeBglFile({{"KSEA", "A"}, {"KSEA", "B"}}),
-                  "KSEA 'A' KSEA 'B'"},
+TEST(BglFile, ReadsTheAirportsAsTheSimulatorWould) {
+    const std::tuple<const char*, std::string, std::string> cases[] = {
+        {"NamesWithoutTerminatorAndOneIdentTwice",
+         MakeBglFile({{"KSEA", "Seattle"}, {"KSEA", "Tacoma"}}, {false, true, false}),
+         " KSEA 'Seattle' KSEA 'Tacoma'"},
+        {"WideSubsectionEntries", MakeBglFile({{"KTST", "Test"}}, {true, true, true}),
+         " KTST 'Test'"},
+        {"OldFormat", std::string("\x01\x00\x92\x19", 4), "old format"},
         // The apron byte's bit 7 is not relied on: the walk finds the child.
-        CReadCase{"DeleteChildWithoutTheApronBit",
-                  With(MakeBglFile({{"KSEA", "S", 0, 0, 0xE8}}, {false, false, true}), 0x66, 0, 1),
-                  "KSEA 'S' deletes 232"},
-        CReadCase{"ApronBitWithoutADeleteChild", With(Seattle(), 0x66, 0x80, 1), "KSEA 'Seattle'"},
+        {"DeleteChildWithoutTheApronBit",
+         With(MakeBglFile({{"KSEA", "S", 0, 0, 0xE8}}, {false, false, true}), 0x66, 0, 1),
+         " KSEA 'S' deletes 232"},
+        {"ApronBitWithoutADeleteChild", With(Seattle(), 0x66, 0x80, 1), " KSEA 'Seattle'"},
         // Records from 0xA0, after the other section.
-        CReadCase{"LaterSimulatorsRecordsCounted",
-                  MakeBglFile({{"KPDX", "", 0, 0, {}, 0x3C},
-                               {"KSEA", ""},
-                               {"KTST", "", 0, 0, {}, 0xAB},
-                               {"KBFI", "", 0, 0, {}, 0x56}}),
-                  "KSEA '' later 3 of id 60 from 160"}),
-    [](const ::testing::TestParamInfo<CReadCase>& info) { return info.param.pszName; });
+        {"LaterSimulatorsRecordsCounted",
+         MakeBglFile({{"KPDX", "", 0, 0, {}, 0x3C},
+                      {"KSEA", ""},
+                      {"KTST", "", 0, 0, {}, 0xAB},
+                      {"KBFI", "", 0, 0, {}, 0x56}}),
+         " KSEA '' later 3 of id 60 from 160"}};
+    for (const auto& [pszName, bytes, summary] : cases) {
+        const CBglContents contents = ReadBglBytes(bytes);
+        EXPECT_NE(contents.kind, EBglKind::kDamaged) << pszName << ": " << contents.strReason;
+        EXPECT_EQ(Summary(contents), summary) << pszName;
+    }
+}
 
-TEST(BglFile, ReadsAFileOnTheDiskWithItsCoordinatesAndReportsOneItCannotOpen) {
+// Every index reads real files; here the coordinates, and files that cannot be read.
+TEST(BglFile, ReadsTheCoordinatesAndReportsAFileItCannotOpen) {
+    const CBglContents contents = ReadBglBytes(Seattle());
+    ASSERT_EQ(Summary(contents), " KSEA 'Seattle'");
+    EXPECT_NEAR(contents.airports[0].dLatitude, 47.449, 1e-6);
+    EXPECT_NEAR(contents.airports[0].dLongitude, -122.309, 1e-6);
     CTempFolder folder;
     folder.Write("a.bgl", Seattle());
     CFileAttributes state;
-    const CBglContents contents = ReadBglFile(folder.Path("a.bgl"), state);
-    ASSERT_EQ(Summary(contents), "KSEA 'Seattle'");
-    EXPECT_NEAR(contents.airports[0].dLatitude, 47.449, 1e-6);
-    EXPECT_NEAR(contents.airports[0].dLongitude, -122.309, 1e-6);
-    EXPECT_TRUE(state.bPresent);
-    EXPECT_EQ(state.nSize, Seattle().size());
-
     EXPECT_EQ(ReadBglFile(folder.Path("none.bgl"), state).kind, EBglKind::kUnreadable);
     EXPECT_FALSE(state.bPresent);
-
 #ifdef _WIN32
     // Held by another program that shares it with none.
     const HANDLE hLock = CreateFileA(folder.Path("a.bgl").c_str(), GENERIC_READ, 0, nullptr,

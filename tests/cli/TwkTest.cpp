@@ -39,11 +39,10 @@ protected:
     Twk() {
         m_sim.Write("scenery.cfg", kSceneryCfg);
         m_sim.Write("Folder.txt", kFolderTxt);
-        const CTestAirport lake{"KLAK", "Lake", 1, 2, {}};
-        const CTestAirport town{"KTWN", "Town Field", 3, 4, {}};
+        const CTestAirport town{"KTWN", "Town Field"};
         const std::vector<std::pair<const char*, std::vector<CTestAirport>>> folders = {
-            {"Scenery/Base", {lake}},
-            {"Addon Scenery/Lake", {{"KLAK", "Lake", 1, 2, 0xFF}, town}},
+            {"Scenery/Base", {{"KLAK", "Lake"}}},
+            {"Addon Scenery/Lake", {{"KLAK", "Lake", 0, 0, 0xFF}, town}},
             {"Addon Scenery/Town", {town}},
             {"Addon Scenery/New", {}}};
         for (const auto& [folder, airports] : folders) {
@@ -108,11 +107,6 @@ struct CRunCase {
     std::string sceneryCfg = kSceneryCfg; // written first
     bool bBackupIsADirectory = false;     // so that no backup can be written
 };
-// Town switched on, above Lake.
-const std::string kTownOn = [] {
-    std::string text = kSceneryCfg;
-    return text.replace(text.find("Active=FALSE"), 12, "Active=TRUE");
-}();
 // A file no twk command can read, which it must never replace.
 const std::string kUtf16 = std::string("\xFF\xFE[\0G\0", 6);
 // A case is named by its arguments.
@@ -232,12 +226,14 @@ INSTANTIATE_TEST_SUITE_P(
                  "4, \"title\": \"Lake\", \"local\": \"Addon Scenery\\\\Lake\"}, {\"position\": "
                  "3, \"title\": \"Town\", \"local\": \"Addon Scenery\\\\Town\"}]}\n]\n"},
         CRunCase{{"airports"}, 0, "", "No airport conflicts found.\n"},
-        CRunCase{{"airports"},
-                 1,
-                 "",
-                 "KTWN \"Town Field\"\n  merges  #4 \"Lake\" (Addon Scenery\\Lake): x.BGL\n"
-                 "  used    #3 \"Town\" (Addon Scenery\\Town): x.BGL\n",
-                 kTownOn},
+        CRunCase{
+            {"airports"},
+            1,
+            "",
+            "KTWN \"Town Field\"\n  merges  #4 \"Lake\" (Addon Scenery\\Lake): x.BGL\n"
+            "  used    #3 \"Town\" (Addon Scenery\\Town): x.BGL\n",
+            // Town switched on, above Lake.
+            std::string(kSceneryCfg).replace(kSceneryCfg.find("Active=FALSE"), 12, "Active=TRUE")},
         CRunCase{{"airports", "klak", "zzzz", "--json"},
                  0,
                  "",

@@ -15,21 +15,17 @@ CIndexArea Area(const std::string& title, bool bActive = true, bool bStock = fal
 CIndexedFile File(const std::string& name,
                   const std::vector<std::pair<std::string, std::uint16_t>>& airports) {
     CIndexedFile file{name, {}};
-    for (const auto& [ident, nFlags] : airports) {
-        CAirportRecord& record = file.contents.airports.emplace_back();
-        record.strIdent = ident;
-        record.strName = "Seattle";
-        record.bDeletes = nFlags != 0;
-        record.nDeleteFlags = nFlags;
-    }
+    for (const auto& [ident, nFlags] : airports)
+        file.contents.airports.push_back({.strIdent = ident,
+                                          .strName = "Seattle",
+                                          .bDeletes = nFlags != 0,
+                                          .nDeleteFlags = nFlags});
     return file;
 }
 
 // A file read as of the kind, with records of a later simulator when so many.
 CIndexedFile Read(const std::string& name, EBglKind kind, std::uint32_t nLater = 0) {
-    CIndexedFile file{name, {}};
-    file.contents = {kind, "bad", 0x10, {}, nLater, 0x3C, 0x5C};
-    return file;
+    return {name, {kind, "bad", 0x10, {}, nLater, 0x3C, 0x5C}};
 }
 
 struct CFindingsCase {
@@ -38,61 +34,50 @@ struct CFindingsCase {
     std::vector<std::string> findings; // "severity code #position file: text"
 };
 
-class AirportFindings : public ::testing::TestWithParam<CFindingsCase> {};
-
 const std::string kSeattle = "airport KSEA \"Seattle\"";
 
 } // namespace
 
-TEST_P(AirportFindings, NameTheAreasAndFilesAtFault) {
-    const CAirportIndex& index = GetParam().index;
-    std::vector<CFinding> findings;
-    AddAirportFindings(index, AirportsOf(index), findings);
-    std::vector<std::string> found;
-    for (const CFinding& finding : findings)
-        found.push_back(std::string(SeverityName(finding.severity)) + " " + finding.strCode + " " +
-                        PositionName(finding.nPosition) + " " + finding.strFile + ": " +
-                        finding.strText);
-    EXPECT_EQ(found, GetParam().findings);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Indexes, AirportFindings,
-    ::testing::Values(
-        CFindingsCase{"Conflict",
-                      {{Area("A"), Area("B"), Area("C")},
-                       {{File("a.bgl", {{"KSEA", 0}})},
-                        {File("b.bgl", {{"KSEA", 0xE8}})},
-                        {File("c.bgl", {{"KSEA", 0}})}}},
-                      {"warning airport-conflict #1 a.bgl: " + kSeattle +
-                       " is defined by more than one active add-on: the simulator uses this one; "
-                       "#2 \"B\" (b.bgl) merges into it; #3 \"C\" (c.bgl) is hidden"}},
-        CFindingsCase{"MergesStock",
-                      {{Area("A"), Area("World", true, true)},
-                       {{File("a.bgl", {{"KSEA", 0x28}})}, {File("ap.bgl", {{"KSEA", 0}})}}},
-                      {"warning airport-merges-stock #2 ap.bgl: the stock " + kSeattle +
-                       " is not hidden by the add-ons above it and merges with #1 \"A\" (a.bgl)"}},
+TEST(AirportFindings, NameTheAreasAndFilesAtFault) {
+    const CFindingsCase cases[] = {
+        {"Conflict",
+         {{Area("A"), Area("B"), Area("C")},
+          {{File("a.bgl", {{"KSEA", 0}})},
+           {File("b.bgl", {{"KSEA", 0xE8}})},
+           {File("c.bgl", {{"KSEA", 0}})}}},
+         {"warning airport-conflict #1 a.bgl: " + kSeattle +
+          " is defined by more than one active add-on: the simulator uses this one; "
+          "#2 \"B\" (b.bgl) merges into it; #3 \"C\" (c.bgl) is hidden"}},
+        {"MergesStock",
+         {{Area("A"), Area("World", true, true)},
+          {{File("a.bgl", {{"KSEA", 0x28}})}, {File("ap.bgl", {{"KSEA", 0}})}}},
+         {"warning airport-merges-stock #2 ap.bgl: the stock " + kSeattle +
+          " is not hidden by the add-ons above it and merges with #1 \"A\" (a.bgl)"}},
         // Inactive, B's two definitions load nowhere.
-        CFindingsCase{"TwiceInActiveAreaOnly",
-                      {{Area("A"), Area("B", false)},
-                       {{File("a.bgl", {{"KSEA", 0}}), File("b.bgl", {{"KSEA", 0}})},
-                        {File("c.bgl", {{"KSEA", 0}, {"KSEA", 0}})}}},
-                      {"warning airport-twice-in-area #1 a.bgl: " + kSeattle +
-                       " is defined 2 times in this area (a.bgl, b.bgl): which one the simulator "
-                       "takes is not known"}},
-        CFindingsCase{
-            "FilesErrorsWhenActiveWarningsWhenNot",
-            {{Area("A"), Area("B", false)},
-             {{Read("bad.bgl", EBglKind::kDamaged), Read("fsx.bgl", EBglKind::kAirports, 2)},
-              {Read("bad.bgl", EBglKind::kDamaged), Read("fsx.bgl", EBglKind::kAirports, 2),
-               Read("gone.bgl", EBglKind::kUnreadable)}}},
-            {"error bgl-damaged #1 bad.bgl: cannot be read by the simulator: bad (at "
-             "byte 0x10)",
-             "error bgl-other-simulator #1 fsx.bgl: holds 2 airport records of a later "
-             "simulator (id 0x3C at byte 0x5C), which this simulator cannot use",
-             "warning bgl-damaged #2 bad.bgl: cannot be read by the simulator: bad (at "
-             "byte 0x10)",
-             "warning bgl-other-simulator #2 fsx.bgl: holds 2 airport records of a "
-             "later simulator (id 0x3C at byte 0x5C), which this simulator cannot use",
-             "warning bgl-unreadable #2 gone.bgl: cannot be opened or read: bad"}}),
-    [](const ::testing::TestParamInfo<CFindingsCase>& info) { return info.param.pszName; });
+        {"TwiceInActiveAreaOnly",
+         {{Area("A"), Area("B", false)},
+          {{File("a.bgl", {{"KSEA", 0}}), File("b.bgl", {{"KSEA", 0}})},
+           {File("c.bgl", {{"KSEA", 0}, {"KSEA", 0}})}}},
+         {"warning airport-twice-in-area #1 a.bgl: " + kSeattle +
+          " is defined 2 times in this area (a.bgl, b.bgl): which one the simulator "
+          "takes is not known"}},
+        {"FilesErrorsWhenActiveWarningsWhenNot",
+         {{Area("A"), Area("B", false)},
+          {{Read("bad.bgl", EBglKind::kDamaged), Read("fsx.bgl", EBglKind::kAirports, 2)},
+           {Read("bad.bgl", EBglKind::kDamaged), Read("gone.bgl", EBglKind::kUnreadable)}}},
+         {"error bgl-damaged #1 bad.bgl: cannot be read by the simulator: bad (at byte 0x10)",
+          "error bgl-other-simulator #1 fsx.bgl: holds 2 airport records of a later "
+          "simulator (id 0x3C at byte 0x5C), which this simulator cannot use",
+          "warning bgl-damaged #2 bad.bgl: cannot be read by the simulator: bad (at byte 0x10)",
+          "warning bgl-unreadable #2 gone.bgl: cannot be opened or read: bad"}}};
+    for (const auto& [pszName, index, expected] : cases) {
+        std::vector<CFinding> findings;
+        AddAirportFindings(index, AirportsOf(index), findings);
+        std::vector<std::string> found;
+        for (const CFinding& finding : findings)
+            found.push_back(std::string(SeverityName(finding.severity)) + " " + finding.strCode +
+                            " " + PositionName(finding.nPosition) + " " + finding.strFile + ": " +
+                            finding.strText);
+        EXPECT_EQ(found, expected) << pszName;
+    }
+}

@@ -12,13 +12,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: make_sample_scenery SIMULATOR-FOLDER\n");
         return 2;
     }
-    const std::filesystem::path sim = argv[1];
     for (const CSampleFile& file : SampleSceneryFiles()) {
-        const std::filesystem::path path = sim / file.strPath;
+        const std::filesystem::path path = std::filesystem::path(argv[1]) / file.strPath;
         std::error_code error;
         std::filesystem::create_directories(path.parent_path(), error);
-        std::ofstream out(path, std::ios::binary);
-        if (!(out << file.bytes) || !out.flush()) {
+        if (!(std::ofstream(path, std::ios::binary) << file.bytes).flush()) {
             std::fprintf(stderr, "cannot write %s\n", path.string().c_str());
             return 3;
         }
