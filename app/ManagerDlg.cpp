@@ -98,6 +98,7 @@ BOOL CManagerDlg::OnInitDialog() {
     m_imageList.Create(IDB_TREE, 16, 1, RGB(255, 0, 255));
     m_treeFolders.SetImageList(&m_imageList, TVSIL_NORMAL);
 
+    InitWindowLayout();
     std::string folder = LocateSimFolder();
     if (!folder.empty()) {
         // The system's own disk takes every path as it is.
@@ -107,6 +108,7 @@ BOOL CManagerDlg::OnInitDialog() {
         m_strBrowsePath = m_doc.SimPath();
         std::string backup;
         m_doc.TakeBackup(backup);
+        AcceptDroppedFolders();
     }
     SendMessage(DM_SETDEFID, static_cast<WPARAM>(-1), 0);
     return TRUE;
@@ -125,8 +127,11 @@ std::string CManagerDlg::LocateSimFolder() {
 }
 
 void CManagerDlg::SaveSettings() {
-    if (m_doc.IsOpen())
-        WriteSettingsSimFolder(GetSettingsPath(), m_doc.SimPath());
+    if (!m_doc.IsOpen())
+        return;
+    WriteSettingsSimFolder(GetSettingsPath(), m_doc.SimPath());
+    if (const CWindowPlace place = CurrentPlace(); place != m_openedPlace)
+        WriteSettingsWindowPlace(GetSettingsPath(), place);
 }
 
 bool CManagerDlg::ConfirmReplaceChangedFiles() {
@@ -339,6 +344,9 @@ ON_MESSAGE(WM_SCENERY_TOGGLE, OnToggleActive)
 ON_MESSAGE(WM_SCENERY_MOVE, OnMoveScenery)
 ON_MESSAGE(WM_SCENERY_DELETE, OnDeleteScenery)
 ON_MESSAGE(WM_SCENERY_DBLCLK, OnListDoubleClick)
+ON_MESSAGE(WM_SIZE, OnSize)
+ON_MESSAGE(WM_GETMINMAXINFO, OnGetMinMaxInfo)
+ON_MESSAGE(WM_DROPFILES, OnDropFiles)
 ON_NOTIFY(TVN_GETDISPINFOA, IDC_TREE_FOLDERS, OnTreeGetDispInfo)
 ON_NOTIFY(TVN_GETDISPINFOW, IDC_TREE_FOLDERS, OnTreeGetDispInfo)
 ON_NOTIFY(TVN_ITEMEXPANDEDA, IDC_TREE_FOLDERS, OnTreeItemExpanded)

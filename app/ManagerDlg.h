@@ -10,8 +10,10 @@
 #include "FolderTreeCtrl.h"
 #include "HelpToolTipCtrl.h"
 #include "IndexProgressDlg.h"
+#include "Layout.h"
 #include "LibraryDocument.h"
 #include "SceneryListBox.h"
+#include "WindowPlace.h"
 
 #include <memory>
 #include <string>
@@ -77,11 +79,17 @@ protected:
     LRESULT OnMoveScenery(WPARAM wParam, LPARAM lParam);
     LRESULT OnDeleteScenery(WPARAM wParam, LPARAM lParam);
     LRESULT OnListDoubleClick(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDropFiles(WPARAM wParam, LPARAM lParam);
 
     // Add and Scan once the folder is chosen: one area for the scenery
     // folder, named by the user; one for every scenery folder inside.
     void AddSceneryFolder(const std::string& folder);
     void AddSceneryFolders(const std::string& directory);
+    // Dropped files and folders: an area for each scenery folder new to the
+    // library, in one step; the others named in one box, with why.
+    void AddDroppedFolders(const std::vector<std::string>& paths);
     // Finds the simulator folder: the registry, else the settings file, else
     // the user; empty when none is known.
     std::string LocateSimFolder();
@@ -118,6 +126,18 @@ private:
     // The question when another program changed the files since they were
     // read or saved: true when there is none or on Yes.
     bool ConfirmReplaceChangedFiles();
+    // The controls follow the window's size from now on, and the window
+    // takes the place kept from an earlier run, when it lies on a screen.
+    void InitWindowLayout();
+    // Where the window stands, as the settings file keeps it.
+    CWindowPlace CurrentPlace() const;
+    // The window takes folders dropped by other programs, elevated or not.
+    void AcceptDroppedFolders();
+
+    CLayout m_layout;
+    // The place the window opened in: kept in the settings only when the
+    // user moved, sized or maximized the window since.
+    CWindowPlace m_openedPlace;
 
 protected:
     // The reading of the airports, on copies of the library's rows; tests

@@ -3,6 +3,7 @@
 #include "AirportCache.h"
 
 #include "FolderCommands.h"
+#include "SceneryFolder.h"
 #include "SimulatorLocation.h"
 
 #include <algorithm>
@@ -148,6 +149,42 @@ CChanges CLibraryDocument::Scan(const std::string& directory, CScanResult& resul
     step.SpliceRows(m_rows, 0, 0, std::move(added));
     Push(std::move(step), nAreasBefore, FolderStates());
     return changes;
+}
+
+std::optional<ENotAdded> CLibraryDocument::WhyNotAdded(const std::string& folder) const {
+    if (m_pDisk->GetKind(folder) != EPathKind::kDirectory)
+        return ENotAdded::kNotFolder;
+    for (int nArea = 0; nArea < m_areas.GetSize(); ++nArea) {
+        const CSceneryArea& area = m_areas.GetAt(nArea);
+        if (!area.IsRemoved() &&
+            IsSameFolder(FolderOfLocalPath(area.GetLocal(), m_strSimPath), folder))
+            return ENotAdded::kHeld;
+    }
+    if (!IsSceneryFolder(folder, *m_pDisk))
+        return ENotAdded::kNoScenery;
+    if (IsLibraryFull(m_areas))
+        return ENotAdded::kFull;
+    return std::nullopt;
+}
+
+CAddedFolders CLibraryDocument::AddAreas(std::span<const std::string> folders) {
+    const int nAreasBefore = m_areas.GetSize();
+    CStep step;
+    CAddedFolders result;
+    std::vector<CListRow> added;
+    for (const std::string& folder : folders) {
+        if (const std::optional<ENotAdded> why = WhyNotAdded(folder)) {
+            result.notAdded.push_back({folder, *why});
+            continue;
+        }
+        const int nArea =
+            ::AddArea(m_areas, folder, m_strSimPath, ProposedTitle(folder, m_strSimPath));
+        added.insert(added.begin(), {nArea, true});
+        result.changes.push_back({EChange::kAdd, nArea, -1, -1, {}});
+    }
+    step.SpliceRows(m_rows, 0, 0, std::move(added));
+    Push(std::move(step), nAreasBefore, FolderStates());
+    return result;
 }
 
 std::string CLibraryDocument::NewFolder(const std::string& name) {

@@ -8,6 +8,7 @@
 // portable functions, so that both write the same bytes for the same
 // change. Each change is one step of the history, unless it changed nothing.
 
+#include "AddedFolders.h"
 #include "AreaArray.h"
 #include "AreaCommands.h"
 #include "Change.h"
@@ -19,6 +20,7 @@
 #include "SceneryDisk.h"
 #include "SceneryHeader.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -94,6 +96,11 @@ public:
     CChanges RenameArea(int nArea, const std::string& title);
     // An area for every scenery folder inside the directory, in one step.
     CChanges Scan(const std::string& directory, CScanResult& result);
+    // An area for each of the folders that is a scenery folder the library
+    // does not hold yet, titled as Add proposes and put on top as
+    // successive Adds would put them, in one step; the others are named
+    // with why, in their order.
+    CAddedFolders AddAreas(std::span<const std::string> folders);
     // Why the name cannot be a folder's, or empty once the change is made.
     std::string NewFolder(const std::string& name);
     std::string RenameFolder(int nFolder, const std::string& name);
@@ -133,6 +140,8 @@ private:
     std::vector<int> FolderStates() const;
     CLibraryState State() { return {m_areas, m_rows, m_folders}; }
     CStepShown Shown(const CStep* pStep, bool bUndone) const;
+    // Why AddAreas leaves the folder out, or nothing.
+    std::optional<ENotAdded> WhyNotAdded(const std::string& folder) const;
 
     std::string m_strSimPath;
     const CSceneryDisk* m_pDisk = &SystemDisk();

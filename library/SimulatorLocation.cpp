@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr const char* kSettingsSection = "Tarnwick";
 constexpr const char* kSettingsKey = "FS2004Path";
 
 } // namespace

@@ -14,8 +14,10 @@
 constexpr const char* kSimRegistryKey =
     "SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0";
 constexpr const char* kSimRegistryValue = "Exe Path";
-// The window program's settings file, when it is named as it ships.
+// The window program's settings file, when it is named as it ships, and
+// the section of it that holds Tarnwick's keys.
 constexpr const char* kSettingsFileName = "Tarnwick.ini";
+constexpr const char* kSettingsSection = "Tarnwick";
 // The new file beside each file Tarnwick replaces, until it is moved over it.
 inline constexpr std::string_view kTempSuffix = ".twk-new";
 

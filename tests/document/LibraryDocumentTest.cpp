@@ -143,6 +143,13 @@ INSTANTIATE_TEST_SUITE_P(
                         EXPECT_EQ(result.nAdded, 4);
                     },
                     "Town Other New Lake -Town* Lake* Base | 7 | " + kFolders},
+        CChangeCase{"AddAreasAddsTheNewSceneryFoldersInOneStep",
+                    [](CLibraryOnDisk& t) {
+                        const CAddedFolders added = t.m_doc.AddAreas(
+                            std::vector{t.Addon("New"), t.Addon("Lake"), t.Addon("Other")});
+                        EXPECT_EQ(added.changes.size(), 2u);
+                    },
+                    "Other New -Town* Lake* Base | 5 | " + kFolders},
         CChangeCase{"RemoveTwo",
                     [](CLibraryOnDisk& t) {
                         t.m_doc.RemoveAreas(std::vector{t.Area("Lake"), t.Area("Base")});
@@ -249,4 +256,22 @@ TEST_F(LibraryDocument, UndoShowsTheTopmostRowItChangedElseItsFolder) {
     EXPECT_EQ(shown.nFolder, 3);
     m_doc.Undo();
     EXPECT_EQ(m_doc.Redo().nFolder, 3);
+}
+
+// Each folder refused says why, in the order given: a file, a folder an
+// area names (in another spelling, or given twice), one without scenery.
+TEST_F(LibraryDocument, AddAreasNamesWhatItLeavesOutWithWhy) {
+    std::filesystem::create_directories(m_sim.Path("Addon/Empty"));
+    const std::string lake = m_disk.SimPath() + "ADDON\\lake\\";
+    const CAddedFolders added = m_doc.AddAreas(std::vector{
+        m_disk.SimPath() + "scenery.cfg", lake, Addon("New"), Addon("New"), Addon("Empty")});
+    ASSERT_EQ(added.changes.size(), 1u);
+    EXPECT_EQ(m_doc.Area(added.changes[0].nArea).GetTitle(), "New");
+    EXPECT_EQ(NotAddedText(added.notAdded),
+              "Not added:\n" + m_disk.SimPath() + "scenery.cfg: not a folder\n" + lake +
+                  ": already in the library\n" + Addon("New") + ": already in the library\n" +
+                  Addon("Empty") + ": no scenery files in its scenery folder");
+    m_doc.Undo();
+    EXPECT_EQ(Picture(), kStart);
+    EXPECT_EQ(NotAddedText({}), "");
 }
