@@ -6,6 +6,8 @@
 #include "Dpi.h"
 #include "resource.h"
 
+#include <utility>
+
 namespace {
 
 constexpr int kFontHeight = 16;

@@ -73,7 +73,6 @@ public:
 
     // Rows and marks drawn anew at the DPI; the font is the parent's to set.
     void SetDpi(UINT nDpi);
-    UINT GetDpi() const { return m_nDpi; }
     int RowHeight() const { return ScaleToDpi(kRowHeight, m_nDpi); }
     int CheckZone() const { return ScaleToDpi(kCheckZone, m_nDpi); }
 

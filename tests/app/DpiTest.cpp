@@ -23,31 +23,16 @@ constexpr const char* kExpectedDpi = "TARNWICK_TEST_DPI";
 // The smallest rectangle holding the pixels of a colour in an area of a
 // window's client; empty (right < left) when there are none.
 RECT InkBox(HWND hWnd, const RECT& area, COLORREF colour) {
-    const int cx = area.right - area.left, cy = area.bottom - area.top;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, cx, -cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* pBits = nullptr;
-    HDC hWindow = GetDC(hWnd);
-    HDC hCopy = CreateCompatibleDC(hWindow);
-    HBITMAP hBitmap = CreateDIBSection(hWindow, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HGDIOBJ hOld = SelectObject(hCopy, hBitmap);
-    BitBlt(hCopy, 0, 0, cx, cy, hWindow, area.left, area.top, SRCCOPY);
-    SelectObject(hCopy, hOld);
-    const auto* pPixels = static_cast<const DWORD*>(pBits);
-    const DWORD nWanted = RGB(GetBValue(colour), GetGValue(colour), GetRValue(colour));
     RECT box = {INT_MAX, INT_MAX, INT_MIN, INT_MIN};
-    for (int y = 0; y < cy; ++y) {
-        for (int x = 0; x < cx; ++x) {
-            if ((pPixels[y * cx + x] & 0xFFFFFF) != nWanted)
-                continue;
-            box = {std::min<LONG>(box.left, area.left + x), std::min<LONG>(box.top, area.top + y),
-                   std::max<LONG>(box.right, area.left + x),
-                   std::max<LONG>(box.bottom, area.top + y)};
+    HDC hDC = GetDC(hWnd);
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            if (GetPixel(hDC, x, y) == colour)
+                box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
+                       std::max<LONG>(box.right, x), std::max<LONG>(box.bottom, y)};
         }
     }
-    DeleteObject(hBitmap);
-    DeleteDC(hCopy);
-    ReleaseDC(hWnd, hWindow);
+    ReleaseDC(hWnd, hDC);
     return box;
 }
 
@@ -72,27 +57,26 @@ int IconWidth(HICON hIcon) {
 class CStartDpi {
 public:
     explicit CStartDpi(DWORD nDpi) {
-        RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS,
-                        nullptr, &m_hKey, nullptr);
         DWORD nSize = sizeof m_nOld;
-        m_bHadOld = RegQueryValueExA(m_hKey, "LogPixels", nullptr, nullptr,
-                                     reinterpret_cast<BYTE*>(&m_nOld), &nSize) == ERROR_SUCCESS;
-        RegSetValueExA(m_hKey, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&nDpi),
-                       sizeof nDpi);
+        m_bHadOld = RegGetValueA(HKEY_CURRENT_USER, kDesktop, "LogPixels", RRF_RT_REG_DWORD,
+                                 nullptr, &m_nOld, &nSize) == ERROR_SUCCESS;
+        Set(nDpi);
     }
     ~CStartDpi() {
         if (m_bHadOld)
-            RegSetValueExA(m_hKey, "LogPixels", 0, REG_DWORD,
-                           reinterpret_cast<const BYTE*>(&m_nOld), sizeof m_nOld);
+            Set(m_nOld);
         else
-            RegDeleteValueA(m_hKey, "LogPixels");
-        RegCloseKey(m_hKey);
+            RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktop, "LogPixels");
     }
     CStartDpi(const CStartDpi&) = delete;
     CStartDpi& operator=(const CStartDpi&) = delete;
 
 private:
-    HKEY m_hKey = nullptr;
+    static constexpr const char* kDesktop = "Control Panel\\Desktop";
+    static void Set(DWORD nDpi) {
+        RegSetKeyValueA(HKEY_CURRENT_USER, kDesktop, "LogPixels", REG_DWORD, &nDpi, sizeof nDpi);
+    }
+
     DWORD m_nOld = 0;
     bool m_bHadOld = false;
 };
@@ -159,6 +143,16 @@ protected:
                 SendDlgItemMessageA(m_dlg.m_hWnd, nButton, BM_GETIMAGE, IMAGE_ICON, 0));
             EXPECT_EQ(IconWidth(hIcon), scaled(32)) << nButton;
         }
+
+        // The insert mark over the row, a drag from the row above.
+        const int xMark = row.right - scaled(4);
+        Mouse(WM_LBUTTONDOWN, xMark, row.top - nRowHeight / 2, MK_LBUTTON);
+        Mouse(WM_MOUSEMOVE, xMark, row.top - nRowHeight / 2 + 2, MK_LBUTTON);
+        Mouse(WM_MOUSEMOVE, xMark, row.top + nRowHeight / 2, MK_LBUTTON);
+        RECT mark =
+            InkBox(List().m_hWnd, {xMark, row.top, xMark + 1, row.top + scaled(4)}, RGB(0, 0, 0));
+        EXPECT_EQ(mark.bottom - mark.top + 1, scaled(2));
+        Mouse(WM_LBUTTONUP, -1, -1);
 
         // A release just inside the check zone switches the row, just
         // beside it does not.
