@@ -37,8 +37,9 @@ public:
     static constexpr DWORD kInactive = 1u << 25;
     static constexpr DWORD kNotInFolder = 1u << 26;
     static constexpr DWORD kNotInSelectedFolder = 1u << 27;
-    static constexpr int kRowHeight = 20;                         // at 96 DPI
-    static constexpr int kCheckZone = 16;                         // pixels from a row's left edge
+    // At 96 DPI: the row height, and the check zone's width from a row's left edge.
+    static constexpr int kRowHeight = 20;
+    static constexpr int kCheckZone = 16;
     static constexpr UINT_PTR kScrollDown = 100, kScrollUp = 101; // timers
 
     void SetItemActive(int nRow, bool bActive) { SetFlag(nRow, kInactive, !bActive); }
@@ -73,8 +74,6 @@ public:
 
     // Rows and marks drawn anew at the DPI; the font is the parent's to set.
     void SetDpi(UINT nDpi);
-    int RowHeight() const { return ScaleToDpi(kRowHeight, m_nDpi); }
-    int CheckZone() const { return ScaleToDpi(kCheckZone, m_nDpi); }
 
 protected:
     void PreSubclassWindow() override;
@@ -108,6 +107,8 @@ private:
     int m_nScrollInterval = 0; // ms of the scroll timer running; 0 none
     UINT m_nDpi = kDefaultDpi;
 
+    int RowHeight() const { return ScaleToDpi(kRowHeight, m_nDpi); }
+    int CheckZone() const { return ScaleToDpi(kCheckZone, m_nDpi); }
     DWORD GetData(int nRow) const { return static_cast<DWORD>(GetItemData(nRow)); }
     void SetFlag(int nRow, DWORD nFlag, bool bSet);
 };
