@@ -68,7 +68,6 @@ BOOL CManagerDlg::OnInitDialog() {
         std::string tip = ResourceString(static_cast<UINT>(::GetDlgCtrlID(hChild)));
         m_toolTip.AddControlTip(hChild, tip.c_str());
     }
-    m_toolTip.SetMaxTipWidth(400);
     m_toolTip.Activate(TRUE);
 
     ApplyDpi(GetWindowDpi(m_hWnd));

@@ -96,8 +96,8 @@ protected:
     void FillFolderTree();
     void ToggleTreeItem(HTREEITEM hItem);
     void HighlightFolderAreas(HTREEITEM hItem);
-    // The list's and the tree's font, rows and pictures and the buttons'
-    // icons, sized for the DPI.
+    // The list's and the tree's font, rows and pictures, the buttons' icons
+    // and the tips' width, sized for the DPI.
     void ApplyDpi(UINT nDpi);
 
     DECLARE_MESSAGE_MAP()

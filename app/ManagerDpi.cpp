@@ -13,6 +13,7 @@ namespace {
 constexpr int kFontHeight = 16;
 constexpr int kButtonIcon = 32;
 constexpr int kTreePicture = 16;
+constexpr int kTipWidth = 400;
 constexpr COLORREF kSeeThrough = RGB(255, 0, 255);
 
 // The tree's pictures as drawn for 100%, 150% and 200%; between and beyond
@@ -65,6 +66,8 @@ void CManagerDlg::ApplyDpi(UINT nDpi) {
                             reinterpret_cast<LPARAM>(static_cast<HICON>(aIcons.back())));
     }
     m_aButtonIcons = std::move(aIcons);
+
+    m_toolTip.SetMaxTipWidth(ScaleToDpi(kTipWidth, nDpi));
 }
 
 LRESULT CManagerDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam) {

@@ -130,6 +130,7 @@ protected:
                 SendDlgItemMessageA(m_dlg.m_hWnd, nButton, BM_GETIMAGE, IMAGE_ICON, 0));
             EXPECT_EQ(IconWidth(hIcon), scaled(32)) << nButton;
         }
+        EXPECT_EQ(m_dlg.m_toolTip.SendMessage(TTM_GETMAXTIPWIDTH), scaled(400));
 
         // The insert mark over the row, a drag from the row above.
         const int xMark = row.right - scaled(4);
