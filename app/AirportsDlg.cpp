@@ -1,5 +1,6 @@
 #include "AirportsDlg.h"
 
+#include "Dpi.h"
 #include "resource.h"
 
 namespace {
@@ -24,9 +25,11 @@ void CAirportsDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CAirportsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    m_nDpi = GetWindowDpi(m_hWnd);
     m_listAirports.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     for (int n = 0; n < static_cast<int>(kAirportColumns); ++n)
-        m_listAirports.InsertColumn(n, kColumns[n].pszHeading, kColumns[n].nWidth);
+        m_listAirports.InsertColumn(n, kColumns[n].pszHeading,
+                                    ScaleToDpi(kColumns[n].nWidth, m_nDpi));
     m_btnConflictsOnly.SetCheck(BST_CHECKED);
     OnConflictsOnly();
     m_editFilter.SetFocus();
@@ -86,6 +89,17 @@ void CAirportsDlg::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult) {
     *pResult = 0;
 }
 
+// The columns keep the widths the user gave them, in proportion.
+LRESULT CAirportsDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+    Default(WM_DPICHANGED, wParam, lParam);
+    const UINT nDpi = DpiFromMessage(wParam);
+    for (int n = 0; n < static_cast<int>(kAirportColumns); ++n)
+        m_listAirports.SetColumnWidth(n, MulDiv(m_listAirports.GetColumnWidth(n),
+                                                static_cast<int>(nDpi), static_cast<int>(m_nDpi)));
+    m_nDpi = nDpi;
+    return 0;
+}
+
 void CAirportsDlg::OnDoubleClick(NMHDR*, LRESULT* pResult) {
     OnShowInList();
     *pResult = 0;
@@ -99,4 +113,5 @@ ON_UPDATE_COMMAND_UI(IDC_SHOW_IN_LIST, OnUpdateShowInList)
 ON_NOTIFY(LVN_GETDISPINFOA, IDC_AIRPORT_LIST, OnGetDispInfo)
 ON_NOTIFY(LVN_COLUMNCLICK, IDC_AIRPORT_LIST, OnColumnClick)
 ON_NOTIFY(NM_DBLCLK, IDC_AIRPORT_LIST, OnDoubleClick)
+ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()

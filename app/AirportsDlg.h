@@ -31,6 +31,7 @@ protected:
     void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
     void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
     void OnDoubleClick(NMHDR* pNMHDR, LRESULT* pResult);
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
@@ -42,4 +43,5 @@ private:
 
     CAirportTable m_table;
     int m_nShownArea = -1;
+    UINT m_nDpi = 0; // the DPI the columns are sized for
 };

@@ -62,41 +62,15 @@ BOOL CManagerDlg::OnInitDialog() {
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
 
-    HINSTANCE hInstance = GetModuleHandleA(nullptr);
-    const std::pair<int, UINT> buttonIcons[] = {{IDC_ADD_TO_FOLDER, IDI_ARROW_RIGHT},
-                                                {IDC_REMOVE_FROM_FOLDER, IDI_ARROW_LEFT},
-                                                {IDC_FIND, IDI_FIND}};
-    for (auto [nButton, nIcon] : buttonIcons) {
-        SendDlgItemMessageA(
-            m_hWnd, nButton, BM_SETIMAGE, IMAGE_ICON,
-            reinterpret_cast<LPARAM>(LoadIconA(hInstance, MAKEINTRESOURCEA(nIcon))));
-    }
-
     m_toolTip.Create(this);
     for (HWND hChild = GetWindow(m_hWnd, GW_CHILD); hChild;
          hChild = GetWindow(hChild, GW_HWNDNEXT)) {
         std::string tip = ResourceString(static_cast<UINT>(::GetDlgCtrlID(hChild)));
         m_toolTip.AddControlTip(hChild, tip.c_str());
     }
-    m_toolTip.SetMaxTipWidth(400);
     m_toolTip.Activate(TRUE);
 
-    LOGFONTA font{};
-    font.lfHeight = 16;
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = ANSI_CHARSET;
-    font.lfOutPrecision = OUT_STROKE_PRECIS;
-    font.lfClipPrecision = CLIP_STROKE_PRECIS;
-    font.lfQuality = DRAFT_QUALITY;
-    font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-    lstrcpyA(font.lfFaceName, "Courier New");
-    m_pFont = std::make_unique<CFont>();
-    m_pFont->CreateFontIndirect(&font);
-    m_listScenery.SetFont(*m_pFont, TRUE);
-    m_treeFolders.SetFont(*m_pFont, TRUE);
-
-    m_imageList.Create(IDB_TREE, 16, 1, RGB(255, 0, 255));
-    m_treeFolders.SetImageList(&m_imageList, TVSIL_NORMAL);
+    ApplyDpi(GetWindowDpi(m_hWnd));
 
     InitWindowLayout();
     std::string folder = LocateSimFolder();
@@ -347,6 +321,7 @@ ON_MESSAGE(WM_SCENERY_DBLCLK, OnListDoubleClick)
 ON_MESSAGE(WM_SIZE, OnSize)
 ON_MESSAGE(WM_GETMINMAXINFO, OnGetMinMaxInfo)
 ON_MESSAGE(WM_DROPFILES, OnDropFiles)
+ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 ON_NOTIFY(TVN_GETDISPINFOA, IDC_TREE_FOLDERS, OnTreeGetDispInfo)
 ON_NOTIFY(TVN_GETDISPINFOW, IDC_TREE_FOLDERS, OnTreeGetDispInfo)
 ON_NOTIFY(TVN_ITEMEXPANDEDA, IDC_TREE_FOLDERS, OnTreeItemExpanded)

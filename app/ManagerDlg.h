@@ -35,6 +35,8 @@ public:
     HICON m_hIcon;
     std::unique_ptr<CFont> m_pFont;
     CImageList m_imageList;
+    // The pictures of the buttons that show one, at the window's DPI.
+    std::vector<CIcon> m_aButtonIcons;
     // Where the folder browsers open: the folder last chosen.
     std::string m_strBrowsePath;
 
@@ -82,6 +84,9 @@ protected:
     LRESULT OnSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
     LRESULT OnDropFiles(WPARAM wParam, LPARAM lParam);
+    // The window moved to a monitor of another DPI: the system scales the
+    // template's controls, the sizes of our own follow.
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
     // Add and Scan once the folder is chosen: one area for the scenery
     // folder, named by the user; one for every scenery folder inside.
@@ -99,6 +104,9 @@ protected:
     void FillFolderTree();
     void ToggleTreeItem(HTREEITEM hItem);
     void HighlightFolderAreas(HTREEITEM hItem);
+    // The list's and the tree's font, rows and pictures, the buttons' icons
+    // and the tips' width, sized for the DPI.
+    void ApplyDpi(UINT nDpi);
 
     DECLARE_MESSAGE_MAP()
 

@@ -132,6 +132,12 @@ public:
         return static_cast<DWORD>(ControlMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, nExStyle));
     }
     int InsertColumn(int nColumn, const std::string& heading, int nWidth);
+    int GetColumnWidth(int nColumn) const {
+        return static_cast<int>(ControlMessage(LVM_GETCOLUMNWIDTH, nColumn));
+    }
+    BOOL SetColumnWidth(int nColumn, int nWidth) {
+        return static_cast<BOOL>(ControlMessage(LVM_SETCOLUMNWIDTH, nColumn, nWidth));
+    }
     // The rows of a list whose items the parent keeps (LVS_OWNERDATA), all
     // drawn anew: it asks for the texts of the rows it draws.
     void SetItemCount(int nItems) { ControlMessage(LVM_SETITEMCOUNT, nItems); }

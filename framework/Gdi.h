@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 // Owns a pen, brush, font or other GDI object: deleted with its owner.
 class CGdiObject {
 public:
@@ -58,19 +60,39 @@ public:
     CImageList(const CImageList&) = delete;
     CImageList& operator=(const CImageList&) = delete;
 
-    // Images cx pixels wide cut from a bitmap resource; pixels of the mask
-    // colour are transparent.
-    BOOL Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask) {
-        DeleteImageList();
-        m_hImageList = ImageList_LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nBitmapID),
-                                            cx, nGrow, crMask, IMAGE_BITMAP, LR_CREATEDIBSECTION);
-        return m_hImageList != nullptr;
-    }
     void DeleteImageList() {
         if (m_hImageList)
             ImageList_Destroy(m_hImageList);
         m_hImageList = nullptr;
     }
 
+    // Images cut from a bitmap resource where they are drawn cxDrawn pixels
+    // wide, cx pixels square (stretched, pixel for pixel, when the two
+    // differ); pixels of the mask colour are transparent.
+    BOOL Create(UINT nBitmapID, int cxDrawn, int cx, COLORREF crMask);
+
     HIMAGELIST m_hImageList = nullptr;
+};
+
+// Owns an icon loaded at a size of the program's choosing.
+class CIcon {
+public:
+    CIcon() = default;
+    CIcon(UINT nIconID, int cx)
+        : m_hIcon(
+              static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIconID),
+                                            IMAGE_ICON, cx, cx, LR_DEFAULTCOLOR))) {}
+    ~CIcon() {
+        if (m_hIcon)
+            DestroyIcon(m_hIcon);
+    }
+    CIcon(CIcon&& other) noexcept : m_hIcon(other.m_hIcon) { other.m_hIcon = nullptr; }
+    CIcon& operator=(CIcon&& other) noexcept {
+        std::swap(m_hIcon, other.m_hIcon);
+        return *this;
+    }
+    operator HICON() const { return m_hIcon; }
+
+private:
+    HICON m_hIcon = nullptr;
 };

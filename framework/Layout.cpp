@@ -48,6 +48,20 @@ void CLayout::Resize(int cx, int cy) const {
     RedrawWindow(m_hParent, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+void CLayout::Scale(int nNew, int nOld) {
+    auto scale = [&](LONG& nValue) { nValue = MulDiv(nValue, nNew, nOld); };
+    for (SIZE* pSize : {&m_client, &m_window}) {
+        scale(pSize->cx);
+        scale(pSize->cy);
+    }
+    for (CChild& child : m_children) {
+        scale(child.rect.left);
+        scale(child.rect.top);
+        scale(child.rect.right);
+        scale(child.rect.bottom);
+    }
+}
+
 void CLayout::LimitTrackSize(MINMAXINFO& info) const {
     if (m_hParent == nullptr)
         return;

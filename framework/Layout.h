@@ -28,6 +28,9 @@ public:
     // The children moved for the parent's new client size; nothing before
     // Begin.
     void Resize(int cx, int cy) const;
+    // The noted places and sizes scaled by nNew / nOld, as for the children
+    // after a change of DPI, before the parent takes its new size.
+    void Scale(int nNew, int nOld);
     // The smallest outer size, for WM_GETMINMAXINFO; nothing before Begin.
     void LimitTrackSize(MINMAXINFO& info) const;
 

@@ -8,17 +8,21 @@ constexpr COLORREF kFolderDot = RGB(64, 64, 192);
 constexpr int kMarkStrip = 25;
 constexpr int kTipChars = 80; // the tip buffer, terminator included
 
-void DrawMarks(HDC hDC, const RECT& row, DWORD nData) {
+// The marks are laid out for 96 DPI and scaled to the list's.
+void DrawMarks(HDC hDC, const RECT& row, DWORD nData, UINT nDpi) {
+    auto scaled = [nDpi](int n) { return ScaleToDpi(n, nDpi); };
     const int x = row.left, y = row.top;
-    CGdiObject box(CreatePen(PS_SOLID, 2, RGB(0, 0, 0)));
+    CGdiObject box(CreatePen(PS_SOLID, scaled(2), RGB(0, 0, 0)));
     CSelectObject pen(hDC, box);
     CSelectObject brush(hDC, GetStockObject(NULL_BRUSH));
-    Rectangle(hDC, x + 2, y + 2, x + 14, y + 14);
+    Rectangle(hDC, x + scaled(2), y + scaled(2), x + scaled(14), y + scaled(14));
     if (!(nData & CSceneryListBox::kInactive)) {
         CGdiObject tickPen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
         CSelectObject tick(hDC, tickPen);
-        for (int d = 0; d < 3; ++d) {
-            POINT line[3] = {{x + 4, y + 6 + d}, {x + 6, y + 8 + d}, {x + 11, y + 3 + d}};
+        for (int d = 0; d < scaled(3); ++d) {
+            POINT line[3] = {{x + scaled(4), y + scaled(6) + d},
+                             {x + scaled(6), y + scaled(8) + d},
+                             {x + scaled(11), y + scaled(3) + d}};
             Polyline(hDC, line, 3);
         }
     }
@@ -29,7 +33,7 @@ void DrawMarks(HDC hDC, const RECT& row, DWORD nData) {
         CSelectObject outline(hDC, dotPen);
         CSelectObject fill(hDC,
                            bFilled ? static_cast<HGDIOBJ>(dotBrush) : GetStockObject(NULL_BRUSH));
-        Ellipse(hDC, x + 17, y + 5, x + 23, y + 11);
+        Ellipse(hDC, x + scaled(17), y + scaled(5), x + scaled(23), y + scaled(11));
     }
 }
 
@@ -65,30 +69,39 @@ int CSceneryListBox::RowFromPoint(POINT point, bool& bOutside) const {
     bOutside = true;
     if (nCount <= 0)
         return -1;
-    const int nHeight = GetItemHeight(0) > 0 ? GetItemHeight(0) : kRowHeight;
+    const int nHeight = GetItemHeight(0) > 0 ? GetItemHeight(0) : RowHeight();
     long long nRow = GetTopIndex() + (point.y < 0 ? -1 : point.y / nHeight);
     bOutside = !PtInRect(&client, point) || nRow < 0 || nRow >= nCount;
     return static_cast<int>(nRow < 0 ? 0 : nRow >= nCount ? nCount - 1 : nRow);
 }
 
+void CSceneryListBox::SetDpi(UINT nDpi) {
+    m_nDpi = nDpi;
+    ControlMessage(LB_SETITEMHEIGHT, 0, RowHeight());
+    Invalidate(TRUE);
+}
+
 void CSceneryListBox::PreSubclassWindow() {
+    // Measured at this DPI by the list box's own binding.
+    m_nDpi = GetWindowDpi(m_hWnd);
     CListBox::PreSubclassWindow();
     EnableToolTips(TRUE);
 }
 
 void CSceneryListBox::MeasureItem(LPMEASUREITEMSTRUCT pMeasure) {
-    pMeasure->itemHeight = kRowHeight;
+    pMeasure->itemHeight = static_cast<UINT>(RowHeight());
 }
 
 void CSceneryListBox::DrawItem(LPDRAWITEMSTRUCT pDraw) {
     HDC hDC = pDraw->hDC;
     const RECT& row = pDraw->rcItem;
-    RECT text = {row.left + kMarkStrip, row.top, row.right, row.bottom};
+    const int nMarkStrip = ScaleToDpi(kMarkStrip, m_nDpi);
+    RECT text = {row.left + nMarkStrip, row.top, row.right, row.bottom};
     const DWORD nData = static_cast<DWORD>(pDraw->itemData);
     const bool bSelected = (pDraw->itemState & ODS_SELECTED) != 0;
 
     if (pDraw->itemAction & ODA_DRAWENTIRE) {
-        DrawMarks(hDC, row, nData);
+        DrawMarks(hDC, row, nData, m_nDpi);
         FillRect(hDC, &text, GetSysColorBrush(COLOR_WINDOW));
     }
     if (!bSelected)
@@ -97,7 +110,7 @@ void CSceneryListBox::DrawItem(LPDRAWITEMSTRUCT pDraw) {
         FillRect(hDC, &text, GetSysColorBrush(COLOR_HIGHLIGHT));
 
     SetBkMode(hDC, TRANSPARENT);
-    RECT textRect = {row.left + kMarkStrip, row.top, row.right + kMarkStrip, row.bottom};
+    RECT textRect = {row.left + nMarkStrip, row.top, row.right + nMarkStrip, row.bottom};
     if (static_cast<int>(pDraw->itemID) < 0)
         return;
     std::string title = GetText(static_cast<int>(pDraw->itemID));
@@ -200,8 +213,8 @@ void CSceneryListBox::DrawMarkLine(HDC hDC, int nPosition, COLORREF colour) {
     POINT corner = nPosition == -1 ? POINT{0, row.bottom} : POINT{row.left, row.top};
     if (!PtInRect(&client, corner))
         return;
-    int y = nPosition == -1 ? row.bottom : row.top + 1;
-    CGdiObject pen(CreatePen(PS_SOLID, 2, colour));
+    int y = nPosition == -1 ? row.bottom : row.top + ScaleToDpi(1, m_nDpi);
+    CGdiObject pen(CreatePen(PS_SOLID, ScaleToDpi(2, m_nDpi), colour));
     CSelectObject select(hDC, pen);
     MoveToEx(hDC, row.left, y, nullptr);
     LineTo(hDC, row.right - 1, y);
@@ -274,7 +287,7 @@ void CSceneryListBox::OnLButtonUp(UINT, POINT point) {
     if (nRow >= 0 && bInside && nRow == m_nPressRow) {
         RECT row;
         GetItemRect(nRow, &row);
-        if (point.x - row.left < kCheckZone)
+        if (point.x - row.left < CheckZone())
             SendToParent(WM_SCENERY_TOGGLE, nRow);
     }
     if (m_nDragIndex != -1 && m_bDragging) {

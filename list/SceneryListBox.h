@@ -11,9 +11,13 @@
 // an insertion mark and scrolling while the pointer is held above or below
 // the list, asks for a move; a release in a row's check zone (or Space)
 // asks for a switch; Delete and a double-click ask too.
+//
+// Its sizes are given for 96 DPI and drawn at the DPI of its window's
+// monitor, taken when it is bound and from its parent when the DPI changes.
 
 #include "AreaArray.h"
 #include "Controls.h"
+#include "Dpi.h"
 #include "SceneryCfg.h"
 
 #include <span>
@@ -33,8 +37,9 @@ public:
     static constexpr DWORD kInactive = 1u << 25;
     static constexpr DWORD kNotInFolder = 1u << 26;
     static constexpr DWORD kNotInSelectedFolder = 1u << 27;
+    // At 96 DPI: the row height, and the check zone's width from a row's left edge.
     static constexpr int kRowHeight = 20;
-    static constexpr int kCheckZone = 16;                         // pixels from a row's left edge
+    static constexpr int kCheckZone = 16;
     static constexpr UINT_PTR kScrollDown = 100, kScrollUp = 101; // timers
 
     void SetItemActive(int nRow, bool bActive) { SetFlag(nRow, kInactive, !bActive); }
@@ -67,6 +72,10 @@ public:
 
     INT_PTR OnToolHitTest(POINT point, TOOLINFOA* pTI) const override;
 
+    // Rows and marks drawn anew at the DPI; the font is the parent's to set.
+    void SetDpi(UINT nDpi);
+    UINT GetDpi() const { return m_nDpi; }
+
 protected:
     void PreSubclassWindow() override;
     void DrawItem(LPDRAWITEMSTRUCT pDraw) override;
@@ -97,7 +106,10 @@ private:
     int m_nDropIndex = -1;     // row the drop goes above; -1 the end
     int m_bDragging = 0;       // the list holds the capture
     int m_nScrollInterval = 0; // ms of the scroll timer running; 0 none
+    UINT m_nDpi = kDefaultDpi;
 
+    int RowHeight() const { return ScaleToDpi(kRowHeight, m_nDpi); }
+    int CheckZone() const { return ScaleToDpi(kCheckZone, m_nDpi); }
     DWORD GetData(int nRow) const { return static_cast<DWORD>(GetItemData(nRow)); }
     void SetFlag(int nRow, DWORD nFlag, bool bSet);
 };

@@ -6,6 +6,8 @@ and the output is byte-for-byte deterministic.
 
     app.ico          application icon, 32x32, 8 bpp
     tree.bmp         check-box states for the library tree, 48x16, 4 bpp
+    tree_150.bmp     the same for 150% screens, 72x24
+    tree_200.bmp     the same for 200% screens, 96x32
     arrow_right.ico  ">>" button, 32x32, 4 bpp
     arrow_left.ico   "<<" button, 32x32, 4 bpp
     binoculars.ico   Find button, 32x32 and 16x16, 4 bpp
@@ -248,8 +250,9 @@ def draw_binoculars_16():
     return symmetric(c)
 
 
-def draw_checkboxes():
-    """Empty, ticked and grey-ticked check boxes; magenta is see-through."""
+def draw_checkboxes(cell):
+    """Empty, ticked and grey-ticked check boxes in cells of cell pixels,
+    drawn for 16 and scaled; magenta is see-through."""
     palette = [(0, 0, 0), (255, 255, 255), (255, 0, 255), (128, 128, 128), (64, 64, 64)]
     black, white, magenta, grey, frame = 0, 1, 2, 3, 4
     tick = ['......#',
@@ -259,18 +262,21 @@ def draw_checkboxes():
             '#####..',
             '.###...',
             '..#....']
-    c = Canvas(48, 16, magenta)
-    for cell, ink in enumerate((None, black, grey)):
-        ox = cell * 16
-        for y in range(1, 14):
-            for x in range(1, 14):
-                edge = x in (1, 13) or y in (1, 13)
+    scale = cell / 16
+    lo, hi, width = round(scale), round(13 * scale), max(1, int(scale))
+    at, size = round(4 * scale), round(7 * scale)
+    c = Canvas(3 * cell, cell, magenta)
+    for n, ink in enumerate((None, black, grey)):
+        ox = n * cell
+        for y in range(lo, hi + 1):
+            for x in range(lo, hi + 1):
+                edge = min(x - lo, hi - x, y - lo, hi - y) < width
                 c.px[y][ox + x] = frame if edge else white
         if ink is not None:
-            for y, line in enumerate(tick):
-                for x, ch in enumerate(line):
-                    if ch == '#':
-                        c.px[4 + y][ox + 4 + x] = ink
+            for y in range(size):
+                for x in range(size):
+                    if tick[y * 7 // size][x * 7 // size] == '#':
+                        c.px[at + y][ox + at + x] = ink
     return c, palette
 
 
@@ -285,8 +291,9 @@ def main():
     write_ico('binoculars.ico', [(draw_binoculars_32(), BINOCULAR_PALETTE, 4),
                                  (draw_binoculars_16(), BINOCULAR_PALETTE, 4)])
 
-    boxes, box_pal = draw_checkboxes()
-    write_bmp('tree.bmp', boxes, box_pal, 4)
+    for cell, name in ((16, 'tree.bmp'), (24, 'tree_150.bmp'), (32, 'tree_200.bmp')):
+        boxes, box_pal = draw_checkboxes(cell)
+        write_bmp(name, boxes, box_pal, 4)
 
 
 if __name__ == '__main__':

@@ -17,6 +17,8 @@
 #define IDI_FIND 133
 #define IDD_AIRPORTS 134
 #define IDD_INDEX_PROGRESS 135
+#define IDB_TREE_150 136
+#define IDB_TREE_200 137
 
 // Commands of the main window's system menu: the system keeps the low four
 // bits for itself.

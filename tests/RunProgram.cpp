@@ -133,12 +133,15 @@ CProgramRun RunProgram(const std::string& program, const std::vector<std::string
     return run;
 }
 
-std::string TwkPath() {
-    std::string path = TWK_PATH;
+std::string HostPath(std::string path) {
 #ifdef _WIN32
     // The Windows suites run under Wine, whose drive Z: is the Linux root.
     std::replace(path.begin(), path.end(), '/', '\\');
     path = "Z:" + path;
 #endif
     return path;
+}
+
+std::string TwkPath() {
+    return HostPath(TWK_PATH);
 }

@@ -18,5 +18,7 @@ struct CProgramRun {
 CProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
                        const std::vector<std::pair<std::string, std::string>>& environment = {});
 
+// A file of the build tree as this system names it.
+std::string HostPath(std::string path);
 // The built twk, as this system starts it.
 std::string TwkPath();

@@ -1,0 +1,231 @@
+#include "MainWindowTest.h"
+
+#include "Dpi.h"
+#include "RunProgram.h"
+#include "resource.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+namespace {
+
+// Rows from the top: Off, then Ag (on, in the folder Both).
+const std::string kLibrary = "[area.1]\r\nTitle=Ag\r\nActive=TRUE\r\nLocal=Scenery\\Ag\r\n"
+                             "[area.2]\r\nTitle=Off\r\nActive=FALSE\r\nLocal=Scenery\\Off\r\n";
+const std::string kFolders =
+    "[Both]\r\nActive=1\r\nExpand=1\r\nTitle.0=Ag\r\nLocal.0=Scenery\\Ag\r\n";
+constexpr int kOnRow = 1;
+// The Airports dialog's columns at 96 DPI.
+constexpr int kColumnWidths[] = {60, 200, 160, 300};
+constexpr const char* kExpectedDpi = "TARNWICK_TEST_DPI";
+
+// The smallest rectangle holding the pixels of a colour in an area of a
+// window's client; empty (right < left) when there are none.
+RECT InkBox(HWND hWnd, const RECT& area, COLORREF colour) {
+    RECT box = {INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+    HDC hDC = GetDC(hWnd);
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            if (GetPixel(hDC, x, y) == colour)
+                box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
+                       std::max<LONG>(box.right, x), std::max<LONG>(box.bottom, y)};
+        }
+    }
+    ReleaseDC(hWnd, hDC);
+    return box;
+}
+
+int FontHeight(HWND hWnd) {
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HGDIOBJ>(SendMessageA(hWnd, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font.lfHeight;
+}
+
+int IconWidth(HICON hIcon) {
+    ICONINFO icon{};
+    BITMAP bitmap{};
+    if (!GetIconInfo(hIcon, &icon))
+        return 0;
+    GetObjectA(icon.hbmColor ? icon.hbmColor : icon.hbmMask, sizeof bitmap, &bitmap);
+    DeleteObject(icon.hbmColor);
+    DeleteObject(icon.hbmMask);
+    return bitmap.bmWidth;
+}
+
+// Sets the DPI the prefix's next processes start with. The suites' prefix
+// sets none, and none is left behind.
+class CStartDpi {
+public:
+    explicit CStartDpi(DWORD nDpi) {
+        RegSetKeyValueA(HKEY_CURRENT_USER, kDesktop, "LogPixels", REG_DWORD, &nDpi, sizeof nDpi);
+    }
+    ~CStartDpi() { RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktop, "LogPixels"); }
+    CStartDpi(const CStartDpi&) = delete;
+    CStartDpi& operator=(const CStartDpi&) = delete;
+
+private:
+    static constexpr const char* kDesktop = "Control Panel\\Desktop";
+};
+
+class DpiWindow : public CMainWindowTest {
+protected:
+    DpiWindow() : CMainWindowTest(kLibrary) { m_sim.Write("Folder.txt", kFolders); }
+
+    // The sizes of the window's own drawing, as their 96-DPI sizes scale to
+    // the DPI, each inside its place: nothing clipped.
+    void ExpectOwnSizesAt(UINT nDpi) {
+        auto scaled = [nDpi](int n) { return ScaleToDpi(n, nDpi); };
+        SCOPED_TRACE(nDpi);
+        UpdateWindow(List().m_hWnd);
+        const int nRowHeight = scaled(CSceneryListBox::kRowHeight);
+        EXPECT_EQ(List().GetItemHeight(0), nRowHeight);
+        EXPECT_EQ(FontHeight(List().m_hWnd), scaled(16));
+        EXPECT_EQ(FontHeight(m_dlg.m_treeFolders.m_hWnd), scaled(16));
+        RECT row;
+        List().GetItemRect(kOnRow, &row);
+        // The check box and its tick in the check zone, the folder's dot
+        // beside it, the title after both; each clear of the row's edges.
+        const COLORREF kDot = RGB(64, 64, 192), kText = GetSysColor(COLOR_WINDOWTEXT);
+        const struct {
+            int xFrom, xTo;
+            COLORREF colour;
+            int nSize; // at 96 DPI
+        } marks[] = {{0, 16, RGB(0, 0, 0), 12}, {16, 25, kDot, 6}, {25, 60, kText, 0}};
+        for (const auto& mark : marks) {
+            RECT area = {row.left + scaled(mark.xFrom), row.top, row.left + scaled(mark.xTo),
+                         row.bottom};
+            RECT ink = InkBox(List().m_hWnd, area, mark.colour);
+            SCOPED_TRACE(mark.xFrom);
+            ASSERT_LE(ink.left, ink.right);
+            EXPECT_GE(ink.left, area.left);
+            EXPECT_LT(ink.right, area.right);
+            EXPECT_GT(ink.top, row.top);
+            EXPECT_LT(ink.bottom, row.bottom - 1);
+            if (mark.nSize > 0)
+                EXPECT_NEAR(ink.bottom - ink.top, scaled(mark.nSize), scaled(2));
+            else // the title's letters as high as half the font at least
+                EXPECT_GE(ink.bottom - ink.top, scaled(8));
+        }
+
+        // The tree's pictures at their size, each box within its item.
+        HWND hTree = m_dlg.m_treeFolders.m_hWnd;
+        int cxPicture = 0, cyPicture = 0;
+        ImageList_GetIconSize(TreeView_GetImageList(hTree, TVSIL_NORMAL), &cxPicture, &cyPicture);
+        EXPECT_EQ(cxPicture, scaled(16));
+        EXPECT_EQ(cyPicture, scaled(16));
+        UpdateWindow(hTree);
+        RECT item{};
+        TreeView_GetItemRect(hTree, m_dlg.m_treeFolders.FolderItem(0), &item, TRUE);
+        RECT picture = {item.left - cxPicture - scaled(4), item.top, item.left, item.bottom};
+        RECT box = InkBox(hTree, picture, RGB(64, 64, 64));
+        ASSERT_LE(box.left, box.right);
+        EXPECT_NEAR(box.right - box.left, scaled(12), 1);
+        EXPECT_NEAR(box.bottom - box.top, scaled(12), 1);
+        EXPECT_GE(box.top, item.top);
+        EXPECT_LT(box.bottom, item.bottom);
+
+        for (int nButton : {IDC_ADD_TO_FOLDER, IDC_REMOVE_FROM_FOLDER, IDC_FIND}) {
+            HICON hIcon = reinterpret_cast<HICON>(
+                SendDlgItemMessageA(m_dlg.m_hWnd, nButton, BM_GETIMAGE, IMAGE_ICON, 0));
+            EXPECT_EQ(IconWidth(hIcon), scaled(32)) << nButton;
+        }
+        EXPECT_EQ(m_dlg.m_toolTip.SendMessage(TTM_GETMAXTIPWIDTH), scaled(400));
+
+        // The insert mark over the row, a drag from the row above.
+        const int xMark = row.right - scaled(4);
+        Mouse(WM_LBUTTONDOWN, xMark, row.top - nRowHeight / 2, MK_LBUTTON);
+        Mouse(WM_MOUSEMOVE, xMark, row.top - nRowHeight / 2 + 2, MK_LBUTTON);
+        Mouse(WM_MOUSEMOVE, xMark, row.top + nRowHeight / 2, MK_LBUTTON);
+        RECT mark =
+            InkBox(List().m_hWnd, {xMark, row.top, xMark + 1, row.top + scaled(4)}, RGB(0, 0, 0));
+        EXPECT_EQ(mark.bottom - mark.top + 1, scaled(2));
+        Mouse(WM_LBUTTONUP, -1, -1);
+
+        // A release just inside the check zone switches the row, just
+        // beside it does not.
+        for (auto [x, bActive] : {std::pair{scaled(16) - 1, false}, std::pair{scaled(16), false},
+                                  std::pair{scaled(16) - 1, true}}) {
+            ClickAt(x, row.top + nRowHeight / 2);
+            EXPECT_EQ(List().IsItemActive(kOnRow), bActive) << x;
+        }
+        List().SetCurSel(-1);
+    }
+
+    // The Airports dialog's columns at its DPI, then in proportion at
+    // twice that, a width the user gave one included.
+    static void ExpectColumnsScale(CAirportsDlg& dlg) {
+        const UINT nDpi = GetWindowDpi(dlg.m_hWnd);
+        for (int n = 0; n < 4; ++n)
+            EXPECT_EQ(dlg.m_listAirports.GetColumnWidth(n), ScaleToDpi(kColumnWidths[n], nDpi));
+        dlg.m_listAirports.SetColumnWidth(1, ScaleToDpi(250, nDpi));
+        RECT place;
+        GetWindowRect(dlg.m_hWnd, &place);
+        dlg.SendMessage(WM_DPICHANGED, MAKEWPARAM(2 * nDpi, 2 * nDpi),
+                        reinterpret_cast<LPARAM>(&place));
+        EXPECT_EQ(dlg.m_listAirports.GetColumnWidth(0), ScaleToDpi(2 * kColumnWidths[0], nDpi));
+        EXPECT_EQ(dlg.m_listAirports.GetColumnWidth(1), ScaleToDpi(500, nDpi));
+    }
+};
+
+} // namespace
+
+// Run at the DPI the prefix gives, and by the test below in processes of
+// their own started at 144 and 192 DPI.
+TEST_F(DpiWindow, OwnSizesFollowTheDpiTheProcessStartedAt) {
+    const char* pszExpected = std::getenv(kExpectedDpi);
+    m_dlg.m_airportsScript = [&](CAirportsDlg& dlg) {
+        Pump(dlg);
+        ExpectColumnsScale(dlg);
+        Click(dlg, IDCANCEL);
+    };
+    bool bShown = false;
+    Run([&] {
+        bShown = true;
+        const UINT nDpi = GetWindowDpi(m_dlg.m_hWnd);
+        if (pszExpected) {
+            EXPECT_EQ(nDpi, static_cast<UINT>(std::atoi(pszExpected)));
+        }
+        ExpectOwnSizesAt(nDpi);
+        m_dlg.PostMessage(WM_SYSCOMMAND, IDM_AIRPORTS, 0);
+        Pump(m_dlg);
+    });
+    EXPECT_TRUE(bShown);
+}
+
+TEST(Dpi, ProgramStartedAt144Or192DpiDrawsRowsOf30Or40PixelsAndAllToScale) {
+    char szSelf[MAX_PATH];
+    GetModuleFileNameA(nullptr, szSelf, sizeof szSelf);
+    for (int nDpi : {144, 192}) {
+        CStartDpi dpi(static_cast<DWORD>(nDpi));
+        CProgramRun run =
+            RunProgram(szSelf, {"--gtest_filter=DpiWindow.OwnSizesFollowTheDpiTheProcessStartedAt"},
+                       {{kExpectedDpi, std::to_string(nDpi)}});
+        EXPECT_EQ(run.nExit, 0) << run.strOut;
+        EXPECT_NE(run.strOut.find("[  PASSED  ] 1 test."), std::string::npos) << run.strOut;
+    }
+}
+
+// Sent as the system sends it when the window moves to another monitor; 120
+// DPI has no pictures drawn for it: the 100% ones stretched.
+TEST_F(DpiWindow, DpiChangedRedoesTheOwnSizesAndTakesTheProposedPlace) {
+    Run([&] {
+        UINT nOld = 96;
+        for (UINT nDpi : {144u, 120u, 192u, 96u}) {
+            // Moved a little, and sized for the new DPI as the system proposes.
+            RECT place;
+            GetWindowRect(m_dlg.m_hWnd, &place);
+            place = {place.left + 8, place.top + 4,
+                     place.left + 8 + MulDiv(place.right - place.left, nDpi, nOld),
+                     place.top + 4 + MulDiv(place.bottom - place.top, nDpi, nOld)};
+            nOld = nDpi;
+            m_dlg.SendMessage(WM_DPICHANGED, MAKEWPARAM(nDpi, nDpi),
+                              reinterpret_cast<LPARAM>(&place));
+            Pump(m_dlg);
+            ExpectOwnSizesAt(nDpi);
+            RECT now;
+            GetWindowRect(m_dlg.m_hWnd, &now);
+            EXPECT_TRUE(EqualRect(&now, &place));
+        }
+    });
+}
