@@ -148,6 +148,7 @@ void CSceneryListBox::SendToParent(UINT nMessage, int nRow, LPARAM lParam) const
 }
 
 void CSceneryListBox::OnLButtonDown(UINT nFlags, POINT point) {
+    m_aGivenUp.clear();
     m_nDragIndex = m_nDropIndex = -1;
     m_bDragging = m_nScrollInterval = 0;
     bool bOutside = false;
@@ -168,10 +169,13 @@ void CSceneryListBox::OnLButtonDown(UINT nFlags, POINT point) {
 
 // The second press of a double-click comes as this message alone.
 void CSceneryListBox::OnLButtonDblClk(UINT, POINT point) {
-    Default();
     bool bOutside = false;
     m_nPressRow = RowFromPoint(point, bOutside);
     m_bPressInSelection = false;
+    if (!bOutside && std::binary_search(m_aGivenUp.begin(), m_aGivenUp.end(), m_nPressRow))
+        SelectRows(m_aGivenUp, m_nPressRow);
+    m_aGivenUp.clear();
+    Default();
 }
 
 void CSceneryListBox::OnMouseMove(UINT nFlags, POINT point) {
@@ -292,8 +296,10 @@ void CSceneryListBox::OnLButtonUp(UINT, POINT point) {
         if (bSwitched)
             SendToParent(WM_SCENERY_TOGGLE, nRow, IsSelected(nRow) ? 1 : 0);
     }
-    if (m_bPressInSelection && !m_bDragging && !bSwitched)
+    if (m_bPressInSelection && !m_bDragging && !bSwitched) {
+        m_aGivenUp = GetSelRows();
         Press(m_nPressFlags, m_pressPoint, m_nPressRow);
+    }
     m_bPressInSelection = false;
     if (m_nDragIndex != -1 && m_bDragging) {
         StopAutoScroll();

@@ -109,6 +109,10 @@ private:
     bool m_bPressInSelection = false;
     UINT m_nPressFlags = 0;
     POINT m_pressPoint{};
+    // The selection a click inside it gave up at its release: a
+    // double-click's second press gives it back, for the request to take
+    // every row.
+    std::vector<int> m_aGivenUp;
     int m_nDropIndex = -1;     // row the drop goes above; -1 the end
     int m_bDragging = 0;       // the list holds the capture
     int m_nScrollInterval = 0; // ms of the scroll timer running; 0 none

@@ -115,6 +115,20 @@ const CBlockCase kBlocks[] = {
      [](CLibraryDocument& doc) {
          doc.AddToFolder(0, std::vector{3, 1});
      }},
+    {"TwoRowsAddedToTheFolderByADoubleClickOnOne",
+     [](ListSelection& test) {
+         test.CtrlClick(2);
+         test.CtrlClick(4);
+         test.Dlg().m_treeFolders.SelectItem(test.Dlg().m_treeFolders.FolderItem(0));
+         test.Mouse(WM_LBUTTONDOWN, 50, 4 * 20 + 10, MK_LBUTTON);
+         test.Mouse(WM_LBUTTONUP, 50, 4 * 20 + 10);
+         test.Mouse(WM_LBUTTONDBLCLK, 50, 4 * 20 + 10, MK_LBUTTON);
+         test.Mouse(WM_LBUTTONUP, 50, 4 * 20 + 10);
+         EXPECT_EQ(test.List().GetSelRows(), (std::vector<int>{2, 4}));
+     },
+     [](CLibraryDocument& doc) {
+         doc.AddToFolder(0, std::vector{3, 1});
+     }},
 };
 
 } // namespace
