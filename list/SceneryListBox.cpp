@@ -320,9 +320,7 @@ void CSceneryListBox::OnLButtonUp(UINT, POINT point) {
 void CSceneryListBox::DoDrop() {
     ::SendMessageA(GetParent(), WM_SCENERY_MOVE, static_cast<WPARAM>(m_nDragIndex),
                    static_cast<LPARAM>(m_nDropIndex));
-    ::SendMessageA(GetParent(), WM_COMMAND,
-                   MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID()), LBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(m_hWnd));
+    NotifySelChange();
 }
 
 void CSceneryListBox::OnKeyDown(UINT nChar, UINT, UINT) {

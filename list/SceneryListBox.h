@@ -102,6 +102,8 @@ private:
     // only it (the list's own answer stops at 65,535 rows).
     void Press(UINT nFlags, POINT point, int nRow);
     void SelectAll();
+    // Tells the parent of the selection, as the list does after a click.
+    void NotifySelChange() const;
 
     int m_nDragIndex = -1; // row pressed: the row dragged
     int m_nPressRow = -1;  // row nearest the press: the only one a release switches

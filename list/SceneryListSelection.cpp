@@ -16,6 +16,10 @@ void CSceneryListBox::SelectAll() {
     ControlMessage(LB_SETSEL, TRUE, -1);
     if (nCaret >= 0)
         ControlMessage(LB_SETCARETINDEX, static_cast<WPARAM>(nCaret), FALSE);
+    NotifySelChange();
+}
+
+void CSceneryListBox::NotifySelChange() const {
     ::SendMessageA(GetParent(), WM_COMMAND,
                    MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID()), LBN_SELCHANGE),
                    reinterpret_cast<LPARAM>(m_hWnd));
