@@ -26,9 +26,24 @@ public:
     // For the gestures of the table below.
     using CMainWindowTest::Drag;
     using CMainWindowTest::List;
-    using CMainWindowTest::Mouse;
     CTestManagerDlg& Dlg() { return m_dlg; }
     CAnswerer& Answerer() { return m_answerer; }
+
+    // A click on the row with the keys held (MK_CONTROL, MK_SHIFT); a
+    // double-click adds its second press.
+    void ClickRow(int nRow, WPARAM nKeys = 0, int x = 50, bool bDouble = false) {
+        Mouse(WM_LBUTTONDOWN, x, nRow * 20 + 10, MK_LBUTTON | nKeys);
+        Mouse(WM_LBUTTONUP, x, nRow * 20 + 10, nKeys);
+        if (bDouble) {
+            Mouse(WM_LBUTTONDBLCLK, x, nRow * 20 + 10, MK_LBUTTON);
+            Mouse(WM_LBUTTONUP, x, nRow * 20 + 10);
+        }
+    }
+    void CtrlClick(std::initializer_list<int> rows) {
+        for (int nRow : rows)
+            ClickRow(nRow, MK_CONTROL);
+    }
+    void SelectFolder() { m_dlg.m_treeFolders.SelectItem(m_dlg.m_treeFolders.FolderItem(0)); }
 
 protected:
     ListSelection() : CMainWindowTest(Library()) { m_sim.Write("Folder.txt", kFolders); }
@@ -39,14 +54,6 @@ protected:
             order += List().GetText(n).substr(1);
         return order;
     }
-
-public:
-    void CtrlClick(int nRow) {
-        Mouse(WM_LBUTTONDOWN, 50, nRow * 20 + 10, MK_LBUTTON | MK_CONTROL);
-        Mouse(WM_LBUTTONUP, 50, nRow * 20 + 10, MK_CONTROL);
-    }
-
-protected:
     // A key with Alt held, as the system sends it.
     void AltKey(WPARAM nKey) {
         PostMessageA(List().m_hWnd, WM_SYSKEYDOWN, nKey, 1 << 29);
@@ -54,12 +61,13 @@ protected:
     }
 };
 
-// What the gestures do in the window, and the same change made on the
-// library's document.
+// A change made on the library's document, and the gestures that make it
+// in the window with the selection they leave.
 struct CBlockCase {
     const char* pszName;
-    std::function<void(ListSelection&)> gestures;
     std::function<void(CLibraryDocument&)> change;
+    std::vector<int> selected;
+    std::function<void(ListSelection&)> gestures;
 };
 void PrintTo(const CBlockCase& c, std::ostream* pOut) {
     *pOut << c.pszName;
@@ -68,66 +76,58 @@ void PrintTo(const CBlockCase& c, std::ostream* pOut) {
 class ListSelectionBlocks : public ListSelection,
                             public ::testing::WithParamInterface<CBlockCase> {};
 
+// Rows 2 and 4 show A3 and A1.
+void AddTwoAndFour(CLibraryDocument& doc) {
+    doc.AddToFolder(0, std::vector{3, 1});
+}
+
 const CBlockCase kBlocks[] = {
     {"RowsOneApartDraggedTogetherAboveTheMark",
-     [](ListSelection& test) {
-         test.CtrlClick(1);
-         test.CtrlClick(3);
-         test.Drag(3, 50, 5 * 20 + 5);
-         EXPECT_EQ(test.List().GetSelRows(), (std::vector<int>{3, 4}));
-     },
      [](CLibraryDocument& doc) {
          doc.MoveRows({{1, 3}}, 5);
+     },
+     {3, 4},
+     [](ListSelection& test) {
+         test.CtrlClick({1, 3});
+         test.Drag(3, 50, 5 * 20 + 5);
      }},
     {"ShiftSelectedRowsSwitchedByTheBoxOfOne",
-     [](ListSelection& test) {
-         test.Mouse(WM_LBUTTONDOWN, 50, 1 * 20 + 10, MK_LBUTTON);
-         test.Mouse(WM_LBUTTONUP, 50, 1 * 20 + 10);
-         test.Mouse(WM_LBUTTONDOWN, 50, 3 * 20 + 10, MK_LBUTTON | MK_SHIFT);
-         test.Mouse(WM_LBUTTONUP, 50, 3 * 20 + 10, MK_SHIFT);
-         test.Mouse(WM_LBUTTONDOWN, 5, 2 * 20 + 10, MK_LBUTTON);
-         test.Mouse(WM_LBUTTONUP, 5, 2 * 20 + 10);
-         EXPECT_EQ(test.List().GetSelRows(), (std::vector<int>{1, 2, 3}));
-     },
      [](CLibraryDocument& doc) {
          doc.SetAreasActive({{4, 3, 2}}, false);
+     },
+     {1, 2, 3},
+     [](ListSelection& test) {
+         test.ClickRow(1);
+         test.ClickRow(3, MK_SHIFT);
+         test.ClickRow(2, 0, 5);
      }},
     {"TwoRowsRemovedAfterOneQuestion",
-     [](ListSelection& test) {
-         test.CtrlClick(0);
-         test.CtrlClick(5);
-         test.Answerer().m_nButton = IDYES;
-         Click(test.Dlg(), IDC_REMOVE_SCENERY);
-         EXPECT_EQ(
-             test.Answerer().m_aBoxes,
-             std::vector<std::string>{"Warning|Do you really want to remove these 2 sceneries ?"});
-     },
      [](CLibraryDocument& doc) {
          doc.RemoveAreas({{5, 0}});
+     },
+     {0},
+     [](ListSelection& test) {
+         test.CtrlClick({0, 5});
+         test.Answerer().m_nButton = IDYES;
+         Click(test.Dlg(), IDC_REMOVE_SCENERY);
+         EXPECT_EQ(test.Answerer().m_aBoxes.back(),
+                   "Warning|Do you really want to remove these 2 sceneries ?");
      }},
     {"TwoRowsAddedToTheFolderByTheArrow",
+     AddTwoAndFour,
+     {2, 4},
      [](ListSelection& test) {
-         test.CtrlClick(2);
-         test.CtrlClick(4);
-         test.Dlg().m_treeFolders.SelectItem(test.Dlg().m_treeFolders.FolderItem(0));
+         test.CtrlClick({2, 4});
+         test.SelectFolder();
          Click(test.Dlg(), IDC_ADD_TO_FOLDER);
-     },
-     [](CLibraryDocument& doc) {
-         doc.AddToFolder(0, std::vector{3, 1});
      }},
     {"TwoRowsAddedToTheFolderByADoubleClickOnOne",
+     AddTwoAndFour,
+     {2, 4},
      [](ListSelection& test) {
-         test.CtrlClick(2);
-         test.CtrlClick(4);
-         test.Dlg().m_treeFolders.SelectItem(test.Dlg().m_treeFolders.FolderItem(0));
-         test.Mouse(WM_LBUTTONDOWN, 50, 4 * 20 + 10, MK_LBUTTON);
-         test.Mouse(WM_LBUTTONUP, 50, 4 * 20 + 10);
-         test.Mouse(WM_LBUTTONDBLCLK, 50, 4 * 20 + 10, MK_LBUTTON);
-         test.Mouse(WM_LBUTTONUP, 50, 4 * 20 + 10);
-         EXPECT_EQ(test.List().GetSelRows(), (std::vector<int>{2, 4}));
-     },
-     [](CLibraryDocument& doc) {
-         doc.AddToFolder(0, std::vector{3, 1});
+         test.CtrlClick({2, 4});
+         test.SelectFolder();
+         test.ClickRow(4, 0, 50, true);
      }},
 };
 
@@ -144,6 +144,7 @@ TEST_P(ListSelectionBlocks, SavesTheBytesOfTheSameChangeOnTheDocument) {
     ASSERT_EQ(doc.Save().outcome, CSaveResult::kWritten);
     Run([&] {
         GetParam().gestures(*this);
+        EXPECT_EQ(List().GetSelRows(), GetParam().selected);
         ASSERT_TRUE(m_dlg.Document().CanUndo());
         Click(m_dlg, IDC_SAVE);
         m_dlg.Doc().Undo();
@@ -158,25 +159,21 @@ INSTANTIATE_TEST_SUITE_P(Each, ListSelectionBlocks, ::testing::ValuesIn(kBlocks)
 
 TEST_F(ListSelection, PressInsideTheSelectionChangesItOnlyAtTheReleaseWithoutDrag) {
     Run([&] {
-        CtrlClick(1);
-        CtrlClick(3);
+        CtrlClick({1, 3});
         Mouse(WM_LBUTTONDOWN, 50, 3 * 20 + 10, MK_LBUTTON);
         EXPECT_EQ(List().GetSelRows(), (std::vector<int>{1, 3}));
         Mouse(WM_LBUTTONUP, 50, 3 * 20 + 10);
         EXPECT_EQ(List().GetSelRows(), std::vector<int>{3});
-        CtrlClick(1);
         // The list's own tracking would select the rows passed over; a drag
         // let go beside the list keeps the selection.
+        CtrlClick({1});
         Mouse(WM_LBUTTONDOWN, 50, 3 * 20 + 10, MK_LBUTTON);
         Mouse(WM_MOUSEMOVE, 50, 4 * 20 + 10, MK_LBUTTON);
         Mouse(WM_MOUSEMOVE, 50, 5 * 20 + 10, MK_LBUTTON);
-        EXPECT_EQ(List().GetSelRows(), (std::vector<int>{1, 3}));
         Mouse(WM_LBUTTONUP, -5, 5 * 20 + 10);
         EXPECT_EQ(Order(), "543210");
-        EXPECT_EQ(List().GetSelRows(), (std::vector<int>{1, 3}));
         // Ctrl+click takes a row out of the selection.
-        CtrlClick(4);
-        CtrlClick(3);
+        CtrlClick({4, 3});
         EXPECT_EQ(List().GetSelRows(), (std::vector<int>{1, 4}));
     });
 }
@@ -184,15 +181,13 @@ TEST_F(ListSelection, PressInsideTheSelectionChangesItOnlyAtTheReleaseWithoutDra
 TEST_F(ListSelection, ButtonsFollowTheSelectedRows) {
     Run([&] {
         auto enabled = [&](int nID) { return IsWindowEnabled(m_dlg.GetDlgItem(nID)) != FALSE; };
-        CtrlClick(1);
-        CtrlClick(2);
+        CtrlClick({1, 2});
         EXPECT_TRUE(enabled(IDC_REMOVE_SCENERY));
         EXPECT_FALSE(enabled(IDC_RENAME_SCENERY));
         m_answerer.m_strName = "Renamed";
         Key(VK_F2);
         EXPECT_EQ(List().GetText(1), "A4");
-        CtrlClick(2);
-        Pump(m_dlg);
+        CtrlClick({2});
         EXPECT_TRUE(enabled(IDC_RENAME_SCENERY));
         Key(VK_F2);
         EXPECT_EQ(List().GetText(1), "Renamed");
@@ -217,9 +212,7 @@ TEST_F(ListSelection, KeysSelectMoveSwitchAndRemoveTheSelectedRows) {
         EXPECT_EQ(List().GetSelRows(), (std::vector<int>{1, 2}));
 
         Key(VK_SPACE);
-        EXPECT_FALSE(List().IsItemActive(1));
-        EXPECT_FALSE(List().IsItemActive(2));
-        EXPECT_TRUE(List().IsItemActive(3));
+        EXPECT_TRUE(!List().IsItemActive(1) && !List().IsItemActive(2) && List().IsItemActive(3));
         EXPECT_EQ(List().GetSelRows(), (std::vector<int>{1, 2}));
 
         m_answerer.m_nButton = IDYES;
