@@ -105,8 +105,12 @@ private:
     // Tells the parent of the selection, as the list does after a click.
     void NotifySelChange() const;
 
-    int m_nDragIndex = -1; // row pressed: the row dragged
-    int m_nPressRow = -1;  // row nearest the press: the only one a release switches
+    int m_nDragIndex = -1;     // row pressed: the row dragged
+    int m_nPressRow = -1;      // row nearest the press: the only one a release switches
+    int m_nDropIndex = -1;     // row the drop goes above; -1 the end
+    int m_bDragging = 0;       // the list holds the capture
+    int m_nScrollInterval = 0; // ms of the scroll timer running; 0 none
+
     // A press inside the selection, left for the release: its keys and place.
     bool m_bPressInSelection = false;
     UINT m_nPressFlags = 0;
@@ -115,9 +119,6 @@ private:
     // double-click's second press gives it back, for the request to take
     // every row.
     std::vector<int> m_aGivenUp;
-    int m_nDropIndex = -1;     // row the drop goes above; -1 the end
-    int m_bDragging = 0;       // the list holds the capture
-    int m_nScrollInterval = 0; // ms of the scroll timer running; 0 none
 
     DWORD GetData(int nRow) const { return static_cast<DWORD>(GetItemData(nRow)); }
     void SetFlag(int nRow, DWORD nFlag, bool bSet);
