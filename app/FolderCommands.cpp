@@ -20,14 +20,18 @@ void CManagerDlg::ShowFolderMarks(const std::vector<int>& aAreas, bool bInFolder
 void CManagerDlg::OnAddToFolder() {
     HTREEITEM hFolder = m_treeFolders.GetSelectedItem();
     const int nFolder = m_treeFolders.FindFolder(hFolder);
-    const int nRow = m_listScenery.GetCurSel();
-    if (nFolder < 0 || nRow == LB_ERR || nRow >= m_doc.RowCount())
+    if (nFolder < 0)
         return;
-    const int nArea = m_doc.Rows()[static_cast<std::size_t>(nRow)].nArea;
-    if (m_doc.AddToFolder(nFolder, nArea).empty())
+    const CChanges changes = m_doc.AddToFolder(nFolder, AreasOfRows(m_listScenery.GetSelRows()));
+    if (changes.empty())
         return;
-    ShowFolderMarks({nArea}, true);
-    HTREEITEM hItem = m_treeFolders.AddEntry(nFolder, m_doc.Area(nArea).GetTitle());
+    std::vector<int> aAdded;
+    HTREEITEM hItem = nullptr;
+    for (const CChange& change : changes) {
+        aAdded.push_back(change.nArea);
+        hItem = m_treeFolders.AddEntry(nFolder, m_doc.Area(change.nArea).GetTitle());
+    }
+    ShowFolderMarks(aAdded, true);
     m_treeFolders.Expand(hFolder, TVE_EXPAND);
     m_treeFolders.EnsureVisible(hItem);
     m_treeFolders.Invalidate(FALSE);

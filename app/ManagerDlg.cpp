@@ -8,6 +8,8 @@
 #include "SimulatorLocation.h"
 #include "resource.h"
 
+#include <algorithm>
+
 namespace {
 
 // The most findings the check's box lists.
@@ -256,6 +258,8 @@ BOOL CManagerDlg::PreTranslateMessage(MSG* pMsg) {
             OnUndo();
         return TRUE;
     }
+    if (::GetCapture() == nullptr && OnShortcut(*pMsg))
+        return TRUE;
     return CDialog::PreTranslateMessage(pMsg);
 }
 
@@ -279,13 +283,14 @@ void CManagerDlg::OnRedo() {
 }
 
 void CManagerDlg::OnUpdateRemoveScenery(CCmdUI* pCmdUI) {
-    int nRow = m_listScenery.GetCurSel();
-    pCmdUI->Enable(nRow != LB_ERR && nRow < m_doc.RowCount() &&
-                   !m_doc.Area(m_doc.Rows()[static_cast<std::size_t>(nRow)].nArea).IsRequired());
+    const std::vector<int> aAreas = AreasOfRows(m_listScenery.GetSelRows());
+    pCmdUI->Enable(!aAreas.empty() && std::none_of(aAreas.begin(), aAreas.end(), [&](int nArea) {
+        return m_doc.Area(nArea).IsRequired();
+    }));
 }
 
 void CManagerDlg::OnUpdateRenameScenery(CCmdUI* pCmdUI) {
-    pCmdUI->Enable(m_listScenery.GetCurSel() != LB_ERR);
+    pCmdUI->Enable(m_listScenery.GetSelCount() == 1);
 }
 
 BEGIN_MESSAGE_MAP(CManagerDlg, CDialog)

@@ -129,8 +129,16 @@ private:
     // The views anew after a step taken back or done again, its row or else
     // its folder selected and in view.
     void ShowStep(const CStepShown& shown);
-    // The question before an area goes: true on Yes.
-    bool ConfirmRemove();
+    // The question before the areas go: true on Yes.
+    bool ConfirmRemove(std::size_t nCount);
+    // The areas of the list's rows, top first.
+    std::vector<int> AreasOfRows(const std::vector<int>& aRows) const;
+    // Remove and Delete: the selected rows' areas, after the question.
+    void RemoveSelectedRows();
+    // The selected rows as one block above row nBefore (-1: to the end).
+    void MoveSelectedRows(int nBefore);
+    // The window's keys, wherever the focus is; whether the key was one.
+    bool OnShortcut(const MSG& msg);
     // The question when another program changed the files since they were
     // read or saved: true when there is none or on Yes.
     bool ConfirmReplaceChangedFiles();

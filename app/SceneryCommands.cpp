@@ -1,5 +1,5 @@
-// The commands on single areas: Add, Remove, Rename, the Delete key, a drop
-// and a switch in the list, and the scan of a directory.
+// The commands on the selected areas: Add, Remove, Rename, the Delete key, a
+// drop and a switch in the list, and the scan of a directory.
 
 #include "FolderBrowser.h"
 #include "ManagerDlg.h"
@@ -18,8 +18,20 @@ void CManagerDlg::FillSceneryList() {
     m_listScenery.SetRows(m_doc.Rows(), m_doc.Areas());
 }
 
-bool CManagerDlg::ConfirmRemove() {
-    return MessageBoxA(m_hWnd, kConfirmRemove, "Warning", MB_YESNO) == IDYES;
+bool CManagerDlg::ConfirmRemove(std::size_t nCount) {
+    const std::string question = nCount == 1 ? kConfirmRemove
+                                             : "Do you really want to remove these " +
+                                                   std::to_string(nCount) + " sceneries ?";
+    return MessageBoxA(m_hWnd, question.c_str(), "Warning", MB_YESNO) == IDYES;
+}
+
+std::vector<int> CManagerDlg::AreasOfRows(const std::vector<int>& aRows) const {
+    std::vector<int> aAreas;
+    for (int nRow : aRows) {
+        if (nRow < m_doc.RowCount())
+            aAreas.push_back(m_doc.Rows()[static_cast<std::size_t>(nRow)].nArea);
+    }
+    return aAreas;
 }
 
 void CManagerDlg::OnAddScenery() {
@@ -45,28 +57,30 @@ void CManagerDlg::AddSceneryFolder(const std::string& folder) {
 }
 
 void CManagerDlg::OnRemoveScenery() {
-    const int nRow = m_listScenery.GetCurSel();
-    if (nRow == LB_ERR || nRow >= m_doc.RowCount() || !ConfirmRemove())
-        return;
-    const int nArea = m_doc.Rows()[static_cast<std::size_t>(nRow)].nArea;
-    m_doc.RemoveAreas({{nArea}});
-    FillSceneryList();
-    m_treeFolders.RemoveAreaItems(m_doc.Folders(), nArea);
+    RemoveSelectedRows();
 }
 
-LRESULT CManagerDlg::OnDeleteScenery(WPARAM wParam, LPARAM) {
-    const int nRow = static_cast<int>(wParam);
-    if (nRow >= m_doc.RowCount() || !ConfirmRemove())
-        return 1;
-    m_doc.RemoveAreas({{m_doc.Rows()[static_cast<std::size_t>(nRow)].nArea}});
-    FillSceneryList();
-    FillFolderTree();
+LRESULT CManagerDlg::OnDeleteScenery(WPARAM, LPARAM) {
+    RemoveSelectedRows();
     return 1;
+}
+
+void CManagerDlg::RemoveSelectedRows() {
+    const std::vector<int> aRows = m_listScenery.GetSelRows();
+    const std::vector<int> aAreas = AreasOfRows(aRows);
+    if (aAreas.empty() || !ConfirmRemove(aAreas.size()))
+        return;
+    m_doc.RemoveAreas(aAreas);
+    FillSceneryList();
+    // The row that took the topmost one's place, as after one row went.
+    m_listScenery.SetCurSel(aRows.front());
+    for (int nArea : aAreas)
+        m_treeFolders.RemoveAreaItems(m_doc.Folders(), nArea);
 }
 
 void CManagerDlg::OnRenameScenery() {
     const int nRow = m_listScenery.GetCurSel();
-    if (nRow == LB_ERR || nRow >= m_doc.RowCount())
+    if (m_listScenery.GetSelCount() != 1 || nRow >= m_doc.RowCount())
         return;
     const int nArea = m_doc.Rows()[static_cast<std::size_t>(nRow)].nArea;
     std::string name = m_doc.Area(nArea).GetTitle().substr(0, kMaxNameLength);
@@ -78,22 +92,27 @@ void CManagerDlg::OnRenameScenery() {
     FillFolderTree();
 }
 
-LRESULT CManagerDlg::OnToggleActive(WPARAM wParam, LPARAM) {
+LRESULT CManagerDlg::OnToggleActive(WPARAM wParam, LPARAM lParam) {
     const int nRow = static_cast<int>(wParam);
     if (nRow < m_doc.RowCount()) {
-        const CListRow row = m_doc.Rows()[static_cast<std::size_t>(nRow)];
-        ShowChanges(m_doc.SetAreasActive({{row.nArea}}, !row.bActive));
+        const bool bActive = !m_doc.Rows()[static_cast<std::size_t>(nRow)].bActive;
+        ShowChanges(m_doc.SetAreasActive(
+            AreasOfRows(lParam ? m_listScenery.GetSelRows() : std::vector<int>{nRow}), bActive));
     }
     return 1;
 }
 
-LRESULT CManagerDlg::OnMoveScenery(WPARAM wParam, LPARAM lParam) {
-    const int nFrom = static_cast<int>(wParam), nBefore = static_cast<int>(lParam);
-    if (nFrom >= m_doc.RowCount() || nBefore >= m_doc.RowCount())
-        return 1;
-    if (!m_doc.MoveRow(nFrom, nBefore < 0 ? m_doc.RowCount() : nBefore).empty())
-        m_listScenery.MoveRow(nFrom, nBefore);
+LRESULT CManagerDlg::OnMoveScenery(WPARAM, LPARAM lParam) {
+    MoveSelectedRows(static_cast<int>(lParam));
     return 1;
+}
+
+void CManagerDlg::MoveSelectedRows(int nBefore) {
+    const std::vector<int> aRows = m_listScenery.GetSelRows();
+    if (aRows.empty() || aRows.back() >= m_doc.RowCount() || nBefore >= m_doc.RowCount())
+        return;
+    if (!m_doc.MoveRows(aRows, nBefore < 0 ? m_doc.RowCount() : nBefore).empty())
+        m_listScenery.MoveRows(aRows, nBefore);
 }
 
 void CManagerDlg::OnScanDirectory() {

@@ -68,16 +68,35 @@ bool CLibraryDocument::Push(CStep step, int nAreasBefore, const std::vector<int>
     return true;
 }
 
-CChanges CLibraryDocument::MoveRow(int nFrom, int nBefore) {
-    const int nTo = nBefore > nFrom ? nBefore - 1 : nBefore;
-    if (nTo == nFrom)
+CChanges CLibraryDocument::MoveRows(std::span<const int> aRows, int nBefore) {
+    // Where the block starts once its rows are out of the list.
+    const int nTo =
+        nBefore -
+        static_cast<int>(std::lower_bound(aRows.begin(), aRows.end(), nBefore) - aRows.begin());
+    // A block already in one piece at that place does not move.
+    if (!aRows.empty() && aRows.front() == nTo &&
+        aRows.back() - aRows.front() + 1 == static_cast<int>(aRows.size()))
         return {};
-    const CListRow moved = m_rows[static_cast<std::size_t>(nFrom)];
+    std::vector<CListRow> block;
+    CChanges changes;
+    for (int nRow : aRows) {
+        block.push_back(m_rows[static_cast<std::size_t>(nRow)]);
+        changes.push_back({EChange::kMove, block.back().nArea, -1, nRow, {}});
+    }
     CStep step;
-    step.SpliceRows(m_rows, static_cast<std::size_t>(nFrom), 1, {});
-    step.SpliceRows(m_rows, static_cast<std::size_t>(nTo), 0, {moved});
+    // Each run of adjacent rows leaves in one splice, the lowest first, so
+    // that the rows above keep their places; a single row moves as two
+    // splices, out and in.
+    for (std::size_t nEnd = aRows.size(); nEnd > 0;) {
+        std::size_t nStart = nEnd - 1;
+        while (nStart > 0 && aRows[nStart - 1] + 1 == aRows[nStart])
+            --nStart;
+        step.SpliceRows(m_rows, static_cast<std::size_t>(aRows[nStart]), nEnd - nStart, {});
+        nEnd = nStart;
+    }
+    step.SpliceRows(m_rows, static_cast<std::size_t>(nTo), 0, std::move(block));
     Push(std::move(step), m_areas.GetSize(), FolderStates());
-    return {{EChange::kMove, moved.nArea, -1, nFrom, {}}};
+    return changes;
 }
 
 CChanges CLibraryDocument::SetAreasActive(std::span<const int> aAreas, bool bActive) {
@@ -221,16 +240,21 @@ CChanges CLibraryDocument::RemoveFolder(int nFolder) {
     return changes;
 }
 
-CChanges CLibraryDocument::AddToFolder(int nFolder, int nArea) {
+CChanges CLibraryDocument::AddToFolder(int nFolder, std::span<const int> aAreas) {
     CStep step;
     step.NoteFolder(m_folders, nFolder);
-    step.NoteArea(m_areas, nArea);
-    if (!::AddToFolder(m_folders, m_areas, nFolder, nArea))
+    CChanges changes;
+    for (int nArea : aAreas) {
+        step.NoteArea(m_areas, nArea);
+        if (::AddToFolder(m_folders, m_areas, nFolder, nArea))
+            changes.push_back({EChange::kAddToFolder, nArea, nFolder, -1, {}});
+    }
+    if (changes.empty())
         return {};
-    // The folder opens to show its new entry.
+    // The folder opens to show its new entries.
     m_folders.GetAt(nFolder).SetExpand(1);
     Push(std::move(step), m_areas.GetSize(), FolderStates());
-    return {{EChange::kAddToFolder, nArea, nFolder, -1, {}}};
+    return changes;
 }
 
 CChanges CLibraryDocument::RemoveFromFolder(int nFolder, int nEntry) {

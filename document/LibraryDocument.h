@@ -86,7 +86,10 @@ public:
 
     // The changes. Rows count from 0 at the top.
     // The row goes above the row nBefore (the rows' count: to the end).
-    CChanges MoveRow(int nFrom, int nBefore);
+    CChanges MoveRow(int nFrom, int nBefore) { return MoveRows({{nFrom}}, nBefore); }
+    // The rows, in ascending order, go as one block in their order above the
+    // row nBefore (the rows' count: to the end), one step.
+    CChanges MoveRows(std::span<const int> aRows, int nBefore);
     // As a click on each area's box that leaves it so: every folder holding
     // it follows.
     CChanges SetAreasActive(std::span<const int> aAreas, bool bActive);
@@ -105,7 +108,11 @@ public:
     std::string NewFolder(const std::string& name);
     std::string RenameFolder(int nFolder, const std::string& name);
     CChanges RemoveFolder(int nFolder);
-    CChanges AddToFolder(int nFolder, int nArea);
+    CChanges AddToFolder(int nFolder, int nArea) {
+        return AddToFolder(nFolder, std::span<const int>(&nArea, 1));
+    }
+    // Each area not in the folder yet joins it, in one step.
+    CChanges AddToFolder(int nFolder, std::span<const int> aAreas);
     CChanges RemoveFromFolder(int nFolder, int nEntry);
     // As a click on the folder's box that leaves it so.
     CChanges SetFolderActive(int nFolder, bool bActive);

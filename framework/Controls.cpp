@@ -12,6 +12,54 @@ std::string CListBox::GetText(int nIndex) const {
                        : std::string(text.data(), static_cast<std::size_t>(nCopied));
 }
 
+int CListBox::GetCurSel() const {
+    if (!IsMultipleSelection())
+        return static_cast<int>(ControlMessage(LB_GETCURSEL));
+    if (GetSelCount() <= 0)
+        return LB_ERR;
+    const int nCaret = GetCaretIndex();
+    return IsSelected(nCaret) ? nCaret : GetSelRows().front();
+}
+
+int CListBox::SetCurSel(int nSelect) {
+    if (!IsMultipleSelection())
+        return static_cast<int>(ControlMessage(LB_SETCURSEL, nSelect));
+    if (nSelect < 0 || nSelect >= GetCount()) {
+        SelectRows({}, -1);
+        return LB_ERR;
+    }
+    SelectRows({{nSelect}}, nSelect);
+    return nSelect;
+}
+
+int CListBox::GetSelCount() const {
+    if (!IsMultipleSelection())
+        return GetCurSel() == LB_ERR ? 0 : 1;
+    return static_cast<int>(ControlMessage(LB_GETSELCOUNT));
+}
+
+std::vector<int> CListBox::GetSelRows() const {
+    if (!IsMultipleSelection()) {
+        const int nSelected = GetCurSel();
+        return nSelected == LB_ERR ? std::vector<int>() : std::vector<int>{nSelected};
+    }
+    std::vector<int> aRows(static_cast<std::size_t>(GetSelCount()));
+    const LRESULT nCopied =
+        ControlMessage(LB_GETSELITEMS, aRows.size(), reinterpret_cast<LPARAM>(aRows.data()));
+    aRows.resize(nCopied < 0 ? 0 : static_cast<std::size_t>(nCopied));
+    return aRows;
+}
+
+void CListBox::SelectRows(std::span<const int> aRows, int nCaret) {
+    ControlMessage(LB_SETSEL, FALSE, -1);
+    for (int nRow : aRows)
+        ControlMessage(LB_SETSEL, TRUE, nRow);
+    if (nCaret < 0)
+        return;
+    ControlMessage(LB_SETANCHORINDEX, static_cast<WPARAM>(nCaret));
+    ControlMessage(LB_SETCARETINDEX, static_cast<WPARAM>(nCaret), FALSE);
+}
+
 int CListBox::SelectPrefix(int nStartAfter, const std::string& text) {
     const int nCount = GetCount();
     for (int k = 1; k <= nCount; ++k) {

@@ -5,7 +5,9 @@
 #include "Gdi.h"
 #include "Wnd.h"
 
+#include <span>
 #include <string>
+#include <vector>
 
 class CButton : public CWnd {
 public:
@@ -41,8 +43,25 @@ private:
 class CListBox : public CStandardControl {
 public:
     int GetCount() const { return static_cast<int>(ControlMessage(LB_GETCOUNT)); }
-    int GetCurSel() const { return static_cast<int>(ControlMessage(LB_GETCURSEL)); }
-    int SetCurSel(int nSelect) { return static_cast<int>(ControlMessage(LB_SETCURSEL, nSelect)); }
+    // The one row selected: with several allowed, the caret row when it is
+    // selected, else the topmost selected; LB_ERR for none.
+    int GetCurSel() const;
+    // Only that row selected, with the caret, and in view; -1 selects none.
+    int SetCurSel(int nSelect);
+    // A list that lets several rows be selected answers the single-selection
+    // calls with the caret, or not at all: these work for both kinds.
+    bool IsMultipleSelection() const {
+        return (GetWindowLongA(m_hWnd, GWL_STYLE) & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL)) != 0;
+    }
+    int GetSelCount() const;
+    // The rows selected, top first.
+    std::vector<int> GetSelRows() const;
+    bool IsSelected(int nIndex) const { return ControlMessage(LB_GETSEL, nIndex) > 0; }
+    int GetCaretIndex() const { return static_cast<int>(ControlMessage(LB_GETCARETINDEX)); }
+    // In a list that lets several rows be selected: exactly the rows
+    // selected, the caret and the anchor of a Shift+click on nCaret (unless
+    // -1), which comes into view.
+    void SelectRows(std::span<const int> aRows, int nCaret);
     int GetTopIndex() const { return static_cast<int>(ControlMessage(LB_GETTOPINDEX)); }
     int SetTopIndex(int nIndex) { return static_cast<int>(ControlMessage(LB_SETTOPINDEX, nIndex)); }
     int AddString(const std::string& text) {

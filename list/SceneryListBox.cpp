@@ -2,6 +2,8 @@
 
 #include "Gdi.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr COLORREF kFolderDot = RGB(64, 64, 192);
@@ -46,7 +48,8 @@ void CSceneryListBox::SetFlag(int nRow, DWORD nFlag, bool bSet) {
 }
 
 void CSceneryListBox::SetRows(std::span<const CListRow> rows, const CAreaArray& areas) {
-    const int nSelected = GetCurSel();
+    const std::vector<int> aSelected = GetSelRows();
+    const int nCaret = GetCaretIndex();
     SetRedraw(FALSE);
     ResetContent();
     for (const CListRow& row : rows) {
@@ -58,8 +61,9 @@ void CSceneryListBox::SetRows(std::span<const CListRow> rows, const CAreaArray& 
     }
     SetRedraw(TRUE);
     Invalidate(TRUE);
-    if (nSelected >= 0 && nSelected < GetCount())
-        SetCurSel(nSelected);
+    const int nCount = GetCount();
+    const auto kept = std::lower_bound(aSelected.begin(), aSelected.end(), nCount);
+    SelectRows({aSelected.begin(), kept}, nCaret < nCount ? nCaret : -1);
 }
 
 int CSceneryListBox::RowFromPoint(POINT point, bool& bOutside) const {
@@ -152,34 +156,46 @@ BOOL CSceneryListBox::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
     return TRUE;
 }
 
-void CSceneryListBox::SendToParent(UINT nMessage, int nRow) const {
-    ::SendMessageA(GetParent(), nMessage, static_cast<WPARAM>(nRow), 0);
+void CSceneryListBox::SendToParent(UINT nMessage, int nRow, LPARAM lParam) const {
+    ::SendMessageA(GetParent(), nMessage, static_cast<WPARAM>(nRow), lParam);
 }
 
-void CSceneryListBox::OnLButtonDown(UINT, POINT point) {
-    Default();
+void CSceneryListBox::OnLButtonDown(UINT nFlags, POINT point) {
+    m_aGivenUp.clear();
     m_nDragIndex = m_nDropIndex = -1;
     m_bDragging = m_nScrollInterval = 0;
     bool bOutside = false;
     int nRow = RowFromPoint(point, bOutside);
     m_nPressRow = nRow;
-    if (!bOutside) {
-        m_nDragIndex = nRow;
-        SetCurSel(nRow);
+    m_bPressInSelection = !bOutside && IsSelected(nRow);
+    if (m_bPressInSelection) {
+        m_nPressFlags = nFlags;
+        m_pressPoint = point;
+        ::SetFocus(m_hWnd);
+    } else {
+        Press(nFlags, point, bOutside ? -1 : nRow);
     }
+    // Only selected rows are dragged: not one a Ctrl+press took out.
+    if (!bOutside && IsSelected(nRow))
+        m_nDragIndex = nRow;
 }
 
 // The second press of a double-click comes as this message alone.
 void CSceneryListBox::OnLButtonDblClk(UINT, POINT point) {
-    Default();
     bool bOutside = false;
     m_nPressRow = RowFromPoint(point, bOutside);
+    m_bPressInSelection = false;
+    if (!bOutside && std::binary_search(m_aGivenUp.begin(), m_aGivenUp.end(), m_nPressRow))
+        SelectRows(m_aGivenUp, m_nPressRow);
+    m_aGivenUp.clear();
+    Default();
 }
 
 void CSceneryListBox::OnMouseMove(UINT nFlags, POINT point) {
-    // Once the drag is under way the list's own tracking is left out: it
-    // would scroll by itself and move the selection off the dragged row.
-    if (!m_bDragging)
+    // While the button is held after a press on a row the list's own
+    // tracking is left out: it would select every row the pointer passes,
+    // scroll by itself and move the selection off the dragged rows.
+    if (!(nFlags & MK_LBUTTON) || m_nPressRow == -1)
         Default();
     if (!(nFlags & MK_LBUTTON) || m_nDragIndex == -1)
         return;
@@ -283,13 +299,21 @@ void CSceneryListBox::OnLButtonUp(UINT, POINT point) {
     GetClientRect(&client);
     const bool bInside = PtInRect(&client, point) != FALSE;
     // The check zone counts only inside the list and on the row pressed: a
-    // drag let go beside the list or over another row's box only drops.
+    // drag let go beside the list or over another row's box only drops. A
+    // selected row's box switches the whole selection, which stays.
+    bool bSwitched = false;
     if (nRow >= 0 && bInside && nRow == m_nPressRow) {
         RECT row;
         GetItemRect(nRow, &row);
-        if (point.x - row.left < CheckZone())
-            SendToParent(WM_SCENERY_TOGGLE, nRow);
+        bSwitched = point.x - row.left < CheckZone();
+        if (bSwitched)
+            SendToParent(WM_SCENERY_TOGGLE, nRow, IsSelected(nRow) ? 1 : 0);
     }
+    if (m_bPressInSelection && !m_bDragging && !bSwitched) {
+        m_aGivenUp = GetSelRows();
+        Press(m_nPressFlags, m_pressPoint, m_nPressRow);
+    }
+    m_bPressInSelection = false;
     if (m_nDragIndex != -1 && m_bDragging) {
         StopAutoScroll();
         m_bDragging = 0;
@@ -309,46 +333,29 @@ void CSceneryListBox::OnLButtonUp(UINT, POINT point) {
 void CSceneryListBox::DoDrop() {
     ::SendMessageA(GetParent(), WM_SCENERY_MOVE, static_cast<WPARAM>(m_nDragIndex),
                    static_cast<LPARAM>(m_nDropIndex));
-    ::SendMessageA(GetParent(), WM_COMMAND,
-                   MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID()), LBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(m_hWnd));
-}
-
-void CSceneryListBox::MoveRow(int nFrom, int nBefore) {
-    if (nFrom == nBefore)
-        return;
-    const std::string text = GetText(nFrom);
-    const DWORD nData = GetData(nFrom);
-    SetRedraw(FALSE);
-    const int nTop = GetTopIndex();
-    const bool bDown = nBefore != -1 && nFrom < nBefore;
-    if (!bDown)
-        DeleteString(nFrom);
-    int nRow = InsertString(nBefore, text);
-    if (nRow >= 0)
-        SetItemData(nRow, nData);
-    if (bDown)
-        DeleteString(nFrom);
-    SetCurSel(bDown ? nRow - 1 : nRow);
-    SetTopIndex(nTop);
-    SetRedraw(TRUE);
-    Invalidate(TRUE);
-    UpdateWindow(m_hWnd);
+    NotifySelChange();
 }
 
 void CSceneryListBox::OnKeyDown(UINT nChar, UINT, UINT) {
-    const int nSelected = GetCurSel();
-    if (nSelected != LB_ERR && nChar == VK_SPACE) // as a click in the check zone
-        SendToParent(WM_SCENERY_TOGGLE, nSelected);
-    else if (nSelected != LB_ERR && nChar == VK_DELETE)
-        SendToParent(WM_SCENERY_DELETE, nSelected);
+    const bool bSelected = GetSelCount() > 0;
+    if (bSelected && nChar == VK_SPACE) {
+        // As a click in the caret row's box; the list's own Space would
+        // select the caret row alone.
+        SendToParent(WM_SCENERY_TOGGLE, GetCaretIndex(), 1);
+        return;
+    }
+    if (nChar == 'A' && GetKeyState(VK_CONTROL) < 0) {
+        SelectAll();
+        return;
+    }
+    if (bSelected && nChar == VK_DELETE)
+        SendToParent(WM_SCENERY_DELETE, GetCaretIndex());
     Default();
 }
 
 void CSceneryListBox::OnDblclk() {
-    const int nSelected = GetCurSel();
-    if (nSelected != LB_ERR)
-        SendToParent(WM_SCENERY_DBLCLK, nSelected);
+    if (GetSelCount() > 0)
+        SendToParent(WM_SCENERY_DBLCLK, GetCurSel());
 }
 
 BEGIN_MESSAGE_MAP(CSceneryListBox, CListBox)

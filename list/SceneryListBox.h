@@ -9,8 +9,11 @@
 // The list only shows: the user's gestures become requests to its parent,
 // which changes the library and has the list show the change. A drag, with
 // an insertion mark and scrolling while the pointer is held above or below
-// the list, asks for a move; a release in a row's check zone (or Space)
-// asks for a switch; Delete and a double-click ask too.
+// the list, asks for a move of the selected rows; a release in a row's check
+// zone (or Space) asks for a switch; Delete and a double-click ask too.
+// Several rows can be selected (Ctrl, Shift, Ctrl+A); a press inside the
+// selection changes it only at the release, when no drag followed, so that
+// the selected rows can be dragged together.
 //
 // Its sizes are given for 96 DPI and drawn at the DPI of its window's
 // monitor, taken when it is bound and from its parent when the DPI changes.
@@ -26,10 +29,14 @@
 // The list's requests to its parent; wParam is a list row, lParam 0 unless
 // said. After a move the list tells its parent of the selection
 // (LBN_SELCHANGE), as after any drop.
-constexpr UINT WM_SCENERY_TOGGLE = 0x3110; // switch the row on or off
-constexpr UINT WM_SCENERY_DELETE = 0x3111; // Delete on the selected row
-constexpr UINT WM_SCENERY_DBLCLK = 0x3112; // double-click on the selected row
-constexpr UINT WM_SCENERY_MOVE = 0x3113;   // put the row above row lParam (-1: the end)
+// Switch the row on or off; with lParam 1, every selected row to the
+// opposite of the row.
+constexpr UINT WM_SCENERY_TOGGLE = 0x3110;
+constexpr UINT WM_SCENERY_DELETE = 0x3111; // Delete on the selected rows (wParam: the caret)
+constexpr UINT WM_SCENERY_DBLCLK = 0x3112; // double-click on the selected rows
+// Put the selected rows, the row dragged among them, above row lParam (-1:
+// the end).
+constexpr UINT WM_SCENERY_MOVE = 0x3113;
 
 class CSceneryListBox : public CListBox {
 public:
@@ -59,12 +66,12 @@ public:
     }
 
     // Shows the rows, top first, titled and marked as their areas are, in
-    // one repaint; the selected position stays selected while it exists. Rows
-    // beyond what the list can hold stay out.
+    // one repaint; the selected positions stay selected while they exist.
+    // Rows beyond what the list can hold stay out.
     void SetRows(std::span<const CListRow> rows, const CAreaArray& areas);
-    // Shows the row moved above row nBefore (-1: to the end) and selected,
-    // the rows in view staying in view.
-    void MoveRow(int nFrom, int nBefore);
+    // Shows the rows (top first) moved as one block above row nBefore (-1:
+    // to the end) and selected, the rows in view staying in view.
+    void MoveRows(std::span<const int> aRows, int nBefore);
     // The row under a point in client coordinates, counted from the top row
     // and the row height (the list's own answer stops at 65,535 rows); the
     // nearest row when the point lies below the last one. -1 with no rows.
@@ -99,7 +106,13 @@ private:
     void StopAutoScroll();
     void ScrollStep(UINT_PTR nTimer);
     void DoDrop();
-    void SendToParent(UINT nMessage, int nRow) const;
+    void SendToParent(UINT nMessage, int nRow, LPARAM lParam = 0) const;
+    // The list's own handling of a press on the row: a plain press selects
+    // only it (the list's own answer stops at 65,535 rows).
+    void Press(UINT nFlags, POINT point, int nRow);
+    void SelectAll();
+    // Tells the parent of the selection, as the list does after a click.
+    void NotifySelChange() const;
 
     int m_nDragIndex = -1;     // row pressed: the row dragged
     int m_nPressRow = -1;      // row nearest the press: the only one a release switches
@@ -110,6 +123,15 @@ private:
 
     int RowHeight() const { return ScaleToDpi(kRowHeight, m_nDpi); }
     int CheckZone() const { return ScaleToDpi(kCheckZone, m_nDpi); }
+    // A press inside the selection, left for the release: its keys and place.
+    bool m_bPressInSelection = false;
+    UINT m_nPressFlags = 0;
+    POINT m_pressPoint{};
+    // The selection a click inside it gave up at its release: a
+    // double-click's second press gives it back, for the request to take
+    // every row.
+    std::vector<int> m_aGivenUp;
+
     DWORD GetData(int nRow) const { return static_cast<DWORD>(GetItemData(nRow)); }
     void SetFlag(int nRow, DWORD nFlag, bool bSet);
 };

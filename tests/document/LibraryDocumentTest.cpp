@@ -118,6 +118,21 @@ INSTANTIATE_TEST_SUITE_P(
                     "Lake* Base -Town* | 3 | " + kFolders},
         CChangeCase{"MoveBottomToTop", [](CLibraryOnDisk& t) { t.m_doc.MoveRow(2, 0); },
                     "Base -Town* Lake* | 3 | " + kFolders},
+        CChangeCase{"MoveBlockToTheEnd",
+                    [](CLibraryOnDisk& t) {
+                        t.m_doc.MoveRows({{0, 1}}, 3);
+                    },
+                    "Base -Town* Lake* | 3 | " + kFolders},
+        CChangeCase{"MoveBlockToTheTop",
+                    [](CLibraryOnDisk& t) {
+                        t.m_doc.MoveRows({{1, 2}}, 0);
+                    },
+                    "Lake* Base -Town* | 3 | " + kFolders},
+        CChangeCase{"MoveSeparateRowsTogetherInTheirOrder",
+                    [](CLibraryOnDisk& t) {
+                        t.m_doc.MoveRows({{0, 2}}, 1);
+                    },
+                    "-Town* Base Lake* | 3 | " + kFolders},
         CChangeCase{"SwitchAreaInTwoFolders",
                     [](CLibraryOnDisk& t) { t.m_doc.SetAreasActive({{t.Area("Lake")}}, false); },
                     "-Town* -Lake* Base | 3 | Airports=0(Lake Town) Both=0(Lake) Empty=0()"},
@@ -168,6 +183,11 @@ INSTANTIATE_TEST_SUITE_P(
         CChangeCase{"AddToFolder",
                     [](CLibraryOnDisk& t) { t.m_doc.AddToFolder(2, t.Area("Base")); },
                     "-Town* Lake* Base* | 3 | Airports=2(Lake Town) Both=1(Lake) Empty=1(Base)"},
+        CChangeCase{"AddTwoToFolder",
+                    [](CLibraryOnDisk& t) {
+                        t.m_doc.AddToFolder(1, std::vector{t.Area("Base"), t.Area("Lake")});
+                    },
+                    "-Town* Lake* Base* | 3 | Airports=2(Lake Town) Both=1(Lake Base) Empty=0()"},
         CChangeCase{"RemoveFromFolder", [](CLibraryOnDisk& t) { t.m_doc.RemoveFromFolder(0, 1); },
                     "-Town Lake* Base | 3 | Airports=2(Lake) Both=1(Lake) Empty=0()"}),
     [](const auto& info) { return info.param.pszName; });
@@ -177,6 +197,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(LibraryDocument, ChangesThatChangeNothingAreNoStep) {
     m_doc.SetFolderExpanded(1, true);
     m_doc.MoveRow(1, 2);
+    m_doc.MoveRows({{1, 2}}, 3);
+    m_doc.MoveRows({{0, 1}}, 1);
     m_doc.SetAreasActive({{Area("Town")}}, false);
     m_doc.RenameArea(Area("Lake"), "Lake");
     EXPECT_NE(m_doc.RenameFolder(0, "both"), "");
@@ -249,6 +271,9 @@ TEST_F(LibraryDocument, UndoShowsTheTopmostRowItChangedElseItsFolder) {
     m_doc.MoveRow(0, 3);
     EXPECT_EQ(m_doc.Undo().nRow, 0);
     EXPECT_EQ(m_doc.Undo().nRow, 0);
+    m_doc.MoveRows({{1, 2}}, 0);
+    EXPECT_EQ(m_doc.Undo().nRow, 1);
+    EXPECT_EQ(m_doc.Redo().nRow, 0);
     m_doc.NewFolder("New");
     m_doc.AddToFolder(3, Area("Base"));
     const CStepShown shown = m_doc.Undo();
