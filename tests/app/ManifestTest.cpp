@@ -25,15 +25,3 @@ TEST(Manifest, BuiltProgramAsksForCommonControls6AndDpiAwarenessAndNamesNoExecut
     for (const char* pszAbsent : {"trustInfo", "requestedExecutionLevel"})
         EXPECT_EQ(text.find(pszAbsent), std::string::npos) << pszAbsent;
 }
-
-// This suite carries the program's resources, its manifest among them, so
-// its windows are built as the program's are: by the side-by-side common
-// controls 6, not the system folder's version 5.
-TEST(Manifest, WindowsTakeTheirControlsFromCommonControls6) {
-    char szPath[MAX_PATH] = "";
-    GetModuleFileNameA(GetModuleHandleA("comctl32.dll"), szPath, sizeof szPath);
-    CharLowerA(szPath);
-    EXPECT_NE(std::string(szPath).find("\\winsxs\\"), std::string::npos) << szPath;
-    EXPECT_NE(std::string(szPath).find("common-controls_6595b64144ccf1df_6."), std::string::npos)
-        << szPath;
-}

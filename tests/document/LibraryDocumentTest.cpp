@@ -120,17 +120,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "Base -Town* Lake* | 3 | " + kFolders},
         CChangeCase{"MoveBlockToTheEnd",
                     [](CLibraryOnDisk& t) {
-                        t.m_doc.MoveRows({{0, 1}}, 3);
+                        t.m_doc.MoveRows(std::vector{0, 1}, 3);
                     },
                     "Base -Town* Lake* | 3 | " + kFolders},
-        CChangeCase{"MoveBlockToTheTop",
-                    [](CLibraryOnDisk& t) {
-                        t.m_doc.MoveRows({{1, 2}}, 0);
-                    },
-                    "Lake* Base -Town* | 3 | " + kFolders},
         CChangeCase{"MoveSeparateRowsTogetherInTheirOrder",
                     [](CLibraryOnDisk& t) {
-                        t.m_doc.MoveRows({{0, 2}}, 1);
+                        t.m_doc.MoveRows(std::vector{0, 2}, 1);
                     },
                     "-Town* Base Lake* | 3 | " + kFolders},
         CChangeCase{"SwitchAreaInTwoFolders",
@@ -281,22 +276,4 @@ TEST_F(LibraryDocument, UndoShowsTheTopmostRowItChangedElseItsFolder) {
     EXPECT_EQ(shown.nFolder, 3);
     m_doc.Undo();
     EXPECT_EQ(m_doc.Redo().nFolder, 3);
-}
-
-// Each folder refused says why, in the order given: a file, a folder an
-// area names (in another spelling, or given twice), one without scenery.
-TEST_F(LibraryDocument, AddAreasNamesWhatItLeavesOutWithWhy) {
-    std::filesystem::create_directories(m_sim.Path("Addon/Empty"));
-    const std::string lake = m_disk.SimPath() + "ADDON\\lake\\";
-    const CAddedFolders added = m_doc.AddAreas(std::vector{
-        m_disk.SimPath() + "scenery.cfg", lake, Addon("New"), Addon("New"), Addon("Empty")});
-    ASSERT_EQ(added.changes.size(), 1u);
-    EXPECT_EQ(m_doc.Area(added.changes[0].nArea).GetTitle(), "New");
-    EXPECT_EQ(NotAddedText(added.notAdded),
-              "Not added:\n" + m_disk.SimPath() + "scenery.cfg: not a folder\n" + lake +
-                  ": already in the library\n" + Addon("New") + ": already in the library\n" +
-                  Addon("Empty") + ": no scenery files in its scenery folder");
-    m_doc.Undo();
-    EXPECT_EQ(Picture(), kStart);
-    EXPECT_EQ(NotAddedText({}), "");
 }

@@ -8,42 +8,45 @@
 
 namespace {
 
+// Six areas, the rows from the top showing A5 down to A0, and a folder
+// Group holding A0.
 std::string Library() {
     std::string text;
     for (int i = 0; i < 6; ++i) {
-        text += "[area." + std::to_string(i + 1) + "]\r\nTitle=A" + std::to_string(i) +
-                "\r\nActive=TRUE\r\nLocal=Scenery\\A" + std::to_string(i) + "\r\n";
+        const std::string n = std::to_string(i);
+        text += "[area." + std::to_string(i + 1) + "]\r\nTitle=A" + n +
+                "\r\nActive=TRUE\r\nLocal=Scenery\\A" + n + "\r\n";
     }
     return text;
 }
-const std::string kFolders = "[Group]\r\nActive=1\r\nExpand=0\r\n"
-                             "Title.0=A0\r\nLocal.0=Scenery\\A0\r\n";
+const std::string kFolders =
+    "[Group]\r\nActive=1\r\nExpand=0\r\nTitle.0=A0\r\nLocal.0=Scenery\\A0\r\n";
+// The one question before two rows go.
+const std::vector<std::string> kRemoveTwo{
+    "Warning|Do you really want to remove these 2 sceneries ?"};
 
-// Six areas, the rows from the top showing A5 down to A0, and a folder
-// Group holding A0.
 class ListSelection : public CMainWindowTest {
 public:
-    // For the gestures of the table below.
     using CMainWindowTest::Drag;
-    using CMainWindowTest::List;
-    CTestManagerDlg& Dlg() { return m_dlg; }
-    CAnswerer& Answerer() { return m_answerer; }
+    using CMainWindowTest::m_answerer;
+    using CMainWindowTest::m_dlg;
+    using CMainWindowTest::Mouse;
 
-    // A click on the row with the keys held (MK_CONTROL, MK_SHIFT); a
-    // double-click adds its second press.
-    void ClickRow(int nRow, WPARAM nKeys = 0, int x = 50, bool bDouble = false) {
-        Mouse(WM_LBUTTONDOWN, x, nRow * 20 + 10, MK_LBUTTON | nKeys);
-        Mouse(WM_LBUTTONUP, x, nRow * 20 + 10, nKeys);
-        if (bDouble) {
-            Mouse(WM_LBUTTONDBLCLK, x, nRow * 20 + 10, MK_LBUTTON);
-            Mouse(WM_LBUTTONUP, x, nRow * 20 + 10);
+    // A click on each row with the keys held (MK_CONTROL, MK_SHIFT).
+    void ClickRows(std::initializer_list<int> rows, WPARAM nKeys = MK_CONTROL, int x = 50) {
+        for (int nRow : rows) {
+            Mouse(WM_LBUTTONDOWN, x, nRow * 20 + 10, MK_LBUTTON | nKeys);
+            Mouse(WM_LBUTTONUP, x, nRow * 20 + 10, nKeys);
         }
     }
-    void CtrlClick(std::initializer_list<int> rows) {
-        for (int nRow : rows)
-            ClickRow(nRow, MK_CONTROL);
+    // Rows 2 and 4 (A3 and A1) selected, and the folder, on the window and
+    // added to it on the document.
+    void AddTwoAndFour(CLibraryDocument& doc) {
+        doc.AddToFolder(0, std::vector{3, 1});
+        ClickRows({2, 4});
+        m_dlg.m_treeFolders.SelectItem(m_dlg.m_treeFolders.FolderItem(0));
     }
-    void SelectFolder() { m_dlg.m_treeFolders.SelectItem(m_dlg.m_treeFolders.FolderItem(0)); }
+    void ExpectSelected(const std::vector<int>& rows) { EXPECT_EQ(List().GetSelRows(), rows); }
 
 protected:
     ListSelection() : CMainWindowTest(Library()) { m_sim.Write("Folder.txt", kFolders); }
@@ -54,20 +57,13 @@ protected:
             order += List().GetText(n).substr(1);
         return order;
     }
-    // A key with Alt held, as the system sends it.
-    void AltKey(WPARAM nKey) {
-        PostMessageA(List().m_hWnd, WM_SYSKEYDOWN, nKey, 1 << 29);
-        Pump(m_dlg);
-    }
 };
 
-// A change made on the library's document, and the gestures that make it
-// in the window with the selection they leave.
+// A change made on the library's document, and the gestures that make it in
+// the window, with the selection they leave.
 struct CBlockCase {
     const char* pszName;
-    std::function<void(CLibraryDocument&)> change;
-    std::vector<int> selected;
-    std::function<void(ListSelection&)> gestures;
+    std::function<void(ListSelection&, CLibraryDocument&)> changes;
 };
 void PrintTo(const CBlockCase& c, std::ostream* pOut) {
     *pOut << c.pszName;
@@ -76,58 +72,43 @@ void PrintTo(const CBlockCase& c, std::ostream* pOut) {
 class ListSelectionBlocks : public ListSelection,
                             public ::testing::WithParamInterface<CBlockCase> {};
 
-// Rows 2 and 4 show A3 and A1.
-void AddTwoAndFour(CLibraryDocument& doc) {
-    doc.AddToFolder(0, std::vector{3, 1});
-}
-
 const CBlockCase kBlocks[] = {
     {"RowsOneApartDraggedTogetherAboveTheMark",
-     [](CLibraryDocument& doc) {
-         doc.MoveRows({{1, 3}}, 5);
-     },
-     {3, 4},
-     [](ListSelection& test) {
-         test.CtrlClick({1, 3});
-         test.Drag(3, 50, 5 * 20 + 5);
+     [](ListSelection& t, CLibraryDocument& doc) {
+         doc.MoveRows(std::vector{1, 3}, 5);
+         t.ClickRows({1, 3});
+         t.Drag(3, 50, 5 * 20 + 5);
+         t.ExpectSelected({3, 4});
      }},
     {"ShiftSelectedRowsSwitchedByTheBoxOfOne",
-     [](CLibraryDocument& doc) {
-         doc.SetAreasActive({{4, 3, 2}}, false);
-     },
-     {1, 2, 3},
-     [](ListSelection& test) {
-         test.ClickRow(1);
-         test.ClickRow(3, MK_SHIFT);
-         test.ClickRow(2, 0, 5);
+     [](ListSelection& t, CLibraryDocument& doc) {
+         doc.SetAreasActive(std::vector{4, 3, 2}, false);
+         t.ClickRows({1}, 0);
+         t.ClickRows({3}, MK_SHIFT);
+         t.ClickRows({2}, 0, 5);
+         t.ExpectSelected({1, 2, 3});
      }},
     {"TwoRowsRemovedAfterOneQuestion",
-     [](CLibraryDocument& doc) {
-         doc.RemoveAreas({{5, 0}});
-     },
-     {0},
-     [](ListSelection& test) {
-         test.CtrlClick({0, 5});
-         test.Answerer().m_nButton = IDYES;
-         Click(test.Dlg(), IDC_REMOVE_SCENERY);
-         EXPECT_EQ(test.Answerer().m_aBoxes.back(),
-                   "Warning|Do you really want to remove these 2 sceneries ?");
+     [](ListSelection& t, CLibraryDocument& doc) {
+         doc.RemoveAreas(std::vector{5, 0});
+         t.ClickRows({0, 5});
+         t.m_answerer.m_nButton = IDYES;
+         Click(t.m_dlg, IDC_REMOVE_SCENERY);
+         EXPECT_EQ(t.m_answerer.m_aBoxes, kRemoveTwo);
      }},
     {"TwoRowsAddedToTheFolderByTheArrow",
-     AddTwoAndFour,
-     {2, 4},
-     [](ListSelection& test) {
-         test.CtrlClick({2, 4});
-         test.SelectFolder();
-         Click(test.Dlg(), IDC_ADD_TO_FOLDER);
+     [](ListSelection& t, CLibraryDocument& doc) {
+         t.AddTwoAndFour(doc);
+         Click(t.m_dlg, IDC_ADD_TO_FOLDER);
+         t.ExpectSelected({2, 4});
      }},
     {"TwoRowsAddedToTheFolderByADoubleClickOnOne",
-     AddTwoAndFour,
-     {2, 4},
-     [](ListSelection& test) {
-         test.CtrlClick({2, 4});
-         test.SelectFolder();
-         test.ClickRow(4, 0, 50, true);
+     [](ListSelection& t, CLibraryDocument& doc) {
+         t.AddTwoAndFour(doc);
+         t.ClickRows({4}, 0);
+         t.Mouse(WM_LBUTTONDBLCLK, 50, 4 * 20 + 10, MK_LBUTTON);
+         t.Mouse(WM_LBUTTONUP, 50, 4 * 20 + 10);
+         t.ExpectSelected({2, 4});
      }},
 };
 
@@ -140,16 +121,14 @@ TEST_P(ListSelectionBlocks, SavesTheBytesOfTheSameChangeOnTheDocument) {
     expected.Write("Folder.txt", kFolders);
     CLibraryDocument doc;
     ASSERT_EQ(doc.Open(SimPathFromFolder(expected.WinPath())), "");
-    GetParam().change(doc);
-    ASSERT_EQ(doc.Save().outcome, CSaveResult::kWritten);
     Run([&] {
-        GetParam().gestures(*this);
-        EXPECT_EQ(List().GetSelRows(), GetParam().selected);
+        GetParam().changes(*this, doc);
         ASSERT_TRUE(m_dlg.Document().CanUndo());
         Click(m_dlg, IDC_SAVE);
         m_dlg.Doc().Undo();
         EXPECT_FALSE(m_dlg.Document().CanUndo());
     });
+    ASSERT_EQ(doc.Save().outcome, CSaveResult::kWritten);
     EXPECT_EQ(m_sim.Read("scenery.cfg"), expected.Read("scenery.cfg"));
     EXPECT_EQ(m_sim.Read("Folder.txt"), expected.Read("Folder.txt"));
 }
@@ -159,86 +138,61 @@ INSTANTIATE_TEST_SUITE_P(Each, ListSelectionBlocks, ::testing::ValuesIn(kBlocks)
 
 TEST_F(ListSelection, PressInsideTheSelectionChangesItOnlyAtTheReleaseWithoutDrag) {
     Run([&] {
-        CtrlClick({1, 3});
+        ClickRows({1, 3});
         Mouse(WM_LBUTTONDOWN, 50, 3 * 20 + 10, MK_LBUTTON);
         EXPECT_EQ(List().GetSelRows(), (std::vector<int>{1, 3}));
         Mouse(WM_LBUTTONUP, 50, 3 * 20 + 10);
         EXPECT_EQ(List().GetSelRows(), std::vector<int>{3});
         // The list's own tracking would select the rows passed over; a drag
-        // let go beside the list keeps the selection.
-        CtrlClick({1});
+        // let go beside the list keeps the selection, and moves nothing.
+        ClickRows({1});
         Mouse(WM_LBUTTONDOWN, 50, 3 * 20 + 10, MK_LBUTTON);
         Mouse(WM_MOUSEMOVE, 50, 4 * 20 + 10, MK_LBUTTON);
         Mouse(WM_MOUSEMOVE, 50, 5 * 20 + 10, MK_LBUTTON);
         Mouse(WM_LBUTTONUP, -5, 5 * 20 + 10);
         EXPECT_EQ(Order(), "543210");
         // Ctrl+click takes a row out of the selection.
-        CtrlClick({4, 3});
+        ClickRows({4, 3});
         EXPECT_EQ(List().GetSelRows(), (std::vector<int>{1, 4}));
     });
 }
 
-TEST_F(ListSelection, ButtonsFollowTheSelectedRows) {
-    Run([&] {
-        auto enabled = [&](int nID) { return IsWindowEnabled(m_dlg.GetDlgItem(nID)) != FALSE; };
-        CtrlClick({1, 2});
-        EXPECT_TRUE(enabled(IDC_REMOVE_SCENERY));
-        EXPECT_FALSE(enabled(IDC_RENAME_SCENERY));
-        m_answerer.m_strName = "Renamed";
-        Key(VK_F2);
-        EXPECT_EQ(List().GetText(1), "A4");
-        CtrlClick({2});
-        EXPECT_TRUE(enabled(IDC_RENAME_SCENERY));
-        Key(VK_F2);
-        EXPECT_EQ(List().GetText(1), "Renamed");
-    });
-}
-
-TEST_F(ListSelection, KeysSelectMoveSwitchAndRemoveTheSelectedRows) {
+TEST_F(ListSelection, KeysActOnTheSelectedRows) {
     Run([&] {
         List().SetCurSel(1);
         Key(VK_DOWN, {VK_SHIFT});
         EXPECT_EQ(List().GetSelRows(), (std::vector<int>{1, 2}));
-        AltKey(VK_DOWN);
-        EXPECT_EQ(Order(), "524310");
-        AltKey(VK_END);
-        EXPECT_EQ(Order(), "521043");
-        AltKey(VK_HOME);
-        EXPECT_EQ(Order(), "435210");
-        AltKey(VK_UP);
-        EXPECT_EQ(Order(), "435210");
-        AltKey(VK_DOWN);
-        EXPECT_EQ(Order(), "543210");
+        m_answerer.m_strName = "Renamed";
+        Key(VK_F2); // renames one row only
+        EXPECT_EQ(List().GetText(1), "A4");
+        Key(VK_RETURN); // nothing
+        const std::pair<WPARAM, const char*> altKeys[] = {{VK_DOWN, "524310"},
+                                                          {VK_END, "521043"},
+                                                          {VK_HOME, "435210"},
+                                                          {VK_UP, "435210"},
+                                                          {VK_DOWN, "543210"}};
+        for (auto [nKey, pszOrder] : altKeys) {
+            PostMessageA(List().m_hWnd, WM_SYSKEYDOWN, nKey, 1 << 29); // Alt held
+            Pump(m_dlg);
+            EXPECT_EQ(Order(), pszOrder) << nKey;
+        }
         EXPECT_EQ(List().GetSelRows(), (std::vector<int>{1, 2}));
-
         Key(VK_SPACE);
         EXPECT_TRUE(!List().IsItemActive(1) && !List().IsItemActive(2) && List().IsItemActive(3));
-        EXPECT_EQ(List().GetSelRows(), (std::vector<int>{1, 2}));
-
         m_answerer.m_nButton = IDYES;
         Key(VK_DELETE);
         EXPECT_EQ(Order(), "5210");
         Key('A', {VK_CONTROL});
         EXPECT_EQ(List().GetSelCount(), 4);
-    });
-    EXPECT_EQ(m_answerer.m_aBoxes.front(),
-              "Warning|Do you really want to remove these 2 sceneries ?");
-}
-
-TEST_F(ListSelection, CtrlSSavesCtrlFGoesToFindAndEnterThereFinds) {
-    Run([&] {
-        List().SetCurSel(0);
-        Key(VK_RETURN); // nothing, as before
-        EXPECT_EQ(List().GetCurSel(), 0);
         Key('F', {VK_CONTROL});
         EXPECT_EQ(GetFocus(), m_dlg.m_editFind.m_hWnd);
         m_dlg.m_editFind.SetWindowText("a2");
         Key(VK_RETURN, {}, m_dlg.m_editFind.m_hWnd);
-        EXPECT_EQ(List().GetSelRows(), std::vector<int>{3});
-        Key(VK_SPACE);
-        ASSERT_TRUE(m_dlg.Document().IsModified());
+        EXPECT_EQ(List().GetSelRows(), std::vector<int>{1});
+        Key(VK_F2);
         Key('S', {VK_CONTROL});
         EXPECT_FALSE(m_dlg.Document().IsModified());
     });
-    EXPECT_NE(m_sim.Read("scenery.cfg").find("Active=FALSE"), std::string::npos);
+    EXPECT_EQ(m_answerer.m_aBoxes, kRemoveTwo);
+    EXPECT_NE(m_sim.Read("scenery.cfg").find("Title=Renamed"), std::string::npos);
 }
