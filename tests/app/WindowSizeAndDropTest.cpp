@@ -29,23 +29,6 @@ protected:
     std::string Settings(const std::string& place) const {
         return "[Tarnwick]\r\nFS2004Path=" + m_sim.WinPath() + "\\\r\n" + place;
     }
-    // Posts the files as the system hands a drop to a window: a DROPFILES
-    // header and the names, each ending in a zero and a zero after the last,
-    // in a block of global memory the receiver frees.
-    void DropFiles(const std::vector<std::string>& paths) {
-        std::string names;
-        for (const std::string& path : paths)
-            names += path + '\0';
-        names += '\0';
-        HGLOBAL hBlock = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
-        auto* pDrop = static_cast<DROPFILES*>(GlobalLock(hBlock));
-        pDrop->pFiles = sizeof(DROPFILES);
-        pDrop->pt = {40, 40};
-        std::memcpy(pDrop + 1, names.data(), names.size());
-        GlobalUnlock(hBlock);
-        m_dlg.PostMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(hBlock));
-        Pump(m_dlg);
-    }
 };
 
 int Width(const RECT& rect) {
@@ -155,9 +138,21 @@ TEST_F(WindowSizeAndDrop, DroppedSceneryFolderIsAddedAndTheOthersNamedInOneBox) 
     m_sim.Write("Addon/New/scenery/a.bgl", "");
     m_sim.Write("readme.txt", "");
     const std::string sim = m_sim.WinPath() + "\\";
+    // Posted as the system hands a drop to a window: a DROPFILES header and
+    // the names, each ending in a zero and a zero after the last, in a block
+    // of global memory the receiver frees.
+    const std::string names = sim + "Addon\\New" + '\0' + sim + "Addon\\New" + '\0' + sim +
+                              "SCENERY\\alpha\\" + '\0' + sim + "Addon\\Empty" + '\0' + sim +
+                              "readme.txt" + '\0' + '\0';
+    HGLOBAL hBlock = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+    auto* pDrop = static_cast<DROPFILES*>(GlobalLock(hBlock));
+    pDrop->pFiles = sizeof(DROPFILES);
+    pDrop->pt = {40, 40};
+    std::memcpy(pDrop + 1, names.data(), names.size());
+    GlobalUnlock(hBlock);
     Run([&] {
-        DropFiles({sim + "Addon\\New", sim + "Addon\\New", sim + "SCENERY\\alpha\\",
-                   sim + "Addon\\Empty", sim + "readme.txt"});
+        m_dlg.PostMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(hBlock));
+        Pump(m_dlg);
         ASSERT_EQ(List().GetCount(), 3);
         const CLibraryDocument& doc = m_dlg.Document();
         EXPECT_EQ(doc.Area(doc.Rows()[0].nArea).GetTitle(), "New");
