@@ -49,49 +49,32 @@ protected:
     void ExpectOwnSizesAt(UINT nDpi) {
         auto scaled = [nDpi](int n) { return ScaleToDpi(n, nDpi); };
         SCOPED_TRACE(nDpi);
-        UpdateWindow(List().m_hWnd);
         const int nRowHeight = scaled(CSceneryListBox::kRowHeight);
         EXPECT_EQ(List().GetItemHeight(0), nRowHeight);
         EXPECT_EQ(FontHeight(List().m_hWnd), scaled(16));
         EXPECT_EQ(FontHeight(m_dlg.m_treeFolders.m_hWnd), scaled(16));
-        RECT row;
-        List().GetItemRect(kOnRow, &row);
-        // The check box and its tick in the check zone, the folder's dot
-        // beside it, the title after both; each clear of the row's edges.
-        const COLORREF kDot = RGB(64, 64, 192), kText = GetSysColor(COLOR_WINDOWTEXT);
-        const struct {
-            int xFrom, xTo;
-            COLORREF colour;
-            int nSize; // at 96 DPI
-        } marks[] = {{0, 16, RGB(0, 0, 0), 12}, {16, 25, kDot, 6}, {25, 60, kText, 0}};
-        for (const auto& mark : marks) {
-            RECT area = {row.left + scaled(mark.xFrom), row.top, row.left + scaled(mark.xTo),
-                         row.bottom};
-            RECT ink = InkBox(List().m_hWnd, area, mark.colour);
-            SCOPED_TRACE(mark.xFrom);
-            ASSERT_LE(ink.left, ink.right);
-            EXPECT_GE(ink.left, area.left);
-            EXPECT_LT(ink.right, area.right);
-            EXPECT_GT(ink.top, row.top);
-            EXPECT_LT(ink.bottom, row.bottom - 1);
-            if (mark.nSize > 0)
-                EXPECT_NEAR(ink.bottom - ink.top, scaled(mark.nSize), scaled(2));
-            else // the title's letters as high as half the font at least
-                EXPECT_GE(ink.bottom - ink.top, scaled(8));
-        }
-
-        // The tree's picture at its size, its box within its item.
+        // The check box in the check zone, and the tree's picture before its
+        // title, each at its size and clear of its row's edges.
         HWND hTree = m_dlg.m_treeFolders.m_hWnd;
-        UpdateWindow(hTree);
-        RECT item{};
+        RECT row, item;
+        List().GetItemRect(kOnRow, &row);
         TreeView_GetItemRect(hTree, m_dlg.m_treeFolders.FolderItem(0), &item, TRUE);
-        RECT picture = {item.left - scaled(20), item.top, item.left, item.bottom};
-        RECT box = InkBox(hTree, picture, RGB(64, 64, 64));
-        ASSERT_LE(box.left, box.right);
-        EXPECT_NEAR(box.right - box.left, scaled(12), 1);
-        EXPECT_NEAR(box.bottom - box.top, scaled(12), 1);
-        EXPECT_GE(box.top, item.top);
-        EXPECT_LT(box.bottom, item.bottom);
+        const struct {
+            HWND hWnd;
+            RECT area;
+            COLORREF colour;
+        } probes[] = {
+            {List().m_hWnd, {row.left, row.top + 1, row.left + scaled(16), row.bottom - 1}, 0},
+            {hTree, {item.left - scaled(20), item.top, item.left, item.bottom}, RGB(64, 64, 64)}};
+        for (const auto& probe : probes) {
+            UpdateWindow(probe.hWnd);
+            const RECT ink = InkBox(probe.hWnd, probe.area, probe.colour);
+            ASSERT_LE(ink.left, ink.right);
+            EXPECT_NEAR(ink.right - ink.left, scaled(12), scaled(2));
+            EXPECT_NEAR(ink.bottom - ink.top, scaled(12), scaled(2));
+            EXPECT_TRUE(ink.left >= probe.area.left && ink.top >= probe.area.top &&
+                        ink.right < probe.area.right && ink.bottom < probe.area.bottom);
+        }
 
         // A release just inside the check zone switches the row, just
         // beside it does not.
