@@ -2,7 +2,6 @@
 
 #include "Dpi.h"
 #include "RunProgram.h"
-#include "resource.h"
 
 #include <algorithm>
 #include <climits>
@@ -95,20 +94,6 @@ protected:
 // pictures drawn for it: the 100% ones stretched.
 TEST_F(DpiWindow, OwnSizesFollowTheDpiTheProcessStartedAtAndEachChange) {
     const char* pszExpected = std::getenv(kExpectedDpi);
-    // The Airports dialog's columns scale, a width the user gave one included.
-    m_dlg.m_airportsScript = [&](CAirportsDlg& dlg) {
-        Pump(dlg);
-        const UINT nDpi = GetWindowDpi(dlg.m_hWnd);
-        EXPECT_EQ(dlg.m_listAirports.GetColumnWidth(0), ScaleToDpi(60, nDpi));
-        dlg.m_listAirports.SetColumnWidth(1, ScaleToDpi(250, nDpi));
-        RECT place;
-        GetWindowRect(dlg.m_hWnd, &place);
-        dlg.SendMessage(WM_DPICHANGED, MAKEWPARAM(2 * nDpi, 2 * nDpi),
-                        reinterpret_cast<LPARAM>(&place));
-        EXPECT_EQ(dlg.m_listAirports.GetColumnWidth(0), ScaleToDpi(120, nDpi));
-        EXPECT_EQ(dlg.m_listAirports.GetColumnWidth(1), ScaleToDpi(500, nDpi));
-        Click(dlg, IDCANCEL);
-    };
     bool bShown = false;
     Run([&] {
         bShown = true;
@@ -117,8 +102,6 @@ TEST_F(DpiWindow, OwnSizesFollowTheDpiTheProcessStartedAtAndEachChange) {
             EXPECT_EQ(nOld, static_cast<UINT>(std::atoi(pszExpected)));
         }
         ExpectOwnSizesAt(nOld);
-        m_dlg.PostMessage(WM_SYSCOMMAND, IDM_AIRPORTS, 0);
-        Pump(m_dlg);
         for (UINT nDpi : {120u, 96u}) {
             // Moved a little, and sized for the new DPI as the system proposes.
             RECT place;

@@ -6,8 +6,9 @@
 
 #include <gtest/gtest.h>
 
+// Public, for the cases of a table to reach.
 class CMainWindowTest : public ::testing::Test {
-protected:
+public:
     explicit CMainWindowTest(const std::string& sceneryCfg) : m_sim(sceneryCfg) {
         SetSimRegistry(m_sim.WinPath());
     }

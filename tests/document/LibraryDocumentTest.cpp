@@ -118,11 +118,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "Lake* Base -Town* | 3 | " + kFolders},
         CChangeCase{"MoveBottomToTop", [](CLibraryOnDisk& t) { t.m_doc.MoveRow(2, 0); },
                     "Base -Town* Lake* | 3 | " + kFolders},
-        CChangeCase{"MoveBlockToTheEnd",
-                    [](CLibraryOnDisk& t) {
-                        t.m_doc.MoveRows(std::vector{0, 1}, 3);
-                    },
-                    "Base -Town* Lake* | 3 | " + kFolders},
         CChangeCase{"MoveSeparateRowsTogetherInTheirOrder",
                     [](CLibraryOnDisk& t) {
                         t.m_doc.MoveRows(std::vector{0, 2}, 1);
@@ -266,9 +261,6 @@ TEST_F(LibraryDocument, UndoShowsTheTopmostRowItChangedElseItsFolder) {
     m_doc.MoveRow(0, 3);
     EXPECT_EQ(m_doc.Undo().nRow, 0);
     EXPECT_EQ(m_doc.Undo().nRow, 0);
-    m_doc.MoveRows({{1, 2}}, 0);
-    EXPECT_EQ(m_doc.Undo().nRow, 1);
-    EXPECT_EQ(m_doc.Redo().nRow, 0);
     m_doc.NewFolder("New");
     m_doc.AddToFolder(3, Area("Base"));
     const CStepShown shown = m_doc.Undo();
