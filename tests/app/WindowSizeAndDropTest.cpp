@@ -51,25 +51,24 @@ TEST_F(WindowSizeAndDrop, ResizeGrowsListAndTreeMovesTheButtonsAndStopsAtTheTemp
                      SWP_NOMOVE | SWP_NOZORDER);
         Pump(m_dlg);
 
+        // List and tree share the growth as they share the width; each
+        // button as far from what it sits under (or beside) as before.
         const int nListGrowth = Width(Child(IDC_LIST_SCENERY)) - Width(list);
         EXPECT_NEAR(nListGrowth, 200.0 * Width(list) / (Width(list) + Width(tree)), 1);
-        const RECT grownTree = Child(IDC_TREE_FOLDERS);
-        EXPECT_EQ(Width(grownTree), Width(tree) + 200 - nListGrowth);
-        EXPECT_EQ(grownTree.left, tree.left + nListGrowth);
-        EXPECT_EQ(Height(Child(IDC_LIST_SCENERY)), Height(list) + 100);
-        EXPECT_EQ(Height(grownTree), Height(tree) + 100);
-        // Each as far from what it sits under (or beside) as before.
         const struct {
             RECT before;
-            int nID, dx, dy;
-        } moved[] = {{add, IDC_ADD_SCENERY, 0, 100},
-                     {arrow, IDC_ADD_TO_FOLDER, nListGrowth, 50},
-                     {save, IDC_SAVE, 200, 100}};
-        for (const auto& button : moved) {
-            const RECT now = Child(button.nID);
-            EXPECT_EQ(now.left, button.before.left + button.dx) << button.nID;
-            EXPECT_EQ(now.top, button.before.top + button.dy) << button.nID;
-            EXPECT_EQ(Width(now), Width(button.before)) << button.nID;
+            int nID, dx, dy, dWidth, dHeight;
+        } moved[] = {{list, IDC_LIST_SCENERY, 0, 0, nListGrowth, 100},
+                     {tree, IDC_TREE_FOLDERS, nListGrowth, 0, 200 - nListGrowth, 100},
+                     {add, IDC_ADD_SCENERY, 0, 100, 0, 0},
+                     {arrow, IDC_ADD_TO_FOLDER, nListGrowth, 50, 0, 0},
+                     {save, IDC_SAVE, 200, 100, 0, 0}};
+        for (const auto& child : moved) {
+            const RECT now = Child(child.nID);
+            EXPECT_EQ(now.left, child.before.left + child.dx) << child.nID;
+            EXPECT_EQ(now.top, child.before.top + child.dy) << child.nID;
+            EXPECT_EQ(Width(now), Width(child.before) + child.dWidth) << child.nID;
+            EXPECT_EQ(Height(now), Height(child.before) + child.dHeight) << child.nID;
         }
 
         SetWindowPos(m_dlg.m_hWnd, nullptr, 0, 0, 100, 100, SWP_NOMOVE | SWP_NOZORDER);
