@@ -41,11 +41,17 @@ int Height(const RECT& rect) {
 
 } // namespace
 
-TEST_F(WindowSizeAndDrop, ResizeGrowsListAndTreeMovesTheButtonsAndStopsAtTheTemplateSize) {
+// Resized: list and tree grow, the buttons follow, and the window stops at
+// the template's size. Then moved in that run: kept, and restored in the
+// next, maximized there: kept maximized and restored so in the third, left
+// untouched: the file stays as it is. A place on no screen is ignored.
+TEST_F(WindowSizeAndDrop, ResizeMovesTheControlsAndThePlaceIsKeptRestoredOrIgnored) {
+    RECT window{}, moved{};
     Run([&] {
-        const RECT window = Rect(m_dlg.m_hWnd), list = Child(IDC_LIST_SCENERY),
-                   tree = Child(IDC_TREE_FOLDERS), add = Child(IDC_ADD_SCENERY),
-                   arrow = Child(IDC_ADD_TO_FOLDER), save = Child(IDC_SAVE);
+        window = Rect(m_dlg.m_hWnd);
+        const RECT list = Child(IDC_LIST_SCENERY), tree = Child(IDC_TREE_FOLDERS),
+                   add = Child(IDC_ADD_SCENERY), arrow = Child(IDC_ADD_TO_FOLDER),
+                   save = Child(IDC_SAVE);
         EXPECT_TRUE(GetWindowLongA(m_dlg.m_hWnd, GWL_STYLE) & WS_MAXIMIZEBOX);
         SetWindowPos(m_dlg.m_hWnd, nullptr, 0, 0, Width(window) + 200, Height(window) + 100,
                      SWP_NOMOVE | SWP_NOZORDER);
@@ -58,12 +64,12 @@ TEST_F(WindowSizeAndDrop, ResizeGrowsListAndTreeMovesTheButtonsAndStopsAtTheTemp
         const struct {
             RECT before;
             int nID, dx, dy, dWidth, dHeight;
-        } moved[] = {{list, IDC_LIST_SCENERY, 0, 0, nListGrowth, 100},
-                     {tree, IDC_TREE_FOLDERS, nListGrowth, 0, 200 - nListGrowth, 100},
-                     {add, IDC_ADD_SCENERY, 0, 100, 0, 0},
-                     {arrow, IDC_ADD_TO_FOLDER, nListGrowth, 50, 0, 0},
-                     {save, IDC_SAVE, 200, 100, 0, 0}};
-        for (const auto& child : moved) {
+        } children[] = {{list, IDC_LIST_SCENERY, 0, 0, nListGrowth, 100},
+                        {tree, IDC_TREE_FOLDERS, nListGrowth, 0, 200 - nListGrowth, 100},
+                        {add, IDC_ADD_SCENERY, 0, 100, 0, 0},
+                        {arrow, IDC_ADD_TO_FOLDER, nListGrowth, 50, 0, 0},
+                        {save, IDC_SAVE, 200, 100, 0, 0}};
+        for (const auto& child : children) {
             const RECT now = Child(child.nID);
             EXPECT_EQ(now.left, child.before.left + child.dx) << child.nID;
             EXPECT_EQ(now.top, child.before.top + child.dy) << child.nID;
@@ -77,17 +83,8 @@ TEST_F(WindowSizeAndDrop, ResizeGrowsListAndTreeMovesTheButtonsAndStopsAtTheTemp
         EXPECT_EQ(Width(smallest), Width(window));
         EXPECT_EQ(Height(smallest), Height(window));
         EXPECT_TRUE(EqualRect(&list, &smallestList));
-    });
-}
 
-// Moved in one run: kept, and restored in the next, maximized there: kept
-// maximized and restored so in the third, left untouched: the file stays as
-// it is. A place on no screen is ignored.
-TEST_F(WindowSizeAndDrop, PlaceIsKeptRestoredAndIgnoredOffEveryScreen) {
-    RECT opened{}, moved{};
-    Run([&] {
-        opened = Rect(m_dlg.m_hWnd);
-        moved = {50, 40, opened.right - opened.left + 150, opened.bottom - opened.top + 100};
+        moved = {50, 40, Width(window) + 150, Height(window) + 100};
         MoveWindow(m_dlg.m_hWnd, 50, 40, Width(moved), Height(moved), TRUE);
     });
     const std::string place = "WindowPlacement=50,40," + std::to_string(moved.right) + "," +
@@ -102,8 +99,8 @@ TEST_F(WindowSizeAndDrop, PlaceIsKeptRestoredAndIgnoredOffEveryScreen) {
         });
     };
     again([&](CTestManagerDlg& dlg) {
-        const RECT window = Rect(dlg.m_hWnd);
-        EXPECT_TRUE(EqualRect(&window, &moved));
+        const RECT restored = Rect(dlg.m_hWnd);
+        EXPECT_TRUE(EqualRect(&restored, &moved));
         dlg.PostMessage(WM_SYSCOMMAND, SC_MAXIMIZE);
         Pump(dlg);
     });
@@ -119,8 +116,8 @@ TEST_F(WindowSizeAndDrop, PlaceIsKeptRestoredAndIgnoredOffEveryScreen) {
     const std::string offScreen = Settings("WindowPlacement=-30000,-30000,-29000,-29500,0\r\n");
     m_settings.Write(offScreen);
     again([&](CTestManagerDlg& dlg) {
-        const RECT window = Rect(dlg.m_hWnd);
-        EXPECT_TRUE(EqualRect(&window, &opened));
+        const RECT offScreenWindow = Rect(dlg.m_hWnd);
+        EXPECT_TRUE(EqualRect(&offScreenWindow, &window));
     });
     EXPECT_EQ(m_settings.Read(), offScreen);
 }
