@@ -104,8 +104,7 @@ TEST_F(DpiWindow, OwnSizesFollowTheDpiTheProcessStartedAtAndEachChange) {
         ExpectOwnSizesAt(nOld);
         for (UINT nDpi : {120u, 96u}) {
             // Moved a little, and sized for the new DPI as the system proposes.
-            RECT place;
-            GetWindowRect(m_dlg.m_hWnd, &place);
+            RECT place = WindowRect(m_dlg.m_hWnd);
             place = {place.left + 8, place.top + 4,
                      place.left + 8 + MulDiv(place.right - place.left, nDpi, nOld),
                      place.top + 4 + MulDiv(place.bottom - place.top, nDpi, nOld)};
@@ -114,8 +113,7 @@ TEST_F(DpiWindow, OwnSizesFollowTheDpiTheProcessStartedAtAndEachChange) {
                               reinterpret_cast<LPARAM>(&place));
             Pump(m_dlg);
             ExpectOwnSizesAt(nDpi);
-            RECT now;
-            GetWindowRect(m_dlg.m_hWnd, &now);
+            const RECT now = WindowRect(m_dlg.m_hWnd);
             EXPECT_TRUE(EqualRect(&now, &place));
         }
     });

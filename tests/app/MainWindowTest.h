@@ -26,6 +26,11 @@ public:
         });
     }
     CSceneryListBox& List() { return m_dlg.m_listScenery; }
+    static RECT WindowRect(HWND hWnd) {
+        RECT rect;
+        GetWindowRect(hWnd, &rect);
+        return rect;
+    }
 
     // Real mouse and key messages to the list, rows 20 pixels high.
     void Mouse(UINT nMessage, int x, int y, WPARAM nKeys = 0) {

@@ -20,35 +20,24 @@ class WindowSizeAndDrop : public CMainWindowTest {
 protected:
     WindowSizeAndDrop() : CMainWindowTest(kLibrary) {}
 
-    RECT Rect(HWND hWnd) const {
-        RECT rect;
-        GetWindowRect(hWnd, &rect);
-        return rect;
-    }
-    RECT Child(int nID) const { return Rect(m_dlg.GetDlgItem(nID)); }
+    RECT Child(int nID) const { return WindowRect(m_dlg.GetDlgItem(nID)); }
+    static int Width(const RECT& rect) { return rect.right - rect.left; }
+    static int Height(const RECT& rect) { return rect.bottom - rect.top; }
     std::string Settings(const std::string& place) const {
         return "[Tarnwick]\r\nFS2004Path=" + m_sim.WinPath() + "\\\r\n" + place;
     }
 };
 
-int Width(const RECT& rect) {
-    return rect.right - rect.left;
-}
-
-int Height(const RECT& rect) {
-    return rect.bottom - rect.top;
-}
-
 } // namespace
 
 // Resized: list and tree grow, the buttons follow, and the window stops at
-// the template's size. Then moved in that run: kept, and restored in the
-// next, maximized there: kept maximized and restored so in the third, left
-// untouched: the file stays as it is. A place on no screen is ignored.
+// the template's size. Then moved and maximized: kept, and restored so in
+// the next run, which leaves the file as it is. A place on no screen is
+// ignored.
 TEST_F(WindowSizeAndDrop, ResizeMovesTheControlsAndThePlaceIsKeptRestoredOrIgnored) {
     RECT window{}, moved{};
     Run([&] {
-        window = Rect(m_dlg.m_hWnd);
+        window = WindowRect(m_dlg.m_hWnd);
         const RECT list = Child(IDC_LIST_SCENERY), tree = Child(IDC_TREE_FOLDERS),
                    add = Child(IDC_ADD_SCENERY), arrow = Child(IDC_ADD_TO_FOLDER),
                    save = Child(IDC_SAVE);
@@ -79,18 +68,20 @@ TEST_F(WindowSizeAndDrop, ResizeMovesTheControlsAndThePlaceIsKeptRestoredOrIgnor
 
         SetWindowPos(m_dlg.m_hWnd, nullptr, 0, 0, 100, 100, SWP_NOMOVE | SWP_NOZORDER);
         Pump(m_dlg);
-        const RECT smallest = Rect(m_dlg.m_hWnd), smallestList = Child(IDC_LIST_SCENERY);
+        const RECT smallest = WindowRect(m_dlg.m_hWnd), smallestList = Child(IDC_LIST_SCENERY);
         EXPECT_EQ(Width(smallest), Width(window));
         EXPECT_EQ(Height(smallest), Height(window));
         EXPECT_TRUE(EqualRect(&list, &smallestList));
 
         moved = {50, 40, Width(window) + 150, Height(window) + 100};
         MoveWindow(m_dlg.m_hWnd, 50, 40, Width(moved), Height(moved), TRUE);
+        m_dlg.PostMessage(WM_SYSCOMMAND, SC_MAXIMIZE);
+        Pump(m_dlg);
     });
-    const std::string place = "WindowPlacement=50,40," + std::to_string(moved.right) + "," +
-                              std::to_string(moved.bottom) + ",";
-    EXPECT_EQ(m_settings.Read(), Settings(place + "0\r\n"));
-    // The window of a later run.
+    const std::string kept = Settings("WindowPlacement=50,40," + std::to_string(moved.right) + "," +
+                                      std::to_string(moved.bottom) + ",1\r\n");
+    EXPECT_EQ(m_settings.Read(), kept);
+    // The window of a later run, left as it opened.
     auto again = [&](const std::function<void(CTestManagerDlg&)>& script) {
         CTestManagerDlg dlg;
         RunMain(dlg, [&] {
@@ -99,24 +90,17 @@ TEST_F(WindowSizeAndDrop, ResizeMovesTheControlsAndThePlaceIsKeptRestoredOrIgnor
         });
     };
     again([&](CTestManagerDlg& dlg) {
-        const RECT restored = Rect(dlg.m_hWnd);
-        EXPECT_TRUE(EqualRect(&restored, &moved));
-        dlg.PostMessage(WM_SYSCOMMAND, SC_MAXIMIZE);
-        Pump(dlg);
-    });
-    EXPECT_EQ(m_settings.Read(), Settings(place + "1\r\n"));
-    again([&](CTestManagerDlg& dlg) {
         WINDOWPLACEMENT placement{};
         placement.length = sizeof placement;
         GetWindowPlacement(dlg.m_hWnd, &placement);
         EXPECT_TRUE(EqualRect(&placement.rcNormalPosition, &moved));
         EXPECT_TRUE(IsZoomed(dlg.m_hWnd));
     });
-    EXPECT_EQ(m_settings.Read(), Settings(place + "1\r\n"));
+    EXPECT_EQ(m_settings.Read(), kept);
     const std::string offScreen = Settings("WindowPlacement=-30000,-30000,-29000,-29500,0\r\n");
     m_settings.Write(offScreen);
     again([&](CTestManagerDlg& dlg) {
-        const RECT offScreenWindow = Rect(dlg.m_hWnd);
+        const RECT offScreenWindow = WindowRect(dlg.m_hWnd);
         EXPECT_TRUE(EqualRect(&offScreenWindow, &window));
     });
     EXPECT_EQ(m_settings.Read(), offScreen);

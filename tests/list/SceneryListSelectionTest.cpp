@@ -55,9 +55,6 @@ struct CBlockCase {
     const char* pszName;
     std::function<void(ListSelection&, CLibraryDocument&)> changes;
 };
-void PrintTo(const CBlockCase& c, std::ostream* pOut) {
-    *pOut << c.pszName;
-}
 
 class ListSelectionBlocks : public ListSelection,
                             public ::testing::WithParamInterface<CBlockCase> {};
