@@ -142,12 +142,16 @@ bool CManagerDlg::Save() {
     }
     if (!ConfirmReplaceChangedFiles())
         return false;
+    const std::vector<std::string> names = m_doc.SavedFileNames();
     const CSaveResult write = m_doc.Save();
     if (write.outcome == CSaveResult::kChanged)
-        ShowError(LateChangeMessage(write.bSceneryCfgWritten));
+        ShowError(LateChangeMessage(names, write.nWritten));
     else if (write.outcome != CSaveResult::kWritten)
         ShowError(write.strPath + " could not be saved: " + write.strReason +
                   "\nThe file on disk is unchanged.");
+    else if (const CSaveResult kept = m_doc.ProfilesUnreadable(); write.bProfilesTxtKept)
+        ShowError(kept.strPath + " could not be read at start-up (" + kept.strReason +
+                  "), so it was left as it is; " + JoinedNames(names) + " were saved.");
     return write.outcome == CSaveResult::kWritten;
 }
 

@@ -1,15 +1,16 @@
 #pragma once
 
-// Save's words for the user when another program changed scenery.cfg or
-// Folder.txt since this program last read or wrote them (see
+// Save's words for the user when another program changed scenery.cfg,
+// Folder.txt or Profiles.txt since this program last read or wrote them (see
 // CheckFilesBeforeSave). The dialog only asks and calls.
 
 #include "LibraryFiles.h"
 
 #include <string>
+#include <vector>
 
 // The question before replacing changed files; empty when none changed.
 std::string ChangedFilesQuestion(const CSaveCheck& check);
-// When the last look before a replace found a change: which file was written
-// and which was not.
-std::string LateChangeMessage(bool bSceneryCfgWritten);
+// When the last look before a replace found a change: which of the files
+// Save writes (names, in its order) were written and which were not.
+std::string LateChangeMessage(const std::vector<std::string>& names, int nWritten);

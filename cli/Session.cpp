@@ -63,38 +63,54 @@ std::string CSession::AreaText(int nArea, int nRow) const {
 
 int CSession::Finish(const CChanges& changes, bool bDryRun, bool bJson) {
     if (!changes.empty() && !bDryRun) {
-        if (int nExit = Write(); nExit != kExitDone)
+        if (int nExit = Write(EWrite::kLibrary); nExit != kExitDone)
             return nExit;
     }
     Report(changes, bDryRun, bJson);
     return kExitDone;
 }
 
-int CSession::Write() {
+int CSession::Write(EWrite what) {
+    const bool bProfilesOnly = what == EWrite::kProfilesOnly;
     const CSaveCheck check = m_doc.CheckFilesBeforeSave();
-    if (check.bSceneryCfgChanged || check.bFolderTxtChanged) {
-        PrintError(std::string(check.bSceneryCfgChanged ? kSceneryCfgName : kFolderTxtName) +
-                   " changed while twk was working; nothing written");
-        return kExitFile;
+    for (std::size_t n = bProfilesOnly ? 2 : 0; n < 3; ++n) {
+        if (check.abChanged[n]) {
+            PrintError(std::string(kLibraryFileNames[n]) +
+                       " changed while twk was working; nothing written");
+            return kExitFile;
+        }
     }
-    std::string backup;
-    if (std::string error = m_doc.TakeBackup(backup); !error.empty()) {
-        PrintError(Shown(error) + "; nothing written");
-        return kExitFile;
+    if (!bProfilesOnly) {
+        std::string backup;
+        if (std::string error = m_doc.TakeBackup(backup); !error.empty()) {
+            PrintError(Shown(error) + "; nothing written");
+            return kExitFile;
+        }
     }
-    const CSaveResult write = m_doc.Save();
-    const char* pszDone = write.bSceneryCfgWritten ? "; scenery.cfg was written, Folder.txt was not"
-                                                   : "; nothing written";
-    if (write.outcome == CSaveResult::kChanged) {
-        PrintError(std::string(write.bSceneryCfgWritten ? kFolderTxtName : kSceneryCfgName) +
-                   " changed while twk was working" + pszDone);
-        return kExitFile;
+    std::vector<std::string> names =
+        bProfilesOnly ? std::vector<std::string>{kProfilesTxtName} : m_doc.SavedFileNames();
+    const CSaveResult write = bProfilesOnly ? m_doc.SaveProfiles() : m_doc.Save();
+    if (write.bProfilesTxtKept)
+        PrintError("warning: " + m_doc.Paths().strProfilesTxt +
+                   " could not be read, so it was left as it is");
+    if (write.outcome == CSaveResult::kWritten)
+        return kExitDone;
+    const std::size_t nWritten = static_cast<std::size_t>(write.nWritten);
+    // A Profiles.txt that appeared while the library was written.
+    if (names.size() <= nWritten)
+        names.push_back(kProfilesTxtName);
+    std::string done = "; nothing written";
+    if (nWritten > 0) {
+        auto were = [](std::size_t nFiles) { return nFiles > 1 ? " were " : " was "; };
+        done = "; " + JoinedNames(std::span(names).first(nWritten)) + were(nWritten) + "written, " +
+               JoinedNames(std::span(names).subspan(nWritten)) + were(names.size() - nWritten) +
+               "not";
     }
-    if (write.outcome != CSaveResult::kWritten) {
-        PrintError(write.strPath + ": cannot be written: " + write.strReason + pszDone);
-        return kExitFile;
-    }
-    return kExitDone;
+    if (write.outcome == CSaveResult::kChanged)
+        PrintError(names[nWritten] + " changed while twk was working" + done);
+    else
+        PrintError(write.strPath + ": cannot be written: " + write.strReason + done);
+    return kExitFile;
 }
 
 namespace {

@@ -33,12 +33,15 @@ public:
     std::string Shown(const std::string& stored) const;
 
     // The changes made, printed; unless this is a dry run, written first
-    // with the backup of scenery.cfg, only while both files are what was
+    // with the backup of scenery.cfg, only while the files are what was
     // read. The exit status.
     int Finish(const CChanges& changes, bool bDryRun, bool bJson);
+    // Writes the library, or only Profiles.txt without a backup of
+    // scenery.cfg; why not on standard error. The exit status.
+    enum class EWrite { kLibrary, kProfilesOnly };
+    int Write(EWrite what);
 
 private:
-    int Write();
     void Report(const CChanges& changes, bool bDryRun, bool bJson) const;
 
     CSimulator m_sim;

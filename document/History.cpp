@@ -45,6 +45,19 @@ void PutFolder(CFolderArray& folders, int nFolder, const CFolder* pFrom, const C
         folders.RemoveAt(nFolder);
 }
 
+// Puts the profile as to has it where from had it.
+void PutProfile(CSceneryProfiles& profiles, int nProfile,
+                const std::optional<CSceneryProfile>& from,
+                const std::optional<CSceneryProfile>& to) {
+    const auto at = profiles.begin() + nProfile;
+    if (from && to)
+        *at = *to;
+    else if (to)
+        profiles.insert(at, *to);
+    else if (from)
+        profiles.erase(at);
+}
+
 } // namespace
 
 void CStep::NoteArea(const CAreaArray& areas, int nArea) {
@@ -56,6 +69,13 @@ void CStep::NoteArea(const CAreaArray& areas, int nArea) {
 void CStep::NoteFolder(const CFolderArray& folders, int nFolder, bool bExists) {
     m_nFolder = nFolder;
     m_pFolderBefore = bExists ? CopyOf(&folders.GetAt(nFolder)) : nullptr;
+}
+
+void CStep::NoteProfile(const CSceneryProfiles& profiles, int nProfile, bool bExists) {
+    m_nProfile = nProfile;
+    m_nProfilesBefore = profiles.size();
+    if (bExists)
+        m_profileBefore = profiles[static_cast<std::size_t>(nProfile)];
 }
 
 void CStep::SpliceRows(std::vector<CListRow>& rows, std::size_t nAt, std::size_t nErase,
@@ -90,6 +110,9 @@ bool CStep::Finish(const CLibraryState& state, int nAreasBefore,
     // The folder noted is still there unless the change erased it.
     if (m_nFolder >= 0 && state.folders.GetSize() >= nFoldersBefore)
         m_pFolderAfter = CopyOf(&state.folders.GetAt(m_nFolder));
+    // Likewise the profile noted.
+    if (m_nProfile >= 0 && state.profiles.size() >= m_nProfilesBefore)
+        m_profileAfter = state.profiles[static_cast<std::size_t>(m_nProfile)];
     if (state.folders.GetSize() == nFoldersBefore) {
         for (int f = 0; f < nFoldersBefore; ++f) {
             const int nAfter = state.folders.GetAt(f).GetActive();
@@ -98,10 +121,13 @@ bool CStep::Finish(const CLibraryState& state, int nAreasBefore,
         }
     }
     return !m_aAreas.empty() || !m_aTitles.empty() || !m_aRows.empty() ||
-           m_nAreasAfter != m_nAreasBefore || m_nFolder >= 0 || !m_aStates.empty();
+           m_nAreasAfter != m_nAreasBefore || m_nFolder >= 0 || m_nProfile >= 0 ||
+           !m_aStates.empty();
 }
 
 void CStep::Undo(const CLibraryState& state) {
+    if (m_nProfile >= 0)
+        PutProfile(state.profiles, m_nProfile, m_profileAfter, m_profileBefore);
     for (const CStateEdit& edit : m_aStates)
         state.folders.GetAt(edit.nFolder).SetActive(edit.nBefore);
     if (m_nFolder >= 0)
@@ -131,6 +157,8 @@ void CStep::Redo(const CLibraryState& state) {
         PutFolder(state.folders, m_nFolder, m_pFolderBefore.get(), m_pFolderAfter.get());
     for (const CStateEdit& edit : m_aStates)
         state.folders.GetAt(edit.nFolder).SetActive(edit.nAfter);
+    if (m_nProfile >= 0)
+        PutProfile(state.profiles, m_nProfile, m_profileBefore, m_profileAfter);
 }
 
 std::vector<int> CStep::Areas() const {

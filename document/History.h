@@ -2,17 +2,19 @@
 
 // Undo and redo. A step holds only what its change touched, each part as it
 // was before and after: the flags and titles of some areas, splices of the
-// rows, areas appended, folders replaced, inserted or erased, and folder
-// check states. Taking a step back or forth applies one side of each part,
+// rows, areas appended, folders and profiles replaced, inserted or erased,
+// and folder check states. Taking a step back or forth applies one side of each part,
 // so the cost of an undo follows the size of the change, not of the library.
 
 #include "AreaArray.h"
 #include "Folder.h"
 #include "SceneryCfg.h"
+#include "SceneryProfile.h"
 
 #include <cstddef>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,7 @@ struct CLibraryState {
     CAreaArray& areas;
     std::vector<CListRow>& rows;
     CFolderArray& folders;
+    CSceneryProfiles& profiles;
 };
 
 struct CAreaFlags {
@@ -36,6 +39,8 @@ public:
     // change, erase or insert (the index it will have; then bExists false).
     void NoteArea(const CAreaArray& areas, int nArea);
     void NoteFolder(const CFolderArray& folders, int nFolder, bool bExists = true);
+    // The same for the one profile it may change, erase or insert.
+    void NoteProfile(const CSceneryProfiles& profiles, int nProfile, bool bExists = true);
     // The change's own row edit, made here and kept: nErase rows from nAt
     // give way to the rows inserted.
     void SpliceRows(std::vector<CListRow>& rows, std::size_t nAt, std::size_t nErase,
@@ -84,6 +89,9 @@ private:
     int m_nFolder = -1;
     std::unique_ptr<CFolder> m_pFolderBefore, m_pFolderAfter; // nullptr: no folder there
     std::vector<CStateEdit> m_aStates;
+    int m_nProfile = -1;
+    std::size_t m_nProfilesBefore = 0;
+    std::optional<CSceneryProfile> m_profileBefore, m_profileAfter; // nothing: no profile there
     // Appended by the change; held here while the step is undone.
     int m_nAreasBefore = 0, m_nAreasAfter = 0;
     std::vector<std::unique_ptr<CSceneryArea>> m_aAppended;

@@ -72,6 +72,23 @@ public:
         }
     }
 
+    void CheckProfiles(const CSceneryProfiles& profiles, const std::string& profilesTxtPath) {
+        for (const CSceneryProfile& profile : profiles) {
+            for (const CProfileEntry& entry : profile.aEntries) {
+                const CSceneryArea* pArea =
+                    entry.nArea >= 0 ? &m_areas.GetAt(entry.nArea) : nullptr;
+                if (pArea && !pArea->IsRemoved())
+                    continue;
+                Add({"unmatched-profile-entry", ESeverity::kWarning, 0,
+                     pArea ? pArea->GetTitle() : entry.names.strTitle,
+                     pArea ? pArea->GetLocal() : entry.names.strLocal, NameOfFile(profilesTxtPath),
+                     "an entry of the profile " + Quoted(profile.strName) +
+                         " matches no area; it is kept until the profile is saved again or "
+                         "deleted"});
+            }
+        }
+    }
+
     // What the next Save writes from the order, in one note per file: the
     // bottom row is section area.001 with Layer 1, and so on upwards.
     void CheckNumbering(const std::string& sceneryCfgPath) {
@@ -138,13 +155,16 @@ private:
 
 std::vector<CFinding> CheckLibrary(const CLibraryPaths& paths, const CLibraryFiles& files,
                                    const CAreaArray& areas, const CFolderArray& folders,
-                                   std::span<const CListRow> rows, const std::string& simPath,
-                                   const CSceneryDisk& disk, const CAirportIndex& airports) {
+                                   const CSceneryProfiles& profiles, std::span<const CListRow> rows,
+                                   const std::string& simPath, const CSceneryDisk& disk,
+                                   const CAirportIndex& airports) {
     CLibraryChecker checker(areas, rows, simPath, disk);
     checker.CheckFile(files.sceneryCfg, paths.strSceneryCfg);
     checker.CheckFile(files.folderTxt, paths.strFolderTxt);
+    checker.CheckFile(files.profilesTxt, paths.strProfilesTxt);
     checker.CheckAreas();
     checker.CheckFolders(folders, paths.strFolderTxt);
+    checker.CheckProfiles(profiles, paths.strProfilesTxt);
     checker.CheckNumbering(paths.strSceneryCfg);
     std::vector<CFinding> findings = checker.TakeFindings();
     AddAirportFindings(airports, AirportsOf(airports), findings);

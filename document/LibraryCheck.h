@@ -10,6 +10,7 @@
 #include "LibraryFiles.h"
 #include "SceneryCfg.h"
 #include "SceneryDisk.h"
+#include "SceneryProfile.h"
 
 #include <cstddef>
 #include <functional>
@@ -36,13 +37,14 @@ struct CFinding {
 };
 
 // The findings on the areas in the order of their rows (top first), on the
-// folders and on the airports and scenery files of the index (built from the
+// folders, on the profiles and on the airports and scenery files of the index (built from the
 // same rows), errors first, then warnings, then notes. Local paths are
 // resolved from the simulator folder through the disk.
 std::vector<CFinding> CheckLibrary(const CLibraryPaths& paths, const CLibraryFiles& files,
                                    const CAreaArray& areas, const CFolderArray& folders,
-                                   std::span<const CListRow> rows, const std::string& simPath,
-                                   const CSceneryDisk& disk, const CAirportIndex& airports);
+                                   const CSceneryProfiles& profiles, std::span<const CListRow> rows,
+                                   const std::string& simPath, const CSceneryDisk& disk,
+                                   const CAirportIndex& airports);
 
 const char* SeverityName(ESeverity severity);
 bool HasErrors(std::span<const CFinding> findings);

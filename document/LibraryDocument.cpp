@@ -14,7 +14,7 @@ std::string CLibraryDocument::Open(const std::string& simPath, const CSceneryDis
     m_pDisk = &disk;
     if (std::string error = LocateLibrary(simPath, disk, m_paths); !error.empty())
         return error;
-    m_files = ReadLibrary(m_paths, m_header, m_areas, m_folders);
+    m_files = ReadLibrary(m_paths, Contents());
     m_rows = ListRows(m_areas);
     return {};
 }
@@ -42,8 +42,8 @@ CAirportIndex CLibraryDocument::IndexAirports(const CIndexProgress& progress) co
 }
 
 std::vector<CFinding> CLibraryDocument::Check(const CAirportIndex& airports) const {
-    return CheckLibrary(m_paths, m_files, m_areas, m_folders, m_rows, m_strSimPath, *m_pDisk,
-                        airports);
+    return CheckLibrary(m_paths, m_files, m_areas, m_folders, m_profiles, m_rows, m_strSimPath,
+                        *m_pDisk, airports);
 }
 
 std::string CLibraryDocument::TakeBackup(std::string& path) const {
@@ -100,15 +100,27 @@ CChanges CLibraryDocument::MoveRows(std::span<const int> aRows, int nBefore) {
 }
 
 CChanges CLibraryDocument::SetAreasActive(std::span<const int> aAreas, bool bActive) {
+    std::vector<int> aSwitched;
+    std::vector<char> aTaken(static_cast<std::size_t>(m_areas.GetSize()), 0);
+    for (int nArea : aAreas) {
+        char& bTaken = aTaken[static_cast<std::size_t>(nArea)];
+        if (m_areas.GetAt(nArea).IsActive() != bActive && !bTaken)
+            aSwitched.push_back(nArea);
+        bTaken = 1;
+    }
+    return SwitchAreas(aSwitched);
+}
+
+CChanges CLibraryDocument::SwitchAreas(std::span<const int> aAreas) {
     const std::vector<int> aStates = FolderStates();
     const std::vector<int> aRows = RowsByArea();
     CStep step;
     CChanges changes;
-    for (int nArea : aAreas) {
-        if (m_areas.GetAt(nArea).IsActive() == bActive)
-            continue;
+    for (int nArea : aAreas)
         step.NoteArea(m_areas, nArea);
-        ToggleArea(m_folders, m_areas, nArea);
+    ::SwitchAreas(m_folders, m_areas, aAreas);
+    for (int nArea : aAreas) {
+        const bool bActive = m_areas.GetAt(nArea).IsActive();
         if (const int nRow = aRows[static_cast<std::size_t>(nArea)]; nRow >= 0)
             step.SpliceRows(m_rows, static_cast<std::size_t>(nRow), 1, {{nArea, bActive}});
         changes.push_back({bActive ? EChange::kOn : EChange::kOff, nArea, -1, -1, {}});
@@ -297,6 +309,56 @@ void CLibraryDocument::SetFolderExpanded(int nFolder, bool bExpanded) {
     m_folders.GetAt(nFolder).SetExpand(bExpanded ? 1 : 0);
 }
 
+CAppliedProfile CLibraryDocument::ApplyProfile(int nProfile) {
+    CProfileSwitches switches =
+        ProfileSwitches(m_profiles[static_cast<std::size_t>(nProfile)], m_areas, m_rows);
+    return {SwitchAreas(switches.aSwitched), std::move(switches.missing)};
+}
+
+std::string CLibraryDocument::SaveProfile(const std::string& name) {
+    if (std::string reason = WhyProfileNameRefused(name); !reason.empty())
+        return reason;
+    CSceneryProfile profile = ProfileOfActiveAreas(name, m_areas, m_rows);
+    const int nFound = FindProfile(m_profiles, name);
+    CStep step;
+    if (nFound >= 0) {
+        step.NoteProfile(m_profiles, nFound);
+        CSceneryProfile& replaced = m_profiles[static_cast<std::size_t>(nFound)];
+        // Keys Tarnwick does not know stay the user's.
+        profile.aKeptKeys = std::move(replaced.aKeptKeys);
+        replaced = std::move(profile);
+    } else {
+        step.NoteProfile(m_profiles, static_cast<int>(m_profiles.size()), false);
+        m_profiles.push_back(std::move(profile));
+    }
+    Push(std::move(step), m_areas.GetSize(), FolderStates());
+    return {};
+}
+
+std::string CLibraryDocument::RenameProfile(int nProfile, const std::string& name) {
+    if (std::string reason = WhyProfileNameRefused(name); !reason.empty())
+        return reason;
+    const int nFound = FindProfile(m_profiles, name);
+    if (nFound >= 0 && nFound != nProfile)
+        return "There is already a profile named \"" +
+               m_profiles[static_cast<std::size_t>(nFound)].strName + "\" (letter case aside).";
+    std::string& current = m_profiles[static_cast<std::size_t>(nProfile)].strName;
+    if (current == name)
+        return {};
+    CStep step;
+    step.NoteProfile(m_profiles, nProfile);
+    current = name;
+    Push(std::move(step), m_areas.GetSize(), FolderStates());
+    return {};
+}
+
+void CLibraryDocument::DeleteProfile(int nProfile) {
+    CStep step;
+    step.NoteProfile(m_profiles, nProfile);
+    m_profiles.erase(m_profiles.begin() + nProfile);
+    Push(std::move(step), m_areas.GetSize(), FolderStates());
+}
+
 CStepShown CLibraryDocument::Shown(const CStep* pStep, bool bUndone) const {
     CStepShown shown;
     if (!pStep)
@@ -332,29 +394,55 @@ CSaveCheck CLibraryDocument::CheckFilesBeforeSave() const {
 }
 
 void CLibraryDocument::AcceptChangedFiles(const CSaveCheck& check) {
-    m_files.sceneryCfg.disk = check.sceneryCfg;
-    m_files.folderTxt.disk = check.folderTxt;
+    m_files.sceneryCfg.disk = check.disk[0];
+    m_files.folderTxt.disk = check.disk[1];
+    m_files.profilesTxt.disk = check.disk[2];
 }
 
 CSaveResult CLibraryDocument::Unreadable() const {
     for (auto [pLoad, pPath] : {std::pair{&m_files.sceneryCfg, &m_paths.strSceneryCfg},
                                 std::pair{&m_files.folderTxt, &m_paths.strFolderTxt}}) {
         if (pLoad->status == EFileStatus::kFailed)
-            return {CSaveResult::kUnreadable, *pPath, pLoad->strReason, false};
+            return {CSaveResult::kUnreadable, *pPath, pLoad->strReason};
     }
     return {};
+}
+
+CSaveResult CLibraryDocument::ProfilesUnreadable() const {
+    if (m_files.profilesTxt.status == EFileStatus::kFailed)
+        return {CSaveResult::kUnreadable, m_paths.strProfilesTxt, m_files.profilesTxt.strReason};
+    return {};
+}
+
+CSaveResult CLibraryDocument::Saved(const CLibraryWrite& write) {
+    CSaveResult result{
+        CSaveResult::kWritten, write.strPath, {}, write.nWritten, write.bProfilesTxtKept};
+    if (write.result.status == EFileStatus::kChanged)
+        result.outcome = CSaveResult::kChanged;
+    else if (!write.result) {
+        result.outcome = CSaveResult::kFailed;
+        result.strReason = write.result.strReason;
+    } else
+        m_nSavedPoint = m_history.Point();
+    return result;
 }
 
 CSaveResult CLibraryDocument::Save() {
     if (CSaveResult refused = Unreadable(); refused.outcome != CSaveResult::kWritten)
         return refused;
-    const CLibraryWrite write =
-        WriteLibrary(m_paths, m_files, m_header, m_areas, m_folders, m_rows);
-    if (write.result.status == EFileStatus::kChanged)
-        return {CSaveResult::kChanged, write.strPath, {}, write.bSceneryCfgWritten};
-    if (!write.result)
-        return {CSaveResult::kFailed, write.strPath, write.result.strReason,
-                write.bSceneryCfgWritten};
-    m_nSavedPoint = m_history.Point();
-    return {CSaveResult::kWritten, write.strPath, {}, true};
+    return Saved(WriteLibrary(m_paths, m_files, Contents(), m_rows));
+}
+
+CSaveResult CLibraryDocument::SaveProfiles() {
+    if (CSaveResult refused = ProfilesUnreadable(); refused.outcome != CSaveResult::kWritten)
+        return refused;
+    return Saved(WriteProfiles(m_paths, m_files, Contents()));
+}
+
+std::vector<std::string> CLibraryDocument::SavedFileNames() const {
+    std::vector<std::string> names(std::begin(kLibraryFileNames), std::end(kLibraryFileNames));
+    if (m_files.profilesTxt.status == EFileStatus::kFailed ||
+        (m_profiles.empty() && !m_files.profilesTxt.disk.bPresent))
+        names.pop_back();
+    return names;
 }

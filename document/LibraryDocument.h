@@ -1,8 +1,9 @@
 #pragma once
 
-// One open library: the simulator folder and its two files, what each file
-// was when read, the header, the areas, the rows of the list (their order
-// and switches), the folders and whether each is shown expanded. Both faces
+// One open library: the simulator folder and its three files, what each
+// file was when read, the header, the areas, the rows of the list (their
+// order and switches), the folders and whether each is shown expanded, and
+// the profiles. Both faces
 // of the program hold one and keep no copy of it: the window shows it, twk
 // reports on it, and every change goes through it, through the same
 // portable functions, so that both write the same bytes for the same
@@ -16,6 +17,7 @@
 #include "History.h"
 #include "LibraryCheck.h"
 #include "LibraryFiles.h"
+#include "ProfileCommands.h"
 #include "SceneryCfg.h"
 #include "SceneryDisk.h"
 #include "SceneryHeader.h"
@@ -43,7 +45,17 @@ struct CSaveResult {
     EOutcome outcome = kWritten;
     std::string strPath;   // the file it is about
     std::string strReason; // the system's reason, or why the file could not be read
-    bool bSceneryCfgWritten = false;
+    // The files written, in the order of kLibraryFileNames (see WriteLibrary).
+    int nWritten = 0;
+    // Profiles.txt could not be read when opened, so it was left as it is.
+    bool bProfilesTxtKept = false;
+};
+
+// What applying a profile did: the areas switched, and the entries naming
+// areas the library no longer holds.
+struct CAppliedProfile {
+    CChanges changes;
+    std::vector<CEntryNames> missing;
 };
 
 class CLibraryDocument {
@@ -62,6 +74,7 @@ public:
     const CAreaArray& Areas() const { return m_areas; }
     const CSceneryArea& Area(int nArea) const { return m_areas.GetAt(nArea); }
     const CFolderArray& Folders() const { return m_folders; }
+    const CSceneryProfiles& Profiles() const { return m_profiles; }
     // Top row first.
     const std::vector<CListRow>& Rows() const { return m_rows; }
     int RowCount() const { return static_cast<int>(m_rows.size()); }
@@ -122,6 +135,16 @@ public:
     }
     // How the folder is shown: no step of the history, no change to save.
     void SetFolderExpanded(int nFolder, bool bExpanded);
+    // The profile's areas on, every other area off unless required, in one
+    // step; folders follow as after switches in the list.
+    CAppliedProfile ApplyProfile(int nProfile);
+    // The areas on now become the profile of that name, replacing one of
+    // that name (letter case aside). Why the name cannot be a profile's, or
+    // empty once the change is made.
+    std::string SaveProfile(const std::string& name);
+    // Why not (the name's form, or another profile has it), or empty.
+    std::string RenameProfile(int nProfile, const std::string& name);
+    void DeleteProfile(int nProfile);
 
     bool CanUndo() const { return m_history.CanUndo(); }
     bool CanRedo() const { return m_history.CanRedo(); }
@@ -130,22 +153,34 @@ public:
     // Whether the library differs from what was last read or saved.
     bool IsModified() const { return m_history.Point() != m_nSavedPoint; }
 
-    // Whether another program changed either file since it was read or
-    // last saved, and the user's leave to replace those changes.
+    // Whether another program changed a file since it was read or last
+    // saved, and the user's leave to replace those changes.
     CSaveCheck CheckFilesBeforeSave() const;
     void AcceptChangedFiles(const CSaveCheck& check);
-    // A file that was there but could not be read when opened, which Save
-    // never replaces: kUnreadable, naming it; else kWritten.
+    // scenery.cfg or Folder.txt was there but could not be read when opened,
+    // so Save replaces neither: kUnreadable, naming it; else kWritten.
     CSaveResult Unreadable() const;
-    // Writes both files from the rows, each only while it is as last read
-    // or written (see WriteLibrary), unless one is unreadable.
+    // The same for Profiles.txt, which stops only the profile commands.
+    CSaveResult ProfilesUnreadable() const;
+    // Writes the files from the rows, each only while it is as last read or
+    // written (see WriteLibrary), unless scenery.cfg or Folder.txt is
+    // unreadable.
     CSaveResult Save();
+    // Writes only Profiles.txt, after a change of nothing but the profiles.
+    CSaveResult SaveProfiles();
+    // The files Save writes, in its order: Profiles.txt only when it is
+    // there or there are profiles to write, and not when it is kept.
+    std::vector<std::string> SavedFileNames() const;
 
 private:
+    // Each area to the other state, in one step.
+    CChanges SwitchAreas(std::span<const int> aAreas);
     // The change's step goes into the history when it changed something.
     bool Push(CStep step, int nAreasBefore, const std::vector<int>& aStatesBefore);
     std::vector<int> FolderStates() const;
-    CLibraryState State() { return {m_areas, m_rows, m_folders}; }
+    CLibraryState State() { return {m_areas, m_rows, m_folders, m_profiles}; }
+    CLibraryContents Contents() { return {m_header, m_areas, m_folders, m_profiles}; }
+    CSaveResult Saved(const CLibraryWrite& write);
     CStepShown Shown(const CStep* pStep, bool bUndone) const;
     // Why AddAreas leaves the folder out, or nothing.
     std::optional<ENotAdded> WhyNotAdded(const std::string& folder) const;
@@ -157,6 +192,7 @@ private:
     CSceneryHeader m_header;
     CAreaArray m_areas;
     CFolderArray m_folders;
+    CSceneryProfiles m_profiles;
     std::vector<CListRow> m_rows;
     CHistory m_history;
     long long m_nSavedPoint = 0;

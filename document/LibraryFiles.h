@@ -1,14 +1,15 @@
 #pragma once
 
-// The two files of a simulator folder that hold its library, read and
+// The three files of a simulator folder that hold its library, read and
 // written in one sequence by every face of the program: scenery.cfg first,
-// then Folder.txt, whose entries are matched to the areas just read. A write
-// replaces each file only while it is what was last read or written (see
-// FileState.h), and Folder.txt only once scenery.cfg is written, so that the
-// two stay in step.
+// then Folder.txt and Profiles.txt, whose entries are matched to the areas
+// just read. A write replaces each file only while it is what was last read
+// or written (see FileState.h), and each only once the one before it is
+// written, so that they stay in step.
 
 #include "AreaArray.h"
 #include "Folder.h"
+#include "ProfilesFile.h"
 #include "SceneryCfg.h"
 #include "SceneryDisk.h"
 #include "SceneryHeader.h"
@@ -22,7 +23,15 @@ inline constexpr const char* kFolderTxtName = "Folder.txt";
 struct CLibraryPaths {
     std::string strSceneryCfg;
     std::string strFolderTxt;
+    std::string strProfilesTxt;
 };
+
+// The files in the order a write takes them.
+inline constexpr const char* kLibraryFileNames[] = {kSceneryCfgName, kFolderTxtName,
+                                                    kProfilesTxtName};
+
+// Names in a sentence: "a", "a and b", "a, b and c".
+std::string JoinedNames(std::span<const std::string> names);
 
 // The files in the simulator folder (which ends in a separator), as the
 // disk finds them; why not, naming the file, when it cannot tell.
@@ -36,33 +45,48 @@ std::string LocateBackup(const std::string& simPath, const CSceneryDisk& disk, s
 struct CLibraryFiles {
     CFileResult sceneryCfg;
     CFileResult folderTxt;
+    CFileResult profilesTxt;
 };
 
-// Fills an empty header, area array and folder array.
-CLibraryFiles ReadLibrary(const CLibraryPaths& paths, CSceneryHeader& header, CAreaArray& areas,
-                          CFolderArray& folders);
+// What the files hold besides the areas' order.
+struct CLibraryContents {
+    CSceneryHeader& header;
+    CAreaArray& areas;
+    CFolderArray& folders;
+    CSceneryProfiles& profiles;
+};
 
-// Whether another program changed either file since it was last read or
-// written.
+// Fills an empty header, area array, folder array and profile array.
+CLibraryFiles ReadLibrary(const CLibraryPaths& paths, const CLibraryContents& contents);
+
+// Whether another program changed a file since it was last read or written;
+// Profiles.txt is not looked at when it could not be read.
 struct CSaveCheck {
-    bool bSceneryCfgChanged = false;
-    bool bFolderTxtChanged = false;
+    // By file, in the order of kLibraryFileNames.
+    bool abChanged[3] = {false, false, false};
     // Each file as it is now: what a write must find once the user lets it
     // replace those changes.
-    CFileState sceneryCfg;
-    CFileState folderTxt;
+    CFileState disk[3];
+    bool AnyChanged() const { return abChanged[0] || abChanged[1] || abChanged[2]; }
 };
 CSaveCheck CheckFilesBeforeSave(const CLibraryPaths& paths, const CLibraryFiles& files);
 
 struct CLibraryWrite {
-    CFileResult result;              // of the last file tried
-    std::string strPath;             // that file
-    bool bSceneryCfgWritten = false; // Folder.txt is tried only then
+    CFileResult result;  // of the last file tried
+    std::string strPath; // that file
+    // How many files were written, in the order of kLibraryFileNames: each
+    // is tried only once the one before it is written.
+    int nWritten = 0;
+    // Profiles.txt could not be read, so it was left as it is.
+    bool bProfilesTxtKept = false;
 };
 
 // Save: each listed area takes its number, layer and state from its row;
 // scenery.cfg is written, then the folders' expand flags are stored as
-// Folder.txt keeps them (see StoreUntouchedExpandStates) and it is written.
+// Folder.txt keeps them (see StoreUntouchedExpandStates) and it is written,
+// then Profiles.txt unless it could not be read.
 CLibraryWrite WriteLibrary(const CLibraryPaths& paths, CLibraryFiles& files,
-                           const CSceneryHeader& header, CAreaArray& areas, CFolderArray& folders,
-                           std::span<const CListRow> rows);
+                           const CLibraryContents& contents, std::span<const CListRow> rows);
+// Only Profiles.txt, for a change of nothing but the profiles.
+CLibraryWrite WriteProfiles(const CLibraryPaths& paths, CLibraryFiles& files,
+                            const CLibraryContents& contents);

@@ -63,11 +63,14 @@ namespace {
 
 // Folder.txt may list an area in more than one folder: each of them shows it.
 void UpdateFoldersHolding(CFolderArray& folders, const CAreaArray& areas,
-                          const std::vector<int>& aAreas) {
+                          std::span<const int> aAreas) {
+    std::vector<char> aSwitched(static_cast<std::size_t>(areas.GetSize()), 0);
+    for (int nArea : aAreas)
+        aSwitched[static_cast<std::size_t>(nArea)] = 1;
     for (int f = 0; f < folders.GetSize(); ++f) {
         CFolder& folder = folders.GetAt(f);
         for (int e = 0; e < folder.GetCount(); ++e) {
-            if (std::find(aAreas.begin(), aAreas.end(), folder.GetArea(e)) != aAreas.end()) {
+            if (aSwitched[static_cast<std::size_t>(folder.GetArea(e))]) {
                 folder.SetActive(FolderState(folder, areas));
                 break;
             }
@@ -90,10 +93,12 @@ std::vector<int> SetFolderActive(CFolderArray& folders, CAreaArray& areas, int n
     return aAreas;
 }
 
-void ToggleArea(CFolderArray& folders, CAreaArray& areas, int nArea) {
-    CSceneryArea& area = areas.GetAt(nArea);
-    area.SetActive(!area.IsActive());
-    UpdateFoldersHolding(folders, areas, {nArea});
+void SwitchAreas(CFolderArray& folders, CAreaArray& areas, std::span<const int> aAreas) {
+    for (int nArea : aAreas) {
+        CSceneryArea& area = areas.GetAt(nArea);
+        area.SetActive(!area.IsActive());
+    }
+    UpdateFoldersHolding(folders, areas, aAreas);
 }
 
 void StoreUntouchedExpandStates(CFolderArray& folders, const CAreaArray& areas) {

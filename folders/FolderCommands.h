@@ -8,6 +8,7 @@
 #include "AreaArray.h"
 #include "Folder.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -33,9 +34,12 @@ int FolderState(const CFolder& folder, const CAreaArray& areas);
 // Returns the areas of its entries.
 std::vector<int> SetFolderActive(CFolderArray& folders, CAreaArray& areas, int nFolder,
                                  bool bActive);
-// An area switched by itself, from the list or from its entry in a folder:
-// every folder holding it takes its new check state.
-void ToggleArea(CFolderArray& folders, CAreaArray& areas, int nArea);
+// Areas switched by themselves, from the list, from their entries in a
+// folder or by a profile: every folder holding one takes its new check state.
+void SwitchAreas(CFolderArray& folders, CAreaArray& areas, std::span<const int> aAreas);
+inline void ToggleArea(CFolderArray& folders, CAreaArray& areas, int nArea) {
+    SwitchAreas(folders, areas, std::span<const int>(&nArea, 1));
+}
 
 // Each folder's expand flag as Save stores it from a tree nobody touched:
 // 1 when the flag read is 1 and an area of the folder is still in the
