@@ -5,6 +5,8 @@
 #include "ProfileFile.h"
 #include "SimulatorLocation.h"
 
+#include <set>
+
 CFileResult ParseProfiles(std::string text, CSceneryProfiles& profiles, const CAreaArray& areas) {
     if (std::string reason = WhyNotProfileText(text); !reason.empty())
         return CFileResult::Failed(reason);
@@ -14,15 +16,19 @@ CFileResult ParseProfiles(std::string text, CSceneryProfiles& profiles, const CA
     std::vector<int> aTakenBy(static_cast<std::size_t>(areas.GetSize()), -1);
     CEntryScratch scratch;
     std::vector<CNames> entries;
+    // The names of the entries naming no area, in the section read: one
+    // listed twice is one entry too.
+    std::set<CNames> unmatched;
     profiles.reserve(profiles.size() + profile.GetSections().size());
     for (const CProfileSection& section : profile.GetSections()) {
         const int nProfile = static_cast<int>(profiles.size());
         CSceneryProfile& read = profiles.emplace_back();
         read.strName = SectionNameOf(section.line);
         ReadEntryNames(profile.GetKeys(section), scratch, entries);
+        unmatched.clear();
         for (const CNames& names : entries) {
             const std::span<const int> aAreas = index.Find(names);
-            if (aAreas.empty())
+            if (aAreas.empty() && unmatched.insert(names).second)
                 read.aEntries.push_back(
                     {-1, {std::string(names.first), std::string(names.second)}});
             for (int nArea : aAreas) {
