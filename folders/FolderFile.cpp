@@ -59,14 +59,8 @@ CFileResult ParseFolders(std::string text, CFolderArray& folders, CAreaArray& ar
 }
 
 CFileResult LoadFolders(const std::string& path, CFolderArray& folders, CAreaArray& areas) {
-    std::string text;
-    CFileResult load = ReadProfileFile(path, text);
-    if (load.status == EFileStatus::kOk) {
-        const CFileState disk = load.disk;
-        load = ParseFolders(std::move(text), folders, areas);
-        load.disk = disk;
-    }
-    return load;
+    return LoadProfileFile(
+        path, [&](std::string text) { return ParseFolders(std::move(text), folders, areas); });
 }
 
 std::string FormatFolders(const CFolderArray& folders, const CAreaArray& areas) {

@@ -78,12 +78,6 @@ CFileResult ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray
 }
 
 CFileResult LoadSceneryCfg(const std::string& path, CSceneryHeader& header, CAreaArray& areas) {
-    std::string text;
-    CFileResult load = ReadProfileFile(path, text);
-    if (load.status == EFileStatus::kOk) {
-        const CFileState disk = load.disk;
-        load = ParseSceneryCfg(std::move(text), header, areas);
-        load.disk = disk;
-    }
-    return load;
+    return LoadProfileFile(
+        path, [&](std::string text) { return ParseSceneryCfg(std::move(text), header, areas); });
 }

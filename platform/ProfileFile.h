@@ -15,3 +15,17 @@ std::string WhyNotProfileText(std::string_view text);
 // program starts without it and Save may create one; kFailed: a file is there
 // but was not loaded, and Save must not replace it.
 CFileResult ReadProfileFile(const std::string& path, std::string& text);
+
+// Reads the file and, once read, parses its text with parse (a function of
+// the text giving a CFileResult); the result keeps the state of the file as
+// read, for a later write to find.
+template <class FParse> CFileResult LoadProfileFile(const std::string& path, FParse parse) {
+    std::string text;
+    CFileResult load = ReadProfileFile(path, text);
+    if (load.status == EFileStatus::kOk) {
+        const CFileState disk = load.disk;
+        load = parse(std::move(text));
+        load.disk = disk;
+    }
+    return load;
+}

@@ -50,14 +50,8 @@ CFileResult ParseProfiles(std::string text, CSceneryProfiles& profiles, const CA
 
 CFileResult LoadProfiles(const std::string& path, CSceneryProfiles& profiles,
                          const CAreaArray& areas) {
-    std::string text;
-    CFileResult load = ReadProfileFile(path, text);
-    if (load.status == EFileStatus::kOk) {
-        const CFileState disk = load.disk;
-        load = ParseProfiles(std::move(text), profiles, areas);
-        load.disk = disk;
-    }
-    return load;
+    return LoadProfileFile(
+        path, [&](std::string text) { return ParseProfiles(std::move(text), profiles, areas); });
 }
 
 std::string FormatProfiles(const CSceneryProfiles& profiles, const CAreaArray& areas) {
