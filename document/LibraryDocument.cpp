@@ -322,8 +322,10 @@ std::string CLibraryDocument::SaveProfile(const std::string& name) {
     const int nFound = FindProfile(m_profiles, name);
     CStep step;
     if (nFound >= 0) {
-        step.NoteProfile(m_profiles, nFound);
         CSceneryProfile& replaced = m_profiles[static_cast<std::size_t>(nFound)];
+        if (replaced.strName == name && replaced.aEntries == profile.aEntries)
+            return {};
+        step.NoteProfile(m_profiles, nFound);
         // Keys Tarnwick does not know stay the user's.
         profile.aKeptKeys = std::move(replaced.aKeptKeys);
         replaced = std::move(profile);

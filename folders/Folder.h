@@ -13,6 +13,7 @@
 struct CEntryNames {
     std::string strTitle;
     std::string strLocal;
+    bool operator==(const CEntryNames&) const = default;
 };
 
 class CFolder {

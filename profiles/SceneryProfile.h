@@ -14,6 +14,7 @@
 struct CProfileEntry {
     int nArea = -1;    // the area it names, or -1
     CEntryNames names; // when it named no area
+    bool operator==(const CProfileEntry&) const = default;
 };
 
 struct CSceneryProfile {

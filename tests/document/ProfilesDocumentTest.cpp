@@ -87,6 +87,7 @@ TEST_F(Profiles, ChangesThatChangeNothingAreNoStep) {
     m_doc.Save();
     m_doc.ApplyProfile(1);
     EXPECT_EQ(m_doc.RenameProfile(0, "Quiet"), "");
+    EXPECT_EQ(m_doc.SaveProfile("Everything"), "");
     EXPECT_EQ(m_doc.SaveProfile(" Quiet"),
               "A profile name cannot begin or end with a space or a tab.");
     EXPECT_FALSE(m_doc.IsModified());
