@@ -146,11 +146,7 @@ int RunFolderList(CCommandRun& run) {
             const int nRow = aRows[static_cast<std::size_t>(nArea)];
             if (nRow < 0)
                 continue;
-            const CSceneryArea& area = doc.Area(nArea);
-            areas.push_back(
-                JsonObject({{"position", std::to_string(nRow + 1)},
-                            {"title", JsonString(Utf8Text(codePage, area.GetTitle()))},
-                            {"local", JsonString(Utf8Text(codePage, area.GetLocal()))}}));
+            areas.push_back(session.AreaJson(nArea, nRow));
             titles += "\n    " + session.AreaText(nArea, nRow);
         }
         if (run.args.bJson) {

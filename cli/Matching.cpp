@@ -3,6 +3,7 @@
 #include "Output.h"
 #include "Profile.h"
 #include "SceneryFolder.h"
+#include "SceneryProfile.h"
 
 #include <algorithm>
 
@@ -12,6 +13,23 @@ bool IsPosition(const std::string& argument) {
     return argument.size() > 1 && argument[0] == '#' &&
            std::all_of(argument.begin() + 1, argument.end(),
                        [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Why a NAME argument names none of the count names of that kind, listing
+// them.
+template <typename CNameOf>
+std::string NamesNone(const CSession& session, const std::string& argument, const std::string& kind,
+                      int nCount, CNameOf nameOf) {
+    std::string names;
+    for (int n = 0; n < nCount; ++n) {
+        names += n ? ", \"" : "\"";
+        names += session.Shown(nameOf(n));
+        names += '"';
+    }
+    std::string error = "NAME \"" + argument + "\" names no " + kind;
+    if (names.empty())
+        return error + " (there are none)";
+    return error + "; the " + kind + "s: " + names;
 }
 
 } // namespace
@@ -84,9 +102,20 @@ std::string MatchFolder(const CSession& session, const std::string& name, int& n
         if (EqualsNoCase(folders.GetAt(nFolder).GetName(), stored))
             return {};
     }
-    std::string names;
-    for (int f = 0; f < folders.GetSize(); ++f)
-        names += (f ? ", \"" : "\"") + session.Shown(folders.GetAt(f).GetName()) + "\"";
-    return "NAME \"" + name + "\" names no folder" +
-           (names.empty() ? " (there are none)" : "; the folders: " + names);
+    return NamesNone(session, name, "folder", folders.GetSize(),
+                     [&](int f) -> const std::string& { return folders.GetAt(f).GetName(); });
+}
+
+std::string MatchProfile(const CSession& session, const std::string& name, int& nProfile) {
+    const CSceneryProfiles& profiles = session.Doc().Profiles();
+    std::string stored;
+    if (std::string error = StoredLine(session.Sim().codePage, "NAME", name, stored);
+        !error.empty())
+        return error;
+    nProfile = FindProfile(profiles, stored);
+    if (nProfile >= 0)
+        return {};
+    return NamesNone(
+        session, name, "profile", static_cast<int>(profiles.size()),
+        [&](int p) -> const std::string& { return profiles[static_cast<std::size_t>(p)].strName; });
 }

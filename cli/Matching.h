@@ -1,7 +1,7 @@
 #pragma once
 
-// What the AREA and NAME arguments of twk's commands name: rows of the list
-// and folders of Folder.txt.
+// What the AREA and NAME arguments of twk's commands name: rows of the list,
+// folders of Folder.txt and profiles of Profiles.txt.
 
 #include "Session.h"
 
@@ -22,3 +22,7 @@ std::string MatchAreas(const CSession& session, const std::vector<std::string>& 
 // The folder a NAME argument names, without regard to ASCII case; why none,
 // listing the folders, or empty.
 std::string MatchFolder(const CSession& session, const std::string& name, int& nFolder);
+
+// The profile a NAME argument names, without regard to ASCII case; why none,
+// listing the profiles, or empty.
+std::string MatchProfile(const CSession& session, const std::string& name, int& nProfile);

@@ -6,6 +6,15 @@
 #include <chrono>
 #include <cstdio>
 
+namespace {
+
+int CannotRead(const CSaveResult& unreadable) {
+    PrintError(unreadable.strPath + ": cannot be read: " + unreadable.strReason);
+    return kExitFile;
+}
+
+} // namespace
+
 int CSession::Open(const std::optional<std::string>& simOption, bool bReportUnreadable) {
     if (std::string error = FindSimulator(simOption, m_sim); !error.empty()) {
         PrintError(error);
@@ -22,11 +31,14 @@ int CSession::Open(const std::optional<std::string>& simOption, bool bReportUnre
         return kExitFile;
     }
     if (const CSaveResult unreadable = m_doc.Unreadable();
-        unreadable.outcome == CSaveResult::kUnreadable && !bReportUnreadable) {
-        PrintError(unreadable.strPath + ": cannot be read: " + unreadable.strReason);
-        return kExitFile;
-    }
+        unreadable.outcome == CSaveResult::kUnreadable && !bReportUnreadable)
+        return CannotRead(unreadable);
     return kExitDone;
+}
+
+int CSession::RequireProfiles() const {
+    const CSaveResult unreadable = m_doc.ProfilesUnreadable();
+    return unreadable.outcome == CSaveResult::kUnreadable ? CannotRead(unreadable) : kExitDone;
 }
 
 CAirportIndex CSession::IndexAirports() const {
@@ -58,7 +70,18 @@ std::string CSession::Shown(const std::string& stored) const {
 std::string CSession::AreaText(int nArea, int nRow) const {
     const CSceneryArea& area = m_doc.Area(nArea);
     const std::string position = nRow < 0 ? "" : PositionName(static_cast<int>(nRow + 1)) + " ";
-    return position + Quoted(Shown(area.GetTitle())) + " (" + Shown(area.GetLocal()) + ")";
+    return position + NamesText({area.GetTitle(), area.GetLocal()});
+}
+
+std::string CSession::NamesText(const CEntryNames& names) const {
+    return Quoted(Shown(names.strTitle)) + " (" + Shown(names.strLocal) + ")";
+}
+
+std::string CSession::AreaJson(int nArea, int nRow) const {
+    const CSceneryArea& area = m_doc.Area(nArea);
+    return JsonObject({{"position", JsonNumberOrNull(nRow + 1, nRow >= 0)},
+                       {"title", JsonString(Utf8Text(m_sim.codePage, area.GetTitle()))},
+                       {"local", JsonString(Utf8Text(m_sim.codePage, area.GetLocal()))}});
 }
 
 int CSession::Finish(const CChanges& changes, bool bDryRun, bool bJson) {

@@ -19,6 +19,9 @@ public:
     // Finds the simulator and reads its files. A file there that cannot be
     // read ends the command (exit 3) unless it is to be reported.
     int Open(const std::optional<std::string>& simOption, bool bReportUnreadable);
+    // Profiles.txt, which only the profile commands need, was read; else why
+    // not on standard error. The exit status.
+    int RequireProfiles() const;
 
     const CSimulator& Sim() const { return m_sim; }
     const CLibraryDocument& Doc() const { return m_doc; }
@@ -30,6 +33,11 @@ public:
 
     // "#N "title" (local)" in the terminal's text; without "#N" for no row.
     std::string AreaText(int nArea, int nRow) const;
+    // ""title" (local)" of an area known only by its names.
+    std::string NamesText(const CEntryNames& names) const;
+    // The area as a JSON object of its position (null for no row), title
+    // and local path.
+    std::string AreaJson(int nArea, int nRow) const;
     std::string Shown(const std::string& stored) const;
 
     // The changes made, printed; unless this is a dry run, written first

@@ -6,6 +6,7 @@
 #include "Output.h"
 #include "RestoreBackup.h"
 #include "TarnwickVersion.h"
+#include "TwkProfileCommands.h"
 
 #include <algorithm>
 #include <vector>
@@ -13,7 +14,7 @@
 namespace {
 
 struct CCommand {
-    const char* pszName; // one word, or two for the folder commands
+    const char* pszName; // one word, or two for the folder and profile commands
     const char* pszArgs;
     const char* pszSummary;
     const char* pszDetails;
@@ -54,13 +55,14 @@ const std::vector<CCommand>& Commands() {
          "what is broken in the library",
          "One line per finding: severity, code, the area (position, title, local path) or the\n"
          "file, and what was found. Codes: missing-folder (error), missing-folder-inactive,\n"
-         "no-scenery-files, duplicate-local, unmatched-folder-entry (warnings),\n"
-         "renumbered-sections, layers-rewritten (notes on what the next save rewrites),\n"
-         "unreadable-file (error). Of the airports and the .bgl files of each area's scenery\n"
-         "sub-folder: airport-conflict, airport-merges-stock, airport-twice-in-area,\n"
-         "bgl-unreadable (warnings), bgl-damaged, bgl-other-simulator (errors; warnings in an\n"
-         "area that is off). --json: an array of objects with the keys code, severity,\n"
-         "position, title, local, file and text (null where a key does not apply).\n"
+         "no-scenery-files, duplicate-local, unmatched-folder-entry, unmatched-profile-entry\n"
+         "(warnings), renumbered-sections, layers-rewritten (notes on what the next save\n"
+         "rewrites), unreadable-file (error). Of the airports and the .bgl files of each\n"
+         "area's scenery sub-folder: airport-conflict, airport-merges-stock,\n"
+         "airport-twice-in-area, bgl-unreadable (warnings), bgl-damaged, bgl-other-simulator\n"
+         "(errors; warnings in an area that is off). --json: an array of objects with the\n"
+         "keys code, severity, position, title, local, file and text (null where a key does\n"
+         "not apply).\n"
          "Exit status 1 when there is an error, 3 when a file cannot be read.",
          {},
          0,
@@ -183,6 +185,75 @@ const std::vector<CCommand>& Commands() {
          1,
          false,
          RunFolderDisable},
+        {"profile list",
+         "",
+         "the profiles of Profiles.txt",
+         "Each profile: its name, how many of its areas the library holds, and \"current\" when\n"
+         "the areas on are exactly its (required areas aside). --json: an array of objects with\n"
+         "the keys name, areas and current.",
+         {},
+         0,
+         0,
+         false,
+         RunProfileList},
+        {"profile show",
+         "NAME",
+         "the areas of a profile",
+         "Its areas as twk list shows them, top row first, then each area it names that the\n"
+         "library does not hold (missing). --json: an object with the keys name, current,\n"
+         "areas (objects with the keys position, title and local) and missing (title, local).\n"
+         "NAME: the case of A to Z ignored.",
+         {},
+         1,
+         1,
+         false,
+         RunProfileShow},
+        {"profile save",
+         "NAME [--force]",
+         "save the areas on now as a profile",
+         "Required areas count as any other. A profile of that name (the case of A to Z\n"
+         "ignored) is replaced only with --force. Writes only Profiles.txt, with no backup.\n"
+         "--json: an object with the keys change (save, or none when the profile was so\n"
+         "already), name, from (null), areas and written.",
+         {{"force", false}},
+         1,
+         1,
+         false,
+         RunProfileSave},
+        {"profile apply",
+         "NAME",
+         "switch on the areas of a profile, every other one off",
+         "One change, the folders following as after switches of the areas; an area the\n"
+         "simulator requires stays on. An area the profile names that the library does not hold is "
+         "a warning,\n"
+         "and the profile keeps it. NAME: the case of A to Z ignored.",
+         {},
+         1,
+         1,
+         false,
+         RunProfileApply},
+        {"profile delete",
+         "NAME",
+         "delete a profile",
+         "Writes only Profiles.txt, with no backup. NAME: the case of A to Z ignored. --json: an\n"
+         "object with the keys change (delete), name, from (null), areas and written.",
+         {},
+         1,
+         1,
+         false,
+         RunProfileDelete},
+        {"profile rename",
+         "OLD NEW",
+         "give a profile another name",
+         "NEW may differ from OLD in letter case only; another profile's name is refused.\n"
+         "Writes only Profiles.txt, with no backup. --json: an object with the keys change\n"
+         "(rename, or none for the name it has), name, from (the old name), areas and\n"
+         "written.",
+         {},
+         2,
+         2,
+         false,
+         RunProfileRename},
         {"restore-backup",
          "[--yes]",
          "put scenery_bak.twk back as scenery.cfg",
@@ -220,15 +291,17 @@ void PrintProgramHelp() {
               "  --sim DIR   the simulator folder, which holds scenery.cfg; else TARNWICK_SIM;\n"
               "              else the simulator's registry value (natively on Linux in the Wine\n"
               "              prefix WINEPREFIX, else ~/.wine); else Tarnwick.ini beside twk\n"
-              "  --json      list, check and the changes made as JSON\n"
+              "  --json      list, check, the profiles and the changes made as JSON\n"
               "  --dry-run   show what a command would change, write nothing\n"
               "  --help      this text, or a command's\n"
               "  --version   the version\n"
               "\n"
-              "A command that changes the library writes scenery.cfg and Folder.txt as the\n"
-              "window's Save does, after copying scenery.cfg to scenery_bak.twk, and only while\n"
-              "both are what twk read. Exit status: 0 done, 1 the check found an error, 2 bad\n"
-              "usage, 3 a file could not be read or written (nothing changed).");
+              "A command that changes the library writes scenery.cfg, Folder.txt and\n"
+              "Profiles.txt as the window's Save does, after copying scenery.cfg to\n"
+              "scenery_bak.twk, and only while they are what twk read. profile save, rename and\n"
+              "delete write only Profiles.txt, with no backup. Exit status: 0 done, 1 the check\n"
+              "found an error, 2 bad usage, 3 a file could not be read or written (nothing\n"
+              "changed).");
 }
 
 void PrintCommandHelp(const CCommand& command) {
@@ -251,6 +324,26 @@ const CCommand* FindCommand(const std::vector<std::string>& words, std::size_t& 
             return &command;
     }
     return nullptr;
+}
+
+// What the two-word commands of that first word take: "list, enable NAME or
+// disable NAME"; empty when none begins with it.
+std::string SecondWords(const std::string& first) {
+    std::vector<std::string> takes;
+    for (const CCommand& command : Commands()) {
+        const std::string_view name = command.pszName;
+        const std::size_t nSpace = name.find(' ');
+        if (nSpace != std::string_view::npos && name.substr(0, nSpace) == first) {
+            std::string words(name.substr(nSpace + 1));
+            if (*command.pszArgs)
+                words.append(" ").append(command.pszArgs);
+            takes.push_back(std::move(words));
+        }
+    }
+    std::string text;
+    for (std::size_t n = 0; n < takes.size(); ++n)
+        text.append(n == 0 ? "" : n + 1 == takes.size() ? " or " : ", ").append(takes[n]);
+    return text;
 }
 
 } // namespace
@@ -289,10 +382,11 @@ int RunTwk(std::span<const std::string> args) {
             return kExitDone;
         }
         std::string error = "no command given";
-        if (!arguments.words.empty())
-            error = arguments.words[0] == "folder"
-                        ? "folder takes list, enable NAME or disable NAME"
-                        : "unknown command " + arguments.words[0];
+        if (!arguments.words.empty()) {
+            const std::string takes = SecondWords(arguments.words[0]);
+            error = takes.empty() ? "unknown command " + arguments.words[0]
+                                  : arguments.words[0] + " takes " + takes;
+        }
         PrintError(error + " (twk --help lists the commands)");
         return kExitUsage;
     }

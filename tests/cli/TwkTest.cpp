@@ -258,7 +258,9 @@ TEST_P(TwkHelp, TellsTheUsageOfTheCommandItFollows) {
 INSTANTIATE_TEST_SUITE_P(Commands, TwkHelp,
                          ::testing::Values("list", "check", "airports", "enable", "disable", "move",
                                            "add", "remove", "rename", "scan", "folder list",
-                                           "folder enable", "folder disable", "restore-backup"));
+                                           "folder enable", "folder disable", "profile list",
+                                           "profile show", "profile save", "profile apply",
+                                           "profile delete", "profile rename", "restore-backup"));
 
 TEST_F(Twk, WithoutASimulatorFolderSaysToPassOne) {
     CProgramRun run = RunFinding({"list"}, {{"HOME", m_sim.Path("")}});
@@ -363,3 +365,168 @@ TEST_F(Twk, NamesFoldersByTheirLinuxPaths) {
             << run.strErr << run.strOut;
 }
 #endif
+
+namespace {
+
+// Quiet lists Lake and Town (in that order) and an area the library does not
+// hold, and keeps a key of its own; Flying is the areas on now, Base
+// included, top row first.
+const std::string kQuiet = "[Quiet]\r\nTitle.0=Lake\r\nLocal.0=Addon Scenery\\Lake\r\n"
+                           "Title.1=Town\r\nLocal.1=Addon Scenery\\Town\r\n"
+                           "Title.2=Gone\r\nLocal.2=Addon Scenery\\Gone\r\nNote=mine\r\n";
+const std::string kFlying = "[Flying]\r\nTitle.0=Twin\r\nLocal.0=Addon Scenery\\Twin B\r\n"
+                            "Title.1=Twin\r\nLocal.1=Addon Scenery\\Twin A\r\n"
+                            "Title.2=Lake\r\nLocal.2=Addon Scenery\\Lake\r\n"
+                            "Title.3=Base\r\nLocal.3=Scenery\\Base\r\n";
+const std::string kProfilesTxt = kQuiet + kFlying;
+
+class TwkProfiles : public Twk {
+protected:
+    TwkProfiles() { m_sim.Write("Profiles.txt", kProfilesTxt); }
+};
+
+struct CProfileCase {
+    std::vector<std::string> args;
+    std::string output;                     // the whole of standard output
+    std::string profilesTxt = kProfilesTxt; // after the run
+};
+void PrintTo(const CProfileCase& c, std::ostream* pOut) {
+    *pOut << ::testing::PrintToString(c.args);
+}
+class TwkProfileRuns : public TwkProfiles, public ::testing::WithParamInterface<CProfileCase> {};
+struct CProfileRefusal {
+    std::vector<std::string> args;
+    int nExit;
+    std::string error; // a part of the one line on standard error
+    std::string profilesTxt = kProfilesTxt;
+};
+void PrintTo(const CProfileRefusal& c, std::ostream* pOut) {
+    *pOut << ::testing::PrintToString(c.args);
+}
+class TwkProfileRefusals : public TwkProfiles,
+                           public ::testing::WithParamInterface<CProfileRefusal> {};
+
+// The Active values of scenery.cfg, in the file's order.
+std::string ActiveLines(const std::string& sceneryCfg) {
+    std::string states;
+    for (std::size_t n = sceneryCfg.find("Active="); n != std::string::npos;
+         n = sceneryCfg.find("Active=", n + 1))
+        states += sceneryCfg.substr(n + 7, sceneryCfg.find('\r', n) - n - 7) + " ";
+    return states;
+}
+
+} // namespace
+
+TEST_P(TwkProfileRuns, ShowOrChangeOnlyProfilesTxtWithoutABackup) {
+    CProgramRun run = Run(GetParam().args);
+    EXPECT_EQ(run.nExit, 0) << run.strErr;
+    EXPECT_EQ(run.strErr, "");
+    EXPECT_EQ(run.strOut, GetParam().output);
+    EXPECT_EQ(m_sim.Read("Profiles.txt"), GetParam().profilesTxt);
+    EXPECT_EQ(m_sim.Read("scenery.cfg"), kSceneryCfg);
+    EXPECT_FALSE(std::filesystem::exists(m_sim.Path("scenery_bak.twk")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Profiles, TwkProfileRuns,
+    ::testing::Values(
+        CProfileCase{{"profile", "list"}, "\"Quiet\" 2 areas\n\"Flying\" 4 areas, current\n"},
+        CProfileCase{{"profile", "list", "--json"},
+                     "[\n  {\"name\": \"Quiet\", \"areas\": 2, \"current\": false},\n"
+                     "  {\"name\": \"Flying\", \"areas\": 4, \"current\": true}\n]\n"},
+        CProfileCase{{"profile", "show", "QUIET"},
+                     "\"Quiet\" 2 areas\n    #3 \"Town\" (Addon Scenery\\Town)\n"
+                     "    #4 \"Lake\" (Addon Scenery\\Lake)\n"
+                     "    missing \"Gone\" (Addon Scenery\\Gone)\n"},
+        CProfileCase{
+            {"profile", "show", "quiet", "--json"},
+            "{\"name\": \"Quiet\", \"current\": false, \"areas\": [{\"position\": 3, "
+            "\"title\": \"Town\", \"local\": \"Addon Scenery\\\\Town\"}, {\"position\": 4, "
+            "\"title\": \"Lake\", \"local\": \"Addon Scenery\\\\Lake\"}], \"missing\": "
+            "[{\"title\": \"Gone\", \"local\": \"Addon Scenery\\\\Gone\"}]}\n"},
+        CProfileCase{{"profile", "save", "Calm"},
+                     "saved the profile \"Calm\" (4 areas)\n",
+                     kProfilesTxt + "[Calm]" + kFlying.substr(8)},
+        CProfileCase{{"profile", "save", "quiet", "--force"},
+                     "saved the profile \"quiet\" (4 areas)\n",
+                     "[quiet]" + kFlying.substr(8) + "Note=mine\r\n" + kFlying},
+        CProfileCase{{"profile", "save", "Flying", "--force"},
+                     "the profile \"Flying\" already holds the areas on; nothing to change\n"},
+        CProfileCase{{"profile", "rename", "flying", "Up"},
+                     "renamed the profile \"Flying\" to \"Up\" (4 areas)\n",
+                     kQuiet + "[Up]" + kFlying.substr(8)},
+        CProfileCase{{"--json", "profile", "rename", "quiet", "QUIET"},
+                     "{\"change\": \"rename\", \"name\": \"QUIET\", \"from\": \"Quiet\", "
+                     "\"areas\": 2, \"written\": true}\n",
+                     "[QUIET]" + kQuiet.substr(7) + kFlying},
+        CProfileCase{{"profile", "rename", "quiet", "Quiet"},
+                     "the profile \"Quiet\" already has that name; nothing to change\n"},
+        CProfileCase{
+            {"profile", "delete", "Quiet"}, "deleted the profile \"Quiet\" (2 areas)\n", kFlying},
+        CProfileCase{{"profile", "delete", "Quiet", "--dry-run"},
+                     "would delete the profile \"Quiet\" (2 areas)\n"}));
+
+TEST_P(TwkProfileRefusals, InOneLineAndWriteNothing) {
+    m_sim.Write("Profiles.txt", GetParam().profilesTxt);
+    CProgramRun run = Run(GetParam().args);
+    EXPECT_EQ(run.nExit, GetParam().nExit) << run.strOut << run.strErr;
+    EXPECT_EQ(run.strOut, "");
+    EXPECT_NE(run.strErr.find(GetParam().error), std::string::npos) << run.strErr;
+    EXPECT_EQ(std::count(run.strErr.begin(), run.strErr.end(), '\n'), 1) << run.strErr;
+    EXPECT_EQ(m_sim.Read("Profiles.txt"), GetParam().profilesTxt);
+    EXPECT_EQ(m_sim.Read("scenery.cfg"), kSceneryCfg);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Profiles, TwkProfileRefusals,
+    ::testing::Values(
+        CProfileRefusal{
+            {"profile"}, 2, "profile takes list, show NAME, save NAME [--force], apply NAME"},
+        CProfileRefusal{{"profile", "show", "Nope"},
+                        2,
+                        "NAME \"Nope\" names no profile; the profiles: \"Quiet\", \"Flying\""},
+        CProfileRefusal{{"profile", "apply", "nope"}, 2, "names no profile"},
+        CProfileRefusal{{"profile", "save", "QUIET"}, 2, "\"Quiet\"; --force replaces it"},
+        CProfileRefusal{{"profile", "save", " x"}, 2, "cannot begin or end with a space"},
+        CProfileRefusal{{"profile", "rename", "Quiet", "a[b"}, 2, "cannot hold \"[\""},
+        CProfileRefusal{{"profile", "rename", "Quiet", "flying"},
+                        2,
+                        "NAME \"flying\": there is already a profile named \"Flying\""},
+        CProfileRefusal{{"profile", "list"}, 3, "Profiles.txt: cannot be read: ", kUtf16},
+        CProfileRefusal{{"profile", "save", "New"}, 3, "Profiles.txt: cannot be read: ", kUtf16},
+        CProfileRefusal{
+            {"profile", "apply", "Quiet"}, 3, "Profiles.txt: cannot be read: ", kUtf16}));
+
+// The missing entry is a warning beside the JSON, which a dry run leaves
+// unwritten; the run that writes takes the backup and keeps the profiles.
+TEST_F(TwkProfiles, ApplyWarnsOfMissingAreasAndWritesTheLibrary) {
+    const std::string warning =
+        "twk: warning: the profile \"Quiet\" names \"Gone\" (Addon "
+        "Scenery\\Gone), which the library does not hold; the entry is kept\n";
+    CProgramRun dry = Run({"--json", "--dry-run", "profile", "apply", "quiet"});
+    EXPECT_EQ(dry.nExit, 0);
+    EXPECT_EQ(dry.strErr, warning);
+    EXPECT_TRUE(dry.strOut.starts_with("[\n  {\"change\": \"off\", \"position\": 1, "))
+        << dry.strOut;
+    EXPECT_EQ(m_sim.Read("scenery.cfg"), kSceneryCfg);
+    EXPECT_FALSE(std::filesystem::exists(m_sim.Path("scenery_bak.twk")));
+
+    CProgramRun run = Run({"profile", "apply", "Quiet"});
+    EXPECT_EQ(run.nExit, 0);
+    EXPECT_EQ(run.strErr, warning);
+    EXPECT_EQ(ActiveLines(m_sim.Read("scenery.cfg")), "TRUE TRUE TRUE FALSE FALSE ");
+    EXPECT_EQ(Library(), "-Twin -Twin Town Lake Base Airports=1");
+    EXPECT_EQ(m_sim.Read("scenery_bak.twk"), kSceneryCfg);
+    EXPECT_EQ(m_sim.Read("Profiles.txt"), kProfilesTxt);
+    EXPECT_EQ(Run({"profile", "list"}).strOut, "\"Quiet\" 2 areas, current\n\"Flying\" 4 areas\n");
+}
+
+// Only the profile commands need Profiles.txt; the others keep it as it is.
+TEST_F(Twk, AnUnreadableProfilesTxtStopsOnlyTheProfileCommands) {
+    m_sim.Write("Profiles.txt", kUtf16);
+    EXPECT_EQ(Run({"list"}).nExit, 0);
+    CProgramRun enable = Run({"enable", "Town"});
+    EXPECT_EQ(enable.nExit, 0) << enable.strErr;
+    EXPECT_EQ(Library(), "Twin Twin Town Lake Base Airports=1");
+    EXPECT_EQ(m_sim.Read("Profiles.txt"), kUtf16);
+}
