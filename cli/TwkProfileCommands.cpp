@@ -1,7 +1,6 @@
 #include "TwkProfileCommands.h"
 
 #include "Matching.h"
-#include "ProfilesFile.h"
 
 #include <algorithm>
 
@@ -51,12 +50,11 @@ struct CProfileChange {
 };
 
 // A change of the profiles alone: Profiles.txt written (not scenery.cfg,
-// nor its backup) when its text changed and this is no dry run, then the
-// change reported. The exit status.
-int FinishProfileChange(CCommandRun& run, const std::string& before, const CProfileChange& change) {
+// nor its backup) when the change changed the library just opened and this
+// is no dry run, then the change reported. The exit status.
+int FinishProfileChange(CCommandRun& run, const CProfileChange& change) {
     CSession& session = run.session;
-    const CLibraryDocument& doc = session.Doc();
-    const bool bChanged = FormatProfiles(doc.Profiles(), doc.Areas()) != before;
+    const bool bChanged = session.Doc().IsModified();
     const bool bWrite = bChanged && !run.args.bDryRun;
     if (bWrite) {
         if (int nExit = session.Write(CSession::EWrite::kProfilesOnly); nExit != kExitDone)
@@ -180,19 +178,17 @@ int RunProfileSave(CCommandRun& run) {
             "there is already a profile named " +
             Quoted(session.Shown(doc.Profiles()[static_cast<std::size_t>(nFound)].strName)) +
             "; --force replaces it");
-    const std::string before = FormatProfiles(doc.Profiles(), doc.Areas());
     if (std::string reason = doc.SaveProfile(name); !reason.empty())
         return UsageError(Refused(session, run.operands[0], reason));
     const CSceneryProfile& saved =
         doc.Profiles()[static_cast<std::size_t>(FindProfile(doc.Profiles(), name))];
-    return FinishProfileChange(run, before,
-                               {"save",
-                                "saved",
-                                "save",
-                                "already holds the areas on",
-                                name,
-                                {},
-                                ProfileAreaCount(saved, doc.Areas())});
+    return FinishProfileChange(run, {"save",
+                                     "saved",
+                                     "save",
+                                     "already holds the areas on",
+                                     name,
+                                     {},
+                                     ProfileAreaCount(saved, doc.Areas())});
 }
 
 int RunProfileApply(CCommandRun& run) {
@@ -222,9 +218,8 @@ int RunProfileDelete(CCommandRun& run) {
                           profile.strName,
                           {},
                           ProfileAreaCount(profile, doc.Areas())};
-    const std::string before = FormatProfiles(doc.Profiles(), doc.Areas());
     doc.DeleteProfile(nProfile);
-    return FinishProfileChange(run, before, change);
+    return FinishProfileChange(run, change);
 }
 
 int RunProfileRename(CCommandRun& run) {
@@ -245,8 +240,7 @@ int RunProfileRename(CCommandRun& run) {
                           name,
                           profile.strName,
                           ProfileAreaCount(profile, doc.Areas())};
-    const std::string before = FormatProfiles(doc.Profiles(), doc.Areas());
     if (std::string reason = doc.RenameProfile(nProfile, name); !reason.empty())
         return UsageError(Refused(session, run.operands[1], reason));
-    return FinishProfileChange(run, before, change);
+    return FinishProfileChange(run, change);
 }
