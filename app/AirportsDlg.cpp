@@ -93,9 +93,7 @@ void CAirportsDlg::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult) {
 LRESULT CAirportsDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
     Default(WM_DPICHANGED, wParam, lParam);
     const UINT nDpi = DpiFromMessage(wParam);
-    for (int n = 0; n < static_cast<int>(kAirportColumns); ++n)
-        m_listAirports.SetColumnWidth(n, MulDiv(m_listAirports.GetColumnWidth(n),
-                                                static_cast<int>(nDpi), static_cast<int>(m_nDpi)));
+    m_listAirports.ScaleColumnWidths(static_cast<int>(kAirportColumns), m_nDpi, nDpi);
     m_nDpi = nDpi;
     return 0;
 }

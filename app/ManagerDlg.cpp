@@ -55,6 +55,7 @@ BOOL CManagerDlg::OnInitDialog() {
             AppendMenuA(hSysMenu, MF_STRING, IDM_CHECK_LIBRARY,
                         ResourceString(IDS_CHECK_LIBRARY).c_str());
             AppendMenuA(hSysMenu, MF_STRING, IDM_AIRPORTS, ResourceString(IDS_AIRPORTS).c_str());
+            AppendMenuA(hSysMenu, MF_STRING, IDM_PROFILES, ResourceString(IDS_PROFILES).c_str());
             AppendMenuA(hSysMenu, MF_STRING | MF_GRAYED, IDM_UNDO,
                         ResourceString(IDS_UNDO).c_str());
             AppendMenuA(hSysMenu, MF_STRING | MF_GRAYED, IDM_REDO,
@@ -203,6 +204,8 @@ void CManagerDlg::OnSysCommand(UINT nID, LPARAM lParam) {
         OnCheckLibrary();
     } else if ((nID & 0xFFF0) == IDM_AIRPORTS) {
         OnAirports();
+    } else if ((nID & 0xFFF0) == IDM_PROFILES) {
+        OnProfiles();
     } else if ((nID & 0xFFF0) == IDM_UNDO) {
         OnUndo();
     } else if ((nID & 0xFFF0) == IDM_REDO) {

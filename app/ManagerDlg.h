@@ -12,6 +12,7 @@
 #include "IndexProgressDlg.h"
 #include "Layout.h"
 #include "LibraryDocument.h"
+#include "ProfilesDlg.h"
 #include "SceneryListBox.h"
 #include "WindowPlace.h"
 
@@ -51,6 +52,8 @@ protected:
     void OnCheckLibrary();
     // The library's airports; Show in list selects the chosen one's area.
     void OnAirports();
+    // The Profiles dialog, unless Profiles.txt could not be read.
+    void OnProfiles();
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnClose();
@@ -161,6 +164,8 @@ protected:
     virtual CIndexWork AirportIndexWork() const;
     // Runs the Airports dialog modally; tests drive it instead.
     virtual INT_PTR RunAirportsDlg(CAirportsDlg& dlg) { return dlg.DoModal(); }
+    // Runs the Profiles dialog modally; tests drive it instead.
+    virtual INT_PTR RunProfilesDlg(CProfilesDlg& dlg) { return dlg.DoModal(); }
 
     CLibraryDocument m_doc;
 };

@@ -3,8 +3,10 @@
 #include "AreaCommands.h"
 #include "resource.h"
 
-CNameDlg::CNameDlg(std::string& strName, CWnd* pParent)
-    : CDialog(IDD_NAME, pParent), m_strName(strName) {}
+#include <utility>
+
+CNameDlg::CNameDlg(std::string& strName, CWnd* pParent, std::string prompt)
+    : CDialog(IDD_NAME, pParent), m_strName(strName), m_strPrompt(std::move(prompt)) {}
 
 void CNameDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_EDIT_NAME, m_editName);
@@ -12,6 +14,7 @@ void CNameDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CNameDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    SetDlgItemTextA(m_hWnd, IDC_NAME_PROMPT, m_strPrompt.c_str());
     m_editName.LimitText(static_cast<int>(kMaxNameLength));
     m_editName.SetFocus();
     if (!m_strName.empty())

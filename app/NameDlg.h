@@ -2,7 +2,7 @@
 
 // Asks for one name. The caller's string brings the proposed name in and
 // takes the typed one out; the field accepts at most kMaxNameLength
-// characters.
+// characters. The prompt beside the field says what the name is for.
 
 #include "Controls.h"
 #include "Dialog.h"
@@ -11,7 +11,7 @@
 
 class CNameDlg : public CDialog {
 public:
-    explicit CNameDlg(std::string& strName, CWnd* pParent = nullptr);
+    explicit CNameDlg(std::string& strName, CWnd* pParent = nullptr, std::string prompt = "Name");
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -25,4 +25,5 @@ protected:
 private:
     CEdit m_editName;
     std::string& m_strName;
+    std::string m_strPrompt;
 };

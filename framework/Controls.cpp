@@ -131,6 +131,12 @@ int CListCtrl::InsertColumn(int nColumn, const std::string& heading, int nWidth)
         ControlMessage(LVM_INSERTCOLUMNA, nColumn, reinterpret_cast<LPARAM>(&column)));
 }
 
+void CListCtrl::ScaleColumnWidths(int nColumns, UINT nFromDpi, UINT nToDpi) {
+    for (int n = 0; n < nColumns; ++n)
+        SetColumnWidth(
+            n, MulDiv(GetColumnWidth(n), static_cast<int>(nToDpi), static_cast<int>(nFromDpi)));
+}
+
 BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask) {
     LVITEMA item{};
     item.state = nState;

@@ -157,6 +157,9 @@ public:
     BOOL SetColumnWidth(int nColumn, int nWidth) {
         return static_cast<BOOL>(ControlMessage(LVM_SETCOLUMNWIDTH, nColumn, nWidth));
     }
+    // The first nColumns columns, sized at one DPI, keep their proportion
+    // at another: the widths the user gave them survive a change of monitor.
+    void ScaleColumnWidths(int nColumns, UINT nFromDpi, UINT nToDpi);
     // The rows of a list whose items the parent keeps (LVS_OWNERDATA), all
     // drawn anew: it asks for the texts of the rows it draws.
     void SetItemCount(int nItems) { ControlMessage(LVM_SETITEMCOUNT, nItems); }

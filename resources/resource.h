@@ -9,6 +9,7 @@
 #define IDS_UNDO 104
 #define IDS_REDO 105
 #define IDS_AIRPORTS 106
+#define IDS_PROFILES 107
 #define IDR_MAINFRAME 128
 #define IDD_NAME 129
 #define IDB_TREE 130
@@ -19,6 +20,7 @@
 #define IDD_INDEX_PROGRESS 135
 #define IDB_TREE_150 136
 #define IDB_TREE_200 137
+#define IDD_PROFILES 138
 
 // Commands of the main window's system menu: the system keeps the low four
 // bits for itself.
@@ -27,6 +29,7 @@
 #define IDM_UNDO 0x0030
 #define IDM_REDO 0x0040
 #define IDM_AIRPORTS 0x0050
+#define IDM_PROFILES 0x0060
 
 #define IDC_LIST_SCENERY 1000
 #define IDC_TREE_FOLDERS 1001
@@ -44,6 +47,7 @@
 #define IDC_FIND 1013
 
 #define IDC_EDIT_NAME 1004
+#define IDC_NAME_PROMPT 1005
 
 #define IDC_AIRPORT_LIST 1000
 #define IDC_AIRPORT_FILTER 1001
@@ -51,3 +55,9 @@
 #define IDC_SHOW_IN_LIST 1003
 
 #define IDC_INDEX_PROGRESS 1000
+
+#define IDC_PROFILE_LIST 1000
+#define IDC_APPLY_PROFILE 1001
+#define IDC_SAVE_PROFILE 1002
+#define IDC_RENAME_PROFILE 1003
+#define IDC_DELETE_PROFILE 1004

@@ -45,10 +45,10 @@ xvfb-run -a -s "-screen 0 1100x860x24" bash -c "$window_geometry"'
     "$WINE" Tarnwick.exe &
     window_geometry Tarnwick >/dev/null
     import -window root -crop 980x690+0+0 screenshot.png
-    # "Airports..." is the third item from the end of the system menu.
+    # "Airports..." is the fourth item from the end of the system menu.
     xdotool search --name "^Tarnwick$" windowfocus --sync key alt+space
     sleep 1
-    xdotool key Up Up Up Return
+    xdotool key Up Up Up Up Return
     import -window root -crop "$(window_geometry Airports)" airports.png
     "$WINESERVER" -k'
 # The window at 150%: the prefix's DPI, read by the next process started,

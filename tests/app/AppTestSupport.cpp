@@ -120,6 +120,13 @@ INT_PTR CTestManagerDlg::RunAirportsDlg(CAirportsDlg& dlg) {
                     [&dlg, script = std::exchange(m_airportsScript, nullptr)] { script(dlg); });
 }
 
+INT_PTR CTestManagerDlg::RunProfilesDlg(CProfilesDlg& dlg) {
+    if (!m_profilesScript)
+        return CManagerDlg::RunProfilesDlg(dlg);
+    return RunModal(dlg,
+                    [&dlg, script = std::exchange(m_profilesScript, nullptr)] { script(dlg); });
+}
+
 CAnswerer::CAnswerer() : m_nTimer(SetTimer(nullptr, 0, 20, &CAnswerer::OnTimer)) {
     g_pAnswerer = this;
 }

@@ -37,6 +37,8 @@ public:
 
     // Drives the Airports dialog through RunModal, when set.
     std::function<void(CAirportsDlg&)> m_airportsScript;
+    // Drives the Profiles dialog through RunModal, when set.
+    std::function<void(CProfilesDlg&)> m_profilesScript;
     // The reading of the airports replaced by 100 steps of 50 ms that read
     // nothing; how many it took.
     bool m_bSlowIndex = false;
@@ -45,6 +47,7 @@ public:
 protected:
     CIndexWork AirportIndexWork() const override;
     INT_PTR RunAirportsDlg(CAirportsDlg& dlg) override;
+    INT_PTR RunProfilesDlg(CProfilesDlg& dlg) override;
 };
 
 // Answers the thread's modal questions while it exists: a message box gets

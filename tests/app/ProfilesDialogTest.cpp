@@ -1,0 +1,139 @@
+#include "MainWindowTest.h"
+
+#include "resource.h"
+
+namespace {
+
+// Rows from the top: Town (off), Lake, Base (required); a folder holding
+// Lake and Town; a profile of Town and of an area the library lost.
+const std::string kLibrary =
+    "[Area.001]\r\nTitle=Base\r\nLocal=Scenery\\Base\r\nLayer=1\r\n"
+    "Active=TRUE\r\nRequired=TRUE\r\n"
+    "[Area.002]\r\nTitle=Lake\r\nLocal=Addon\\Lake\r\nLayer=2\r\nActive=TRUE\r\n"
+    "[Area.003]\r\nTitle=Town\r\nLocal=Addon\\Town\r\nLayer=3\r\nActive=FALSE\r\n";
+const std::string kFolderTxt = "[Airports]\r\nActive=2\r\nExpand=1\r\nTitle.0=Lake\r\n"
+                               "Local.0=Addon\\Lake\r\nTitle.1=Town\r\nLocal.1=Addon\\Town\r\n";
+const std::string kProfilesTxt = "[Town only]\r\nTitle.0=Town\r\nLocal.0=Addon\\Town\r\n"
+                                 "Title.1=Gone\r\nLocal.1=Addon\\Gone\r\n";
+const std::string kMissingBox = "Tarnwick|These areas of the profile are not in the library; the "
+                                "profile keeps them:\nGone  (Addon\\Gone)";
+
+class ProfilesDialog : public CMainWindowTest {
+protected:
+    explicit ProfilesDialog(const std::string& profilesTxt = kProfilesTxt)
+        : CMainWindowTest(kLibrary) {
+        m_sim.Write("Folder.txt", kFolderTxt);
+        m_sim.Write("Profiles.txt", profilesTxt);
+    }
+
+    // Each row as "name|areas|current".
+    static std::vector<std::string> Rows(const CProfilesDlg& dlg) {
+        std::vector<std::string> rows;
+        for (int n = 0; n < dlg.m_listProfiles.GetItemCount(); ++n)
+            rows.push_back(dlg.m_listProfiles.GetItemText(n, 0) + "|" +
+                           dlg.m_listProfiles.GetItemText(n, 1) + "|" +
+                           dlg.m_listProfiles.GetItemText(n, 2));
+        return rows;
+    }
+    static void Select(CProfilesDlg& dlg, int nRow) {
+        dlg.m_listProfiles.SetItemState(-1, 0, LVIS_SELECTED);
+        dlg.m_listProfiles.SetItemState(nRow, LVIS_SELECTED, LVIS_SELECTED);
+        Pump(dlg);
+    }
+    // Opens the dialog from the system menu; the script runs in it.
+    void OpenProfiles(std::function<void(CProfilesDlg&)> script) {
+        m_dlg.m_profilesScript = [script](CProfilesDlg& dlg) {
+            Pump(dlg);
+            script(dlg);
+            Click(dlg, IDCANCEL);
+        };
+        m_dlg.PostMessage(WM_SYSCOMMAND, IDM_PROFILES, 0);
+        Pump(m_dlg);
+    }
+};
+
+} // namespace
+
+TEST_F(ProfilesDialog, ButtonsSaveTheBytesOfTheSameChangesOnTheDocument) {
+    CSimFolder expected(kLibrary);
+    expected.Write("Folder.txt", kFolderTxt);
+    expected.Write("Profiles.txt", kProfilesTxt);
+    CLibraryDocument doc;
+    ASSERT_EQ(doc.Open(SimPathFromFolder(expected.WinPath())), "");
+    doc.SaveProfile("Now");
+    doc.ApplyProfile(0);
+    doc.RenameProfile(1, "Evening");
+    doc.DeleteProfile(0);
+    Run([&] {
+        OpenProfiles([&](CProfilesDlg& dlg) {
+            EXPECT_EQ(Rows(dlg), std::vector<std::string>{"Town only|1|"});
+            m_answerer.m_strName = "[Now]";
+            Click(dlg, IDC_SAVE_PROFILE); // refused for its brackets
+            m_answerer.m_strName = "Now";
+            Click(dlg, IDC_SAVE_PROFILE);
+            m_answerer.m_strName = "now";
+            m_answerer.m_nButton = IDNO;
+            Click(dlg, IDC_SAVE_PROFILE); // the replacement refused
+            EXPECT_EQ(Rows(dlg), (std::vector<std::string>{"Town only|1|", "Now|2|yes"}));
+            Select(dlg, 0);
+            m_answerer.m_nButton = IDOK;
+            Click(dlg, IDC_APPLY_PROFILE);
+            EXPECT_TRUE(List().IsItemActive(0));
+            EXPECT_FALSE(List().IsItemActive(1));
+            EXPECT_EQ(Rows(dlg), (std::vector<std::string>{"Town only|1|yes", "Now|2|"}));
+            Select(dlg, 1);
+            m_answerer.m_strName = "Evening";
+            Click(dlg, IDC_RENAME_PROFILE);
+            Select(dlg, 0);
+            m_answerer.m_nButton = IDYES;
+            Click(dlg, IDC_DELETE_PROFILE);
+            EXPECT_EQ(Rows(dlg), std::vector<std::string>{"Evening|2|"});
+            EXPECT_FALSE(IsWindowEnabled(dlg.GetDlgItem(IDC_APPLY_PROFILE)));
+        });
+        Click(m_dlg, IDC_SAVE);
+    });
+    EXPECT_EQ(
+        m_answerer.m_aBoxes,
+        (std::vector<std::string>{
+            "Warning|" + WhyProfileNameRefused("[Now]"),
+            "Tarnwick|A profile named \"Now\" exists. Replace it with the areas on now?",
+            kMissingBox, "Tarnwick|Do you really want to delete the profile \"Town only\" ?"}));
+    ASSERT_EQ(doc.Save().outcome, CSaveResult::kWritten);
+    for (const char* pszFile : {"scenery.cfg", "Folder.txt", "Profiles.txt"})
+        EXPECT_EQ(m_sim.Read(pszFile), expected.Read(pszFile)) << pszFile;
+}
+
+TEST_F(ProfilesDialog, ApplyIsOneStepThatUndoTakesBack) {
+    Run([&] {
+        OpenProfiles([&](CProfilesDlg& dlg) {
+            Select(dlg, 0);
+            Click(dlg, IDC_APPLY_PROFILE);
+        });
+        m_dlg.PostMessage(WM_SYSCOMMAND, IDM_UNDO, 0);
+        Pump(m_dlg);
+        EXPECT_FALSE(m_dlg.Document().CanUndo());
+        EXPECT_FALSE(List().IsItemActive(0));
+        EXPECT_TRUE(List().IsItemActive(1));
+    });
+}
+
+class UnreadableProfiles : public ProfilesDialog {
+protected:
+    UnreadableProfiles() : ProfilesDialog(std::string("[A]\r\n\0", 6)) {}
+};
+
+// The rest of the window works on: only the profiles wait for the file.
+TEST_F(UnreadableProfiles, SayWhyInAnErrorBoxAndOpenNoDialog) {
+    bool bOpened = false;
+    Run([&] {
+        OpenProfiles([&](CProfilesDlg&) { bOpened = true; });
+        EXPECT_EQ(List().GetCount(), 3);
+    });
+    const CSaveResult unreadable = m_dlg.Document().ProfilesUnreadable();
+    EXPECT_FALSE(bOpened);
+    EXPECT_TRUE(unreadable.strPath.ends_with("\\Profiles.txt"));
+    EXPECT_EQ(m_answerer.m_aBoxes,
+              std::vector<std::string>{"Error|" + unreadable.strPath +
+                                       " could not be read at start-up (" + unreadable.strReason +
+                                       "), so profiles cannot be used until it is mended."});
+}
