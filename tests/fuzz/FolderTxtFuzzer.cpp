@@ -1,10 +1,6 @@
-// libFuzzer target for the Folder.txt reader and writer against a library.
-// The input is a scenery.cfg text, a NUL byte, then a Folder.txt text (NUL
-// is a byte neither file may hold); without a NUL it is all Folder.txt, for
-// an empty library. Besides crashes, hangs and leaks it checks, over a Save
-// of both files and the next start reading them back:
-// - every folder keeps its areas;
-// - a second Save of the folders writes the same bytes.
+// libFuzzer target for the Folder.txt reader and writer against a library
+// (see CheckEntryFileRoundTrip): besides crashes, hangs and leaks, every
+// folder keeps its areas over a Save and the next start.
 
 #include "FolderFile.h"
 #include "FuzzSupport.h"
@@ -28,25 +24,8 @@ std::vector<std::vector<int>> EntriesOf(const CFolderArray& folders) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
-    const std::string_view input(reinterpret_cast<const char*>(pData), nSize);
-    const std::size_t nSplit = input.find('\0');
-    const bool bLibrary = nSplit != std::string_view::npos;
-
-    auto pLibrary = ParseLibrary(std::string(bLibrary ? input.substr(0, nSplit) : ""));
-    CFolderArray folders;
-    if (pLibrary->load.status != EFileStatus::kOk ||
-        ParseFolders(std::string(bLibrary ? input.substr(nSplit + 1) : input), folders,
-                     pLibrary->areas)
-                .status != EFileStatus::kOk)
-        return 0;
-    const std::string first = FormatFolders(folders, pLibrary->areas);
-
-    // The scenery_cfg target checks that the saved scenery.cfg loads.
-    auto pRead = ParseLibrary(SaveText(*pLibrary));
-    CFolderArray readFolders;
-    Check(ParseFolders(first, readFolders, pRead->areas).status == EFileStatus::kOk,
-          "saved Folder.txt loads");
-    Check(EntriesOf(readFolders) == EntriesOf(folders), "every folder keeps its areas");
-    Check(FormatFolders(readFolders, pRead->areas) == first, "a second Save writes the same bytes");
+    CheckEntryFileRoundTrip<CFolderArray>(
+        std::string_view(reinterpret_cast<const char*>(pData), nSize), ParseFolders, FormatFolders,
+        EntriesOf, "every folder keeps its areas");
     return 0;
 }
