@@ -3,11 +3,11 @@
 // One open library: the simulator folder and its three files, what each
 // file was when read, the header, the areas, the rows of the list (their
 // order and switches), the folders and whether each is shown expanded, and
-// the profiles. Both faces
-// of the program hold one and keep no copy of it: the window shows it, twk
-// reports on it, and every change goes through it, through the same
-// portable functions, so that both write the same bytes for the same
-// change. Each change is one step of the history, unless it changed nothing.
+// the profiles. Both faces of the program hold one and keep no copy of it:
+// the window shows it, twk reports on it, and every change goes through it,
+// through the same portable functions, so that both write the same bytes
+// for the same change. Each change is one step of the history, unless it
+// changed nothing.
 
 #include "AddedFolders.h"
 #include "AreaArray.h"
