@@ -25,12 +25,8 @@ CIndexWork CManagerDlg::AirportIndexWork() const {
 }
 
 void CManagerDlg::OnAirports() {
-    if (!m_doc.IsOpen()) {
-        MessageBoxA(m_hWnd,
-                    "No Flight Simulator 2004 folder is known, so there are no airports to show.",
-                    "Airports", MB_OK | MB_ICONWARNING);
+    if (!IsLibraryOpen("airports", "Airports"))
         return;
-    }
     CAirportIndex index;
     if (!IndexAirports(index))
         return;

@@ -127,6 +127,15 @@ void CManagerDlg::ShowError(const std::string& text) {
     MessageBoxA(m_hWnd, text.c_str(), "Error", MB_OK | MB_ICONERROR);
 }
 
+bool CManagerDlg::IsLibraryOpen(const char* pszNothing, const char* pszCaption) {
+    if (m_doc.IsOpen())
+        return true;
+    std::string text = "No Flight Simulator 2004 folder is known, so there are no ";
+    text.append(pszNothing).append(" to show.");
+    MessageBoxA(m_hWnd, text.c_str(), pszCaption, MB_OK | MB_ICONWARNING);
+    return false;
+}
+
 void CManagerDlg::OnSave() {
     Save();
 }

@@ -115,7 +115,10 @@ protected:
 
 private:
     void ShowError(const std::string& text);
-    // Save and its questions; whether both files were written.
+    // Whether a library is open; else a box captioned as the command says
+    // there is nothing to show ("airports", "profiles").
+    bool IsLibraryOpen(const char* pszNothing, const char* pszCaption);
+    // Save and its questions; whether the files were written.
     bool Save();
     // Before the window closes with unsaved changes: whether it may.
     bool ConfirmClose();

@@ -4,12 +4,8 @@
 #include "ManagerDlg.h"
 
 void CManagerDlg::OnProfiles() {
-    if (!m_doc.IsOpen()) {
-        MessageBoxA(m_hWnd,
-                    "No Flight Simulator 2004 folder is known, so there are no profiles to show.",
-                    "Profiles", MB_OK | MB_ICONWARNING);
+    if (!IsLibraryOpen("profiles", "Profiles"))
         return;
-    }
     // Saving profiles over a file that could not be read would lose the
     // user's own, so none are offered until it is mended.
     if (const CSaveResult refused = m_doc.ProfilesUnreadable();

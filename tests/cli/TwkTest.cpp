@@ -424,7 +424,6 @@ TEST_P(TwkProfileRuns, ShowOrChangeOnlyProfilesTxtWithoutABackup) {
 INSTANTIATE_TEST_SUITE_P(
     Profiles, TwkProfileRuns,
     ::testing::Values(
-        CProfileCase{{"profile", "list"}, "\"Quiet\" 2 areas\n\"Flying\" 4 areas, current\n"},
         CProfileCase{{"profile", "list", "--json"},
                      "[\n  {\"name\": \"Quiet\", \"areas\": 2, \"current\": false},\n"
                      "  {\"name\": \"Flying\", \"areas\": 4, \"current\": true}\n]\n"},

@@ -1,22 +1,11 @@
 #include "FolderFile.h"
 
 #include "TempFolder.h"
+#include "library/LibraryText.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// Areas with the given titles and local paths, in index order.
-CAreaArray Areas(std::initializer_list<std::pair<const char*, const char*>> pairs) {
-    CAreaArray areas;
-    for (auto [title, local] : pairs) {
-        auto pArea = std::make_unique<CSceneryArea>();
-        pArea->SetTitle(title);
-        pArea->SetLocal(local);
-        areas.Add(std::move(pArea));
-    }
-    return areas;
-}
 
 std::string Entries(const CFolder& folder) {
     std::string entries;
@@ -30,10 +19,10 @@ std::string Entries(const CFolder& folder) {
 // Areas removed, and areas whose title and local path an entry before them
 // names already, are not written: the numbers go on without them.
 TEST(FolderFile, WritesTheExampleByteForByte) {
-    CAreaArray areas = Areas({{"Field East", "Extra\\FieldEast"},
-                              {"Field West", "Extra\\FieldWest"},
-                              {"Field East", "Extra\\FieldEast"},
-                              {"Gone", "Extra\\Gone"}});
+    CAreaArray areas = AreasNamed({{"Field East", "Extra\\FieldEast"},
+                                   {"Field West", "Extra\\FieldWest"},
+                                   {"Field East", "Extra\\FieldEast"},
+                                   {"Gone", "Extra\\Gone"}});
     areas.GetAt(3).SetRemoved(true);
     CFolderArray folders;
     auto pGroup = std::make_unique<CFolder>("Group 1");
@@ -55,7 +44,7 @@ TEST(FolderFile, WritesTheExampleByteForByte) {
 }
 
 TEST(FolderFile, ReadsEntriesByExactTitleAndLocalPath) {
-    CAreaArray areas = Areas({{"A", "x"}, {"B", "y"}, {"A", "x"}, {"", "e"}, {"C", "z"}});
+    CAreaArray areas = AreasNamed({{"A", "x"}, {"B", "y"}, {"A", "x"}, {"", "e"}, {"C", "z"}});
     CFolderArray folders;
     ParseFolders("\r\n  \t[Group]\r\nActive=1\r\nExpand=1\r\n"
                  "Title.0=A\r\nLocal.0=x\r\nTitle.1=b\r\nLocal.1=y\r\n"
@@ -102,7 +91,7 @@ class FolderFileReadBack : public testing::TestWithParam<CReadBack> {};
 // the blanks the cut leaves at their end, as the areas' own do, and a name
 // loses every blank and "[" in front.
 TEST_P(FolderFileReadBack, GivesWhatASecondSaveWritesTheSame) {
-    CAreaArray areas = Areas({{kCutTitle.c_str(), "l"}, {"t", kCutLocal.c_str()}});
+    CAreaArray areas = AreasNamed({{kCutTitle.c_str(), "l"}, {"t", kCutLocal.c_str()}});
     CFolderArray folders;
     ParseFolders(GetParam().text, folders, areas);
     ASSERT_EQ(folders.GetSize(), 1);

@@ -1,13 +1,15 @@
 #pragma once
 
 // Helpers for the library suites and the fuzz targets: a model parsed from
-// text, and the text Save writes for it.
+// text or made of names, and the text Save writes for it.
 
 #include "AreaCommands.h"
 #include "SceneryCfg.h"
 
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct CLibrary {
@@ -31,4 +33,16 @@ inline std::string SaveText(CLibrary& library, const std::vector<CListRow>& rows
 
 inline std::string SaveText(CLibrary& library) {
     return SaveText(library, ListRows(library.areas));
+}
+
+// Areas with the given titles and local paths, in index order.
+inline CAreaArray AreasNamed(std::initializer_list<std::pair<const char*, const char*>> names) {
+    CAreaArray areas;
+    for (auto [pszTitle, pszLocal] : names) {
+        auto pArea = std::make_unique<CSceneryArea>();
+        pArea->SetTitle(pszTitle);
+        pArea->SetLocal(pszLocal);
+        areas.Add(std::move(pArea));
+    }
+    return areas;
 }

@@ -1,19 +1,14 @@
 #include "ProfilesFile.h"
 
+#include "library/LibraryText.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
 // Areas 0 to 3: A x, B y, A x again, C z.
 CAreaArray Areas() {
-    CAreaArray areas;
-    for (auto [pszTitle, pszLocal] : {std::pair{"A", "x"}, {"B", "y"}, {"A", "x"}, {"C", "z"}}) {
-        auto pArea = std::make_unique<CSceneryArea>();
-        pArea->SetTitle(pszTitle);
-        pArea->SetLocal(pszLocal);
-        areas.Add(std::move(pArea));
-    }
-    return areas;
+    return AreasNamed({{"A", "x"}, {"B", "y"}, {"A", "x"}, {"C", "z"}});
 }
 
 // Each profile as name(entries; kept keys): an area by its index, an entry
