@@ -79,7 +79,14 @@ BOOL CManagerDlg::OnInitDialog() {
     std::string folder = LocateSimFolder();
     if (!folder.empty()) {
         // The system's own disk takes every path as it is.
-        m_doc.Open(SimPathFromFolder(folder));
+        while (!m_doc.Open(SimPathFromFolder(folder), SystemDisk(), LockWait()).empty() &&
+               m_doc.LockState() == CFileLock::EOutcome::kBusy) {
+            if (!AskRetryLocked()) {
+                EndDialog(IDCANCEL);
+                return TRUE;
+            }
+        }
+        ShowRecovery();
         FillSceneryList();
         FillFolderTree();
         m_strBrowsePath = m_doc.SimPath();
@@ -123,6 +130,56 @@ bool CManagerDlg::ConfirmReplaceChangedFiles() {
     return true;
 }
 
+CLockWait CManagerDlg::LockWait() {
+    // Nothing the user does reaches the window meanwhile; it still paints.
+    return {std::chrono::milliseconds(5000), [] {
+                MSG msg;
+                while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                    TranslateMessage(&msg);
+                    DispatchMessageA(&msg);
+                }
+            }};
+}
+
+bool CManagerDlg::AskRetryLocked() {
+    return MessageBoxA(m_hWnd, "Another program is writing the scenery library.\nTry again?",
+                       "Tarnwick", MB_RETRYCANCEL | MB_ICONWARNING) == IDRETRY;
+}
+
+bool CManagerDlg::LockLibrary() {
+    const BOOL bWasEnabled = !EnableWindow(m_hWnd, FALSE);
+    bool bLocked = true;
+    while (m_doc.Lock(LockWait()) == CFileLock::EOutcome::kBusy) {
+        if (!AskRetryLocked()) {
+            bLocked = false;
+            break;
+        }
+    }
+    EnableWindow(m_hWnd, bWasEnabled);
+    ShowRecovery();
+    return bLocked;
+}
+
+void CManagerDlg::ShowRecovery() {
+    const CRecovery recovery = m_doc.TakeRecovery();
+    std::string text;
+    if (recovery.outcome == CRecovery::kFailed)
+        text = "A save of the scenery library was interrupted, and its files could not be put "
+               "back as they were before it:\n" +
+               recovery.strPath + ": " + recovery.strReason +
+               "\nThe library's files may be mixed until Tarnwick opens it again.";
+    else if (recovery.outcome == CRecovery::kPutBack)
+        text = "A save of the scenery library was interrupted. Its files were put back as they "
+               "were before it.";
+    for (const std::string& left : recovery.left)
+        text += "\n" + LeafOfPath(left) +
+                " was changed by another program since, so it was left as it is; its version "
+                "from before that save is beside it as " +
+                LeafOfPath(left) + std::string(kLeftSuffix) + ".";
+    if (!text.empty())
+        MessageBoxA(m_hWnd, text.c_str(), "Tarnwick", MB_OK | MB_ICONWARNING);
+}
+
 void CManagerDlg::ShowError(const std::string& text) {
     MessageBoxA(m_hWnd, text.c_str(), "Error", MB_OK | MB_ICONERROR);
 }
@@ -150,19 +207,50 @@ bool CManagerDlg::Save() {
                   "), so it was left as it is and nothing was saved.");
         return false;
     }
-    if (!ConfirmReplaceChangedFiles())
-        return false;
+    // The questions come first, without the lock; holding it, the files are
+    // looked at again, and a change that came meanwhile is asked about anew.
+    for (;;) {
+        if (!ConfirmReplaceChangedFiles() || !LockLibrary())
+            return false;
+        if (!m_doc.IsLocked() || !m_doc.CheckFilesBeforeSave().AnyChanged())
+            break;
+        m_doc.Unlock();
+    }
     const std::vector<std::string> names = m_doc.SavedFileNames();
     const CSaveResult write = m_doc.Save();
-    if (write.outcome == CSaveResult::kChanged)
-        ShowError(LateChangeMessage(names, write.nWritten));
-    else if (write.outcome != CSaveResult::kWritten)
-        ShowError(write.strPath + " could not be saved: " + write.strReason +
-                  "\nThe file on disk is unchanged.");
-    else if (const CSaveResult kept = m_doc.ProfilesUnreadable(); write.bProfilesTxtKept)
-        ShowError(kept.strPath + " could not be read at start-up (" + kept.strReason +
-                  "), so it was left as it is; " + JoinedNames(names) + " were saved.");
+    m_doc.Unlock();
+    ShowRecovery();
+    ShowSaveResult(write, names);
     return write.outcome == CSaveResult::kWritten;
+}
+
+void CManagerDlg::ShowSaveResult(const CSaveResult& write, const std::vector<std::string>& names) {
+    const std::string nothing = write.bPutBackFailed
+                                    ? "The library's files may be mixed until Tarnwick opens it "
+                                      "again, which puts them back."
+                                    : "Nothing was saved: the library's files are as they were.";
+    switch (write.outcome) {
+    case CSaveResult::kChanged:
+        ShowError(LeafOfPath(write.strPath) +
+                  " was changed by another program while Tarnwick was saving.\n" +
+                  (write.bPutBackFailed ? nothing
+                                        : "Nothing was saved, so that those changes are kept."));
+        break;
+    case CSaveResult::kReadOnly:
+        ShowError(LeafOfPath(write.strPath) + " is read-only, so nothing was saved.\nRemove its "
+                                              "read-only attribute to save.");
+        break;
+    case CSaveResult::kLocked:
+        ShowError("Another program is writing the scenery library, so nothing was saved.");
+        break;
+    case CSaveResult::kWritten:
+        if (const CSaveResult kept = m_doc.ProfilesUnreadable(); write.bProfilesTxtKept)
+            ShowError(kept.strPath + " could not be read at start-up (" + kept.strReason +
+                      "), so it was left as it is; " + JoinedNames(names) + " were saved.");
+        break;
+    default:
+        ShowError(write.strPath + " could not be saved: " + write.strReason + "\n" + nothing);
+    }
 }
 
 bool CManagerDlg::ConfirmClose() {

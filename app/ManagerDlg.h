@@ -120,6 +120,17 @@ private:
     bool IsLibraryOpen(const char* pszNothing, const char* pszCaption);
     // Save and its questions; whether the files were written.
     bool Save();
+    // Takes the library's lock, asking whether to try again while another
+    // program holds it; whether it was taken (or cannot be had at all).
+    bool LockLibrary();
+    // What taking the lock found of a save that died, in a box.
+    void ShowRecovery();
+    // The wait for the lock, the window's messages flowing meanwhile.
+    static CLockWait LockWait();
+    // Whether the user wants to try again for a lock another program holds.
+    bool AskRetryLocked();
+    // Why a Save wrote nothing, or what it left as it was, in a box.
+    void ShowSaveResult(const CSaveResult& write, const std::vector<std::string>& names);
     // Before the window closes with unsaved changes: whether it may.
     bool ConfirmClose();
     // Why a folder name was refused.

@@ -7,10 +7,6 @@
 #include "LibraryFiles.h"
 
 #include <string>
-#include <vector>
 
 // The question before replacing changed files; empty when none changed.
 std::string ChangedFilesQuestion(const CSaveCheck& check);
-// When the last look before a replace found a change: which of the files
-// Save writes (names, in its order) were written and which were not.
-std::string LateChangeMessage(const std::vector<std::string>& names, int nWritten);

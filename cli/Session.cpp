@@ -2,6 +2,7 @@
 
 #include "Console.h"
 #include "Output.h"
+#include "SimulatorLocation.h"
 
 #include <chrono>
 #include <cstdio>
@@ -15,15 +16,21 @@ int CannotRead(const CSaveResult& unreadable) {
 
 } // namespace
 
-int CSession::Open(const std::optional<std::string>& simOption, bool bReportUnreadable) {
+int CSession::Open(const std::optional<std::string>& simOption, EOpen open, bool bDryRun) {
     if (std::string error = FindSimulator(simOption, m_sim); !error.empty()) {
         PrintError(error);
         return kExitUsage;
     }
-    if (std::string error = m_doc.Open(m_sim.strSimPath, *m_sim.pDisk); !error.empty()) {
-        PrintError(Shown(error));
+    const bool bWrites = open == EOpen::kWrites && !bDryRun;
+    if (std::string error = m_doc.Open(m_sim.strSimPath, *m_sim.pDisk, {}, bWrites);
+        !error.empty()) {
+        const bool bLocked = m_doc.LockState() == CFileLock::EOutcome::kBusy;
+        PrintError(Shown(error) + (!bLocked  ? ""
+                                   : bWrites ? "; nothing written"
+                                             : "; nothing read"));
         return kExitFile;
     }
+    ReportRecovery(m_doc.TakeRecovery());
     const CLibraryFiles& files = m_doc.Files();
     const CLibraryPaths& paths = m_doc.Paths();
     if (files.sceneryCfg.status == EFileStatus::kMissing) {
@@ -31,9 +38,27 @@ int CSession::Open(const std::optional<std::string>& simOption, bool bReportUnre
         return kExitFile;
     }
     if (const CSaveResult unreadable = m_doc.Unreadable();
-        unreadable.outcome == CSaveResult::kUnreadable && !bReportUnreadable)
+        unreadable.outcome == CSaveResult::kUnreadable && open != EOpen::kChecks)
         return CannotRead(unreadable);
     return kExitDone;
+}
+
+void ReportRecovery(const CRecovery& recovery) {
+    if (recovery.outcome == CRecovery::kFailed) {
+        PrintError("an interrupted write could not be undone: " + recovery.strPath + ": " +
+                   recovery.strReason + "; the library's files may be mixed until it is");
+        return;
+    }
+    if (recovery.outcome == CRecovery::kNone)
+        return;
+    std::string text = "an interrupted write was undone: the library's files are as they were "
+                       "before it";
+    for (const std::string& left : recovery.left)
+        text += "; but " + LeafOfPath(left) +
+                " was changed by another program since, so it was "
+                "left as it is, its version from before the write beside it as " +
+                LeafOfPath(left) + std::string(kLeftSuffix);
+    PrintError(text);
 }
 
 int CSession::RequireProfiles() const {
@@ -110,29 +135,32 @@ int CSession::Write(EWrite what) {
             return kExitFile;
         }
     }
-    std::vector<std::string> names =
-        bProfilesOnly ? std::vector<std::string>{kProfilesTxtName} : m_doc.SavedFileNames();
     const CSaveResult write = bProfilesOnly ? m_doc.SaveProfiles() : m_doc.Save();
+    ReportRecovery(m_doc.TakeRecovery());
     if (write.bProfilesTxtKept)
         PrintError("warning: " + m_doc.Paths().strProfilesTxt +
                    " could not be read, so it was left as it is");
-    if (write.outcome == CSaveResult::kWritten)
-        return kExitDone;
-    const std::size_t nWritten = static_cast<std::size_t>(write.nWritten);
-    // A Profiles.txt that appeared while the library was written.
-    if (names.size() <= nWritten)
-        names.push_back(kProfilesTxtName);
-    std::string done = "; nothing written";
-    if (nWritten > 0) {
-        auto were = [](std::size_t nFiles) { return nFiles > 1 ? " were " : " was "; };
-        done = "; " + JoinedNames(std::span(names).first(nWritten)) + were(nWritten) + "written, " +
-               JoinedNames(std::span(names).subspan(nWritten)) + were(names.size() - nWritten) +
-               "not";
-    }
-    if (write.outcome == CSaveResult::kChanged)
-        PrintError(names[nWritten] + " changed while twk was working" + done);
-    else
+    return write.outcome == CSaveResult::kWritten ? kExitDone : WriteFailed(write);
+}
+
+int CSession::WriteFailed(const CSaveResult& write) const {
+    const std::string done = write.bPutBackFailed
+                                 ? "; the library's files may be mixed until twk or Tarnwick "
+                                   "opens it again, which puts them back"
+                                 : "; nothing written";
+    switch (write.outcome) {
+    case CSaveResult::kChanged:
+        PrintError(LeafOfPath(write.strPath) + " changed while twk was working" + done);
+        break;
+    case CSaveResult::kReadOnly:
+        PrintError(write.strPath + " is read-only" + done);
+        break;
+    case CSaveResult::kLocked:
+        PrintError("another program is writing the library (" + write.strPath + ")" + done);
+        break;
+    default:
         PrintError(write.strPath + ": cannot be written: " + write.strReason + done);
+    }
     return kExitFile;
 }
 

@@ -14,11 +14,22 @@
 // twk's exit statuses.
 enum EExit : int { kExitDone = 0, kExitFindings = 1, kExitUsage = 2, kExitFile = 3 };
 
+// Says on standard error what a taking of the library's lock found of a
+// write that died.
+void ReportRecovery(const CRecovery& recovery);
+
+// How a command opens the library: to read it, to check it (a file that
+// cannot be read is then a finding, not the end), or to write it, holding
+// the library's lock from before the read until the write is done.
+enum class EOpen { kReads, kChecks, kWrites };
+
 class CSession {
 public:
-    // Finds the simulator and reads its files. A file there that cannot be
-    // read ends the command (exit 3) unless it is to be reported.
-    int Open(const std::optional<std::string>& simOption, bool bReportUnreadable);
+    // Finds the simulator and reads its files under the library's lock,
+    // kept for a command that writes unless this is a dry run. A file there
+    // that cannot be read ends the command (exit 3) unless it is checked.
+    int Open(const std::optional<std::string>& simOption, EOpen open, bool bDryRun);
+
     // Profiles.txt, which only the profile commands need, was read; else why
     // not on standard error. The exit status.
     int RequireProfiles() const;
@@ -48,6 +59,8 @@ public:
     // scenery.cfg; why not on standard error. The exit status.
     enum class EWrite { kLibrary, kProfilesOnly };
     int Write(EWrite what);
+    // Why a write wrote nothing, on standard error. The exit status.
+    int WriteFailed(const CSaveResult& write) const;
 
 private:
     void Report(const CChanges& changes, bool bDryRun, bool bJson) const;

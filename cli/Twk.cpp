@@ -24,7 +24,7 @@ struct CCommand {
     std::vector<COptionRule> options;
     std::size_t nMinArgs;
     std::size_t nMaxArgs;
-    bool bReportsUnreadable; // the check reports a file it cannot read
+    EOpen open;
     int (*pRun)(CCommandRun& run);
 };
 
@@ -48,16 +48,17 @@ const std::vector<CCommand>& Commands() {
          {},
          0,
          0,
-         false,
+         EOpen::kReads,
          RunList},
         {"check",
          "",
          "what is broken in the library",
          "One line per finding: severity, code, the area (position, title, local path) or the\n"
-         "file, and what was found. Codes: missing-folder (error), missing-folder-inactive,\n"
-         "no-scenery-files, duplicate-local, unmatched-folder-entry, unmatched-profile-entry\n"
-         "(warnings), renumbered-sections, layers-rewritten (notes on what the next save\n"
-         "rewrites), unreadable-file (error). Of the airports and the .bgl files of each\n"
+         "file, and what was found. Codes: missing-folder, no-areas (errors),\n"
+         "missing-folder-inactive, no-scenery-files, duplicate-local, all-areas-off,\n"
+         "unmatched-folder-entry, folder-entry-after-gap, unmatched-profile-entry (warnings),\n"
+         "renumbered-sections, layers-rewritten (notes on what the next save rewrites),\n"
+         "unreadable-file (error). Of the airports and the .bgl files of each\n"
          "area's scenery sub-folder: airport-conflict, airport-merges-stock,\n"
          "airport-twice-in-area, bgl-unreadable (warnings), bgl-damaged, bgl-other-simulator\n"
          "(errors; warnings in an area that is off). --json: an array of objects with the\n"
@@ -67,7 +68,7 @@ const std::vector<CCommand>& Commands() {
          {},
          0,
          0,
-         true,
+         EOpen::kChecks,
          RunCheck},
         {"airports",
          "[IDENT...] [--all]",
@@ -88,7 +89,7 @@ const std::vector<CCommand>& Commands() {
          {{"all", false}},
          0,
          kAny,
-         false,
+         EOpen::kReads,
          RunAirports},
         {"enable",
          "AREA...",
@@ -97,7 +98,7 @@ const std::vector<CCommand>& Commands() {
          {},
          1,
          kAny,
-         false,
+         EOpen::kWrites,
          RunEnable},
         {"disable",
          "AREA...",
@@ -106,7 +107,7 @@ const std::vector<CCommand>& Commands() {
          {},
          1,
          kAny,
-         false,
+         EOpen::kWrites,
          RunDisable},
         {"move",
          "AREA --to N | --above AREA | --below AREA",
@@ -116,7 +117,7 @@ const std::vector<CCommand>& Commands() {
          {{"to", true}, {"above", true}, {"below", true}},
          1,
          1,
-         false,
+         EOpen::kWrites,
          RunMove},
         {"add",
          "LOCAL [--title T]",
@@ -127,7 +128,7 @@ const std::vector<CCommand>& Commands() {
          {{"title", true}},
          1,
          1,
-         false,
+         EOpen::kWrites,
          RunAdd},
         {"remove",
          "AREA... [--force]",
@@ -137,7 +138,7 @@ const std::vector<CCommand>& Commands() {
          {{"force", false}},
          1,
          kAny,
-         false,
+         EOpen::kWrites,
          RunRemove},
         {"rename",
          "AREA TITLE",
@@ -146,7 +147,7 @@ const std::vector<CCommand>& Commands() {
          {},
          2,
          2,
-         false,
+         EOpen::kWrites,
          RunRename},
         {"scan",
          "DIR",
@@ -156,7 +157,7 @@ const std::vector<CCommand>& Commands() {
          {},
          1,
          1,
-         false,
+         EOpen::kWrites,
          RunScan},
         {"folder list",
          "",
@@ -165,7 +166,7 @@ const std::vector<CCommand>& Commands() {
          {},
          0,
          0,
-         false,
+         EOpen::kReads,
          RunFolderList},
         {"folder enable",
          "NAME",
@@ -174,7 +175,7 @@ const std::vector<CCommand>& Commands() {
          {},
          1,
          1,
-         false,
+         EOpen::kWrites,
          RunFolderEnable},
         {"folder disable",
          "NAME",
@@ -183,7 +184,7 @@ const std::vector<CCommand>& Commands() {
          {},
          1,
          1,
-         false,
+         EOpen::kWrites,
          RunFolderDisable},
         {"profile list",
          "",
@@ -194,7 +195,7 @@ const std::vector<CCommand>& Commands() {
          {},
          0,
          0,
-         false,
+         EOpen::kReads,
          RunProfileList},
         {"profile show",
          "NAME",
@@ -206,7 +207,7 @@ const std::vector<CCommand>& Commands() {
          {},
          1,
          1,
-         false,
+         EOpen::kReads,
          RunProfileShow},
         {"profile save",
          "NAME [--force]",
@@ -218,7 +219,7 @@ const std::vector<CCommand>& Commands() {
          {{"force", false}},
          1,
          1,
-         false,
+         EOpen::kWrites,
          RunProfileSave},
         {"profile apply",
          "NAME",
@@ -230,7 +231,7 @@ const std::vector<CCommand>& Commands() {
          {},
          1,
          1,
-         false,
+         EOpen::kWrites,
          RunProfileApply},
         {"profile delete",
          "NAME",
@@ -240,7 +241,7 @@ const std::vector<CCommand>& Commands() {
          {},
          1,
          1,
-         false,
+         EOpen::kWrites,
          RunProfileDelete},
         {"profile rename",
          "OLD NEW",
@@ -252,7 +253,7 @@ const std::vector<CCommand>& Commands() {
          {},
          2,
          2,
-         false,
+         EOpen::kWrites,
          RunProfileRename},
         {"restore-backup",
          "[--yes]",
@@ -263,7 +264,7 @@ const std::vector<CCommand>& Commands() {
          {{"yes", false}},
          0,
          0,
-         false,
+         EOpen::kReads,
          RunRestoreBackup},
     };
     return commands;
@@ -410,7 +411,8 @@ int RunTwk(std::span<const std::string> args) {
         return kExitUsage;
     }
     CSession session;
-    if (int nExit = session.Open(arguments.sim, pCommand->bReportsUnreadable); nExit != kExitDone)
+    if (int nExit = session.Open(arguments.sim, pCommand->open, arguments.bDryRun);
+        nExit != kExitDone)
         return nExit;
     CCommandRun run{arguments, std::move(operands), session};
     return pCommand->pRun(run);

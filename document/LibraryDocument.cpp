@@ -9,14 +9,31 @@
 #include <algorithm>
 #include <cstdint>
 
-std::string CLibraryDocument::Open(const std::string& simPath, const CSceneryDisk& disk) {
-    m_strSimPath = simPath;
+std::string CLibraryDocument::Open(const std::string& simPath, const CSceneryDisk& disk,
+                                   const CLockWait& wait, bool bHold) {
     m_pDisk = &disk;
-    if (std::string error = LocateLibrary(simPath, disk, m_paths); !error.empty())
+    if (std::string error = LocateLibrary(simPath, disk, m_paths); !error.empty()) {
+        m_strSimPath = simPath;
         return error;
+    }
+    if (Lock(wait) == CFileLock::EOutcome::kBusy)
+        return "another program is writing the library (" + m_paths.strLock + ")";
+    m_strSimPath = simPath;
     m_files = ReadLibrary(m_paths, Contents());
     m_rows = ListRows(m_areas);
+    if (!bHold)
+        Unlock();
     return {};
+}
+
+CFileLock::EOutcome CLibraryDocument::Lock(const CLockWait& wait) {
+    m_lockState = m_lock.IsHeld() ? CFileLock::EOutcome::kHeld
+                                  : m_lock.Acquire(m_paths.strLock, wait.wait, wait.whileWaiting);
+    if (m_lockState == CFileLock::EOutcome::kHeld) {
+        if (CRecovery recovery = RecoverLibrary(m_paths); recovery.outcome != CRecovery::kNone)
+            m_recovery = std::move(recovery);
+    }
+    return m_lockState;
 }
 
 std::vector<int> CLibraryDocument::RowsByArea() const {
@@ -416,29 +433,46 @@ CSaveResult CLibraryDocument::ProfilesUnreadable() const {
     return {};
 }
 
-CSaveResult CLibraryDocument::Saved(const CLibraryWrite& write) {
-    CSaveResult result{
-        CSaveResult::kWritten, write.strPath, {}, write.nWritten, write.bProfilesTxtKept};
-    if (write.result.status == EFileStatus::kChanged)
+CSaveResult CLibraryDocument::Saved(const std::function<CLibraryWrite()>& write) {
+    const bool bOwnLock = !m_lock.IsHeld();
+    if (bOwnLock && Lock() == CFileLock::EOutcome::kBusy)
+        return {CSaveResult::kLocked, m_paths.strLock, {}, false, false};
+    const CLibraryWrite written = write();
+    if (bOwnLock)
+        Unlock();
+    const CCommitResult& commit = written.commit;
+    CSaveResult result{CSaveResult::kWritten, commit.strPath, commit.result.strReason,
+                       commit.bPutBackFailed, written.bProfilesTxtKept};
+    switch (commit.result.status) {
+    case EFileStatus::kChanged:
         result.outcome = CSaveResult::kChanged;
-    else if (!write.result) {
-        result.outcome = CSaveResult::kFailed;
-        result.strReason = write.result.strReason;
-    } else
+        break;
+    case EFileStatus::kReadOnly:
+        result.outcome = CSaveResult::kReadOnly;
+        break;
+    case EFileStatus::kOk:
         m_nSavedPoint = m_history.Point();
+        break;
+    default:
+        result.outcome = CSaveResult::kFailed;
+    }
     return result;
 }
 
 CSaveResult CLibraryDocument::Save() {
     if (CSaveResult refused = Unreadable(); refused.outcome != CSaveResult::kWritten)
         return refused;
-    return Saved(WriteLibrary(m_paths, m_files, Contents(), m_rows));
+    return Saved([&] { return WriteLibrary(m_paths, m_files, Contents(), m_rows); });
 }
 
 CSaveResult CLibraryDocument::SaveProfiles() {
     if (CSaveResult refused = ProfilesUnreadable(); refused.outcome != CSaveResult::kWritten)
         return refused;
-    return Saved(WriteProfiles(m_paths, m_files, Contents()));
+    return Saved([&] { return WriteProfiles(m_paths, m_files, Contents()); });
+}
+
+CSaveResult CLibraryDocument::ReplaceSceneryCfg(std::string text) {
+    return Saved([&] { return WriteSceneryCfgText(m_paths, m_files, std::move(text)); });
 }
 
 std::vector<std::string> CLibraryDocument::SavedFileNames() const {

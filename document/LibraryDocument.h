@@ -13,6 +13,7 @@
 #include "AreaArray.h"
 #include "AreaCommands.h"
 #include "Change.h"
+#include "FileLock.h"
 #include "Folder.h"
 #include "History.h"
 #include "LibraryCheck.h"
@@ -22,9 +23,12 @@
 #include "SceneryDisk.h"
 #include "SceneryHeader.h"
 
+#include <chrono>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Where a step taken back or done again shows: the topmost row it changed,
@@ -34,21 +38,31 @@ struct CStepShown {
     int nFolder = -1;
 };
 
-// The outcome of a Save.
+// The outcome of a Save: every file written, or none.
 struct CSaveResult {
     enum EOutcome {
         kWritten,
-        kUnreadable, // a file could not be read when opened: nothing written
-        kChanged,    // another program changed a file meanwhile (see bSceneryCfgWritten)
-        kFailed,     // the system refused a write (see bSceneryCfgWritten)
+        kUnreadable, // a file could not be read when opened
+        kChanged,    // another program changed a file meanwhile
+        kFailed,     // the system refused a write
+        kReadOnly,   // the user protected a file the write replaces or removes
+        kLocked,     // another program held the library's lock past the wait
     };
     EOutcome outcome = kWritten;
     std::string strPath;   // the file it is about
     std::string strReason; // the system's reason, or why the file could not be read
-    // The files written, in the order of kLibraryFileNames (see WriteLibrary).
-    int nWritten = 0;
+    // A file already replaced could not be put back: the files may be mixed
+    // until the library is next opened, which finishes putting them back.
+    bool bPutBackFailed = false;
     // Profiles.txt could not be read when opened, so it was left as it is.
     bool bProfilesTxtKept = false;
+};
+
+// How long a face waits for the library's lock, and what it does
+// meanwhile (a window keeps its messages flowing).
+struct CLockWait {
+    std::chrono::milliseconds wait{5000};
+    std::function<void()> whileWaiting = {};
 };
 
 // What applying a profile did: the areas switched, and the entries naming
@@ -61,11 +75,27 @@ struct CAppliedProfile {
 class CLibraryDocument {
 public:
     // Reads the library of the simulator folder (which ends in a separator)
-    // through the disk, and shows its areas as a fresh start does. Why the
-    // files cannot be found, naming the file, or empty; how each file fared
-    // is in Files(). Only once.
-    std::string Open(const std::string& simPath, const CSceneryDisk& disk = SystemDisk());
+    // through the disk, under its lock (see Lock), and shows its areas as a
+    // fresh start does. Why the files cannot be found, naming the file, or
+    // empty; how each file fared is in Files(). When the lock stays busy
+    // nothing is read (LockState() tells) and Open may be tried again;
+    // else only once. The lock is let go after reading unless bHold.
+    std::string Open(const std::string& simPath, const CSceneryDisk& disk = SystemDisk(),
+                     const CLockWait& wait = {}, bool bHold = false);
     bool IsOpen() const { return !m_strSimPath.empty(); }
+
+    // The library's lock, which every face takes to read the files and
+    // holds from the last look before a write until it is done: then no
+    // reader sees half a write and two writers take turns. A holder first
+    // finishes a write that died (see Recovery). Where the lock file cannot
+    // be made, the files are read and written without it.
+    CFileLock::EOutcome Lock(const CLockWait& wait = {});
+    void Unlock() { m_lock.Release(); }
+    bool IsLocked() const { return m_lock.IsHeld(); }
+    CFileLock::EOutcome LockState() const { return m_lockState; }
+    // What the last taking of the lock found of a write that died; taken
+    // by the face that says so.
+    CRecovery TakeRecovery() { return std::exchange(m_recovery, {}); }
 
     const std::string& SimPath() const { return m_strSimPath; }
     const CSceneryDisk& Disk() const { return *m_pDisk; }
@@ -162,12 +192,17 @@ public:
     CSaveResult Unreadable() const;
     // The same for Profiles.txt, which stops only the profile commands.
     CSaveResult ProfilesUnreadable() const;
-    // Writes the files from the rows, each only while it is as last read or
-    // written (see WriteLibrary), unless scenery.cfg or Folder.txt is
-    // unreadable.
+    // Writes the files from the rows, all or none, each only while it is as
+    // last read or written (see WriteLibrary), unless scenery.cfg or
+    // Folder.txt is unreadable. Takes the lock for the write unless it is
+    // held.
     CSaveResult Save();
     // Writes only Profiles.txt, after a change of nothing but the profiles.
     CSaveResult SaveProfiles();
+    // Replaces scenery.cfg by the text (its backup put back) as Save writes,
+    // while it is as last read; the other files stay as they are. The
+    // library is then as read no longer: open it anew to show it.
+    CSaveResult ReplaceSceneryCfg(std::string text);
     // The files Save writes, in its order: Profiles.txt only when it is
     // there or there are profiles to write, and not when it is kept.
     std::vector<std::string> SavedFileNames() const;
@@ -180,12 +215,16 @@ private:
     std::vector<int> FolderStates() const;
     CLibraryState State() { return {m_areas, m_rows, m_folders, m_profiles}; }
     CLibraryContents Contents() { return {m_header, m_areas, m_folders, m_profiles}; }
-    CSaveResult Saved(const CLibraryWrite& write);
+    // Writes under the lock, taken for it unless held.
+    CSaveResult Saved(const std::function<CLibraryWrite()>& write);
     CStepShown Shown(const CStep* pStep, bool bUndone) const;
     // Why AddAreas leaves the folder out, or nothing.
     std::optional<ENotAdded> WhyNotAdded(const std::string& folder) const;
 
     std::string m_strSimPath;
+    CFileLock m_lock;
+    CFileLock::EOutcome m_lockState = CFileLock::EOutcome::kHeld;
+    CRecovery m_recovery;
     const CSceneryDisk* m_pDisk = &SystemDisk();
     CLibraryPaths m_paths;
     CLibraryFiles m_files;

@@ -28,7 +28,9 @@ std::string LocateLibrary(const std::string& simPath, const CSceneryDisk& disk,
                           CLibraryPaths& paths) {
     for (auto [pszName, pPath] : {std::pair{kSceneryCfgName, &paths.strSceneryCfg},
                                   std::pair{kFolderTxtName, &paths.strFolderTxt},
-                                  std::pair{kProfilesTxtName, &paths.strProfilesTxt}}) {
+                                  std::pair{kProfilesTxtName, &paths.strProfilesTxt},
+                                  std::pair{kLockFileName, &paths.strLock},
+                                  std::pair{kJournalFileName, &paths.strJournal}}) {
         if (std::string error = Locate(simPath + pszName, disk, *pPath); !error.empty())
             return error;
     }
@@ -60,14 +62,44 @@ CSaveCheck CheckFilesBeforeSave(const CLibraryPaths& paths, const CLibraryFiles&
     return check;
 }
 
+namespace {
+
+std::optional<std::string> FolderFileText(const CFolderArray& folders, const CAreaArray& areas) {
+    if (folders.GetSize() == 0)
+        return std::nullopt;
+    return FormatFolders(folders, areas);
+}
+
+std::optional<std::string> ProfilesFileText(const CSceneryProfiles& profiles,
+                                            const CAreaArray& areas) {
+    if (profiles.empty())
+        return std::nullopt;
+    return FormatProfiles(profiles, areas);
+}
+
+CJournalNames JournalNamesOf(const CLibraryPaths& paths) {
+    return {paths.strJournal, kTempSuffix, kKeptSuffix, kLeftSuffix};
+}
+
+// Profiles.txt as the changes write it, unless it could not be read.
+void AddProfilesTxt(const CLibraryPaths& paths, CLibraryFiles& files,
+                    const CLibraryContents& contents, std::vector<CFileChange>& changes,
+                    CLibraryWrite& write) {
+    write.bProfilesTxtKept = files.profilesTxt.status == EFileStatus::kFailed;
+    if (!write.bProfilesTxtKept)
+        changes.push_back({paths.strProfilesTxt,
+                           ProfilesFileText(contents.profiles, contents.areas),
+                           &files.profilesTxt.disk});
+}
+
+} // namespace
+
 CLibraryWrite WriteProfiles(const CLibraryPaths& paths, CLibraryFiles& files,
                             const CLibraryContents& contents) {
     CLibraryWrite write;
-    write.strPath = paths.strProfilesTxt;
-    write.bProfilesTxtKept = files.profilesTxt.status == EFileStatus::kFailed;
-    if (!write.bProfilesTxtKept)
-        write.result = SaveProfiles(paths.strProfilesTxt, contents.profiles, contents.areas,
-                                    files.profilesTxt.disk);
+    std::vector<CFileChange> changes;
+    AddProfilesTxt(paths, files, contents, changes, write);
+    write.commit = CommitFiles(JournalNamesOf(paths), changes);
     return write;
 }
 
@@ -77,22 +109,28 @@ CLibraryWrite WriteLibrary(const CLibraryPaths& paths, CLibraryFiles& files,
     CFolderArray& folders = contents.folders;
     UpdateLayersFromList(rows, areas);
     UpdateActiveFromList(rows, areas);
-    CLibraryWrite write;
-    write.strPath = paths.strSceneryCfg;
-    write.result =
-        SaveSceneryCfg(paths.strSceneryCfg, contents.header, areas, rows, files.sceneryCfg.disk);
-    if (!write.result)
-        return write;
-    write.nWritten = 1;
     StoreUntouchedExpandStates(folders, areas);
-    write.strPath = paths.strFolderTxt;
-    write.result = SaveFolders(paths.strFolderTxt, folders, areas, files.folderTxt.disk);
-    if (!write.result)
-        return write;
-    write.nWritten = 2;
-    for (int f = 0; f < folders.GetSize(); ++f)
-        folders.GetAt(f).ForgetUnmatched();
-    CLibraryWrite profiles = WriteProfiles(paths, files, contents);
-    profiles.nWritten = profiles.result && !profiles.bProfilesTxtKept ? 3 : 2;
-    return profiles;
+    std::vector<CFileChange> changes = {
+        {paths.strSceneryCfg, FormatSceneryCfg(contents.header, areas, rows),
+         &files.sceneryCfg.disk},
+        {paths.strFolderTxt, FolderFileText(folders, areas), &files.folderTxt.disk}};
+    CLibraryWrite write;
+    AddProfilesTxt(paths, files, contents, changes, write);
+    write.commit = CommitFiles(JournalNamesOf(paths), changes);
+    if (write.commit.result) {
+        for (int f = 0; f < folders.GetSize(); ++f)
+            folders.GetAt(f).ForgetUnmatched();
+    }
+    return write;
+}
+
+CLibraryWrite WriteSceneryCfgText(const CLibraryPaths& paths, CLibraryFiles& files,
+                                  std::string text) {
+    CFileChange change{paths.strSceneryCfg, std::move(text), &files.sceneryCfg.disk};
+    return {CommitFiles(JournalNamesOf(paths), std::span(&change, 1)), false};
+}
+
+CRecovery RecoverLibrary(const CLibraryPaths& paths) {
+    const std::string files[] = {paths.strSceneryCfg, paths.strFolderTxt, paths.strProfilesTxt};
+    return RecoverFiles(JournalNamesOf(paths), files);
 }

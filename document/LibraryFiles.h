@@ -3,11 +3,13 @@
 // The three files of a simulator folder that hold its library, read and
 // written in one sequence by every face of the program: scenery.cfg first,
 // then Folder.txt and Profiles.txt, whose entries are matched to the areas
-// just read. A write replaces each file only while it is what was last read
-// or written (see FileState.h), and each only once the one before it is
-// written, so that they stay in step.
+// just read. A write is one transaction over the files (see
+// FileTransaction.h), made under the library's lock: every file changes or
+// none, each only while it is what was last read or written (see
+// FileState.h), so that they stay in step.
 
 #include "AreaArray.h"
+#include "FileTransaction.h"
 #include "Folder.h"
 #include "ProfilesFile.h"
 #include "SceneryCfg.h"
@@ -24,6 +26,8 @@ struct CLibraryPaths {
     std::string strSceneryCfg;
     std::string strFolderTxt;
     std::string strProfilesTxt;
+    std::string strLock;    // the library's lock, beside them
+    std::string strJournal; // there only while a write is under way or died
 };
 
 // The files in the order a write takes them.
@@ -72,21 +76,23 @@ struct CSaveCheck {
 CSaveCheck CheckFilesBeforeSave(const CLibraryPaths& paths, const CLibraryFiles& files);
 
 struct CLibraryWrite {
-    CFileResult result;  // of the last file tried
-    std::string strPath; // that file
-    // How many files were written, in the order of kLibraryFileNames: each
-    // is tried only once the one before it is written.
-    int nWritten = 0;
+    CCommitResult commit;
     // Profiles.txt could not be read, so it was left as it is.
     bool bProfilesTxtKept = false;
 };
 
-// Save: each listed area takes its number, layer and state from its row;
-// scenery.cfg is written, then the folders' expand flags are stored as
-// Folder.txt keeps them (see StoreUntouchedExpandStates) and it is written,
-// then Profiles.txt unless it could not be read.
+// Save: each listed area takes its number, layer and state from its row,
+// the folders' expand flags are stored as Folder.txt keeps them (see
+// StoreUntouchedExpandStates), and scenery.cfg, Folder.txt and Profiles.txt
+// (unless it could not be read) are written in one transaction.
 CLibraryWrite WriteLibrary(const CLibraryPaths& paths, CLibraryFiles& files,
                            const CLibraryContents& contents, std::span<const CListRow> rows);
 // Only Profiles.txt, for a change of nothing but the profiles.
 CLibraryWrite WriteProfiles(const CLibraryPaths& paths, CLibraryFiles& files,
                             const CLibraryContents& contents);
+// Only scenery.cfg, replaced by the text (a backup put back); the other
+// files stay as they are.
+CLibraryWrite WriteSceneryCfgText(const CLibraryPaths& paths, CLibraryFiles& files,
+                                  std::string text);
+// Finishes a write of the library that died, for a holder of its lock.
+CRecovery RecoverLibrary(const CLibraryPaths& paths);

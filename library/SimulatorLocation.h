@@ -20,6 +20,14 @@ constexpr const char* kSettingsFileName = "Tarnwick.ini";
 constexpr const char* kSettingsSection = "Tarnwick";
 // The new file beside each file Tarnwick replaces, until it is moved over it.
 inline constexpr std::string_view kTempSuffix = ".twk-new";
+// Beside the simulator's library while Tarnwick writes it: the version each
+// file had, until the write is done; the journal naming them; and, after a
+// write that died, the version from before it of a file another program
+// changed since. The lock file stays; its lock ends with its holder.
+inline constexpr std::string_view kKeptSuffix = ".twk-old";
+inline constexpr std::string_view kLeftSuffix = ".twk-before";
+constexpr const char* kJournalFileName = "Tarnwick.journal";
+constexpr const char* kLockFileName = "Tarnwick.lock";
 
 #ifdef _WIN32
 // The simulator's folder as the registry gives it (see ReadRegistryString32).

@@ -1,5 +1,46 @@
 #include "Files.h"
 
+namespace {
+
+CFileCallSeam& Seam() {
+    static CFileCallSeam seam;
+    return seam;
+}
+
+} // namespace
+
+void SetFileCallSeam(CFileCallSeam seam) {
+    Seam() = std::move(seam);
+}
+
+bool IsFileCallAllowed(EFileCall call, const std::string& path) {
+    return !Seam() || Seam()(call, path);
+}
+
+namespace {
+
+std::size_t LastSeparator(const std::string& path) {
+#ifdef _WIN32
+    return path.find_last_of("\\/");
+#else
+    return path.rfind('/');
+#endif
+}
+
+} // namespace
+
+std::string FolderOfPath(const std::string& path) {
+    const std::size_t nSeparator = LastSeparator(path);
+    if (nSeparator == std::string::npos)
+        return ".";
+    return path.substr(0, nSeparator == 0 ? 1 : nSeparator);
+}
+
+std::string LeafOfPath(const std::string& path) {
+    const std::size_t nSeparator = LastSeparator(path);
+    return nSeparator == std::string::npos ? path : path.substr(nSeparator + 1);
+}
+
 CFileResult ReadWholeFile(const std::string& path, std::string& text) {
     text.clear();
     CReadOnlyFile file;
@@ -22,6 +63,23 @@ CFileResult ReadWholeFile(const std::string& path, std::string& text) {
         if (static_cast<std::size_t>(nRead) < nWant)
             return {};
     }
+}
+
+CFileResult ReplaceFileAtomically(const std::string& path, std::string_view text,
+                                  std::string_view tempSuffix,
+                                  const std::function<CFileResult()>& beforeMove) {
+    if (CFileResult written = WriteTempFile(path, tempSuffix, text); !written)
+        return written;
+    const std::string temp = path + std::string(tempSuffix);
+    CFileResult result = beforeMove ? beforeMove() : CFileResult();
+    if (result)
+        result = MoveFileOver(temp, path);
+    if (!result) {
+        RemoveFile(temp);
+        return result;
+    }
+    FlushFolder(FolderOfPath(path));
+    return {};
 }
 
 CFileResult CopyFileOver(const std::string& from, const std::string& to,

@@ -30,9 +30,10 @@ struct CFileState {
 
 enum class EFileStatus {
     kOk,
-    kMissing, // no file, nor possibly its folder: a program may start without it
-    kFailed,  // the system refused, or a file is there but was not taken
-    kChanged, // nothing written: the file is no longer what the program last saw
+    kMissing,  // no file, nor possibly its folder: a program may start without it
+    kFailed,   // the system refused, or a file is there but was not taken
+    kChanged,  // nothing written: the file is no longer what the program last saw
+    kReadOnly, // nothing written: the user protected the file (see IsFileReadOnly)
 };
 
 // The outcome of every file operation.
@@ -72,8 +73,47 @@ CFileResult ReplaceFileAtomically(const std::string& path, std::string_view text
                                   std::string_view tempSuffix,
                                   const std::function<CFileResult()>& beforeMove = {});
 
+// Writes text to path + tempSuffix, flushed to the disk and closed, for a
+// later MoveFileOver. A file of that name left by a crash is removed first;
+// the new one is made only where there is none, so that a writer never
+// writes into a file another opened. It takes the permissions of the file
+// at path, where there is one.
+CFileResult WriteTempFile(const std::string& path, std::string_view tempSuffix,
+                          std::string_view text);
+// Moves the file over the target (replacing it) in one step, through to the
+// disk.
+CFileResult MoveFileOver(const std::string& from, const std::string& to);
+// Gives the file a second name that keeps its present bytes when the file
+// is replaced: a hard link, or a copy flushed to the disk where the file
+// system has no links. Anything of that name is replaced.
+CFileResult KeepFileAs(const std::string& path, const std::string& kept);
+// Flushes the folder's own entries, so that names made, moved and removed
+// in it survive a power cut (a move through to the disk does that itself on
+// Windows).
+CFileResult FlushFolder(const std::string& folder);
+// Whether the user protected the file against being replaced: the read-only
+// attribute, or natively no write bit at all (as Wine shows that
+// attribute). The system may not refuse it for everyone (Wine, root), so
+// the program looks itself.
+bool IsFileReadOnly(const std::string& path);
+// The folder of a path, without its separator ("." for a bare name), and
+// the name after it.
+std::string FolderOfPath(const std::string& path);
+std::string LeafOfPath(const std::string& path);
+
 CFileResult RemoveFile(const std::string& path);
+
+// The calls of these services that change the disk, for tests that make one
+// fail or end the process at it: a test's seam sees each before it is made,
+// and a false answer fails it. No seam is set outside tests.
+enum class EFileCall { kWrite, kMove, kKeep, kRemove, kFlushFolder };
+using CFileCallSeam = std::function<bool(EFileCall call, const std::string& path)>;
+void SetFileCallSeam(CFileCallSeam seam);
+// The seam's answer, or true when none is set.
+bool IsFileCallAllowed(EFileCall call, const std::string& path);
 #ifdef _WIN32
+// The system's words for one of its error codes.
+std::string SystemReason(unsigned long nError);
 // The path made absolute from the current folder; as it is when it cannot be.
 std::string FullPathOf(const std::string& path);
 #endif

@@ -42,48 +42,88 @@ bool WriteAll(int fd, std::string_view text) {
     return true;
 }
 
-std::string FolderOf(const std::string& path) {
-    std::size_t nSlash = path.rfind('/');
-    return nSlash == std::string::npos ? "." : nSlash == 0 ? "/" : path.substr(0, nSlash);
+// What a call a test's seam refused gives.
+CFileResult Refused() {
+    return CFileResult::Failed(Reason(EIO));
+}
+
+// Writes and flushes a file that must not exist yet.
+CFileResult WriteNewFile(const std::string& path, std::string_view text, mode_t nMode) {
+    CFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+    if (fd.Get() < 0)
+        return CFileResult::Failed(Reason(errno));
+    ::fchmod(fd.Get(), nMode);
+    if (!WriteAll(fd.Get(), text) || ::fsync(fd.Get()) != 0 || ::close(fd.Release()) != 0) {
+        const int nError = errno;
+        ::unlink(path.c_str());
+        return CFileResult::Failed(Reason(nError));
+    }
+    return {};
+}
+
+// Removes what a crash left under a name only this program writes, unless
+// it is not a plain file (then making the new one fails and says why).
+void RemoveLeftFile(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode))
+        ::unlink(path.c_str());
 }
 
 } // namespace
 
-CFileResult ReplaceFileAtomically(const std::string& path, std::string_view text,
-                                  std::string_view tempSuffix,
-                                  const std::function<CFileResult()>& beforeMove) {
+CFileResult WriteTempFile(const std::string& path, std::string_view tempSuffix,
+                          std::string_view text) {
     const std::string temp = path + std::string(tempSuffix);
-    CFd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (fd.Get() < 0)
-        return CFileResult::Failed(Reason(errno));
+    if (!IsFileCallAllowed(EFileCall::kWrite, temp))
+        return Refused();
+    RemoveLeftFile(temp);
     // The new file keeps the permissions the old one had.
     struct stat old {};
-    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        ::fchmod(fd.Get(), old.st_mode & 07777);
-    if (!WriteAll(fd.Get(), text) || ::fsync(fd.Get()) != 0 || ::close(fd.Release()) != 0) {
-        int nError = errno;
-        ::unlink(temp.c_str());
-        return CFileResult::Failed(Reason(nError));
-    }
-    if (beforeMove) {
-        if (CFileResult result = beforeMove(); !result) {
-            ::unlink(temp.c_str());
-            return result;
-        }
-    }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        int nError = errno;
-        ::unlink(temp.c_str());
-        return CFileResult::Failed(Reason(nError));
-    }
-    // The rename is durable only once the folder itself reaches the disk.
-    CFd folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.Get() >= 0)
-        ::fsync(folder.Get());
+    const bool bOld = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    return WriteNewFile(temp, text, bOld ? old.st_mode & 07777 : 0644);
+}
+
+CFileResult MoveFileOver(const std::string& from, const std::string& to) {
+    if (!IsFileCallAllowed(EFileCall::kMove, to))
+        return Refused();
+    if (::rename(from.c_str(), to.c_str()) != 0)
+        return CFileResult::Failed(Reason(errno));
     return {};
 }
 
+CFileResult KeepFileAs(const std::string& path, const std::string& kept) {
+    if (!IsFileCallAllowed(EFileCall::kKeep, kept))
+        return Refused();
+    RemoveLeftFile(kept);
+    if (::link(path.c_str(), kept.c_str()) == 0)
+        return {};
+    if (errno == EEXIST || errno == ENOENT)
+        return CFileResult::Failed(Reason(errno));
+    std::string text;
+    struct stat info {};
+    if (CFileResult read = ReadWholeFile(path, text); !read)
+        return read;
+    return WriteNewFile(kept, text, ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0644);
+}
+
+CFileResult FlushFolder(const std::string& folder) {
+    if (!IsFileCallAllowed(EFileCall::kFlushFolder, folder))
+        return Refused();
+    CFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.Get() < 0 || ::fsync(fd.Get()) != 0)
+        return CFileResult::Failed(Reason(errno));
+    return {};
+}
+
+bool IsFileReadOnly(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+           (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
 CFileResult RemoveFile(const std::string& path) {
+    if (!IsFileCallAllowed(EFileCall::kRemove, path))
+        return Refused();
     if (::unlink(path.c_str()) != 0)
         return CFileResult::Failed(Reason(errno));
     return {};

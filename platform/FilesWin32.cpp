@@ -44,38 +44,84 @@ bool WriteAll(HANDLE h, std::string_view text) {
     return true;
 }
 
-} // namespace
+// What a call a test's seam refused gives.
+CFileResult Refused() {
+    return CFileResult::Failed(Reason(ERROR_WRITE_FAULT));
+}
 
-CFileResult ReplaceFileAtomically(const std::string& path, std::string_view text,
-                                  std::string_view tempSuffix,
-                                  const std::function<CFileResult()>& beforeMove) {
-    const std::string temp = path + std::string(tempSuffix);
-    CHandle file(CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+// Writes and flushes a file that must not exist yet.
+CFileResult WriteNewFile(const std::string& path, std::string_view text) {
+    CHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                              FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsValid())
         return CFileResult::Failed(Reason(GetLastError()));
     if (!WriteAll(file.Get(), text) || !FlushFileBuffers(file.Get()) || !file.Close()) {
-        DWORD nError = GetLastError();
+        const DWORD nError = GetLastError();
         file.Close();
-        DeleteFileA(temp.c_str());
-        return CFileResult::Failed(Reason(nError));
-    }
-    if (beforeMove) {
-        if (CFileResult result = beforeMove(); !result) {
-            DeleteFileA(temp.c_str());
-            return result;
-        }
-    }
-    if (!MoveFileExA(temp.c_str(), path.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DWORD nError = GetLastError();
-        DeleteFileA(temp.c_str());
+        DeleteFileA(path.c_str());
         return CFileResult::Failed(Reason(nError));
     }
     return {};
 }
 
+// Removes what a crash left under a name only this program writes, unless
+// it is not a plain file (then making the new one fails and says why).
+void RemoveLeftFile(const std::string& path) {
+    const DWORD nAttributes = GetFileAttributesA(path.c_str());
+    if (nAttributes != INVALID_FILE_ATTRIBUTES && !(nAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        DeleteFileA(path.c_str());
+}
+
+} // namespace
+
+std::string SystemReason(unsigned long nError) {
+    return Reason(nError);
+}
+
+CFileResult WriteTempFile(const std::string& path, std::string_view tempSuffix,
+                          std::string_view text) {
+    const std::string temp = path + std::string(tempSuffix);
+    if (!IsFileCallAllowed(EFileCall::kWrite, temp))
+        return Refused();
+    RemoveLeftFile(temp);
+    return WriteNewFile(temp, text);
+}
+
+CFileResult MoveFileOver(const std::string& from, const std::string& to) {
+    if (!IsFileCallAllowed(EFileCall::kMove, to))
+        return Refused();
+    if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return CFileResult::Failed(Reason(GetLastError()));
+    return {};
+}
+
+CFileResult KeepFileAs(const std::string& path, const std::string& kept) {
+    if (!IsFileCallAllowed(EFileCall::kKeep, kept))
+        return Refused();
+    RemoveLeftFile(kept);
+    if (CreateHardLinkA(kept.c_str(), path.c_str(), nullptr))
+        return {};
+    // FAT32 and some network shares have no links.
+    std::string text;
+    if (CFileResult read = ReadWholeFile(path, text); !read)
+        return read;
+    return WriteNewFile(kept, text);
+}
+
+CFileResult FlushFolder(const std::string& folder) {
+    return IsFileCallAllowed(EFileCall::kFlushFolder, folder) ? CFileResult() : Refused();
+}
+
+bool IsFileReadOnly(const std::string& path) {
+    const DWORD nAttributes = GetFileAttributesA(path.c_str());
+    return nAttributes != INVALID_FILE_ATTRIBUTES &&
+           (nAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) ==
+               FILE_ATTRIBUTE_READONLY;
+}
+
 CFileResult RemoveFile(const std::string& path) {
+    if (!IsFileCallAllowed(EFileCall::kRemove, path))
+        return Refused();
     if (!DeleteFileA(path.c_str()))
         return CFileResult::Failed(Reason(GetLastError()));
     return {};

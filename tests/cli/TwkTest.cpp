@@ -271,7 +271,10 @@ TEST_F(Twk, WithoutASimulatorFolderSaysToPassOne) {
 }
 
 // The backup differs from scenery.cfg: Old instead of Base, Lake off, Town on.
+// Base leaves the profile that holds it; Profiles.txt stays as it is.
 TEST_F(Twk, RestoreBackupTellsWhatWouldChangeThenPutsItBack) {
+    const std::string profiles = "[Home]\r\nTitle.0=Base\r\nLocal.0=Scenery\\Base\r\n";
+    m_sim.Write("Profiles.txt", profiles);
     std::string backup = kSceneryCfg;
     for (const auto& [from, to] :
          {std::pair{"Title=Base\r\nLocal=Scenery\\Base", "Title=Old\r\nLocal=Addon Scenery\\Old"},
@@ -284,16 +287,20 @@ TEST_F(Twk, RestoreBackupTellsWhatWouldChangeThenPutsItBack) {
     EXPECT_NE(ask.strErr.find("no terminal to ask on"), std::string::npos) << ask.strErr;
     CProgramRun dry = Run({"restore-backup", "--dry-run"});
     EXPECT_EQ(dry.nExit, 0);
-    EXPECT_TRUE(dry.strOut.starts_with("switched off: \"Lake\" (Addon Scenery\\Lake)\n"
-                                       "comes back: \"Old\" (Addon Scenery\\Old)\n"
-                                       "switched on: \"Town\" (Addon Scenery\\Town)\n"
-                                       "goes: \"Base\" (Scenery\\Base)\nwould put "))
+    EXPECT_TRUE(dry.strOut.starts_with(
+        "is switched off: \"Lake\" (Addon Scenery\\Lake)\n"
+        "comes back: \"Old\" (Addon Scenery\\Old)\n"
+        "is switched on: \"Town\" (Addon Scenery\\Town)\n"
+        "goes: \"Base\" (Scenery\\Base)\n"
+        "leaves the profile \"Home\": \"Base\" (Scenery\\Base)\n"
+        "only scenery.cfg comes back; folders and profiles stay as they are\nwould put "))
         << dry.strOut;
     EXPECT_TRUE(dry.strOut.ends_with("scenery_bak.twk back as " + m_sim.Path("scenery.cfg") + "\n"))
         << dry.strOut;
     EXPECT_EQ(m_sim.Read("scenery.cfg"), kSceneryCfg);
     EXPECT_EQ(Run({"restore-backup", "--yes"}).nExit, 0);
     EXPECT_EQ(m_sim.Read("scenery.cfg"), backup);
+    EXPECT_EQ(m_sim.Read("Profiles.txt"), profiles);
 }
 
 // Between twk's read and its write another program changes a file: twk
@@ -304,7 +311,7 @@ TEST_F(Twk, LeavesAFileChangedWhileItWorksAsTheOtherProgramWroteIt) {
 #endif
     for (const char* pszFile : {"scenery.cfg", "Folder.txt"}) {
         CSession session;
-        ASSERT_EQ(session.Open(m_sim.Path(""), false), kExitDone);
+        ASSERT_EQ(session.Open(m_sim.Path(""), EOpen::kReads, false), kExitDone);
         const std::string theirs = m_sim.Read(pszFile) + "[Theirs]\r\n";
         m_sim.Write(pszFile, theirs);
         ::testing::internal::CaptureStderr();
