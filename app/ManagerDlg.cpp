@@ -171,11 +171,16 @@ void CManagerDlg::ShowRecovery() {
     else if (recovery.outcome == CRecovery::kPutBack)
         text = "A save of the scenery library was interrupted. Its files were put back as they "
                "were before it.";
-    for (const std::string& left : recovery.left)
-        text += "\n" + LeafOfPath(left) +
-                " was changed by another program since, so it was left as it is; its version "
-                "from before that save is beside it as " +
-                LeafOfPath(left) + std::string(kLeftSuffix) + ".";
+    for (const std::string& left : recovery.left) {
+        const std::string name = LeafOfPath(left);
+        text.append("\n")
+            .append(name)
+            .append(" was changed by another program since, so it was left as it is; its "
+                    "version from before that save is beside it as ")
+            .append(name)
+            .append(kLeftSuffix)
+            .append(".");
+    }
     if (!text.empty())
         MessageBoxA(m_hWnd, text.c_str(), "Tarnwick", MB_OK | MB_ICONWARNING);
 }
