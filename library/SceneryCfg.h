@@ -24,7 +24,9 @@ struct CListRow {
 
 // Fills an empty header and array from the file text. When the text cannot be
 // taken (a UTF-16 byte-order mark, NUL bytes, more area sections than an
-// index can address) both are left as they were.
+// index can address, or more than blanks and line ends but neither a
+// [General] nor an area section: some other file) both are left as they
+// were. A text of blanks and line ends only is an empty library.
 CFileResult ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray& areas,
                             std::size_t nMaxAreas = CAreaArray::kMaxAreas);
 CFileResult LoadSceneryCfg(const std::string& path, CSceneryHeader& header, CAreaArray& areas);

@@ -1,6 +1,7 @@
 #include "SceneryCfg.h"
 
 #include <cctype>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -32,13 +33,25 @@ CSectionLine ClassifySectionLine(const CProfileSection& section) {
     return {ELineKind::kArea, ParseLeadingInt(rest).value_or(0)};
 }
 
-std::size_t CountAreaSections(const CProfile& profile) {
+struct CSectionCount {
     std::size_t nAreas = 0;
+    bool bHeader = false;
+};
+
+CSectionCount CountSections(const CProfile& profile) {
+    CSectionCount count;
     for (const CProfileSection& section : profile.GetSections()) {
-        if (ClassifySectionLine(section).kind == ELineKind::kArea)
-            ++nAreas;
+        const ELineKind kind = ClassifySectionLine(section).kind;
+        count.nAreas += kind == ELineKind::kArea ? 1 : 0;
+        count.bHeader = count.bHeader || kind == ELineKind::kHeader;
     }
-    return nAreas;
+    return count;
+}
+
+// Nothing but blanks and line ends, after a byte-order mark: read as an
+// empty library, as a missing file is.
+bool IsBlankText(std::string_view text) {
+    return SkipUtf8Bom(text).find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
 } // namespace
@@ -48,7 +61,11 @@ CFileResult ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray
     if (std::string reason = WhyNotProfileText(text); !reason.empty())
         return CFileResult::Failed(reason);
     const CProfile profile(std::move(text));
-    const std::size_t nAreas = CountAreaSections(profile);
+    const auto [nAreas, bHeader] = CountSections(profile);
+    // Some other file under the library's name: saving over it would lose
+    // what it holds.
+    if (nAreas == 0 && !bHeader && !IsBlankText(profile.GetText()))
+        return CFileResult::Failed("holds no [General] or area section");
     if (nAreas > nMaxAreas)
         return CFileResult::Failed("It has more than " + std::to_string(nMaxAreas) +
                                    " area sections.");
