@@ -62,12 +62,39 @@ public:
         }
     }
 
+    // The simulator loads what is on; a library with nothing on is one the
+    // user would notice only in flight. A missing scenery.cfg is no library
+    // to check yet, and an unreadable one has its own finding.
+    void CheckSomethingLoads(const CFileResult& load, const std::string& sceneryCfgPath) {
+        const std::string file = NameOfFile(sceneryCfgPath);
+        if (m_rows.empty()) {
+            if (load.status == EFileStatus::kOk)
+                Add({"no-areas",
+                     ESeverity::kError,
+                     0,
+                     {},
+                     {},
+                     file,
+                     "the simulator would load no scenery"});
+        } else if (std::none_of(m_rows.begin(), m_rows.end(),
+                                [](const CListRow& row) { return row.bActive; })) {
+            Add({"all-areas-off",
+                 ESeverity::kWarning,
+                 0,
+                 {},
+                 {},
+                 file,
+                 "every area is switched off: the simulator would load no scenery"});
+        }
+    }
+
     void CheckFolders(const CFolderArray& folders, const std::string& folderTxtPath) {
         for (int f = 0; f < folders.GetSize(); ++f) {
-            for (const CEntryNames& entry : folders.GetAt(f).GetUnmatched())
+            const CFolder& folder = folders.GetAt(f);
+            for (const CEntryNames& entry : folder.GetUnmatched())
                 Add({"unmatched-folder-entry", ESeverity::kWarning, 0, entry.strTitle,
                      entry.strLocal, NameOfFile(folderTxtPath),
-                     "an entry of the folder " + Quoted(folders.GetAt(f).GetName()) +
+                     "an entry of the folder " + Quoted(folder.GetName()) +
                          " matches no area; the next Save drops it"});
         }
     }
@@ -163,6 +190,7 @@ std::vector<CFinding> CheckLibrary(const CLibraryPaths& paths, const CLibraryFil
     checker.CheckFile(files.folderTxt, paths.strFolderTxt);
     checker.CheckFile(files.profilesTxt, paths.strProfilesTxt);
     checker.CheckAreas();
+    checker.CheckSomethingLoads(files.sceneryCfg, paths.strSceneryCfg);
     checker.CheckFolders(folders, paths.strFolderTxt);
     checker.CheckProfiles(profiles, paths.strProfilesTxt);
     checker.CheckNumbering(paths.strSceneryCfg);
