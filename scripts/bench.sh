@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the benchmarks: load and save natively (Release), the library's
 # changes against their undo, a profile applied against its switches one by
-# one and Profiles.txt against Folder.txt, twk against the
+# one and Profiles.txt against Folder.txt, a Save through the library's
+# transaction against its files written one by one, twk against the
 # core it runs on and the check per area, the airport index of 20,000
 # scenery files against the least reading of them, then under Wine our
 # engine against the system's profile-string API, the main window's list
@@ -19,6 +20,7 @@ cmake --build --preset release -j "$jobs"
 build/release/bench/load_save_bench
 build/release/bench/document_bench
 build/release/bench/profile_bench
+build/release/bench/transaction_bench
 build/release/bench/cli_bench
 build/release/bench/airport_bench
 
