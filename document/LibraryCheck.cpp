@@ -96,6 +96,15 @@ public:
                      entry.strLocal, NameOfFile(folderTxtPath),
                      "an entry of the folder " + Quoted(folder.GetName()) +
                          " matches no area; the next Save drops it"});
+            for (const std::string& key : folder.GetAfterGap())
+                Add({"folder-entry-after-gap",
+                     ESeverity::kWarning,
+                     0,
+                     {},
+                     {},
+                     NameOfFile(folderTxtPath),
+                     "the folder " + Quoted(folder.GetName()) + " holds " + key +
+                         " after a gap in its numbers: the next Save drops it"});
         }
     }
 

@@ -52,21 +52,74 @@ bool IsEntryKey(std::string_view key, int& nWhich, std::size_t& n) {
     return true;
 }
 
-void ReadEntryNames(std::span<const CProfileKey> keys, CEntryScratch& scratch,
-                    std::vector<CNames>& entries) {
-    // One pass over the section; an N beyond the number of keys cannot
-    // belong to an entry before the first gap.
+namespace {
+
+// Title.N and Local.N of every N below the number of keys, the first key of
+// each name, in aNames at 2 * N + which; the entry keys of larger N, which
+// only a gap in the numbers leaves, in aBeyond. One pass over the section.
+void SlotEntryKeys(std::span<const CProfileKey> keys, CEntryScratch& scratch) {
     std::vector<std::optional<std::string_view>>& aNames = scratch.aNames;
     aNames.assign(2 * keys.size(), std::nullopt);
+    scratch.aBeyond.clear();
     for (const CProfileKey& key : keys) {
         int nWhich = 0;
         std::size_t n = 0;
-        if (IsEntryKey(key.key, nWhich, n) && n < keys.size() && !aNames[2 * n + nWhich])
+        if (!IsEntryKey(key.key, nWhich, n))
+            continue;
+        if (n >= keys.size())
+            scratch.aBeyond.push_back({n, nWhich, key.value});
+        else if (!aNames[2 * n + nWhich])
             aNames[2 * n + nWhich] = key.value;
     }
+}
+
+CNames EntryOf(std::optional<std::string_view> title, std::optional<std::string_view> local) {
+    return {StringValue(title, ""), StringValue(local, "")};
+}
+
+} // namespace
+
+void ReadEntryNames(std::span<const CProfileKey> keys, CEntryScratch& scratch,
+                    std::vector<CNames>& entries) {
+    SlotEntryKeys(keys, scratch);
+    const std::vector<std::optional<std::string_view>>& aNames = scratch.aNames;
     entries.clear();
-    for (std::size_t n = 0; n < keys.size() && (aNames[2 * n] || aNames[2 * n + 1]); ++n)
-        entries.emplace_back(StringValue(aNames[2 * n], ""), StringValue(aNames[2 * n + 1], ""));
+    for (std::size_t n = 0; n < keys.size(); ++n) {
+        if (aNames[2 * n] || aNames[2 * n + 1])
+            entries.push_back(EntryOf(aNames[2 * n], aNames[2 * n + 1]));
+    }
+    // By N, the title before the local path, keys of one name in the
+    // section's order so that the first is taken.
+    std::vector<CEntryKey>& aBeyond = scratch.aBeyond;
+    std::stable_sort(aBeyond.begin(), aBeyond.end(), [](const CEntryKey& a, const CEntryKey& b) {
+        return std::pair(a.n, a.nWhich) < std::pair(b.n, b.nWhich);
+    });
+    for (std::size_t k = 0; k < aBeyond.size();) {
+        std::optional<std::string_view> names[2];
+        for (const std::size_t n = aBeyond[k].n; k < aBeyond.size() && aBeyond[k].n == n; ++k) {
+            std::optional<std::string_view>& name = names[aBeyond[k].nWhich];
+            if (!name)
+                name = aBeyond[k].value;
+        }
+        entries.push_back(EntryOf(names[0], names[1]));
+    }
+}
+
+void ReadEntryNamesToGap(std::span<const CProfileKey> keys, CEntryScratch& scratch,
+                         std::vector<CNames>& entries, std::vector<std::string_view>& afterGap) {
+    SlotEntryKeys(keys, scratch);
+    const std::vector<std::optional<std::string_view>>& aNames = scratch.aNames;
+    entries.clear();
+    std::size_t nGap = 0;
+    for (; nGap < keys.size() && (aNames[2 * nGap] || aNames[2 * nGap + 1]); ++nGap)
+        entries.push_back(EntryOf(aNames[2 * nGap], aNames[2 * nGap + 1]));
+    afterGap.clear();
+    for (const CProfileKey& key : keys) {
+        int nWhich = 0;
+        std::size_t n = 0;
+        if (IsEntryKey(key.key, nWhich, n) && n > nGap)
+            afterGap.push_back(key.key);
+    }
 }
 
 void AddEntryKeys(CProfileText& out, std::span<const CNames> entries, CEntryScratch& scratch) {

@@ -46,19 +46,33 @@ std::string SectionNameOf(std::string_view line);
 // N as a number is written: digits, no 0 in front of another.
 bool IsEntryKey(std::string_view key, int& nWhich, std::size_t& n);
 
+// An entry key of a section: N, Title (0) or Local (1), and its value.
+struct CEntryKey {
+    std::size_t n = 0;
+    int nWhich = 0;
+    std::string_view value;
+};
+
 // Room the reading and writing of sections reuse, so that a file of many
 // sections allocates for the largest only.
 struct CEntryScratch {
     std::vector<std::optional<std::string_view>> aNames;
+    std::vector<CEntryKey> aBeyond;
     std::vector<int> aByNames;
     std::vector<char> aRepeated;
 };
 
-// The section's entries in order: Title.N and Local.N by N, the first key of
-// each name, a missing one empty. The entries end at the first N that has
-// neither. The names point into the keys.
+// The section's entries by N, lowest first, whatever the gaps between the
+// numbers: Title.N and Local.N, the first key of each name, a missing one
+// empty. The names point into the keys.
 void ReadEntryNames(std::span<const CProfileKey> keys, CEntryScratch& scratch,
                     std::vector<CNames>& entries);
+
+// The same, but the entries end at the first N from 0 that has neither;
+// afterGap gets the names of the entry keys beyond it, in the section's
+// order, as they are written.
+void ReadEntryNamesToGap(std::span<const CProfileKey> keys, CEntryScratch& scratch,
+                         std::vector<CNames>& entries, std::vector<std::string_view>& afterGap);
 
 // The entries' key lines, N from 0, each pair of names once (where it first
 // comes).

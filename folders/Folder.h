@@ -42,11 +42,20 @@ public:
     // Save drops them.
     void AddUnmatched(CEntryNames names) { m_aUnmatched.push_back(std::move(names)); }
     const std::vector<CEntryNames>& GetUnmatched() const { return m_aUnmatched; }
-    void ForgetUnmatched() { m_aUnmatched.clear(); }
+    // The entry keys of Folder.txt that came after a gap in the numbers when
+    // it was read, as written there: not read, and the next Save drops them.
+    void SetAfterGap(std::vector<std::string> keys) { m_aAfterGap = std::move(keys); }
+    const std::vector<std::string>& GetAfterGap() const { return m_aAfterGap; }
+    // Once a Save has dropped what the file held and no area took.
+    void ForgetUnmatched() {
+        m_aUnmatched.clear();
+        m_aAfterGap.clear();
+    }
 
 private:
     std::vector<int> m_aAreas; // of the entries, in their order
     std::vector<CEntryNames> m_aUnmatched;
+    std::vector<std::string> m_aAfterGap;
     std::string m_strName;
     int m_nActive = 0;
     int m_bExpand = 0;

@@ -14,6 +14,7 @@ struct CFolderReading {
     std::vector<int> aTakenBy;
     CEntryScratch scratch;
     std::vector<CNames> entries;
+    std::vector<std::string_view> afterGap;
 };
 
 // From the section the folder's own line starts, whatever else the line
@@ -24,7 +25,10 @@ void ReadSection(const CProfile& profile, const CProfileSection& section, int nF
     int nActive = profile.GetInt(section, "Active", 0);
     folder.SetActive(nActive >= 0 && nActive <= 2 ? nActive : 2);
     folder.SetExpand(profile.GetInt(section, "Expand", 0));
-    ReadEntryNames(profile.GetKeys(section), reading.scratch, reading.entries);
+    ReadEntryNamesToGap(profile.GetKeys(section), reading.scratch, reading.entries,
+                        reading.afterGap);
+    if (!reading.afterGap.empty())
+        folder.SetAfterGap({reading.afterGap.begin(), reading.afterGap.end()});
     for (const CNames& names : reading.entries) {
         const std::span<const int> aAreas = reading.index.Find(names);
         if (aAreas.empty())
@@ -46,8 +50,11 @@ CFileResult ParseFolders(std::string text, CFolderArray& folders, CAreaArray& ar
     if (std::string reason = WhyNotProfileText(text); !reason.empty())
         return CFileResult::Failed(reason);
     const CProfile profile(std::move(text));
-    CFolderReading reading{
-        CAreaIndex(areas), std::vector<int>(static_cast<std::size_t>(areas.GetSize()), -1), {}, {}};
+    CFolderReading reading{CAreaIndex(areas),
+                           std::vector<int>(static_cast<std::size_t>(areas.GetSize()), -1),
+                           {},
+                           {},
+                           {}};
     folders.Reserve(folders.GetSize() + static_cast<int>(profile.GetSections().size()));
     for (const CProfileSection& section : profile.GetSections()) {
         auto pFolder = std::make_unique<CFolder>();

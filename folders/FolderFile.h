@@ -11,7 +11,9 @@
 #include <string>
 
 // Fills an empty folder array from the text, matching the entries to the
-// areas by exact title and local path.
+// areas by exact title and local path. A folder's entries end at the first
+// gap in their numbers; the keys after it are noted on the folder, and the
+// next Save drops them.
 CFileResult ParseFolders(std::string text, CFolderArray& folders, CAreaArray& areas);
 CFileResult LoadFolders(const std::string& path, CFolderArray& folders, CAreaArray& areas);
 

@@ -73,6 +73,23 @@ TEST(FolderFile, ReadsEntriesByExactTitleAndLocalPath) {
     EXPECT_EQ(folders.GetAt(2).GetExpand(), 0);
 }
 
+// The entries end at the first N that has neither key; the entry keys after
+// that gap are noted as written, in their order, for the check to warn of
+// before a Save drops them. Keys that are no entry's are not.
+TEST(FolderFile, NotesTheEntryKeysAfterAGap) {
+    CAreaArray areas;
+    for (auto [pszKeys, afterGap] :
+         std::initializer_list<std::pair<const char*, std::vector<std::string>>>{
+             {"Title.0=A\r\nLocal.1=y\r\nTitle.01=z\r\n", {}},
+             {"Title.1=A\r\nLocal.0=x\r\nlocal.3=y\r\nColour=1\r\nTITLE.999999999=B\r\n",
+              {"local.3", "TITLE.999999999"}},
+             {"Local.2=y\r\nTitle.0=A\r\nLocal.0=x\r\n", {"Local.2"}}}) {
+        CFolderArray folders;
+        ParseFolders("[F]\r\n" + std::string(pszKeys), folders, areas);
+        EXPECT_EQ(folders.GetAt(0).GetAfterGap(), afterGap) << pszKeys;
+    }
+}
+
 namespace {
 
 const std::string kCutTitle = "B" + std::string(256, 'x'), kCutLocal = "L" + std::string(256, 'x');

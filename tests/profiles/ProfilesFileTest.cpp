@@ -30,11 +30,10 @@ std::string Picture(const CSceneryProfiles& profiles) {
 } // namespace
 
 // As Folder.txt is read: entries by exact title and local path, each
-// matching every area of those names, in any letter case of the keys, up to
-// the first gap (entries after it are dropped); names however the section
-// line is spelt. An area listed
-// twice is one entry; other keys are kept, and a section without keys is
-// an empty profile.
+// matching every area of those names, in any letter case of the keys; names
+// however the section line is spelt. But entries after a gap in the numbers
+// are the profile's too. An area listed twice is one entry; other keys are
+// kept, and a section without keys is an empty profile.
 TEST(ProfilesFile, ReadsWithTheFolderFilesTolerancesAndWritesOneSpelling) {
     const CAreaArray areas = Areas();
     CSceneryProfiles profiles;
@@ -46,11 +45,11 @@ TEST(ProfilesFile, ReadsWithTheFolderFilesTolerancesAndWritesOneSpelling) {
                       profiles, areas)
             .status,
         EFileStatus::kOk);
-    EXPECT_EQ(Picture(profiles), "Europe VFR(02?b3; Colour=blue) Empty(;) "
+    EXPECT_EQ(Picture(profiles), "Europe VFR(02?b31; Colour=blue) Empty(;) "
                                  "Odd]] ; note(3;) ");
     const std::string written =
         "[Europe VFR]\r\nTitle.0=A\r\nLocal.0=x\r\nTitle.1=b\r\nLocal.1=y\r\n"
-        "Title.2=C\r\nLocal.2=z\r\nColour=blue\r\n[Empty]\r\n[Odd]] ; "
+        "Title.2=C\r\nLocal.2=z\r\nTitle.3=B\r\nLocal.3=y\r\nColour=blue\r\n[Empty]\r\n[Odd]] ; "
         "note]\r\nTitle.0=C\r\nLocal.0=z\r\n";
     EXPECT_EQ(FormatProfiles(profiles, areas), written);
     CSceneryProfiles again;
