@@ -104,8 +104,13 @@ CCommitResult CCommit::Fail(std::size_t n, CFileResult result) {
 bool CCommit::PutBack() {
     bool bPutBack = true;
     for (std::size_t n = m_nMoved; n-- > 0;) {
-        const CFileResult result = m_aKept[n] ? MoveFileOver(Kept(n), m_changes[n].strPath)
-                                              : RemoveFile(m_changes[n].strPath);
+        // A file there before comes back; one the write made goes; the
+        // removal of one that was not there did nothing.
+        CFileResult result;
+        if (m_aKept[n])
+            result = MoveFileOver(Kept(n), m_changes[n].strPath);
+        else if (m_changes[n].text)
+            result = RemoveFile(m_changes[n].strPath);
         bPutBack = bPutBack && result;
     }
     if (!bPutBack)
@@ -232,8 +237,8 @@ CRecovery RecoverFiles(const CJournalNames& names, std::span<const std::string> 
             CFileResult result;
             if (bMovedIn && bKeptThere)
                 result = MoveFileOver(kept, entry.strPath);
-            else if (bMovedIn && !entry.bKept)
-                result = RemoveFile(entry.strPath);
+            else if (bMovedIn && !entry.bKept && !entry.bRemoved)
+                result = RemoveFile(entry.strPath); // the write made it
             else if (!bMovedIn &&
                      (bKeptThere ? !SameBytes(entry.strPath, kept)
                                  : !entry.bKept && read.status != EFileStatus::kMissing)) {

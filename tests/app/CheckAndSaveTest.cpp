@@ -163,3 +163,87 @@ INSTANTIATE_TEST_SUITE_P(
                       CCloseCase{"CancelOnLogOffStays", true, WM_QUERYENDSESSION, IDCANCEL, false,
                                  false}),
     [](const auto& info) { return info.param.pszName; });
+
+namespace {
+
+// A Save that cannot be made whole, or a save that died before the window
+// started: what the window says, and the files as they were.
+struct CWriteCase {
+    const char* pszName;
+    // Before the window starts; other stands for another program's lock.
+    void (*pSetUp)(const CSimFolder& sim, CFileLock& other);
+    bool bLockedAtSave; // another program holds the lock then
+    int nAnswer;        // to every box
+    std::vector<std::string> boxes;
+};
+
+constexpr const char* kCloseQuestion =
+    "Tarnwick|Save the changes to the scenery library before closing?";
+
+class WriteRefused : public CheckAndSave, public ::testing::WithParamInterface<CWriteCase> {};
+
+// A writer whose Save failed after scenery.cfg was moved in and could not
+// put it back: the journal stays, as when a writer dies there.
+void LeaveAnInterruptedSave(const CSimFolder& sim, CFileLock&) {
+    CLibraryDocument doc;
+    doc.Open(sim.WinPath() + "\\");
+    doc.RenameArea(0, "Renamed");
+    int nMoves = 0;
+    SetFileCallSeam([&](EFileCall call, const std::string&) {
+        return call != EFileCall::kMove || ++nMoves <= 2;
+    });
+    EXPECT_TRUE(doc.Save().bPutBackFailed);
+    SetFileCallSeam({});
+}
+
+const CWriteCase kWriteCases[] = {
+    {"ReadOnly",
+     [](const CSimFolder& sim, CFileLock&) {
+         SetFileAttributesA(sim.Path("scenery.cfg").c_str(), FILE_ATTRIBUTE_READONLY);
+     },
+     false,
+     IDOK,
+     {"Error|scenery.cfg is read-only, so nothing was saved.\nRemove its read-only attribute to "
+      "save.",
+      kCloseQuestion}},
+    {"LockedAtSave",
+     [](const CSimFolder&, CFileLock&) {},
+     true,
+     IDCANCEL,
+     {"Tarnwick|Another program is writing the scenery library.\nTry again?", kCloseQuestion}},
+    {"LockedAtStartClosesTheWindow",
+     [](const CSimFolder& sim, CFileLock& other) { other.Acquire(sim.Path("Tarnwick.lock"), {}); },
+     false,
+     IDCANCEL,
+     {"Tarnwick|Another program is writing the scenery library.\nTry again?"}},
+    {"Interrupted",
+     LeaveAnInterruptedSave,
+     false,
+     IDOK,
+     {"Tarnwick|A save of the scenery library was interrupted. Its files were put back as they "
+      "were before it."}},
+};
+
+} // namespace
+
+TEST_P(WriteRefused, SaysSoAndLeavesEveryFileAsItWas) {
+    CFileLock other;
+    GetParam().pSetUp(m_sim, other);
+    Run([&] {
+        m_answerer.m_nButton = GetParam().nAnswer;
+        if (GetParam().bLockedAtSave)
+            other.Acquire(m_sim.Path("Tarnwick.lock"), {});
+        if (m_answerer.m_aBoxes.empty()) {
+            ClickAt(5, 10);
+            Click(m_dlg, IDC_SAVE);
+        }
+    });
+    other.Release();
+    SetFileAttributesA(m_sim.Path("scenery.cfg").c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(m_answerer.m_aBoxes, GetParam().boxes);
+    EXPECT_EQ(m_sim.Read("scenery.cfg"), kLibrary);
+    EXPECT_EQ(m_sim.Read("Folder.txt"), kFolders);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, WriteRefused, ::testing::ValuesIn(kWriteCases),
+                         [](const auto& info) { return info.param.pszName; });

@@ -15,7 +15,7 @@
 namespace {
 
 // Lake is in both folders and in the profile: renaming it changes all three
-// files.
+// files; without Profiles.txt, the write leaves that file absent.
 const std::string kProfilesTxt = "[Trip]\r\nTitle.0=Lake\r\nLocal.0=Addon\\Lake\r\n";
 
 // Every file of the simulator folder but the lock, by name.
@@ -37,8 +37,8 @@ struct CCall {
 };
 
 // The disk's calls of one rename and Save, in their order.
-std::vector<CCall> CallsOfSave() {
-    CLibraryOnDisk library(kProfilesTxt);
+std::vector<CCall> CallsOfSave(const std::string& profilesTxt) {
+    CLibraryOnDisk library(profilesTxt);
     std::vector<CCall> calls;
     SetFileCallSeam([&](EFileCall call, const std::string& path) {
         calls.push_back({call, path});
@@ -50,15 +50,15 @@ std::vector<CCall> CallsOfSave() {
     return calls;
 }
 
-class LibraryWrite : public ::testing::Test {
+class LibraryWrite : public ::testing::TestWithParam<std::string> {
 protected:
     LibraryWrite() {
-        CLibraryOnDisk saved(kProfilesTxt);
+        CLibraryOnDisk saved(GetParam());
         saved.m_doc.RenameArea(saved.Area("Lake"), "Pond");
         saved.m_doc.Save();
         m_after = FilesOf(saved.m_sim);
         m_before = FilesOf(m_library.m_sim);
-        m_calls = CallsOfSave();
+        m_calls = CallsOfSave(GetParam());
     }
     // The step at which the journal goes: the write has happened.
     std::size_t CommitStep() const {
@@ -77,17 +77,17 @@ protected:
         return next.TakeRecovery();
     }
 
-    CLibraryOnDisk m_library{kProfilesTxt};
+    CLibraryOnDisk m_library{GetParam()};
     CFiles m_before, m_after;
     std::vector<CCall> m_calls;
 };
 
 } // namespace
 
-TEST_F(LibraryWrite, FailingAnyCallLeavesEveryFileAsBeforeOrTheSaveWhole) {
+TEST_P(LibraryWrite, FailingAnyCallLeavesEveryFileAsBeforeOrTheSaveWhole) {
     ASSERT_GT(m_calls.size(), 10u);
     for (std::size_t nStep = 0; nStep < m_calls.size(); ++nStep) {
-        CLibraryOnDisk library(kProfilesTxt);
+        CLibraryOnDisk library(GetParam());
         std::size_t nCall = 0;
         SetFileCallSeam([&](EFileCall, const std::string&) { return nCall++ != nStep; });
         library.m_doc.RenameArea(library.Area("Lake"), "Pond");
@@ -104,9 +104,9 @@ TEST_F(LibraryWrite, FailingAnyCallLeavesEveryFileAsBeforeOrTheSaveWhole) {
     }
 }
 
-TEST_F(LibraryWrite, AWriterKilledAtAnyStepIsUndoneByTheNextOpen) {
+TEST_P(LibraryWrite, AWriterKilledAtAnyStepIsUndoneByTheNextOpen) {
     for (std::size_t nStep = 0; nStep < m_calls.size(); ++nStep) {
-        CLibraryOnDisk library(kProfilesTxt);
+        CLibraryOnDisk library(GetParam());
         const pid_t child = fork();
         if (child == 0) {
             std::size_t nCall = 0;
@@ -140,7 +140,7 @@ TEST_F(LibraryWrite, AWriterKilledAtAnyStepIsUndoneByTheNextOpen) {
 
 // Another program writes Folder.txt while scenery.cfg is being moved in:
 // the last look before Folder.txt's move sees it, and scenery.cfg goes back.
-TEST_F(LibraryWrite, ALateChangeKeepsThatChangeAndPutsBackWhatMovedIn) {
+TEST_P(LibraryWrite, ALateChangeKeepsThatChangeAndPutsBackWhatMovedIn) {
     SetFileCallSeam([&](EFileCall call, const std::string& path) {
         if (call == EFileCall::kMove && path.ends_with("scenery.cfg"))
             m_library.m_sim.Write("Folder.txt", "[Theirs]\r\n");
@@ -160,11 +160,11 @@ TEST_F(LibraryWrite, ALateChangeKeepsThatChangeAndPutsBackWhatMovedIn) {
 
 // The writer died with scenery.cfg moved in; another program changed it
 // since. It stays as that program left it, its version from before the
-// write beside it; Folder.txt goes back.
-TEST_F(LibraryWrite, AFileChangedSinceTheWriterDiedIsLeftWithItsOldVersionBeside) {
+// write beside it.
+TEST_P(LibraryWrite, AFileChangedSinceTheWriterDiedIsLeftWithItsOldVersionBeside) {
     if (fork() == 0) {
         SetFileCallSeam([&](EFileCall call, const std::string& path) {
-            if (call == EFileCall::kMove && path.ends_with("Profiles.txt"))
+            if (call == EFileCall::kMove && path.ends_with("Folder.txt"))
                 _exit(9);
             return true;
         });
@@ -187,7 +187,7 @@ TEST_F(LibraryWrite, AFileChangedSinceTheWriterDiedIsLeftWithItsOldVersionBeside
 
 // Two processes that each hold the lock from their read to their write take
 // turns, and both changes are kept.
-TEST_F(LibraryWrite, TwoWritersAtOnceTakeTurnsAndKeepBothChanges) {
+TEST_P(LibraryWrite, TwoWritersAtOnceTakeTurnsAndKeepBothChanges) {
     std::vector<pid_t> children;
     for (const char* title : {"Lake", "Town"}) {
         if (const pid_t child = fork(); child != 0) {
@@ -210,7 +210,7 @@ TEST_F(LibraryWrite, TwoWritersAtOnceTakeTurnsAndKeepBothChanges) {
 }
 
 // A reader waits while a writer holds the lock, and reads nothing then.
-TEST_F(LibraryWrite, ReadersAndWritersWaitForTheLock) {
+TEST_P(LibraryWrite, ReadersAndWritersWaitForTheLock) {
     CFileLock writer;
     ASSERT_EQ(writer.Acquire(m_library.m_sim.Path("Tarnwick.lock"), {}),
               CFileLock::EOutcome::kHeld);
@@ -220,16 +220,16 @@ TEST_F(LibraryWrite, ReadersAndWritersWaitForTheLock) {
               "");
     EXPECT_EQ(reader.LockState(), CFileLock::EOutcome::kBusy);
     EXPECT_FALSE(reader.IsOpen());
-    m_library.m_doc.RenameArea(m_library.Area("Lake"), "Pond");
-    EXPECT_EQ(m_library.m_doc.Save().outcome, CSaveResult::kLocked);
+    EXPECT_EQ(m_library.m_doc.Lock({std::chrono::milliseconds(50)}), CFileLock::EOutcome::kBusy);
     writer.Release();
+    m_library.m_doc.RenameArea(m_library.Area("Lake"), "Pond");
     EXPECT_EQ(reader.Open(m_library.m_disk.SimPath(), m_library.m_disk.Disk()), "");
     EXPECT_EQ(m_library.m_doc.Save().outcome, CSaveResult::kWritten);
 }
 
 // The user's protection of a file stops every write that would replace it,
 // but not one of Profiles.txt alone.
-TEST_F(LibraryWrite, ReadOnlyFilesStopTheWritesThatReplaceThem) {
+TEST_P(LibraryWrite, ReadOnlyFilesStopTheWritesThatReplaceThem) {
     std::filesystem::permissions(m_library.m_sim.Path("scenery.cfg"),
                                  std::filesystem::perms::owner_read);
     m_library.m_doc.RenameArea(m_library.Area("Lake"), "Pond");
@@ -240,3 +240,8 @@ TEST_F(LibraryWrite, ReadOnlyFilesStopTheWritesThatReplaceThem) {
     m_library.m_doc.SaveProfile("Home");
     EXPECT_EQ(m_library.m_doc.SaveProfiles().outcome, CSaveResult::kWritten);
 }
+
+INSTANTIATE_TEST_SUITE_P(Library, LibraryWrite, ::testing::Values(kProfilesTxt, ""),
+                         [](const auto& info) {
+                             return info.param.empty() ? "WithoutProfiles" : "WithProfiles";
+                         });

@@ -166,4 +166,6 @@ TEST_F(FolderTree, SaveWritesNeitherFileWhenOneCannotBeKept) {
     EXPECT_EQ(m_answerer.m_aBoxes[0].find("Error|" + m_sim.WinPath() +
                                           "\\scenery.cfg could not be saved: "),
               0u);
+    EXPECT_TRUE(m_answerer.m_aBoxes[0].ends_with(
+        "\nNothing was saved: the library's files are as they were."));
 }
