@@ -259,8 +259,10 @@ const std::vector<CCommand>& Commands() {
          "[--yes]",
          "put scenery_bak.twk back as scenery.cfg",
          "The backup holds scenery.cfg as it was before the last change twk wrote, or when the\n"
-         "window last started. Without --yes, twk shows what would change and asks; without\n"
-         "a terminal to ask on it writes nothing (exit status 2).",
+         "window last started. Only scenery.cfg comes back: folders and profiles stay as they\n"
+         "are, and twk names those the areas that go leave. Without --yes, twk shows what\n"
+         "will change and asks; without a terminal to ask on it writes nothing (exit status\n"
+         "2).",
          {{"yes", false}},
          0,
          0,
@@ -298,11 +300,12 @@ void PrintProgramHelp() {
               "  --version   the version\n"
               "\n"
               "A command that changes the library writes scenery.cfg, Folder.txt and\n"
-              "Profiles.txt as the window's Save does, after copying scenery.cfg to\n"
-              "scenery_bak.twk, and only while they are what twk read. profile save, rename and\n"
-              "delete write only Profiles.txt, with no backup. Exit status: 0 done, 1 the check\n"
-              "found an error, 2 bad usage, 3 a file could not be read or written (nothing\n"
-              "changed).");
+              "Profiles.txt as the window's Save does, all or none, after copying scenery.cfg\n"
+              "to scenery_bak.twk, and only while they are what twk read, holding the library's\n"
+              "lock (Tarnwick.lock) from its read to its write. profile save, rename and delete\n"
+              "write only Profiles.txt, with no backup. Exit status: 0 done, 1 the check found\n"
+              "an error, 2 bad usage, 3 a file could not be read or written, or another program\n"
+              "held the lock for 5 seconds (nothing changed).");
 }
 
 void PrintCommandHelp(const CCommand& command) {

@@ -325,6 +325,35 @@ TEST_F(Twk, LeavesAFileChangedWhileItWorksAsTheOtherProgramWroteIt) {
     }
 }
 
+// The user's protection of a file, and a write that died midway: twk says
+// each in one line and leaves the library as it was before.
+TEST_F(Twk, RefusesReadOnlyFilesAndUndoesAWriteThatDied) {
+    std::filesystem::permissions(m_sim.Path("scenery.cfg"), std::filesystem::perms::owner_read);
+    CProgramRun refused = Run({"disable", "#2"});
+    EXPECT_EQ(refused.nExit, 3);
+    EXPECT_NE(refused.strErr.find("scenery.cfg is read-only; nothing written"), std::string::npos)
+        << refused.strErr;
+    std::filesystem::permissions(m_sim.Path("scenery.cfg"), std::filesystem::perms::owner_all);
+    // A Save that could not put scenery.cfg back leaves its journal, as a
+    // writer that died there.
+    CLibraryDocument doc;
+    doc.Open(m_sim.Path(""));
+    doc.RenameArea(0, "Renamed");
+    int nMoves = 0;
+    SetFileCallSeam([&](EFileCall call, const std::string&) {
+        return call != EFileCall::kMove || ++nMoves <= 2;
+    });
+    EXPECT_TRUE(doc.Save().bPutBackFailed);
+    SetFileCallSeam({});
+    EXPECT_NE(m_sim.Read("scenery.cfg"), kSceneryCfg);
+    CProgramRun list = Run({"list"});
+    EXPECT_NE(list.strErr.find("an interrupted write was undone: the library's files are as they "
+                               "were before it"),
+              std::string::npos)
+        << list.strErr;
+    EXPECT_EQ(m_sim.Read("scenery.cfg"), kSceneryCfg);
+}
+
 #ifndef _WIN32
 // Natively, without --sim: the folder the simulator's key in a 64-bit Wine
 // prefix names, through its drive G:; the files found without regard to
