@@ -1,5 +1,6 @@
 #include "MainWindowTest.h"
 
+#include "InterruptedSave.h"
 #include "RunProgram.h"
 #include "resource.h"
 
@@ -182,20 +183,6 @@ constexpr const char* kCloseQuestion =
 
 class WriteRefused : public CheckAndSave, public ::testing::WithParamInterface<CWriteCase> {};
 
-// A writer whose Save failed after scenery.cfg was moved in and could not
-// put it back: the journal stays, as when a writer dies there.
-void LeaveAnInterruptedSave(const CSimFolder& sim, CFileLock&) {
-    CLibraryDocument doc;
-    doc.Open(sim.WinPath() + "\\");
-    doc.RenameArea(0, "Renamed");
-    int nMoves = 0;
-    SetFileCallSeam([&](EFileCall call, const std::string&) {
-        return call != EFileCall::kMove || ++nMoves <= 2;
-    });
-    EXPECT_TRUE(doc.Save().bPutBackFailed);
-    SetFileCallSeam({});
-}
-
 const CWriteCase kWriteCases[] = {
     {"ReadOnly",
      [](const CSimFolder& sim, CFileLock&) {
@@ -217,7 +204,7 @@ const CWriteCase kWriteCases[] = {
      IDCANCEL,
      {"Tarnwick|Another program is writing the scenery library.\nTry again?"}},
     {"Interrupted",
-     LeaveAnInterruptedSave,
+     [](const CSimFolder& sim, CFileLock&) { LeaveAnInterruptedSave(sim.WinPath() + "\\"); },
      false,
      IDOK,
      {"Tarnwick|A save of the scenery library was interrupted. Its files were put back as they "

@@ -1,4 +1,5 @@
 #include "BglWriter.h"
+#include "InterruptedSave.h"
 #include "RunProgram.h"
 #include "Session.h"
 #include "TempFolder.h"
@@ -334,17 +335,7 @@ TEST_F(Twk, RefusesReadOnlyFilesAndUndoesAWriteThatDied) {
     EXPECT_NE(refused.strErr.find("scenery.cfg is read-only; nothing written"), std::string::npos)
         << refused.strErr;
     std::filesystem::permissions(m_sim.Path("scenery.cfg"), std::filesystem::perms::owner_all);
-    // A Save that could not put scenery.cfg back leaves its journal, as a
-    // writer that died there.
-    CLibraryDocument doc;
-    doc.Open(m_sim.Path(""));
-    doc.RenameArea(0, "Renamed");
-    int nMoves = 0;
-    SetFileCallSeam([&](EFileCall call, const std::string&) {
-        return call != EFileCall::kMove || ++nMoves <= 2;
-    });
-    EXPECT_TRUE(doc.Save().bPutBackFailed);
-    SetFileCallSeam({});
+    LeaveAnInterruptedSave(m_sim.Path(""));
     EXPECT_NE(m_sim.Read("scenery.cfg"), kSceneryCfg);
     CProgramRun list = Run({"list"});
     EXPECT_NE(list.strErr.find("an interrupted write was undone: the library's files are as they "
@@ -553,4 +544,17 @@ TEST_F(Twk, AnUnreadableProfilesTxtStopsOnlyTheProfileCommands) {
     EXPECT_EQ(enable.nExit, 0) << enable.strErr;
     EXPECT_EQ(Library(), "Twin Twin Town Lake Base Airports=1");
     EXPECT_EQ(m_sim.Read("Profiles.txt"), kUtf16);
+}
+
+// Another file under scenery.cfg's name is no library: a change stops,
+// naming why, the check counts the file unreadable, and it stays as it is.
+TEST_F(Twk, LeavesAFileThatIsNoLibraryAsItIs) {
+    const std::string notes = "Some notes\r\nno library\r\n";
+    m_sim.Write("scenery.cfg", notes);
+    CProgramRun enable = Run({"enable", "Lake"});
+    EXPECT_EQ(enable.nExit, 3);
+    EXPECT_NE(enable.strErr.find("holds no [General] or area section"), std::string::npos)
+        << enable.strErr;
+    EXPECT_EQ(Run({"check"}).nExit, 3);
+    EXPECT_EQ(m_sim.Read("scenery.cfg"), notes);
 }
