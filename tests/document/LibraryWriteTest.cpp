@@ -31,130 +31,107 @@ CFiles FilesOf(const CTempFolder& sim) {
     return files;
 }
 
-struct CCall {
-    EFileCall call;
-    std::string strPath;
-};
-
-// The disk's calls of one rename and Save, in their order.
-std::vector<CCall> CallsOfSave(const std::string& profilesTxt) {
-    CLibraryOnDisk library(profilesTxt);
-    std::vector<CCall> calls;
-    SetFileCallSeam([&](EFileCall call, const std::string& path) {
-        calls.push_back({call, path});
-        return true;
-    });
+// Lake renamed and saved, the disk's calls going through the seam.
+CSaveResult RenameAndSave(CLibraryOnDisk& library, CFileCallSeam seam = {}) {
+    SetFileCallSeam(std::move(seam));
     library.m_doc.RenameArea(library.Area("Lake"), "Pond");
-    EXPECT_EQ(library.m_doc.Save().outcome, CSaveResult::kWritten);
+    const CSaveResult save = library.m_doc.Save();
     SetFileCallSeam({});
-    return calls;
+    return save;
+}
+
+// The same in a child process, which the seam may end; its exit status.
+int RenameAndSaveInAChild(CLibraryOnDisk& library, CFileCallSeam seam) {
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(RenameAndSave(library, std::move(seam)).outcome == CSaveResult::kWritten ? 0 : 1);
+    int nStatus = 0;
+    waitpid(child, &nStatus, 0);
+    return WEXITSTATUS(nStatus);
+}
+
+// The seam that calls the action at the nth call, then lets it be made.
+CFileCallSeam AtCall(std::size_t nStep, const std::function<bool()>& action) {
+    return [nCall = std::size_t{0}, nStep, action](EFileCall, const std::string&) mutable {
+        return nCall++ != nStep || action();
+    };
 }
 
 class LibraryWrite : public ::testing::TestWithParam<std::string> {
 protected:
     LibraryWrite() {
         CLibraryOnDisk saved(GetParam());
-        saved.m_doc.RenameArea(saved.Area("Lake"), "Pond");
-        saved.m_doc.Save();
+        RenameAndSave(saved, [&](EFileCall call, const std::string& path) {
+            m_calls.emplace_back(call, LeafOfPath(path));
+            return true;
+        });
         m_after = FilesOf(saved.m_sim);
         m_before = FilesOf(m_library.m_sim);
-        m_calls = CallsOfSave(GetParam());
     }
-    // The step at which the journal goes: the write has happened.
-    std::size_t CommitStep() const {
-        for (std::size_t n = 0; n < m_calls.size(); ++n) {
-            if (m_calls[n].call == EFileCall::kRemove &&
-                m_calls[n].strPath.ends_with("Tarnwick.journal"))
-                return n;
-        }
-        return SIZE_MAX;
+    // The step of the call, in a Save that meets no fault.
+    std::size_t StepOf(EFileCall call, const std::string& name) const {
+        return static_cast<std::size_t>(
+            std::find(m_calls.begin(), m_calls.end(), std::pair{call, name}) - m_calls.begin());
     }
     // The library as the next open finds it, and what that open said.
-    CRecovery Reopen(CFiles& files) {
+    CRecovery Reopen(const CLibraryOnDisk& library, CFiles& files) const {
         CLibraryDocument next;
-        EXPECT_EQ(next.Open(m_library.m_disk.SimPath(), m_library.m_disk.Disk()), "");
-        files = FilesOf(m_library.m_sim);
+        EXPECT_EQ(next.Open(library.m_disk.SimPath(), library.m_disk.Disk()), "");
+        files = FilesOf(library.m_sim);
         return next.TakeRecovery();
     }
 
     CLibraryOnDisk m_library{GetParam()};
     CFiles m_before, m_after;
-    std::vector<CCall> m_calls;
+    std::vector<std::pair<EFileCall, std::string>> m_calls;
 };
 
 } // namespace
 
 TEST_P(LibraryWrite, FailingAnyCallLeavesEveryFileAsBeforeOrTheSaveWhole) {
-    ASSERT_GT(m_calls.size(), 10u);
+    // Removing the journal is the moment the write happens.
+    const std::size_t nCommit = StepOf(EFileCall::kRemove, "Tarnwick.journal");
+    ASSERT_LT(nCommit, m_calls.size());
     for (std::size_t nStep = 0; nStep < m_calls.size(); ++nStep) {
         CLibraryOnDisk library(GetParam());
-        std::size_t nCall = 0;
-        SetFileCallSeam([&](EFileCall, const std::string&) { return nCall++ != nStep; });
-        library.m_doc.RenameArea(library.Area("Lake"), "Pond");
-        const CSaveResult save = library.m_doc.Save();
-        SetFileCallSeam({});
+        const CSaveResult save = RenameAndSave(library, AtCall(nStep, [] { return false; }));
         EXPECT_FALSE(save.bPutBackFailed) << nStep;
-        CLibraryDocument next;
-        next.Open(library.m_disk.SimPath(), library.m_disk.Disk());
-        EXPECT_EQ(FilesOf(library.m_sim),
-                  save.outcome == CSaveResult::kWritten ? m_after : m_before)
-            << "step " << nStep << ": " << save.strPath << " " << save.strReason;
         // What fails after the commit only leaves files for the next open.
-        EXPECT_TRUE(nStep <= CommitStep() || save.outcome == CSaveResult::kWritten) << nStep;
+        EXPECT_TRUE(nStep <= nCommit || save.outcome == CSaveResult::kWritten) << nStep;
+        CFiles files;
+        EXPECT_EQ(Reopen(library, files).outcome, CRecovery::kNone) << nStep;
+        EXPECT_EQ(files, save.outcome == CSaveResult::kWritten ? m_after : m_before)
+            << "step " << nStep << ": " << save.strPath << " " << save.strReason;
     }
 }
 
 TEST_P(LibraryWrite, AWriterKilledAtAnyStepIsUndoneByTheNextOpen) {
+    const std::size_t nJournal = StepOf(EFileCall::kMove, "Tarnwick.journal");
+    const std::size_t nCommit = StepOf(EFileCall::kRemove, "Tarnwick.journal");
     for (std::size_t nStep = 0; nStep < m_calls.size(); ++nStep) {
         CLibraryOnDisk library(GetParam());
-        const pid_t child = fork();
-        if (child == 0) {
-            std::size_t nCall = 0;
-            SetFileCallSeam([&](EFileCall, const std::string&) {
-                if (nCall++ == nStep)
-                    _exit(9);
-                return true;
-            });
-            library.m_doc.RenameArea(library.Area("Lake"), "Pond");
-            library.m_doc.Save();
-            _exit(0);
-        }
-        int nStatus = 0;
-        ASSERT_EQ(waitpid(child, &nStatus, 0), child);
-        ASSERT_EQ(WEXITSTATUS(nStatus), 9) << nStep;
-        CLibraryDocument next;
-        next.Open(library.m_disk.SimPath(), library.m_disk.Disk());
-        const bool bDone = nStep > CommitStep();
-        EXPECT_EQ(FilesOf(library.m_sim), bDone ? m_after : m_before) << "step " << nStep;
-        const bool bJournal =
-            nStep < CommitStep() + 1 && m_calls[nStep].call != EFileCall::kWrite &&
-            std::any_of(m_calls.begin(), m_calls.begin() + static_cast<long>(nStep),
-                        [](const CCall& call) {
-                            return call.call == EFileCall::kMove &&
-                                   call.strPath.ends_with("Tarnwick.journal");
-                        });
-        EXPECT_EQ(next.TakeRecovery().outcome, bJournal ? CRecovery::kPutBack : CRecovery::kNone)
+        ASSERT_EQ(RenameAndSaveInAChild(library, AtCall(nStep, [] { return _exit(9), false; })), 9);
+        CFiles files;
+        const bool bJournal = nJournal < nStep && nStep <= nCommit;
+        EXPECT_EQ(Reopen(library, files).outcome, bJournal ? CRecovery::kPutBack : CRecovery::kNone)
             << "step " << nStep;
+        EXPECT_EQ(files, nStep > nCommit ? m_after : m_before) << "step " << nStep;
     }
 }
 
 // Another program writes Folder.txt while scenery.cfg is being moved in:
 // the last look before Folder.txt's move sees it, and scenery.cfg goes back.
 TEST_P(LibraryWrite, ALateChangeKeepsThatChangeAndPutsBackWhatMovedIn) {
-    SetFileCallSeam([&](EFileCall call, const std::string& path) {
-        if (call == EFileCall::kMove && path.ends_with("scenery.cfg"))
-            m_library.m_sim.Write("Folder.txt", "[Theirs]\r\n");
-        return true;
-    });
-    m_library.m_doc.RenameArea(m_library.Area("Lake"), "Pond");
-    const CSaveResult save = m_library.m_doc.Save();
-    SetFileCallSeam({});
+    const CSaveResult save =
+        RenameAndSave(m_library, AtCall(StepOf(EFileCall::kMove, "scenery.cfg"), [&] {
+                          m_library.m_sim.Write("Folder.txt", "[Theirs]\r\n");
+                          return true;
+                      }));
     EXPECT_EQ(save.outcome, CSaveResult::kChanged);
-    EXPECT_TRUE(save.strPath.ends_with("Folder.txt"));
-    CFiles expected = m_before;
+    EXPECT_EQ(LeafOfPath(save.strPath), "Folder.txt");
+    CFiles files, expected = m_before;
     expected["Folder.txt"] = "[Theirs]\r\n";
-    CFiles files;
-    EXPECT_EQ(Reopen(files).outcome, CRecovery::kNone);
+    EXPECT_EQ(Reopen(m_library, files).outcome, CRecovery::kNone);
     EXPECT_EQ(files, expected);
 }
 
@@ -162,32 +139,23 @@ TEST_P(LibraryWrite, ALateChangeKeepsThatChangeAndPutsBackWhatMovedIn) {
 // since. It stays as that program left it, its version from before the
 // write beside it.
 TEST_P(LibraryWrite, AFileChangedSinceTheWriterDiedIsLeftWithItsOldVersionBeside) {
-    if (fork() == 0) {
-        SetFileCallSeam([&](EFileCall call, const std::string& path) {
-            if (call == EFileCall::kMove && path.ends_with("Folder.txt"))
-                _exit(9);
-            return true;
-        });
-        m_library.m_doc.RenameArea(m_library.Area("Lake"), "Pond");
-        m_library.m_doc.Save();
-        _exit(0);
-    }
-    wait(nullptr);
+    RenameAndSaveInAChild(
+        m_library, AtCall(StepOf(EFileCall::kMove, "Folder.txt"), [] { return _exit(9), false; }));
     m_library.m_sim.Write("scenery.cfg", "[General]\r\n");
-    CFiles files;
-    const CRecovery recovery = Reopen(files);
+    CFiles files, expected = m_before;
+    const CRecovery recovery = Reopen(m_library, files);
     EXPECT_EQ(recovery.outcome, CRecovery::kPutBack);
     ASSERT_EQ(recovery.left.size(), 1u);
-    EXPECT_TRUE(recovery.left[0].ends_with("scenery.cfg"));
-    CFiles expected = m_before;
+    EXPECT_EQ(LeafOfPath(recovery.left[0]), "scenery.cfg");
     expected["scenery.cfg"] = "[General]\r\n";
     expected["scenery.cfg.twk-before"] = m_before["scenery.cfg"];
     EXPECT_EQ(files, expected);
 }
 
 // Two processes that each hold the lock from their read to their write take
-// turns, and both changes are kept.
-TEST_P(LibraryWrite, TwoWritersAtOnceTakeTurnsAndKeepBothChanges) {
+// turns, and both changes are kept; a reader meanwhile waits, and reads
+// nothing while it cannot get the lock.
+TEST_P(LibraryWrite, WritersTakeTurnsAndReadersWaitForTheLock) {
     std::vector<pid_t> children;
     for (const char* title : {"Lake", "Town"}) {
         if (const pid_t child = fork(); child != 0) {
@@ -207,24 +175,17 @@ TEST_P(LibraryWrite, TwoWritersAtOnceTakeTurnsAndKeepBothChanges) {
     const std::string sceneryCfg = m_library.m_sim.Read("scenery.cfg");
     EXPECT_NE(sceneryCfg.find("Title=Lake 2"), std::string::npos);
     EXPECT_NE(sceneryCfg.find("Title=Town 2"), std::string::npos);
-}
 
-// A reader waits while a writer holds the lock, and reads nothing then.
-TEST_P(LibraryWrite, ReadersAndWritersWaitForTheLock) {
     CFileLock writer;
-    ASSERT_EQ(writer.Acquire(m_library.m_sim.Path("Tarnwick.lock"), {}),
-              CFileLock::EOutcome::kHeld);
+    writer.Acquire(m_library.m_sim.Path("Tarnwick.lock"), {});
     CLibraryDocument reader;
     EXPECT_NE(reader.Open(m_library.m_disk.SimPath(), m_library.m_disk.Disk(),
                           {std::chrono::milliseconds(50)}),
               "");
     EXPECT_EQ(reader.LockState(), CFileLock::EOutcome::kBusy);
     EXPECT_FALSE(reader.IsOpen());
-    EXPECT_EQ(m_library.m_doc.Lock({std::chrono::milliseconds(50)}), CFileLock::EOutcome::kBusy);
     writer.Release();
-    m_library.m_doc.RenameArea(m_library.Area("Lake"), "Pond");
     EXPECT_EQ(reader.Open(m_library.m_disk.SimPath(), m_library.m_disk.Disk()), "");
-    EXPECT_EQ(m_library.m_doc.Save().outcome, CSaveResult::kWritten);
 }
 
 // The user's protection of a file stops every write that would replace it,
@@ -232,10 +193,9 @@ TEST_P(LibraryWrite, ReadersAndWritersWaitForTheLock) {
 TEST_P(LibraryWrite, ReadOnlyFilesStopTheWritesThatReplaceThem) {
     std::filesystem::permissions(m_library.m_sim.Path("scenery.cfg"),
                                  std::filesystem::perms::owner_read);
-    m_library.m_doc.RenameArea(m_library.Area("Lake"), "Pond");
-    const CSaveResult save = m_library.m_doc.Save();
+    const CSaveResult save = RenameAndSave(m_library);
     EXPECT_EQ(save.outcome, CSaveResult::kReadOnly);
-    EXPECT_TRUE(save.strPath.ends_with("scenery.cfg"));
+    EXPECT_EQ(LeafOfPath(save.strPath), "scenery.cfg");
     EXPECT_EQ(FilesOf(m_library.m_sim), m_before);
     m_library.m_doc.SaveProfile("Home");
     EXPECT_EQ(m_library.m_doc.SaveProfiles().outcome, CSaveResult::kWritten);
