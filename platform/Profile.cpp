@@ -172,6 +172,31 @@ CProfile::CProfile(std::string text) : m_strText(std::move(text)) {
     }
 }
 
+std::vector<CProfileLine> CProfile::GetLines(const CProfileSection* pSection) const {
+    const std::string_view all = m_strText;
+    const std::size_t nNext =
+        pSection ? static_cast<std::size_t>(pSection - m_aSections.data()) + 1 : 0;
+    const std::size_t nStart = pSection
+                                   ? static_cast<std::size_t>(pSection->body.data() - all.data())
+                                   : all.size() - SkipUtf8Bom(all).size();
+    const std::size_t nEnd =
+        nNext < m_aSections.size()
+            ? static_cast<std::size_t>(m_aSections[nNext].line.data() - all.data())
+            : all.size();
+    const std::span<const CProfileKey> keys =
+        pSection ? GetKeys(*pSection) : std::span<const CProfileKey>();
+    std::vector<CProfileLine> lines;
+    CLineReader reader(all.substr(nStart, nEnd - nStart));
+    auto key = keys.begin();
+    for (std::string_view line; reader.Next(line);) {
+        // The keys are in the order of their lines, each name inside its
+        // own: the next key not yet met is on this line or a later one.
+        const bool bKey = key != keys.end() && key->key.data() < line.data() + line.size();
+        lines.push_back({line, bKey ? &*key++ : nullptr});
+    }
+    return lines;
+}
+
 const CProfileSection* CProfile::FindSection(std::string_view name) const {
     for (const CProfileSection& section : m_aSections) {
         if (EqualsNoCase(section.name, name))

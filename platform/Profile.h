@@ -45,6 +45,14 @@ struct CProfileSection {
     std::size_t nKeys = 0;
 };
 
+// A line of the text, without its line end, and the key line it is, or
+// null for a line the parse passes over (blank, a comment, without "=", or
+// before the first section).
+struct CProfileLine {
+    std::string_view text;
+    const CProfileKey* pKey = nullptr;
+};
+
 // Splits text into lines: each ends at LF, and a CR just before the LF is
 // dropped. The last line may lack its LF; a text ending in LF has no empty
 // line after it.
@@ -76,6 +84,12 @@ public:
     std::span<const CProfileKey> GetKeys(const CProfileSection& section) const {
         return std::span(m_aKeys).subspan(section.nFirstKey, section.nKeys);
     }
+
+    // Every line after the section's line up to the next section line, in
+    // order; with no section, every line before the first section line
+    // (after a byte-order mark). For a reader that writes back what it
+    // does not take. The section is one of GetSections().
+    std::vector<CProfileLine> GetLines(const CProfileSection* pSection) const;
 
     const CProfileSection* FindSection(std::string_view name) const;
     std::optional<std::string_view> FindValue(const CProfileSection& section,

@@ -6,11 +6,39 @@
 #include "SimulatorLocation.h"
 
 #include <set>
+#include <span>
+#include <string_view>
 
-CFileResult ParseProfiles(std::string text, CSceneryProfiles& profiles, const CAreaArray& areas) {
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// Whether a reader would take the start of a file beginning with the line
+// for a byte-order mark rather than text: it skips a UTF-8 one and refuses
+// the file for a UTF-16 one.
+bool BeginsWithAMark(std::string_view line) {
+    return line.starts_with(kUtf8Bom) || line.starts_with("\xFF\xFE") ||
+           line.starts_with("\xFE\xFF");
+}
+
+void KeepLines(std::span<const CProfileLine> lines, CKeptLines& kept) {
+    for (const CProfileLine& line : lines) {
+        int nWhich = 0;
+        std::size_t n = 0;
+        if (!line.pKey || !IsEntryKey(line.pKey->key, nWhich, n))
+            kept.emplace_back(line.text);
+    }
+}
+
+} // namespace
+
+CFileResult ParseProfiles(std::string text, CSceneryProfiles& profiles, const CAreaArray& areas,
+                          CKeptLines* pLead) {
     if (std::string reason = WhyNotProfileText(text); !reason.empty())
         return CFileResult::Failed(reason);
     const CProfile profile(std::move(text));
+    if (pLead)
+        KeepLines(profile.GetLines(nullptr), *pLead);
     const CAreaIndex index(areas);
     // By area the last profile that took it: an area listed twice is one.
     std::vector<int> aTakenBy(static_cast<std::size_t>(areas.GetSize()), -1);
@@ -38,24 +66,25 @@ CFileResult ParseProfiles(std::string text, CSceneryProfiles& profiles, const CA
                 nTakenBy = nProfile;
             }
         }
-        for (const CProfileKey& key : profile.GetKeys(section)) {
-            int nWhich = 0;
-            std::size_t n = 0;
-            if (!IsEntryKey(key.key, nWhich, n))
-                read.aKeptKeys.emplace_back(key.key, key.value);
-        }
+        // A second key of an entry's name (a second Title.0) is not kept:
+        // written back, it could name an entry once they are numbered anew.
+        KeepLines(profile.GetLines(&section), read.aKeptKeys);
     }
     return {};
 }
 
 CFileResult LoadProfiles(const std::string& path, CSceneryProfiles& profiles,
-                         const CAreaArray& areas) {
-    return LoadProfileFile(
-        path, [&](std::string text) { return ParseProfiles(std::move(text), profiles, areas); });
+                         const CAreaArray& areas, CKeptLines* pLead) {
+    return LoadProfileFile(path, [&](std::string text) {
+        return ParseProfiles(std::move(text), profiles, areas, pLead);
+    });
 }
 
-std::string FormatProfiles(const CSceneryProfiles& profiles, const CAreaArray& areas) {
+std::string FormatProfiles(const CSceneryProfiles& profiles, const CAreaArray& areas,
+                           const CKeptLines& lead) {
     CProfileText out;
+    for (const std::string& line : lead)
+        out.AddLine(line);
     CEntryScratch scratch;
     std::vector<CNames> entries;
     for (const CSceneryProfile& profile : profiles) {
@@ -67,15 +96,20 @@ std::string FormatProfiles(const CSceneryProfiles& profiles, const CAreaArray& a
                                   : CNames(entry.names.strTitle, entry.names.strLocal));
         }
         AddEntryKeys(out, entries, scratch);
-        for (const auto& [key, value] : profile.aKeptKeys)
-            out.AddKey(key, value);
+        for (const std::string& line : profile.aKeptKeys)
+            out.AddLine(line);
     }
-    return out.TakeText();
+    std::string text = out.TakeText();
+    // Such a first line stays text behind a UTF-8 mark, as it stood when
+    // read.
+    if (!lead.empty() && BeginsWithAMark(lead.front()))
+        text.insert(0, kUtf8Bom);
+    return text;
 }
 
 CFileResult SaveProfiles(const std::string& path, const CSceneryProfiles& profiles,
-                         const CAreaArray& areas, CFileState& disk) {
-    if (profiles.empty())
+                         const CAreaArray& areas, CFileState& disk, const CKeptLines& lead) {
+    if (profiles.empty() && lead.empty())
         return RemoveFileIfUnchanged(path, disk);
-    return ReplaceFileIfUnchanged(path, FormatProfiles(profiles, areas), kTempSuffix, disk);
+    return ReplaceFileIfUnchanged(path, FormatProfiles(profiles, areas, lead), kTempSuffix, disk);
 }

@@ -3,12 +3,12 @@
 // Profiles: named sets of the areas that are on, for switching the whole
 // library between them in one step. Each entry is an area of the open
 // library, or the names of one the library did not hold when the file was
-// read; keys other than entries are kept as read.
+// read; every other line of the profile's section (comments, lines without
+// "=", keys other than entries) is kept as read.
 
 #include "Folder.h"
 
 #include <string>
-#include <utility>
 #include <vector>
 
 struct CProfileEntry {
@@ -17,10 +17,14 @@ struct CProfileEntry {
     bool operator==(const CProfileEntry&) const = default;
 };
 
+// Lines of Profiles.txt this program does not take, each as it stood
+// (without its line end), in their order.
+using CKeptLines = std::vector<std::string>;
+
 struct CSceneryProfile {
     std::string strName;
     std::vector<CProfileEntry> aEntries; // each area once, in the file's order
-    std::vector<std::pair<std::string, std::string>> aKeptKeys;
+    CKeptLines aKeptKeys;                // the section's other lines: after the entries
 };
 
 using CSceneryProfiles = std::vector<CSceneryProfile>;

@@ -1,7 +1,8 @@
 // libFuzzer target for the Profiles.txt reader and writer against a library
 // (see CheckEntryFileRoundTrip): besides crashes, hangs and leaks, every
-// profile keeps its areas, the entries naming none and its keys over a Save
-// and the next start.
+// profile keeps its areas, the entries naming none and the lines it does not
+// take, and the lines before the first profile stay, over a Save and the
+// next start.
 
 #include "FuzzSupport.h"
 #include "ProfilesFile.h"
@@ -13,30 +14,44 @@
 
 namespace {
 
-// Each profile's entries: an area by its index, else its names; and its
-// kept keys.
-using CPicture = std::vector<std::tuple<std::vector<int>, std::vector<std::string>,
-                                        std::vector<std::pair<std::string, std::string>>>>;
+struct CProfilesTxt {
+    CSceneryProfiles profiles;
+    CKeptLines lead;
+};
 
-CPicture PictureOf(const CSceneryProfiles& profiles) {
-    CPicture picture;
-    for (const CSceneryProfile& profile : profiles) {
-        auto& [aAreas, names, keys] = picture.emplace_back();
+// The lines before the first profile; each profile's entries, an area by
+// its index, else its names; and its kept lines.
+using CPicture =
+    std::pair<CKeptLines,
+              std::vector<std::tuple<std::vector<int>, std::vector<std::string>, CKeptLines>>>;
+
+CPicture PictureOf(const CProfilesTxt& file) {
+    CPicture picture{file.lead, {}};
+    for (const CSceneryProfile& profile : file.profiles) {
+        auto& [aAreas, names, kept] = picture.second.emplace_back();
         for (const CProfileEntry& entry : profile.aEntries) {
             aAreas.push_back(entry.nArea);
             if (entry.nArea < 0)
                 names.push_back(entry.names.strTitle + '\n' + entry.names.strLocal);
         }
-        keys = profile.aKeptKeys;
+        kept = profile.aKeptKeys;
     }
     return picture;
+}
+
+CFileResult Parse(std::string text, CProfilesTxt& file, const CAreaArray& areas) {
+    return ParseProfiles(std::move(text), file.profiles, areas, &file.lead);
+}
+
+std::string Format(const CProfilesTxt& file, const CAreaArray& areas) {
+    return FormatProfiles(file.profiles, areas, file.lead);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
-    CheckEntryFileRoundTrip<CSceneryProfiles>(
-        std::string_view(reinterpret_cast<const char*>(pData), nSize), ParseProfiles,
-        FormatProfiles, PictureOf, "every profile keeps its areas, entries and keys");
+    CheckEntryFileRoundTrip<CProfilesTxt>(
+        std::string_view(reinterpret_cast<const char*>(pData), nSize), Parse, Format, PictureOf,
+        "every profile keeps its areas, entries and lines, and the lines before them stay");
     return 0;
 }

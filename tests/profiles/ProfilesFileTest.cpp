@@ -1,5 +1,6 @@
 #include "ProfilesFile.h"
 
+#include "TempFolder.h"
 #include "library/LibraryText.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ CAreaArray Areas() {
     return AreasNamed({{"A", "x"}, {"B", "y"}, {"A", "x"}, {"C", "z"}});
 }
 
-// Each profile as name(entries; kept keys): an area by its index, an entry
+// Each profile as name(entries; kept lines): an area by its index, an entry
 // naming none by "?" and its title.
 std::string Picture(const CSceneryProfiles& profiles) {
     std::string text;
@@ -20,41 +21,101 @@ std::string Picture(const CSceneryProfiles& profiles) {
         for (const CProfileEntry& entry : profile.aEntries)
             text += entry.nArea < 0 ? "?" + entry.names.strTitle : std::to_string(entry.nArea);
         text += ";";
-        for (const auto& [key, value] : profile.aKeptKeys)
-            text += " " + key + "=" + value;
+        for (const std::string& line : profile.aKeptKeys)
+            text += " " + line;
         text += ") ";
     }
     return text;
 }
+
+struct CKeptCase {
+    const char* pszName;
+    std::string text;
+    std::string written;
+};
+
+class ProfilesFileKeeps : public testing::TestWithParam<CKeptCase> {};
 
 } // namespace
 
 // As Folder.txt is read: entries by exact title and local path, each
 // matching every area of those names, in any letter case of the keys; names
 // however the section line is spelt. But entries after a gap in the numbers
-// are the profile's too. An area listed twice is one entry; other keys are
-// kept, and a section without keys is an empty profile.
+// are the profile's too. An area listed twice is one entry; every other line
+// is kept as it stood, and a section without keys is an empty profile.
 TEST(ProfilesFile, ReadsWithTheFolderFilesTolerancesAndWritesOneSpelling) {
     const CAreaArray areas = Areas();
     CSceneryProfiles profiles;
     ASSERT_EQ(
         ParseProfiles("\r\n  [Europe VFR]\r\nTITLE.0=A\r\nlocal.0=x\r\nTitle.1=b\r\nLocal.1=y\r\n"
-                      "Title.2=C\r\nLocal.2=z\r\nTitle.3=A\r\nLocal.3=x\r\nColour=blue\r\n"
+                      "Title.2=C\r\nLocal.2=z\r\nTitle.3=A\r\nLocal.3=x\r\n Colour = blue\r\n"
                       "Title.5=B\r\nLocal.5=y\r\n"
-                      "[Empty]\r\n[[Odd]] ; note\r\nLocal.0=z\r\nTitle.0=C\r\n; gone\r\n",
+                      "[Empty]\r\n[[Odd]] ; note\r\nLocal.0=z\r\nTitle.0=C\r\n; kept\r\n",
                       profiles, areas)
             .status,
         EFileStatus::kOk);
-    EXPECT_EQ(Picture(profiles), "Europe VFR(02?b31; Colour=blue) Empty(;) "
-                                 "Odd]] ; note(3;) ");
+    EXPECT_EQ(Picture(profiles), "Europe VFR(02?b31;  Colour = blue) Empty(;) "
+                                 "Odd]] ; note(3; ; kept) ");
     const std::string written =
         "[Europe VFR]\r\nTitle.0=A\r\nLocal.0=x\r\nTitle.1=b\r\nLocal.1=y\r\n"
-        "Title.2=C\r\nLocal.2=z\r\nTitle.3=B\r\nLocal.3=y\r\nColour=blue\r\n[Empty]\r\n[Odd]] ; "
-        "note]\r\nTitle.0=C\r\nLocal.0=z\r\n";
+        "Title.2=C\r\nLocal.2=z\r\nTitle.3=B\r\nLocal.3=y\r\n Colour = blue\r\n[Empty]\r\n"
+        "[Odd]] ; note]\r\nTitle.0=C\r\nLocal.0=z\r\n; kept\r\n";
     EXPECT_EQ(FormatProfiles(profiles, areas), written);
     CSceneryProfiles again;
     ParseProfiles(written, again, areas);
     EXPECT_EQ(FormatProfiles(again, areas), written);
+}
+
+// Comments, lines without "=" and keys that are no entry's go back as they
+// stood, after the profile's entries; the lines before the first profile
+// stay first. Entries are read by N whatever the gaps and written from 0; a
+// second key of an entry's name is not kept, as written back it would name
+// an entry. A second Save writes the same bytes.
+TEST_P(ProfilesFileKeeps, TheLinesItDoesNotTakeWhereTheyStood) {
+    CSceneryProfiles profiles;
+    CKeptLines lead;
+    ASSERT_TRUE(ParseProfiles(GetParam().text, profiles, Areas(), &lead));
+    const std::string written = FormatProfiles(profiles, Areas(), lead);
+    EXPECT_EQ(written, GetParam().written);
+    CSceneryProfiles again;
+    CKeptLines againLead;
+    ParseProfiles(written, again, Areas(), &againLead);
+    EXPECT_EQ(FormatProfiles(again, Areas(), againLead), written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ProfilesFileKeeps,
+    testing::Values(
+        CKeptCase{"InTheirSectionAfterTheEntries",
+                  "; my flights\n\nOwner = me\n[VFR]\nTitle.0=A\n  ; the lake \nLocal.0=x\n"
+                  "Colour = blue \nno equals\ntitle.0=B\n\n[IFR]\n",
+                  "; my flights\r\n\r\nOwner = me\r\n[VFR]\r\nTitle.0=A\r\nLocal.0=x\r\n"
+                  "  ; the lake \r\nColour = blue \r\nno equals\r\n\r\n[IFR]\r\n"},
+        CKeptCase{"EntriesByNumberWhateverTheGaps",
+                  "[P]\nTitle.7=C\nLocal.7=z\nTitle.1=B\nLocal.1=y\nLocal.999999999=x\n"
+                  "Title.999999999=A\ntitle.7=D\n",
+                  "[P]\r\nTitle.0=B\r\nLocal.0=y\r\nTitle.1=C\r\nLocal.1=z\r\nTitle.2=A\r\n"
+                  "Local.2=x\r\n"},
+        CKeptCase{"AByteOrderMarkOnTheFirstLineStaysItsOwn", "\xEF\xBB\xBF\xEF\xBB\xBF[P]\n",
+                  "\xEF\xBB\xBF\xEF\xBB\xBF[P]\r\n"},
+        CKeptCase{"SoDoesAUtf16One", "\xEF\xBB\xBF\xFF\xFE\n", "\xEF\xBB\xBF\xFF\xFE\r\n"},
+        CKeptCase{"TheFilesOwnByteOrderMarkGoes", "\xEF\xBB\xBF; note\n", "; note\r\n"}),
+    [](const testing::TestParamInfo<CKeptCase>& info) { return info.param.pszName; });
+
+// Only a file with neither a profile nor a line kept goes when the last
+// profile does.
+TEST(ProfilesFile, AFileOfLinesItDoesNotTakeIsRewrittenNotRemoved) {
+    CTempFolder folder;
+    const std::string path = folder.Path(kProfilesTxtName);
+    folder.Write(kProfilesTxtName, "; notes\n[Gone]\nTitle.0=A\nLocal.0=x\n");
+    CSceneryProfiles profiles;
+    CKeptLines lead;
+    CFileState disk = LoadProfiles(path, profiles, Areas(), &lead).disk;
+    profiles.clear();
+    ASSERT_TRUE(SaveProfiles(path, profiles, Areas(), disk, lead));
+    EXPECT_EQ(folder.Read(kProfilesTxtName), "; notes\r\n");
+    ASSERT_TRUE(SaveProfiles(path, profiles, Areas(), disk, {}));
+    EXPECT_EQ(GetPathKind(path), EPathKind::kNone);
 }
 
 TEST(ProfilesFile, RefusesTextNoProfileFileHolds) {
