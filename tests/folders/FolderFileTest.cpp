@@ -49,7 +49,7 @@ TEST(FolderFile, ReadsEntriesByExactTitleAndLocalPath) {
     ParseFolders("\r\n  \t[Group]\r\nActive=1\r\nExpand=1\r\n"
                  "Title.0=A\r\nLocal.0=x\r\nTitle.1=b\r\nLocal.1=y\r\n"
                  "Title.2=\r\nLocal.2=e\r\nTitle.3=A\r\nLocal.3=x\r\n"
-                 "Title.5=C\r\nLocal.5=z\r\n"
+                 "TITLE.5=C\r\nLocal.5=z\r\nTitle.05=C\r\nLocal.999999999=z\r\n"
                  "[Odd]\r\nActive=7\r\n[Empty]\r\n"
                  "[[Twice]]\r\nTitle.0=C\r\nLocal.0=z\r\n[Blank] \t\r\nTitle.0=C\r\nLocal.0=z\r\n"
                  "[Noted] ; note\r\nTitle.0=C\r\nLocal.0=z\r\n",
@@ -64,30 +64,15 @@ TEST(FolderFile, ReadsEntriesByExactTitleAndLocalPath) {
     EXPECT_EQ(group.GetName(), "Group");
     EXPECT_EQ(group.GetActive(), 1);
     // Both areas named A x once each, the empty title matched, nothing after
-    // the gap at 4, and "b" matches no "B".
+    // the gap at 4 but its entry keys noted as written, and "b" matches no "B".
     EXPECT_EQ(Entries(group), "023");
+    EXPECT_EQ(group.GetAfterGap(),
+              (std::vector<std::string>{"TITLE.5", "Local.5", "Local.999999999"}));
     EXPECT_TRUE(areas.GetAt(2).IsInFolder());
     EXPECT_FALSE(areas.GetAt(1).IsInFolder());
     EXPECT_EQ(folders.GetAt(1).GetActive(), 2);
     EXPECT_EQ(folders.GetAt(2).GetCount(), 0);
     EXPECT_EQ(folders.GetAt(2).GetExpand(), 0);
-}
-
-// The entries end at the first N that has neither key; the entry keys after
-// that gap are noted as written, in their order, for the check to warn of
-// before a Save drops them. Keys that are no entry's are not.
-TEST(FolderFile, NotesTheEntryKeysAfterAGap) {
-    CAreaArray areas;
-    for (auto [pszKeys, afterGap] :
-         std::initializer_list<std::pair<const char*, std::vector<std::string>>>{
-             {"Title.0=A\r\nLocal.1=y\r\nTitle.01=z\r\n", {}},
-             {"Title.1=A\r\nLocal.0=x\r\nlocal.3=y\r\nColour=1\r\nTITLE.999999999=B\r\n",
-              {"local.3", "TITLE.999999999"}},
-             {"Local.2=y\r\nTitle.0=A\r\nLocal.0=x\r\n", {"Local.2"}}}) {
-        CFolderArray folders;
-        ParseFolders("[F]\r\n" + std::string(pszKeys), folders, areas);
-        EXPECT_EQ(folders.GetAt(0).GetAfterGap(), afterGap) << pszKeys;
-    }
 }
 
 namespace {

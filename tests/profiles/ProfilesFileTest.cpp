@@ -28,14 +28,6 @@ std::string Picture(const CSceneryProfiles& profiles) {
     return text;
 }
 
-struct CKeptCase {
-    const char* pszName;
-    std::string text;
-    std::string written;
-};
-
-class ProfilesFileKeeps : public testing::TestWithParam<CKeptCase> {};
-
 } // namespace
 
 // As Folder.txt is read: entries by exact title and local path, each
@@ -66,41 +58,27 @@ TEST(ProfilesFile, ReadsWithTheFolderFilesTolerancesAndWritesOneSpelling) {
     EXPECT_EQ(FormatProfiles(again, areas), written);
 }
 
-// Comments, lines without "=" and keys that are no entry's go back as they
-// stood, after the profile's entries; the lines before the first profile
-// stay first. Entries are read by N whatever the gaps and written from 0; a
-// second key of an entry's name is not kept, as written back it would name
-// an entry. A second Save writes the same bytes.
-TEST_P(ProfilesFileKeeps, TheLinesItDoesNotTakeWhereTheyStood) {
-    CSceneryProfiles profiles;
-    CKeptLines lead;
-    ASSERT_TRUE(ParseProfiles(GetParam().text, profiles, Areas(), &lead));
-    const std::string written = FormatProfiles(profiles, Areas(), lead);
-    EXPECT_EQ(written, GetParam().written);
-    CSceneryProfiles again;
-    CKeptLines againLead;
-    ParseProfiles(written, again, Areas(), &againLead);
-    EXPECT_EQ(FormatProfiles(again, Areas(), againLead), written);
+// Lines the profiles do not take go back as they stood, those before the
+// first profile first; a second key of an entry's name would name an entry
+// written back, so it goes. A byte-order mark that was text stays text.
+TEST(ProfilesFile, WritesBackTheLinesItDoesNotTakeWhereTheyStood) {
+    for (auto [pszText, pszWritten] :
+         {std::pair{
+              "; mine\n\nx = 1\n[VFR]\nTitle.0=A\n  ; the lake \nno equals\ntitle.0=B\n\n[IFR]\n",
+              "; mine\r\n\r\nx = 1\r\n[VFR]\r\nTitle.0=A\r\nLocal.0=\r\n  ; the lake \r\n"
+              "no equals\r\n\r\n[IFR]\r\n"},
+          {"[P]\nTitle.7=C\nLocal.7=z\nTitle.1=B\nLocal.1=y\nLocal.999999999=x\n"
+           "Title.999999999=A\ntitle.7=D\n",
+           "[P]\r\nTitle.0=B\r\nLocal.0=y\r\nTitle.1=C\r\nLocal.1=z\r\nTitle.2=A\r\n"
+           "Local.2=x\r\n"},
+          {"\xEF\xBB\xBF\xEF\xBB\xBF[P]\n", "\xEF\xBB\xBF\xEF\xBB\xBF[P]\r\n"},
+          {"\xEF\xBB\xBF\xFF\xFE\n", "\xEF\xBB\xBF\xFF\xFE\r\n"}}) {
+        CSceneryProfiles profiles;
+        CKeptLines lead;
+        ASSERT_TRUE(ParseProfiles(pszText, profiles, Areas(), &lead));
+        EXPECT_EQ(FormatProfiles(profiles, Areas(), lead), pszWritten);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ProfilesFileKeeps,
-    testing::Values(
-        CKeptCase{"InTheirSectionAfterTheEntries",
-                  "; my flights\n\nOwner = me\n[VFR]\nTitle.0=A\n  ; the lake \nLocal.0=x\n"
-                  "Colour = blue \nno equals\ntitle.0=B\n\n[IFR]\n",
-                  "; my flights\r\n\r\nOwner = me\r\n[VFR]\r\nTitle.0=A\r\nLocal.0=x\r\n"
-                  "  ; the lake \r\nColour = blue \r\nno equals\r\n\r\n[IFR]\r\n"},
-        CKeptCase{"EntriesByNumberWhateverTheGaps",
-                  "[P]\nTitle.7=C\nLocal.7=z\nTitle.1=B\nLocal.1=y\nLocal.999999999=x\n"
-                  "Title.999999999=A\ntitle.7=D\n",
-                  "[P]\r\nTitle.0=B\r\nLocal.0=y\r\nTitle.1=C\r\nLocal.1=z\r\nTitle.2=A\r\n"
-                  "Local.2=x\r\n"},
-        CKeptCase{"AByteOrderMarkOnTheFirstLineStaysItsOwn", "\xEF\xBB\xBF\xEF\xBB\xBF[P]\n",
-                  "\xEF\xBB\xBF\xEF\xBB\xBF[P]\r\n"},
-        CKeptCase{"SoDoesAUtf16One", "\xEF\xBB\xBF\xFF\xFE\n", "\xEF\xBB\xBF\xFF\xFE\r\n"},
-        CKeptCase{"TheFilesOwnByteOrderMarkGoes", "\xEF\xBB\xBF; note\n", "; note\r\n"}),
-    [](const testing::TestParamInfo<CKeptCase>& info) { return info.param.pszName; });
 
 // Only a file with neither a profile nor a line kept goes when the last
 // profile does.
