@@ -31,10 +31,10 @@ std::string Picture(const CSceneryProfiles& profiles) {
 } // namespace
 
 // As Folder.txt is read: entries by exact title and local path, each
-// matching every area of those names, in any letter case of the keys; names
-// however the section line is spelt. But entries after a gap in the numbers
-// are the profile's too. An area listed twice is one entry; every other line
-// is kept as it stood, and a section without keys is an empty profile.
+// matching every area of those names, in any letter case of the keys, past
+// any gap in their numbers; names however the section line is spelt. An area listed
+// twice is one entry; other lines are kept, and a section without keys is
+// an empty profile.
 TEST(ProfilesFile, ReadsWithTheFolderFilesTolerancesAndWritesOneSpelling) {
     const CAreaArray areas = Areas();
     CSceneryProfiles profiles;
@@ -85,14 +85,13 @@ TEST(ProfilesFile, WritesBackTheLinesItDoesNotTakeWhereTheyStood) {
 TEST(ProfilesFile, AFileOfLinesItDoesNotTakeIsRewrittenNotRemoved) {
     CTempFolder folder;
     const std::string path = folder.Path(kProfilesTxtName);
-    folder.Write(kProfilesTxtName, "; notes\n[Gone]\nTitle.0=A\nLocal.0=x\n");
-    CSceneryProfiles profiles;
+    folder.Write(kProfilesTxtName, "; notes\n[Gone]\n");
+    CSceneryProfiles gone;
     CKeptLines lead;
-    CFileState disk = LoadProfiles(path, profiles, Areas(), &lead).disk;
-    profiles.clear();
-    ASSERT_TRUE(SaveProfiles(path, profiles, Areas(), disk, lead));
+    CFileState disk = LoadProfiles(path, gone, Areas(), &lead).disk;
+    ASSERT_TRUE(SaveProfiles(path, {}, Areas(), disk, lead));
     EXPECT_EQ(folder.Read(kProfilesTxtName), "; notes\r\n");
-    ASSERT_TRUE(SaveProfiles(path, profiles, Areas(), disk, {}));
+    ASSERT_TRUE(SaveProfiles(path, {}, Areas(), disk, {}));
     EXPECT_EQ(GetPathKind(path), EPathKind::kNone);
 }
 
