@@ -123,9 +123,14 @@ int RunCheck(CCommandRun& run) {
             findings, findings.size(), [&](const std::string& text) { return session.Shown(text); },
             [&](const std::string& folder) { return ShownFolder(session.Sim(), folder); }));
     }
-    const bool bUnreadable = std::any_of(findings.begin(), findings.end(), [](const CFinding& f) {
-        return f.strCode == "unreadable-file";
-    });
+    // A file the system would not let be read, not one read and found to
+    // be no library (an error of the check's).
+    const CLibraryFiles& files = session.Doc().Files();
+    const CFileResult* apFiles[] = {&files.sceneryCfg, &files.folderTxt, &files.profilesTxt};
+    const bool bUnreadable =
+        std::any_of(std::begin(apFiles), std::end(apFiles), [](const CFileResult* pFile) {
+            return pFile->status == EFileStatus::kFailed && !pFile->disk.bPresent;
+        });
     return bUnreadable ? kExitFile : HasErrors(findings) ? kExitFindings : kExitDone;
 }
 

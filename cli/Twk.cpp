@@ -64,7 +64,8 @@ const std::vector<CCommand>& Commands() {
          "(errors; warnings in an area that is off). --json: an array of objects with the\n"
          "keys code, severity, position, title, local, file and text (null where a key does\n"
          "not apply).\n"
-         "Exit status 1 when there is an error, 3 when a file cannot be read.",
+         "Exit status 1 when there is an error (a file read that is no library among them), 3\n"
+         "when the system will not let a file be read.",
          {},
          0,
          0,

@@ -214,7 +214,9 @@ private:
     bool Push(CStep step, int nAreasBefore, const std::vector<int>& aStatesBefore);
     std::vector<int> FolderStates() const;
     CLibraryState State() { return {m_areas, m_rows, m_folders, m_profiles}; }
-    CLibraryContents Contents() { return {m_header, m_areas, m_folders, m_profiles}; }
+    CLibraryContents Contents() {
+        return {m_header, m_areas, m_folders, m_profiles, m_profilesLead};
+    }
     // Writes under the lock, taken for it unless held.
     CSaveResult Saved(const std::function<CLibraryWrite()>& write);
     CStepShown Shown(const CStep* pStep, bool bUndone) const;
@@ -232,6 +234,7 @@ private:
     CAreaArray m_areas;
     CFolderArray m_folders;
     CSceneryProfiles m_profiles;
+    CKeptLines m_profilesLead;
     std::vector<CListRow> m_rows;
     CHistory m_history;
     long long m_nSavedPoint = 0;

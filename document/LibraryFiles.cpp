@@ -45,7 +45,8 @@ CLibraryFiles ReadLibrary(const CLibraryPaths& paths, const CLibraryContents& co
     CLibraryFiles files;
     files.sceneryCfg = LoadSceneryCfg(paths.strSceneryCfg, contents.header, contents.areas);
     files.folderTxt = LoadFolders(paths.strFolderTxt, contents.folders, contents.areas);
-    files.profilesTxt = LoadProfiles(paths.strProfilesTxt, contents.profiles, contents.areas);
+    files.profilesTxt = LoadProfiles(paths.strProfilesTxt, contents.profiles, contents.areas,
+                                     &contents.profilesLead);
     return files;
 }
 
@@ -64,19 +65,6 @@ CSaveCheck CheckFilesBeforeSave(const CLibraryPaths& paths, const CLibraryFiles&
 
 namespace {
 
-std::optional<std::string> FolderFileText(const CFolderArray& folders, const CAreaArray& areas) {
-    if (folders.GetSize() == 0)
-        return std::nullopt;
-    return FormatFolders(folders, areas);
-}
-
-std::optional<std::string> ProfilesFileText(const CSceneryProfiles& profiles,
-                                            const CAreaArray& areas) {
-    if (profiles.empty())
-        return std::nullopt;
-    return FormatProfiles(profiles, areas);
-}
-
 CJournalNames JournalNamesOf(const CLibraryPaths& paths) {
     return {paths.strJournal, kTempSuffix, kKeptSuffix, kLeftSuffix};
 }
@@ -87,9 +75,10 @@ void AddProfilesTxt(const CLibraryPaths& paths, CLibraryFiles& files,
                     CLibraryWrite& write) {
     write.bProfilesTxtKept = files.profilesTxt.status == EFileStatus::kFailed;
     if (!write.bProfilesTxtKept)
-        changes.push_back({paths.strProfilesTxt,
-                           ProfilesFileText(contents.profiles, contents.areas),
-                           &files.profilesTxt.disk});
+        changes.push_back(
+            {paths.strProfilesTxt,
+             ProfilesFileText(contents.profiles, contents.areas, contents.profilesLead),
+             &files.profilesTxt.disk});
 }
 
 } // namespace

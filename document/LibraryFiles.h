@@ -58,9 +58,10 @@ struct CLibraryContents {
     CAreaArray& areas;
     CFolderArray& folders;
     CSceneryProfiles& profiles;
+    CKeptLines& profilesLead; // Profiles.txt's lines before its first profile
 };
 
-// Fills an empty header, area array, folder array and profile array.
+// Fills an empty header, area array, folder array, profile array and lines.
 CLibraryFiles ReadLibrary(const CLibraryPaths& paths, const CLibraryContents& contents);
 
 // Whether another program changed a file since it was last read or written;

@@ -101,9 +101,13 @@ std::string FormatFolders(const CFolderArray& folders, const CAreaArray& areas) 
     return out.TakeText();
 }
 
+std::optional<std::string> FolderFileText(const CFolderArray& folders, const CAreaArray& areas) {
+    if (folders.GetSize() == 0)
+        return std::nullopt;
+    return FormatFolders(folders, areas);
+}
+
 CFileResult SaveFolders(const std::string& path, const CFolderArray& folders,
                         const CAreaArray& areas, CFileState& disk) {
-    if (folders.GetSize() == 0)
-        return RemoveFileIfUnchanged(path, disk);
-    return ReplaceFileIfUnchanged(path, FormatFolders(folders, areas), kTempSuffix, disk);
+    return WriteFileIfUnchanged(path, FolderFileText(folders, areas), kTempSuffix, disk);
 }

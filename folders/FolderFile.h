@@ -8,6 +8,7 @@
 #include "Folder.h"
 #include "ProfileFile.h"
 
+#include <optional>
 #include <string>
 
 // Fills an empty folder array from the text, matching the entries to the
@@ -20,6 +21,8 @@ CFileResult LoadFolders(const std::string& path, CFolderArray& folders, CAreaArr
 // The file text: every folder, and in it every area still in the library,
 // each title and local path once.
 std::string FormatFolders(const CFolderArray& folders, const CAreaArray& areas);
+// The file's text, or none when there are no folders: the file goes.
+std::optional<std::string> FolderFileText(const CFolderArray& folders, const CAreaArray& areas);
 // Writes the file, or removes it when there are no folders, only while it is
 // as disk says (see ReplaceFileIfUnchanged); disk then describes the result.
 CFileResult SaveFolders(const std::string& path, const CFolderArray& folders,

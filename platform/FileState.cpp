@@ -91,3 +91,9 @@ CFileResult RemoveFileIfUnchanged(const std::string& path, CFileState& known) {
     known = {};
     return {};
 }
+
+CFileResult WriteFileIfUnchanged(const std::string& path, const std::optional<std::string>& text,
+                                 std::string_view tempSuffix, CFileState& known) {
+    return text ? ReplaceFileIfUnchanged(path, *text, tempSuffix, known)
+                : RemoveFileIfUnchanged(path, known);
+}

@@ -11,6 +11,7 @@
 #include "Files.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,3 +36,7 @@ bool FileChangedSince(const std::string& path, const CFileState& known, CFileSta
 CFileResult ReplaceFileIfUnchanged(const std::string& path, std::string_view text,
                                    std::string_view tempSuffix, CFileState& known);
 CFileResult RemoveFileIfUnchanged(const std::string& path, CFileState& known);
+// The one or the other: a file that has text is replaced, one that has none
+// removed.
+CFileResult WriteFileIfUnchanged(const std::string& path, const std::optional<std::string>& text,
+                                 std::string_view tempSuffix, CFileState& known);

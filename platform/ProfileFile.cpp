@@ -16,7 +16,7 @@ CFileResult ReadProfileFile(const std::string& path, std::string& text) {
     if (!result)
         return result;
     if (std::string reason = WhyNotProfileText(text); !reason.empty())
-        return CFileResult::Failed(std::move(reason));
+        result = CFileResult::Failed(std::move(reason));
     result.disk = StateOfReadFile(before, text);
     return result;
 }

@@ -13,7 +13,9 @@
 std::string WhyNotProfileText(std::string_view text);
 // Reads the file into text; text that is no profile text fails. kMissing: the
 // program starts without it and Save may create one; kFailed: a file is there
-// but was not loaded, and Save must not replace it.
+// but was not loaded, and Save must not replace it. The state of a file read
+// (also of one refused for what it holds) is kept; one the system would not
+// let be read has none.
 CFileResult ReadProfileFile(const std::string& path, std::string& text);
 
 // Reads the file and, once read, parses its text with parse (a function of

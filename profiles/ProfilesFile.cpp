@@ -107,9 +107,14 @@ std::string FormatProfiles(const CSceneryProfiles& profiles, const CAreaArray& a
     return text;
 }
 
+std::optional<std::string> ProfilesFileText(const CSceneryProfiles& profiles,
+                                            const CAreaArray& areas, const CKeptLines& lead) {
+    if (profiles.empty() && lead.empty())
+        return std::nullopt;
+    return FormatProfiles(profiles, areas, lead);
+}
+
 CFileResult SaveProfiles(const std::string& path, const CSceneryProfiles& profiles,
                          const CAreaArray& areas, CFileState& disk, const CKeptLines& lead) {
-    if (profiles.empty() && lead.empty())
-        return RemoveFileIfUnchanged(path, disk);
-    return ReplaceFileIfUnchanged(path, FormatProfiles(profiles, areas, lead), kTempSuffix, disk);
+    return WriteFileIfUnchanged(path, ProfilesFileText(profiles, areas, lead), kTempSuffix, disk);
 }

@@ -9,6 +9,7 @@
 #include "Files.h"
 #include "SceneryProfile.h"
 
+#include <optional>
 #include <string>
 
 inline constexpr const char* kProfilesTxtName = "Profiles.txt";
@@ -27,6 +28,10 @@ CFileResult LoadProfiles(const std::string& path, CSceneryProfiles& profiles,
 // profile's kept lines.
 std::string FormatProfiles(const CSceneryProfiles& profiles, const CAreaArray& areas,
                            const CKeptLines& lead = {});
+// The file's text, or none when there is neither a profile nor a line
+// before the first: the file goes.
+std::optional<std::string> ProfilesFileText(const CSceneryProfiles& profiles,
+                                            const CAreaArray& areas, const CKeptLines& lead);
 // Writes the file, or removes it when there is neither a profile nor a line
 // before the first, only while it is as disk says (see
 // ReplaceFileIfUnchanged).

@@ -197,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(
             {"disable", "Lake"}, 3, "scenery_bak.twk: cannot be written", "", kSceneryCfg, true},
         CRunCase{{"enable", "Lake"}, 3, "scenery.cfg: cannot be read", "", kUtf16},
         CRunCase{{"check", "--json"},
-                 3,
+                 1,
                  "",
                  "{\"code\": \"unreadable-file\", \"severity\": \"error\", "
                  "\"position\": null, \"title\": null, \"local\": null, \"file\": \"scenery.cfg\"",
@@ -553,6 +553,6 @@ TEST_F(Twk, LeavesAFileThatIsNoLibraryAsItIs) {
     CProgramRun enable = Run({"enable", "Lake"});
     EXPECT_EQ(enable.nExit, 3);
     EXPECT_NE(enable.strErr.find("holds no [General] or area section"), std::string::npos);
-    EXPECT_EQ(Run({"check"}).nExit, 3);
+    EXPECT_EQ(Run({"check"}).nExit, 1);
     EXPECT_EQ(m_sim.Read("scenery.cfg"), "Some notes\r\n");
 }

@@ -151,3 +151,15 @@ TEST_F(Profiles, UnreadableFileIsLeftAsItIsWhileTheOtherTwoAreSaved) {
     EXPECT_EQ(library.m_sim.Read("Profiles.txt"), unreadable);
     EXPECT_EQ(doc.Check()[0].strCode, "unreadable-file");
 }
+
+// Lines before the first profile, and a file of nothing else, go back as
+// they were read at a Save of the library.
+TEST(ProfilesTxtLines, BeforeTheFirstProfileStayThroughASave) {
+    for (const std::string text :
+         {"; mine\r\n[Trip]\r\nTitle.0=Lake\r\nLocal.0=Addon\\Lake\r\n", "; only notes\r\n"}) {
+        CLibraryOnDisk library(text);
+        library.m_doc.RenameArea(library.Area("Base"), "Ground");
+        ASSERT_EQ(library.m_doc.Save().outcome, CSaveResult::kWritten);
+        EXPECT_EQ(library.m_sim.Read("Profiles.txt"), text);
+    }
+}

@@ -30,7 +30,8 @@ struct CLibraryOnDisk {
                                     "[Area.4]\nTitle=D\351cor\nLocal=D:\\Lake\n"
                                     "[Area.5]\nTitle=Lake\nLocal=addon scenery/twin a\\\n");
         ::setenv("WINEPREFIX", folder.Path("no prefix").c_str(), 1);
-        Check(session.Open(folder.Path(""), false) == kExitDone, "the library opens");
+        Check(session.Open(folder.Path(""), EOpen::kReads, false) == kExitDone,
+              "the library opens");
     }
 };
 
