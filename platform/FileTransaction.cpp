@@ -92,7 +92,6 @@ private:
     std::vector<bool> m_aKept;
     std::size_t m_nMoved = 0;
     bool m_bJournal = false;
-    CCommitResult m_putBack;
 };
 
 CCommitResult CCommit::Fail(std::size_t n, CFileResult result) {
@@ -213,6 +212,27 @@ bool SameBytes(const std::string& path, const std::string& other) {
     return ReadWholeFile(path, a) && ReadWholeFile(other, b) && a == b;
 }
 
+// Puts back one file of a write that died, if the write had moved it in;
+// one another program changed since is left, its kept version beside it.
+CFileResult RecoverFile(const CJournalNames& names, const CJournalEntry& entry,
+                        std::vector<std::string>& left) {
+    const std::string kept = entry.strPath + std::string(names.keptSuffix);
+    std::string now;
+    const CFileResult read = ReadWholeFile(entry.strPath, now);
+    const bool bMovedIn =
+        entry.bRemoved ? read.status == EFileStatus::kMissing
+                       : read && now.size() == entry.nSize && HashFileBytes(now) == entry.nHash;
+    const bool bKeptThere = entry.bKept && IsFile(kept);
+    if (bMovedIn && bKeptThere)
+        return MoveFileOver(kept, entry.strPath);
+    if (bMovedIn && !entry.bKept && !entry.bRemoved)
+        return RemoveFile(entry.strPath); // the write made it
+    if (bMovedIn || !bKeptThere || SameBytes(entry.strPath, kept))
+        return {};
+    left.push_back(entry.strPath);
+    return MoveFileOver(kept, entry.strPath + std::string(names.leftSuffix));
+}
+
 } // namespace
 
 CCommitResult CommitFiles(const CJournalNames& names, std::span<CFileChange> changes) {
@@ -227,25 +247,7 @@ CRecovery RecoverFiles(const CJournalNames& names, std::span<const std::string> 
     if (ReadWholeFile(journal, text) && ParseJournal(journal, text, entries)) {
         recovery.outcome = CRecovery::kPutBack;
         for (const CJournalEntry& entry : entries) {
-            const std::string kept = entry.strPath + std::string(names.keptSuffix);
-            std::string now;
-            const CFileResult read = ReadWholeFile(entry.strPath, now);
-            const bool bMovedIn = entry.bRemoved ? read.status == EFileStatus::kMissing
-                                                 : read && now.size() == entry.nSize &&
-                                                       HashFileBytes(now) == entry.nHash;
-            const bool bKeptThere = entry.bKept && IsFile(kept);
-            CFileResult result;
-            if (bMovedIn && bKeptThere)
-                result = MoveFileOver(kept, entry.strPath);
-            else if (bMovedIn && !entry.bKept && !entry.bRemoved)
-                result = RemoveFile(entry.strPath); // the write made it
-            else if (!bMovedIn &&
-                     (bKeptThere ? !SameBytes(entry.strPath, kept)
-                                 : !entry.bKept && read.status != EFileStatus::kMissing)) {
-                recovery.left.push_back(entry.strPath);
-                if (bKeptThere)
-                    result = MoveFileOver(kept, entry.strPath + std::string(names.leftSuffix));
-            }
+            const CFileResult result = RecoverFile(names, entry, recovery.left);
             if (!result && recovery.outcome != CRecovery::kFailed) {
                 recovery.outcome = CRecovery::kFailed;
                 recovery.strPath = entry.strPath;
