@@ -148,16 +148,12 @@ bool CManagerDlg::AskRetryLocked() {
 
 bool CManagerDlg::LockLibrary() {
     const BOOL bWasEnabled = !EnableWindow(m_hWnd, FALSE);
-    bool bLocked = true;
-    while (m_doc.Lock(LockWait()) == CFileLock::EOutcome::kBusy) {
-        if (!AskRetryLocked()) {
-            bLocked = false;
-            break;
-        }
-    }
+    bool bBusy = false;
+    do {
+        bBusy = m_doc.Lock(LockWait()) == CFileLock::EOutcome::kBusy;
+    } while (bBusy && AskRetryLocked());
     EnableWindow(m_hWnd, bWasEnabled);
-    ShowRecovery();
-    return bLocked;
+    return !bBusy;
 }
 
 void CManagerDlg::ShowRecovery() {
@@ -217,9 +213,13 @@ bool CManagerDlg::Save() {
     for (;;) {
         if (!ConfirmReplaceChangedFiles() || !LockLibrary())
             return false;
-        if (!m_doc.IsLocked() || !m_doc.CheckFilesBeforeSave().AnyChanged())
+        // A save that died, put back on taking the lock, is told with the
+        // lock let go, and the changed files are asked about anew.
+        if (!m_doc.IsLocked() ||
+            (!m_doc.HasRecovery() && !m_doc.CheckFilesBeforeSave().AnyChanged()))
             break;
         m_doc.Unlock();
+        ShowRecovery();
     }
     const std::vector<std::string> names = m_doc.SavedFileNames();
     const CSaveResult write = m_doc.Save();

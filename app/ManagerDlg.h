@@ -121,7 +121,8 @@ private:
     // Save and its questions; whether the files were written.
     bool Save();
     // Takes the library's lock, asking whether to try again while another
-    // program holds it; whether it was taken (or cannot be had at all).
+    // program holds it; whether it was taken (or cannot be had at all). What
+    // it found of a save that died is told once it is let go.
     bool LockLibrary();
     // What taking the lock found of a save that died, in a box.
     void ShowRecovery();

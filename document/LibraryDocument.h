@@ -96,6 +96,7 @@ public:
     // What the last taking of the lock found of a write that died; taken
     // by the face that says so.
     CRecovery TakeRecovery() { return std::exchange(m_recovery, {}); }
+    bool HasRecovery() const { return m_recovery.outcome != CRecovery::kNone; }
 
     const std::string& SimPath() const { return m_strSimPath; }
     const CSceneryDisk& Disk() const { return *m_pDisk; }
