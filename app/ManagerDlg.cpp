@@ -249,9 +249,10 @@ void CManagerDlg::ShowSaveResult(const CSaveResult& write, const std::vector<std
         ShowError("Another program is writing the scenery library, so nothing was saved.");
         break;
     case CSaveResult::kWritten:
-        if (const CSaveResult kept = m_doc.ProfilesUnreadable(); write.bProfilesTxtKept)
-            ShowError(kept.strPath + " could not be read at start-up (" + kept.strReason +
-                      "), so it was left as it is; " + JoinedNames(names) + " were saved.");
+        for (ELibraryFile kept : write.kept)
+            ShowError(m_doc.Paths().files[kept] + " could not be read at start-up (" +
+                      m_doc.Files()[kept].strReason + "), so it was left as it is; " +
+                      JoinedNames(names) + " were saved.");
         break;
     default:
         ShowError(write.strPath + " could not be saved: " + write.strReason + "\n" + nothing);

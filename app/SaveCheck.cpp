@@ -2,9 +2,9 @@
 
 std::string ChangedFilesQuestion(const CSaveCheck& check) {
     std::vector<std::string> changed;
-    for (std::size_t n = 0; n < 3; ++n) {
+    for (std::size_t n = 0; n < kLibraryFileCount; ++n) {
         if (check.abChanged[n])
-            changed.push_back(kLibraryFileNames[n]);
+            changed.push_back(kLibraryFiles[n].pszName);
     }
     if (changed.empty())
         return {};

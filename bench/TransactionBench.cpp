@@ -67,9 +67,9 @@ int main() {
     CFolderArray folders;
     CSceneryProfiles profiles;
     CLibraryFiles files;
-    files.sceneryCfg = LoadSceneryCfg(plain + "scenery.cfg", header, areas);
-    files.folderTxt = LoadFolders(plain + "Folder.txt", folders, areas);
-    files.profilesTxt = LoadProfiles(plain + "Profiles.txt", profiles, areas);
+    files[kSceneryCfgFile] = LoadSceneryCfg(plain + "scenery.cfg", header, areas);
+    files[kFolderTxtFile] = LoadFolders(plain + "Folder.txt", folders, areas);
+    files[kProfilesTxtFile] = LoadProfiles(plain + "Profiles.txt", profiles, areas);
     const std::vector<CListRow> rows = ListRows(areas);
     double nTransaction = 1e9, nPlain = 1e9;
     for (int n = 0; n < kRepetitions; ++n) {
@@ -79,14 +79,15 @@ int main() {
                                         std::fputs("the transaction wrote nothing\n", stderr);
                                 }));
         areas.GetAt(n % kAreas).SetTitle("Renamed " + std::to_string(n));
-        nPlain = std::min(
-            nPlain, Seconds([&] {
-                if (!SaveSceneryCfg(plain + "scenery.cfg", header, areas, rows,
-                                    files.sceneryCfg.disk) ||
-                    !SaveFolders(plain + "Folder.txt", folders, areas, files.folderTxt.disk) ||
-                    !SaveProfiles(plain + "Profiles.txt", profiles, areas, files.profilesTxt.disk))
-                    std::fputs("a plain write failed\n", stderr);
-            }));
+        nPlain = std::min(nPlain, Seconds([&] {
+                              if (!SaveSceneryCfg(plain + "scenery.cfg", header, areas, rows,
+                                                  files[kSceneryCfgFile].disk) ||
+                                  !SaveFolders(plain + "Folder.txt", folders, areas,
+                                               files[kFolderTxtFile].disk) ||
+                                  !SaveProfiles(plain + "Profiles.txt", profiles, areas,
+                                                files[kProfilesTxtFile].disk))
+                                  std::fputs("a plain write failed\n", stderr);
+                          }));
     }
     std::filesystem::remove_all(temp / "tarnwick-transaction-bench");
     std::filesystem::remove_all(temp / "tarnwick-plain-bench");

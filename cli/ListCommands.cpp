@@ -126,11 +126,9 @@ int RunCheck(CCommandRun& run) {
     // A file the system would not let be read, not one read and found to
     // be no library (an error of the check's).
     const CLibraryFiles& files = session.Doc().Files();
-    const CFileResult* apFiles[] = {&files.sceneryCfg, &files.folderTxt, &files.profilesTxt};
-    const bool bUnreadable =
-        std::any_of(std::begin(apFiles), std::end(apFiles), [](const CFileResult* pFile) {
-            return pFile->status == EFileStatus::kFailed && !pFile->disk.bPresent;
-        });
+    const bool bUnreadable = std::any_of(files.begin(), files.end(), [](const CFileResult& file) {
+        return file.status == EFileStatus::kFailed && !file.disk.bPresent;
+    });
     return bUnreadable ? kExitFile : HasErrors(findings) ? kExitFindings : kExitDone;
 }
 

@@ -98,8 +98,8 @@ int RunRestoreBackup(CCommandRun& run) {
     std::unique_ptr<CLibraryDocument> reread;
     for (;;) {
         CLibraryDocument& doc = reread ? *reread : session.Doc();
-        const CFileState& disk = doc.Files().sceneryCfg.disk;
-        const std::string& sceneryCfg = doc.Paths().strSceneryCfg;
+        const CFileState& disk = doc.Files()[kSceneryCfgFile].disk;
+        const std::string& sceneryCfg = doc.Paths().files[kSceneryCfgFile];
         if (HashFileBytes(text) == disk.nHash && text.size() == disk.nSize) {
             PrintLine("scenery.cfg is as its backup already: nothing to change");
             return kExitDone;
@@ -135,7 +135,7 @@ int RunRestoreBackup(CCommandRun& run) {
         }
         const CSaveResult write =
             bLocked ? doc.ReplaceSceneryCfg(text)
-                    : CSaveResult{CSaveResult::kLocked, doc.Paths().strLock, {}, false, false};
+                    : CSaveResult{CSaveResult::kLocked, doc.Paths().strLock, {}, false, {}};
         doc.Unlock();
         if (write.outcome != CSaveResult::kWritten)
             return session.WriteFailed(write);

@@ -33,8 +33,8 @@ int CSession::Open(const std::optional<std::string>& simOption, EOpen open, bool
     ReportRecovery(m_doc.TakeRecovery());
     const CLibraryFiles& files = m_doc.Files();
     const CLibraryPaths& paths = m_doc.Paths();
-    if (files.sceneryCfg.status == EFileStatus::kMissing) {
-        PrintError(paths.strSceneryCfg + ": there is no such file");
+    if (files[kSceneryCfgFile].status == EFileStatus::kMissing) {
+        PrintError(paths.files[kSceneryCfgFile] + ": there is no such file");
         return kExitFile;
     }
     if (const CSaveResult unreadable = m_doc.Unreadable();
@@ -121,9 +121,10 @@ int CSession::Finish(const CChanges& changes, bool bDryRun, bool bJson) {
 int CSession::Write(EWrite what) {
     const bool bProfilesOnly = what == EWrite::kProfilesOnly;
     const CSaveCheck check = m_doc.CheckFilesBeforeSave();
-    for (std::size_t n = bProfilesOnly ? 2 : 0; n < 3; ++n) {
+    for (std::size_t n = bProfilesOnly ? std::size_t{kProfilesTxtFile} : 0; n < kLibraryFileCount;
+         ++n) {
         if (check.abChanged[n]) {
-            PrintError(std::string(kLibraryFileNames[n]) +
+            PrintError(std::string(kLibraryFiles[n].pszName) +
                        " changed while twk was working; nothing written");
             return kExitFile;
         }
@@ -137,8 +138,8 @@ int CSession::Write(EWrite what) {
     }
     const CSaveResult write = bProfilesOnly ? m_doc.SaveProfiles() : m_doc.Save();
     ReportRecovery(m_doc.TakeRecovery());
-    if (write.bProfilesTxtKept)
-        PrintError("warning: " + m_doc.Paths().strProfilesTxt +
+    for (ELibraryFile kept : write.kept)
+        PrintError("warning: " + m_doc.Paths().files[kept] +
                    " could not be read, so it was left as it is");
     return write.outcome == CSaveResult::kWritten ? kExitDone : WriteFailed(write);
 }

@@ -195,14 +195,13 @@ std::vector<CFinding> CheckLibrary(const CLibraryPaths& paths, const CLibraryFil
                                    const std::string& simPath, const CSceneryDisk& disk,
                                    const CAirportIndex& airports) {
     CLibraryChecker checker(areas, rows, simPath, disk);
-    checker.CheckFile(files.sceneryCfg, paths.strSceneryCfg);
-    checker.CheckFile(files.folderTxt, paths.strFolderTxt);
-    checker.CheckFile(files.profilesTxt, paths.strProfilesTxt);
+    for (std::size_t n = 0; n < kLibraryFileCount; ++n)
+        checker.CheckFile(files[n], paths.files[n]);
     checker.CheckAreas();
-    checker.CheckSomethingLoads(files.sceneryCfg, paths.strSceneryCfg);
-    checker.CheckFolders(folders, paths.strFolderTxt);
-    checker.CheckProfiles(profiles, paths.strProfilesTxt);
-    checker.CheckNumbering(paths.strSceneryCfg);
+    checker.CheckSomethingLoads(files[kSceneryCfgFile], paths.files[kSceneryCfgFile]);
+    checker.CheckFolders(folders, paths.files[kFolderTxtFile]);
+    checker.CheckProfiles(profiles, paths.files[kProfilesTxtFile]);
+    checker.CheckNumbering(paths.files[kSceneryCfgFile]);
     std::vector<CFinding> findings = checker.TakeFindings();
     AddAirportFindings(airports, AirportsOf(airports), findings);
     std::stable_sort(findings.begin(), findings.end(),

@@ -66,7 +66,7 @@ std::vector<CFinding> CLibraryDocument::Check(const CAirportIndex& airports) con
 std::string CLibraryDocument::TakeBackup(std::string& path) const {
     if (std::string error = LocateBackup(m_strSimPath, *m_pDisk, path); !error.empty())
         return error;
-    const CFileResult copy = CopyFileOver(m_paths.strSceneryCfg, path, kTempSuffix);
+    const CFileResult copy = CopyFileOver(m_paths.files[kSceneryCfgFile], path, kTempSuffix);
     return copy ? std::string() : path + ": cannot be written: " + copy.strReason;
 }
 
@@ -413,36 +413,35 @@ CSaveCheck CLibraryDocument::CheckFilesBeforeSave() const {
 }
 
 void CLibraryDocument::AcceptChangedFiles(const CSaveCheck& check) {
-    m_files.sceneryCfg.disk = check.disk[0];
-    m_files.folderTxt.disk = check.disk[1];
-    m_files.profilesTxt.disk = check.disk[2];
+    for (std::size_t n = 0; n < kLibraryFileCount; ++n)
+        m_files[n].disk = check.disk[n];
 }
 
 CSaveResult CLibraryDocument::Unreadable() const {
-    for (auto [pLoad, pPath] : {std::pair{&m_files.sceneryCfg, &m_paths.strSceneryCfg},
-                                std::pair{&m_files.folderTxt, &m_paths.strFolderTxt}}) {
-        if (pLoad->status == EFileStatus::kFailed)
-            return {CSaveResult::kUnreadable, *pPath, pLoad->strReason};
+    for (std::size_t n = 0; n < kLibraryFileCount; ++n) {
+        if (kLibraryFiles[n].bUnreadableStopsAll && m_files[n].status == EFileStatus::kFailed)
+            return {CSaveResult::kUnreadable, m_paths.files[n], m_files[n].strReason};
     }
     return {};
 }
 
 CSaveResult CLibraryDocument::ProfilesUnreadable() const {
-    if (m_files.profilesTxt.status == EFileStatus::kFailed)
-        return {CSaveResult::kUnreadable, m_paths.strProfilesTxt, m_files.profilesTxt.strReason};
+    if (m_files[kProfilesTxtFile].status == EFileStatus::kFailed)
+        return {CSaveResult::kUnreadable, m_paths.files[kProfilesTxtFile],
+                m_files[kProfilesTxtFile].strReason};
     return {};
 }
 
 CSaveResult CLibraryDocument::Saved(const std::function<CLibraryWrite()>& write) {
     const bool bOwnLock = !m_lock.IsHeld();
     if (bOwnLock && Lock() == CFileLock::EOutcome::kBusy)
-        return {CSaveResult::kLocked, m_paths.strLock, {}, false, false};
+        return {CSaveResult::kLocked, m_paths.strLock, {}, false, {}};
     const CLibraryWrite written = write();
     if (bOwnLock)
         Unlock();
     const CCommitResult& commit = written.commit;
     CSaveResult result{CSaveResult::kWritten, commit.strPath, commit.result.strReason,
-                       commit.bPutBackFailed, written.bProfilesTxtKept};
+                       commit.bPutBackFailed, written.kept};
     switch (commit.result.status) {
     case EFileStatus::kChanged:
         result.outcome = CSaveResult::kChanged;
@@ -468,7 +467,7 @@ CSaveResult CLibraryDocument::Save() {
 CSaveResult CLibraryDocument::SaveProfiles() {
     if (CSaveResult refused = ProfilesUnreadable(); refused.outcome != CSaveResult::kWritten)
         return refused;
-    return Saved([&] { return WriteProfiles(m_paths, m_files, Contents()); });
+    return Saved([&] { return WriteLibraryFile(m_paths, m_files, Contents(), kProfilesTxtFile); });
 }
 
 CSaveResult CLibraryDocument::ReplaceSceneryCfg(std::string text) {
@@ -476,9 +475,10 @@ CSaveResult CLibraryDocument::ReplaceSceneryCfg(std::string text) {
 }
 
 std::vector<std::string> CLibraryDocument::SavedFileNames() const {
-    std::vector<std::string> names(std::begin(kLibraryFileNames), std::end(kLibraryFileNames));
-    if (m_files.profilesTxt.status == EFileStatus::kFailed ||
-        (m_profiles.empty() && !m_files.profilesTxt.disk.bPresent))
-        names.pop_back();
+    std::vector<std::string> names;
+    for (std::size_t n = 0; n < kLibraryFileCount; ++n) {
+        if (m_files[n].status != EFileStatus::kFailed)
+            names.push_back(kLibraryFiles[n].pszName);
+    }
     return names;
 }

@@ -54,8 +54,9 @@ struct CSaveResult {
     // A file already replaced could not be put back: the files may be mixed
     // until the library is next opened, which finishes putting them back.
     bool bPutBackFailed = false;
-    // Profiles.txt could not be read when opened, so it was left as it is.
-    bool bProfilesTxtKept = false;
+    // The files that could not be read when opened, and so were left as
+    // they are.
+    std::vector<ELibraryFile> kept = {};
 };
 
 // How long a face waits for the library's lock, and what it does
@@ -204,8 +205,7 @@ public:
     // while it is as last read; the other files stay as they are. The
     // library is then as read no longer: open it anew to show it.
     CSaveResult ReplaceSceneryCfg(std::string text);
-    // The files Save writes, in its order: Profiles.txt only when it is
-    // there or there are profiles to write, and not when it is kept.
+    // The files Save writes, in its order: those that could be read.
     std::vector<std::string> SavedFileNames() const;
 
 private:

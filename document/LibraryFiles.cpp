@@ -26,10 +26,13 @@ std::string JoinedNames(std::span<const std::string> names) {
 
 std::string LocateLibrary(const std::string& simPath, const CSceneryDisk& disk,
                           CLibraryPaths& paths) {
-    for (auto [pszName, pPath] : {std::pair{kSceneryCfgName, &paths.strSceneryCfg},
-                                  std::pair{kFolderTxtName, &paths.strFolderTxt},
-                                  std::pair{kProfilesTxtName, &paths.strProfilesTxt},
-                                  std::pair{kLockFileName, &paths.strLock},
+    for (std::size_t n = 0; n < kLibraryFileCount; ++n) {
+        if (std::string error = Locate(simPath + kLibraryFiles[n].pszName, disk, paths.files[n]);
+            !error.empty())
+            return error;
+    }
+    // Tarnwick's own, found as the disk finds a new file of that name.
+    for (auto [pszName, pPath] : {std::pair{kLockFileName, &paths.strLock},
                                   std::pair{kJournalFileName, &paths.strJournal}}) {
         if (std::string error = Locate(simPath + pszName, disk, *pPath); !error.empty())
             return error;
@@ -41,24 +44,43 @@ std::string LocateBackup(const std::string& simPath, const CSceneryDisk& disk, s
     return Locate(BackupPathOf(simPath + kSceneryCfgName), disk, path);
 }
 
+const CByLibraryFile<CLibraryFileKind> kLibraryFiles = {{
+    {kSceneryCfgName, true,
+     [](const std::string& path, const CLibraryContents& contents) {
+         return LoadSceneryCfg(path, contents.header, contents.areas);
+     },
+     [](const CLibraryContents& contents, std::span<const CListRow> rows) {
+         return std::optional(FormatSceneryCfg(contents.header, contents.areas, rows));
+     }},
+    {kFolderTxtName, true,
+     [](const std::string& path, const CLibraryContents& contents) {
+         return LoadFolders(path, contents.folders, contents.areas);
+     },
+     [](const CLibraryContents& contents, std::span<const CListRow>) {
+         return FolderFileText(contents.folders, contents.areas);
+     }},
+    {kProfilesTxtName, false,
+     [](const std::string& path, const CLibraryContents& contents) {
+         return LoadProfiles(path, contents.profiles, contents.areas, &contents.profilesLead);
+     },
+     [](const CLibraryContents& contents, std::span<const CListRow>) {
+         return ProfilesFileText(contents.profiles, contents.areas, contents.profilesLead);
+     }},
+}};
+
 CLibraryFiles ReadLibrary(const CLibraryPaths& paths, const CLibraryContents& contents) {
     CLibraryFiles files;
-    files.sceneryCfg = LoadSceneryCfg(paths.strSceneryCfg, contents.header, contents.areas);
-    files.folderTxt = LoadFolders(paths.strFolderTxt, contents.folders, contents.areas);
-    files.profilesTxt = LoadProfiles(paths.strProfilesTxt, contents.profiles, contents.areas,
-                                     &contents.profilesLead);
+    for (std::size_t n = 0; n < kLibraryFileCount; ++n)
+        files[n] = kLibraryFiles[n].pRead(paths.files[n], contents);
     return files;
 }
 
 CSaveCheck CheckFilesBeforeSave(const CLibraryPaths& paths, const CLibraryFiles& files) {
     CSaveCheck check;
-    const std::string* apPaths[] = {&paths.strSceneryCfg, &paths.strFolderTxt,
-                                    &paths.strProfilesTxt};
-    const CFileResult* apFiles[] = {&files.sceneryCfg, &files.folderTxt, &files.profilesTxt};
-    for (std::size_t n = 0; n < 3; ++n) {
-        check.disk[n] = apFiles[n]->disk;
-        if (apFiles[n]->status != EFileStatus::kFailed)
-            check.abChanged[n] = FileChangedSince(*apPaths[n], apFiles[n]->disk, check.disk[n]);
+    for (std::size_t n = 0; n < kLibraryFileCount; ++n) {
+        check.disk[n] = files[n].disk;
+        if (files[n].status != EFileStatus::kFailed)
+            check.abChanged[n] = FileChangedSince(paths.files[n], files[n].disk, check.disk[n]);
     }
     return check;
 }
@@ -69,27 +91,29 @@ CJournalNames JournalNamesOf(const CLibraryPaths& paths) {
     return {paths.strJournal, kTempSuffix, kKeptSuffix, kLeftSuffix};
 }
 
-// Profiles.txt as the changes write it, unless it could not be read.
-void AddProfilesTxt(const CLibraryPaths& paths, CLibraryFiles& files,
-                    const CLibraryContents& contents, std::vector<CFileChange>& changes,
-                    CLibraryWrite& write) {
-    write.bProfilesTxtKept = files.profilesTxt.status == EFileStatus::kFailed;
-    if (!write.bProfilesTxtKept)
-        changes.push_back(
-            {paths.strProfilesTxt,
-             ProfilesFileText(contents.profiles, contents.areas, contents.profilesLead),
-             &files.profilesTxt.disk});
+// The files, each with its text from the contents, in one transaction; a
+// file that could not be read is left as it is.
+CLibraryWrite WriteFiles(const CLibraryPaths& paths, CLibraryFiles& files,
+                         const CLibraryContents& contents, std::span<const CListRow> rows,
+                         std::span<const ELibraryFile> which) {
+    CLibraryWrite write;
+    std::vector<CFileChange> changes;
+    for (ELibraryFile file : which) {
+        if (files[file].status == EFileStatus::kFailed)
+            write.kept.push_back(file);
+        else
+            changes.push_back(
+                {paths.files[file], kLibraryFiles[file].pText(contents, rows), &files[file].disk});
+    }
+    write.commit = CommitFiles(JournalNamesOf(paths), changes);
+    return write;
 }
 
 } // namespace
 
-CLibraryWrite WriteProfiles(const CLibraryPaths& paths, CLibraryFiles& files,
-                            const CLibraryContents& contents) {
-    CLibraryWrite write;
-    std::vector<CFileChange> changes;
-    AddProfilesTxt(paths, files, contents, changes, write);
-    write.commit = CommitFiles(JournalNamesOf(paths), changes);
-    return write;
+CLibraryWrite WriteLibraryFile(const CLibraryPaths& paths, CLibraryFiles& files,
+                               const CLibraryContents& contents, ELibraryFile file) {
+    return WriteFiles(paths, files, contents, {}, std::span(&file, 1));
 }
 
 CLibraryWrite WriteLibrary(const CLibraryPaths& paths, CLibraryFiles& files,
@@ -99,13 +123,13 @@ CLibraryWrite WriteLibrary(const CLibraryPaths& paths, CLibraryFiles& files,
     UpdateLayersFromList(rows, areas);
     UpdateActiveFromList(rows, areas);
     StoreUntouchedExpandStates(folders, areas);
-    std::vector<CFileChange> changes = {
-        {paths.strSceneryCfg, FormatSceneryCfg(contents.header, areas, rows),
-         &files.sceneryCfg.disk},
-        {paths.strFolderTxt, FolderFileText(folders, areas), &files.folderTxt.disk}};
-    CLibraryWrite write;
-    AddProfilesTxt(paths, files, contents, changes, write);
-    write.commit = CommitFiles(JournalNamesOf(paths), changes);
+    static constexpr CByLibraryFile<ELibraryFile> kEveryFile = [] {
+        CByLibraryFile<ELibraryFile> every{};
+        for (std::size_t n = 0; n < kLibraryFileCount; ++n)
+            every[n] = static_cast<ELibraryFile>(n);
+        return every;
+    }();
+    CLibraryWrite write = WriteFiles(paths, files, contents, rows, kEveryFile);
     if (write.commit.result) {
         for (int f = 0; f < folders.GetSize(); ++f)
             folders.GetAt(f).ForgetUnmatched();
@@ -115,11 +139,10 @@ CLibraryWrite WriteLibrary(const CLibraryPaths& paths, CLibraryFiles& files,
 
 CLibraryWrite WriteSceneryCfgText(const CLibraryPaths& paths, CLibraryFiles& files,
                                   std::string text) {
-    CFileChange change{paths.strSceneryCfg, std::move(text), &files.sceneryCfg.disk};
-    return {CommitFiles(JournalNamesOf(paths), std::span(&change, 1)), false};
+    CFileChange change{paths.files[kSceneryCfgFile], std::move(text), &files[kSceneryCfgFile].disk};
+    return {CommitFiles(JournalNamesOf(paths), std::span(&change, 1)), {}};
 }
 
 CRecovery RecoverLibrary(const CLibraryPaths& paths) {
-    const std::string files[] = {paths.strSceneryCfg, paths.strFolderTxt, paths.strProfilesTxt};
-    return RecoverFiles(JournalNamesOf(paths), files);
+    return RecoverFiles(JournalNamesOf(paths), paths.files);
 }

@@ -16,23 +16,31 @@
 #include "SceneryDisk.h"
 #include "SceneryHeader.h"
 
+#include <algorithm>
+#include <array>
+#include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 inline constexpr const char* kSceneryCfgName = "scenery.cfg";
 inline constexpr const char* kFolderTxtName = "Folder.txt";
 
+// The files of a library, in the order they are read and a write takes
+// them: scenery.cfg first, whose areas the entries of the others name.
+enum ELibraryFile : std::size_t {
+    kSceneryCfgFile,
+    kFolderTxtFile,
+    kProfilesTxtFile,
+    kLibraryFileCount
+};
+template <class T> using CByLibraryFile = std::array<T, kLibraryFileCount>;
+
 struct CLibraryPaths {
-    std::string strSceneryCfg;
-    std::string strFolderTxt;
-    std::string strProfilesTxt;
+    CByLibraryFile<std::string> files;
     std::string strLock;    // the library's lock, beside them
     std::string strJournal; // there only while a write is under way or died
 };
-
-// The files in the order a write takes them.
-inline constexpr const char* kLibraryFileNames[] = {kSceneryCfgName, kFolderTxtName,
-                                                    kProfilesTxtName};
 
 // Names in a sentence: "a", "a and b", "a, b and c".
 std::string JoinedNames(std::span<const std::string> names);
@@ -46,11 +54,7 @@ std::string LocateBackup(const std::string& simPath, const CSceneryDisk& disk, s
 
 // How each file fared when read: one that was there but could not be read
 // is never replaced. Each disk state follows every write.
-struct CLibraryFiles {
-    CFileResult sceneryCfg;
-    CFileResult folderTxt;
-    CFileResult profilesTxt;
-};
+using CLibraryFiles = CByLibraryFile<CFileResult>;
 
 // What the files hold besides the areas' order.
 struct CLibraryContents {
@@ -61,36 +65,51 @@ struct CLibraryContents {
     CKeptLines& profilesLead; // Profiles.txt's lines before its first profile
 };
 
+// A file of the library: how it is read into the contents and written from
+// them, each row of the list giving its area's place and state.
+struct CLibraryFileKind {
+    const char* pszName;
+    // One there that cannot be read stops every write of the library; else
+    // it is only left as it is.
+    bool bUnreadableStopsAll;
+    CFileResult (*pRead)(const std::string& path, const CLibraryContents& contents);
+    // Its text, or none when the file goes.
+    std::optional<std::string> (*pText)(const CLibraryContents& contents,
+                                        std::span<const CListRow> rows);
+};
+extern const CByLibraryFile<CLibraryFileKind> kLibraryFiles;
+
 // Fills an empty header, area array, folder array, profile array and lines.
 CLibraryFiles ReadLibrary(const CLibraryPaths& paths, const CLibraryContents& contents);
 
 // Whether another program changed a file since it was last read or written;
-// Profiles.txt is not looked at when it could not be read.
+// a file that could not be read is not looked at.
 struct CSaveCheck {
-    // By file, in the order of kLibraryFileNames.
-    bool abChanged[3] = {false, false, false};
+    CByLibraryFile<bool> abChanged{};
     // Each file as it is now: what a write must find once the user lets it
     // replace those changes.
-    CFileState disk[3];
-    bool AnyChanged() const { return abChanged[0] || abChanged[1] || abChanged[2]; }
+    CByLibraryFile<CFileState> disk{};
+    bool AnyChanged() const {
+        return std::find(abChanged.begin(), abChanged.end(), true) != abChanged.end();
+    }
 };
 CSaveCheck CheckFilesBeforeSave(const CLibraryPaths& paths, const CLibraryFiles& files);
 
 struct CLibraryWrite {
     CCommitResult commit;
-    // Profiles.txt could not be read, so it was left as it is.
-    bool bProfilesTxtKept = false;
+    // The files that could not be read, and so were left as they are.
+    std::vector<ELibraryFile> kept;
 };
 
 // Save: each listed area takes its number, layer and state from its row,
 // the folders' expand flags are stored as Folder.txt keeps them (see
-// StoreUntouchedExpandStates), and scenery.cfg, Folder.txt and Profiles.txt
-// (unless it could not be read) are written in one transaction.
+// StoreUntouchedExpandStates), and every file that could be read is written
+// in one transaction.
 CLibraryWrite WriteLibrary(const CLibraryPaths& paths, CLibraryFiles& files,
                            const CLibraryContents& contents, std::span<const CListRow> rows);
-// Only Profiles.txt, for a change of nothing but the profiles.
-CLibraryWrite WriteProfiles(const CLibraryPaths& paths, CLibraryFiles& files,
-                            const CLibraryContents& contents);
+// Only the one file, for a change of nothing else (the profiles).
+CLibraryWrite WriteLibraryFile(const CLibraryPaths& paths, CLibraryFiles& files,
+                               const CLibraryContents& contents, ELibraryFile file);
 // Only scenery.cfg, replaced by the text (a backup put back); the other
 // files stay as they are.
 CLibraryWrite WriteSceneryCfgText(const CLibraryPaths& paths, CLibraryFiles& files,

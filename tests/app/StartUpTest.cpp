@@ -83,7 +83,7 @@ TEST_F(StartUp, WithNothingKnownTheBrowserAsksAndCancelLeavesNoFolder) {
     EXPECT_EQ(m_answerer.m_aBoxes[1],
               "Error|No Flight Simulator 2004 folder is known, so nothing was saved.");
     EXPECT_EQ(m_dlg.Document().SimPath(), "");
-    EXPECT_EQ(m_dlg.Document().Paths().strSceneryCfg, "");
+    EXPECT_EQ(m_dlg.Document().Paths().files[kSceneryCfgFile], "");
     EXPECT_EQ(m_settings.Read(), "<none>");
 }
 
