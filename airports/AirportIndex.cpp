@@ -1,7 +1,7 @@
 #include "AirportIndex.h"
 
 #include "AirportCache.h"
-#include "Profile.h"
+#include "IniText.h"
 #include "SceneryFolder.h"
 
 #include <algorithm>

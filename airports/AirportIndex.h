@@ -7,7 +7,7 @@
 // the library stays as it is.
 
 #include "AreaArray.h"
-#include "AreaCommands.h"
+#include "AreaChanges.h"
 #include "BglFile.h"
 #include "SceneryDisk.h"
 

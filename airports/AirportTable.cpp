@@ -1,7 +1,7 @@
 #include "AirportTable.h"
 
 #include "Airports.h"
-#include "Profile.h"
+#include "IniText.h"
 
 #include <algorithm>
 #include <numeric>

@@ -146,7 +146,7 @@ private:
     void UpdateUndoMenu();
     // The views anew after a step taken back or done again, its row or else
     // its folder selected and in view.
-    void ShowStep(const CStepShown& shown);
+    void ShowStep(const CStepPlace& shown);
     // The question before the areas go: true on Yes.
     bool ConfirmRemove(std::size_t nCount);
     // The areas of the list's rows, top first.

@@ -1,6 +1,6 @@
 #include "NameDlg.h"
 
-#include "AreaCommands.h"
+#include "AreaChanges.h"
 #include "resource.h"
 
 #include <utility>

@@ -1,9 +1,9 @@
 #include "ProfilesDlg.h"
 
-#include "AreaCommands.h"
+#include "AreaChanges.h"
 #include "Dpi.h"
 #include "NameDlg.h"
-#include "ProfileCommands.h"
+#include "ProfileChanges.h"
 #include "resource.h"
 
 #include <utility>

@@ -131,7 +131,7 @@ void CManagerDlg::AddSceneryFolders(const std::string& directory) {
     }
 }
 
-void CManagerDlg::ShowStep(const CStepShown& shown) {
+void CManagerDlg::ShowStep(const CStepPlace& shown) {
     FillSceneryList();
     FillFolderTree();
     if (shown.nRow >= 0)

@@ -1,7 +1,7 @@
 #include "Matching.h"
 
+#include "IniText.h"
 #include "Output.h"
-#include "Profile.h"
 #include "SceneryFolder.h"
 #include "SceneryProfile.h"
 
@@ -18,8 +18,8 @@ bool IsPosition(const std::string& argument) {
 // Why a NAME argument names none of the count names of that kind, listing
 // them.
 template <typename CNameOf>
-std::string NamesNone(const CSession& session, const std::string& argument, const std::string& kind,
-                      int nCount, CNameOf nameOf) {
+std::string WhyNamesNone(const CSession& session, const std::string& argument,
+                         const std::string& kind, int nCount, CNameOf nameOf) {
     std::string names;
     for (int n = 0; n < nCount; ++n) {
         names += n ? ", \"" : "\"";
@@ -102,8 +102,8 @@ std::string MatchFolder(const CSession& session, const std::string& name, int& n
         if (EqualsNoCase(folders.GetAt(nFolder).GetName(), stored))
             return {};
     }
-    return NamesNone(session, name, "folder", folders.GetSize(),
-                     [&](int f) -> const std::string& { return folders.GetAt(f).GetName(); });
+    return WhyNamesNone(session, name, "folder", folders.GetSize(),
+                        [&](int f) -> const std::string& { return folders.GetAt(f).GetName(); });
 }
 
 std::string MatchProfile(const CSession& session, const std::string& name, int& nProfile) {
@@ -115,7 +115,7 @@ std::string MatchProfile(const CSession& session, const std::string& name, int& 
     nProfile = FindProfile(profiles, stored);
     if (nProfile >= 0)
         return {};
-    return NamesNone(
+    return WhyNamesNone(
         session, name, "profile", static_cast<int>(profiles.size()),
         [&](int p) -> const std::string& { return profiles[static_cast<std::size_t>(p)].strName; });
 }

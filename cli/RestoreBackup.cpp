@@ -1,8 +1,8 @@
 #include "RestoreBackup.h"
 
-#include "AreaCommands.h"
+#include "AreaChanges.h"
 #include "Console.h"
-#include "ProfileFile.h"
+#include "IniFile.h"
 #include "SimulatorLocation.h"
 
 #include <map>
@@ -82,7 +82,7 @@ int RunRestoreBackup(CCommandRun& run) {
         return kExitFile;
     }
     std::string text;
-    CFileResult read = ReadProfileFile(backup, text);
+    CFileResult read = ReadIniFile(backup, text);
     CSceneryHeader header;
     CAreaArray areas;
     if (read)

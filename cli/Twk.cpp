@@ -1,12 +1,12 @@
 #include "Twk.h"
 
-#include "AirportCommands.h"
-#include "ChangeCommands.h"
-#include "ListCommands.h"
+#include "AirportRunners.h"
+#include "ChangeRunners.h"
+#include "ListRunners.h"
 #include "Output.h"
+#include "ProfileRunners.h"
 #include "RestoreBackup.h"
 #include "TarnwickVersion.h"
-#include "TwkProfileCommands.h"
 
 #include <algorithm>
 #include <vector>
@@ -333,7 +333,7 @@ const CCommand* FindCommand(const std::vector<std::string>& words, std::size_t& 
 
 // What the two-word commands of that first word take: "list, enable NAME or
 // disable NAME"; empty when none begins with it.
-std::string SecondWords(const std::string& first) {
+std::string TwoWordCommandsOf(const std::string& first) {
     std::vector<std::string> takes;
     for (const CCommand& command : Commands()) {
         const std::string_view name = command.pszName;
@@ -388,7 +388,7 @@ int RunTwk(std::span<const std::string> args) {
         }
         std::string error = "no command given";
         if (!arguments.words.empty()) {
-            const std::string takes = SecondWords(arguments.words[0]);
+            const std::string takes = TwoWordCommandsOf(arguments.words[0]);
             error = takes.empty() ? "unknown command " + arguments.words[0]
                                   : arguments.words[0] + " takes " + takes;
         }

@@ -1,6 +1,6 @@
 #include "AirportFindings.h"
 
-#include "AreaCommands.h"
+#include "AreaChanges.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "LibraryCheck.h"
 
 #include "AirportFindings.h"
-#include "AreaCommands.h"
+#include "AreaChanges.h"
 #include "SceneryFolder.h"
 
 #include <algorithm>

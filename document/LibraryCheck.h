@@ -53,7 +53,7 @@ bool HasErrors(std::span<const CFinding> findings);
 // it.
 using CShowText = std::function<std::string(const std::string& stored)>;
 // As the files store it: how the window shows it.
-inline std::string AsStored(const std::string& stored) {
+inline std::string ShownAsStored(const std::string& stored) {
     return stored;
 }
 
@@ -66,5 +66,5 @@ std::string FindingSentence(const CFinding& finding, const CShowText& showText,
 // how many more there are; "No problems found." when there is none. No line
 // end after the last line.
 std::string FindingsText(std::span<const CFinding> findings, std::size_t nMaxLines,
-                         const CShowText& showText = AsStored,
-                         const CShowText& showFolder = AsStored);
+                         const CShowText& showText = ShownAsStored,
+                         const CShowText& showFolder = ShownAsStored);

@@ -2,7 +2,7 @@
 
 #include "AirportCache.h"
 
-#include "FolderCommands.h"
+#include "FolderChanges.h"
 #include "SceneryFolder.h"
 #include "SimulatorLocation.h"
 
@@ -344,7 +344,7 @@ std::string CLibraryDocument::SaveProfile(const std::string& name) {
             return {};
         step.NoteProfile(m_profiles, nFound);
         // Keys Tarnwick does not know stay the user's.
-        profile.aKeptKeys = std::move(replaced.aKeptKeys);
+        profile.aOtherLines = std::move(replaced.aOtherLines);
         replaced = std::move(profile);
     } else {
         step.NoteProfile(m_profiles, static_cast<int>(m_profiles.size()), false);
@@ -378,8 +378,8 @@ void CLibraryDocument::DeleteProfile(int nProfile) {
     Push(std::move(step), m_areas.GetSize(), FolderStates());
 }
 
-CStepShown CLibraryDocument::Shown(const CStep* pStep, bool bUndone) const {
-    CStepShown shown;
+CStepPlace CLibraryDocument::PlaceOf(const CStep* pStep, bool bUndone) const {
+    CStepPlace shown;
     if (!pStep)
         return shown;
     // Where rows came in, found without a look at every row; else the row
@@ -400,12 +400,12 @@ CStepShown CLibraryDocument::Shown(const CStep* pStep, bool bUndone) const {
     return shown;
 }
 
-CStepShown CLibraryDocument::Undo() {
-    return Shown(m_history.Undo(State()), true);
+CStepPlace CLibraryDocument::Undo() {
+    return PlaceOf(m_history.Undo(State()), true);
 }
 
-CStepShown CLibraryDocument::Redo() {
-    return Shown(m_history.Redo(State()), false);
+CStepPlace CLibraryDocument::Redo() {
+    return PlaceOf(m_history.Redo(State()), false);
 }
 
 CSaveCheck CLibraryDocument::CheckFilesBeforeSave() const {

@@ -11,14 +11,14 @@
 
 #include "AddedFolders.h"
 #include "AreaArray.h"
-#include "AreaCommands.h"
+#include "AreaChanges.h"
 #include "Change.h"
 #include "FileLock.h"
 #include "Folder.h"
 #include "History.h"
 #include "LibraryCheck.h"
 #include "LibraryFiles.h"
-#include "ProfileCommands.h"
+#include "ProfileChanges.h"
 #include "SceneryCfg.h"
 #include "SceneryDisk.h"
 #include "SceneryHeader.h"
@@ -33,7 +33,7 @@
 
 // Where a step taken back or done again shows: the topmost row it changed,
 // else the folder it changed; -1 for none.
-struct CStepShown {
+struct CStepPlace {
     int nRow = -1;
     int nFolder = -1;
 };
@@ -180,8 +180,8 @@ public:
 
     bool CanUndo() const { return m_history.CanUndo(); }
     bool CanRedo() const { return m_history.CanRedo(); }
-    CStepShown Undo();
-    CStepShown Redo();
+    CStepPlace Undo();
+    CStepPlace Redo();
     // Whether the library differs from what was last read or saved.
     bool IsModified() const { return m_history.Point() != m_nSavedPoint; }
 
@@ -220,7 +220,7 @@ private:
     }
     // Writes under the lock, taken for it unless held.
     CSaveResult Saved(const std::function<CLibraryWrite()>& write);
-    CStepShown Shown(const CStep* pStep, bool bUndone) const;
+    CStepPlace PlaceOf(const CStep* pStep, bool bUndone) const;
     // Why AddAreas leaves the folder out, or nothing.
     std::optional<ENotAdded> WhyNotAdded(const std::string& folder) const;
 

@@ -1,6 +1,6 @@
 #include "LibraryFiles.h"
 
-#include "FolderCommands.h"
+#include "FolderChanges.h"
 #include "FolderFile.h"
 #include "SimulatorLocation.h"
 

@@ -57,11 +57,11 @@ namespace {
 // Title.N and Local.N of every N below the number of keys, the first key of
 // each name, in aNames at 2 * N + which; the entry keys of larger N, which
 // only a gap in the numbers leaves, in aBeyond. One pass over the section.
-void SlotEntryKeys(std::span<const CProfileKey> keys, CEntryScratch& scratch) {
+void SlotEntryKeys(std::span<const CIniKey> keys, CEntryScratch& scratch) {
     std::vector<std::optional<std::string_view>>& aNames = scratch.aNames;
     aNames.assign(2 * keys.size(), std::nullopt);
     scratch.aBeyond.clear();
-    for (const CProfileKey& key : keys) {
+    for (const CIniKey& key : keys) {
         int nWhich = 0;
         std::size_t n = 0;
         if (!IsEntryKey(key.key, nWhich, n))
@@ -79,7 +79,7 @@ CNames EntryOf(std::optional<std::string_view> title, std::optional<std::string_
 
 } // namespace
 
-void ReadEntryNames(std::span<const CProfileKey> keys, CEntryScratch& scratch,
+void ReadEntryNames(std::span<const CIniKey> keys, CEntryScratch& scratch,
                     std::vector<CNames>& entries) {
     SlotEntryKeys(keys, scratch);
     const std::vector<std::optional<std::string_view>>& aNames = scratch.aNames;
@@ -105,7 +105,7 @@ void ReadEntryNames(std::span<const CProfileKey> keys, CEntryScratch& scratch,
     }
 }
 
-void ReadEntryNamesToGap(std::span<const CProfileKey> keys, CEntryScratch& scratch,
+void ReadEntryNamesToGap(std::span<const CIniKey> keys, CEntryScratch& scratch,
                          std::vector<CNames>& entries, std::vector<std::string_view>& afterGap) {
     SlotEntryKeys(keys, scratch);
     const std::vector<std::optional<std::string_view>>& aNames = scratch.aNames;
@@ -114,7 +114,7 @@ void ReadEntryNamesToGap(std::span<const CProfileKey> keys, CEntryScratch& scrat
     for (; nGap < keys.size() && (aNames[2 * nGap] || aNames[2 * nGap + 1]); ++nGap)
         entries.push_back(EntryOf(aNames[2 * nGap], aNames[2 * nGap + 1]));
     afterGap.clear();
-    for (const CProfileKey& key : keys) {
+    for (const CIniKey& key : keys) {
         int nWhich = 0;
         std::size_t n = 0;
         if (IsEntryKey(key.key, nWhich, n) && n > nGap)
@@ -122,7 +122,7 @@ void ReadEntryNamesToGap(std::span<const CProfileKey> keys, CEntryScratch& scrat
     }
 }
 
-void AddEntryKeys(CProfileText& out, std::span<const CNames> entries, CEntryScratch& scratch) {
+void AddEntryKeys(CIniWriter& out, std::span<const CNames> entries, CEntryScratch& scratch) {
     // Which entries repeat the names of one before them: sorted once, no
     // allocation per entry.
     std::vector<int>& aByNames = scratch.aByNames;

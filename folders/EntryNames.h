@@ -4,8 +4,8 @@
 // Profiles.txt list them in a section: "Title.N" and "Local.N", N from 0.
 
 #include "AreaArray.h"
-#include "Profile.h"
-#include "ProfileText.h"
+#include "IniText.h"
+#include "IniWriter.h"
 
 #include <optional>
 #include <span>
@@ -65,15 +65,15 @@ struct CEntryScratch {
 // The section's entries by N, lowest first, whatever the gaps between the
 // numbers: Title.N and Local.N, the first key of each name, a missing one
 // empty. The names point into the keys.
-void ReadEntryNames(std::span<const CProfileKey> keys, CEntryScratch& scratch,
+void ReadEntryNames(std::span<const CIniKey> keys, CEntryScratch& scratch,
                     std::vector<CNames>& entries);
 
 // The same, but the entries end at the first N from 0 that has neither;
 // afterGap gets the names of the entry keys beyond it, in the section's
 // order, as they are written.
-void ReadEntryNamesToGap(std::span<const CProfileKey> keys, CEntryScratch& scratch,
+void ReadEntryNamesToGap(std::span<const CIniKey> keys, CEntryScratch& scratch,
                          std::vector<CNames>& entries, std::vector<std::string_view>& afterGap);
 
 // The entries' key lines, N from 0, each pair of names once (where it first
 // comes).
-void AddEntryKeys(CProfileText& out, std::span<const CNames> entries, CEntryScratch& scratch);
+void AddEntryKeys(CIniWriter& out, std::span<const CNames> entries, CEntryScratch& scratch);

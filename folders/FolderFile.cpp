@@ -19,8 +19,8 @@ struct CFolderReading {
 
 // From the section the folder's own line starts, whatever else the line
 // holds: no spelling of it loses the folder's entries.
-void ReadSection(const CProfile& profile, const CProfileSection& section, int nFolder,
-                 CFolder& folder, CAreaArray& areas, CFolderReading& reading) {
+void ReadSection(const CIniText& profile, const CIniSection& section, int nFolder, CFolder& folder,
+                 CAreaArray& areas, CFolderReading& reading) {
     // A check state other than 0, 1 and 2 means the areas are both on and off.
     int nActive = profile.GetInt(section, "Active", 0);
     folder.SetActive(nActive >= 0 && nActive <= 2 ? nActive : 2);
@@ -47,16 +47,16 @@ void ReadSection(const CProfile& profile, const CProfileSection& section, int nF
 } // namespace
 
 CFileResult ParseFolders(std::string text, CFolderArray& folders, CAreaArray& areas) {
-    if (std::string reason = WhyNotProfileText(text); !reason.empty())
+    if (std::string reason = WhyNotIniText(text); !reason.empty())
         return CFileResult::Failed(reason);
-    const CProfile profile(std::move(text));
+    const CIniText profile(std::move(text));
     CFolderReading reading{CAreaIndex(areas),
                            std::vector<int>(static_cast<std::size_t>(areas.GetSize()), -1),
                            {},
                            {},
                            {}};
     folders.Reserve(folders.GetSize() + static_cast<int>(profile.GetSections().size()));
-    for (const CProfileSection& section : profile.GetSections()) {
+    for (const CIniSection& section : profile.GetSections()) {
         auto pFolder = std::make_unique<CFolder>();
         pFolder->SetName(SectionNameOf(section.line));
         ReadSection(profile, section, folders.GetSize(), *pFolder, areas, reading);
@@ -66,7 +66,7 @@ CFileResult ParseFolders(std::string text, CFolderArray& folders, CAreaArray& ar
 }
 
 CFileResult LoadFolders(const std::string& path, CFolderArray& folders, CAreaArray& areas) {
-    return LoadProfileFile(
+    return LoadIniFile(
         path, [&](std::string text) { return ParseFolders(std::move(text), folders, areas); });
 }
 
@@ -82,7 +82,7 @@ std::string FormatFolders(const CFolderArray& folders, const CAreaArray& areas) 
             nBytes += area.GetTitle().size() + area.GetLocal().size() + 2 * 32;
         }
     }
-    CProfileText out;
+    CIniWriter out;
     out.Reserve(nBytes);
     CEntryScratch scratch;
     std::vector<CNames> entries;

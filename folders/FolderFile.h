@@ -6,7 +6,7 @@
 #include "AreaArray.h"
 #include "Files.h"
 #include "Folder.h"
-#include "ProfileFile.h"
+#include "IniFile.h"
 
 #include <optional>
 #include <string>

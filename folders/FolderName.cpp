@@ -1,6 +1,6 @@
 #include "FolderName.h"
 
-#include "Profile.h"
+#include "IniText.h"
 
 std::string WhyFolderNameRefused(const std::string& name, const CFolderArray& folders,
                                  int nRenamed) {

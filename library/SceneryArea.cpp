@@ -1,6 +1,6 @@
 #include "SceneryArea.h"
 
-#include "Flag.h"
+#include "TrueFalse.h"
 
 #include <cstdlib>
 
@@ -31,7 +31,7 @@ std::string CSceneryArea::SectionNameOf(int nNumber) {
     return (nNumber < 0 ? "area.-" : "area.") + digits;
 }
 
-void CSceneryArea::Read(const CProfile& profile, const CProfileSection& section, int nNumber) {
+void CSceneryArea::Read(const CIniText& profile, const CIniSection& section, int nNumber) {
     enum { kTitle, kTextureId, kLayer, kActive, kRequired, kLocal, kRemote, kKnown };
     static constexpr std::string_view kNames[kKnown] = {"Title",    "Texture_ID", "Layer", "Active",
                                                         "Required", "Local",      "Remote"};
@@ -50,7 +50,7 @@ void CSceneryArea::Read(const CProfile& profile, const CProfileSection& section,
         values[kTextureId] ? std::optional<std::string>(*values[kTextureId]) : std::nullopt;
 }
 
-void CSceneryArea::Write(CProfileText& out) const {
+void CSceneryArea::Write(CIniWriter& out) const {
     out.AddSection(SectionNameOf(m_nNumber));
     out.AddKey("Title", m_strTitle);
     if (m_strTextureIdText)
@@ -59,6 +59,6 @@ void CSceneryArea::Write(CProfileText& out) const {
     out.AddKey("Active", FlagText(m_bActive));
     out.AddKey("Required", FlagText(m_bRequired));
     out.AddKey("Local", m_strLocal);
-    WriteKeptKeys(out, m_aOtherKeys);
+    WriteOtherKeys(out, m_aOtherKeys);
     out.AddKey("Remote", m_strRemote + "\n");
 }

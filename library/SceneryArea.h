@@ -3,7 +3,7 @@
 // One scenery area of scenery.cfg: the keys of its section, plus two flags
 // that live only in memory (in a user folder; removed by the user).
 
-#include "KeptKeys.h"
+#include "OtherKeys.h"
 
 #include <optional>
 #include <string>
@@ -16,9 +16,9 @@ public:
 
     // Fills the record from the section whose line created it, numbered as
     // that line reads.
-    void Read(const CProfile& profile, const CProfileSection& section, int nNumber);
+    void Read(const CIniText& profile, const CIniSection& section, int nNumber);
     // Appends the record as the section "area.%03d" of its number.
-    void Write(CProfileText& out) const;
+    void Write(CIniWriter& out) const;
 
     // The number gives the section its name, which the area then has as the
     // file will hold it once written.
@@ -57,5 +57,5 @@ private:
     // "Texture_ID" as it stood in the file; the simulator gives 0 and 1
     // their own meaning, so every value goes back unchanged.
     std::optional<std::string> m_strTextureIdText;
-    std::vector<CKeptKey> m_aOtherKeys;
+    std::vector<COtherKey> m_aOtherKeys;
 };

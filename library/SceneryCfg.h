@@ -9,7 +9,7 @@
 
 #include "AreaArray.h"
 #include "Files.h"
-#include "ProfileFile.h"
+#include "IniFile.h"
 #include "SceneryHeader.h"
 
 #include <span>

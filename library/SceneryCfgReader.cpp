@@ -16,7 +16,7 @@ struct CSectionLine {
 // The header is the section named "General" as any look-up finds it; any
 // other line holding "area." is an area whose number is read the way atoi
 // reads the text after the first "area.", as the simulator does.
-CSectionLine ClassifySectionLine(const CProfileSection& section) {
+CSectionLine ClassifySectionLine(const CIniSection& section) {
     if (EqualsNoCase(section.name, "General"))
         return {ELineKind::kHeader, 0};
     // The first "area." in any letter case ends at the first "." that
@@ -38,9 +38,9 @@ struct CSectionCount {
     bool bHeader = false;
 };
 
-CSectionCount CountSections(const CProfile& profile) {
+CSectionCount CountSections(const CIniText& profile) {
     CSectionCount count;
-    for (const CProfileSection& section : profile.GetSections()) {
+    for (const CIniSection& section : profile.GetSections()) {
         const ELineKind kind = ClassifySectionLine(section).kind;
         count.nAreas += kind == ELineKind::kArea ? 1 : 0;
         count.bHeader = count.bHeader || kind == ELineKind::kHeader;
@@ -58,9 +58,9 @@ bool IsBlankText(std::string_view text) {
 
 CFileResult ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray& areas,
                             std::size_t nMaxAreas) {
-    if (std::string reason = WhyNotProfileText(text); !reason.empty())
+    if (std::string reason = WhyNotIniText(text); !reason.empty())
         return CFileResult::Failed(reason);
-    const CProfile profile(std::move(text));
+    const CIniText profile(std::move(text));
     const auto [nAreas, bHeader] = CountSections(profile);
     // Some other file under the library's name: saving over it would lose
     // what it holds.
@@ -72,7 +72,7 @@ CFileResult ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray
     areas.Reserve(areas.GetSize() + static_cast<int>(nAreas));
 
     bool bHeaderRead = false;
-    for (const CProfileSection& section : profile.GetSections()) {
+    for (const CIniSection& section : profile.GetSections()) {
         CSectionLine line = ClassifySectionLine(section);
         switch (line.kind) {
         case ELineKind::kHeader:
@@ -95,6 +95,6 @@ CFileResult ParseSceneryCfg(std::string text, CSceneryHeader& header, CAreaArray
 }
 
 CFileResult LoadSceneryCfg(const std::string& path, CSceneryHeader& header, CAreaArray& areas) {
-    return LoadProfileFile(
+    return LoadIniFile(
         path, [&](std::string text) { return ParseSceneryCfg(std::move(text), header, areas); });
 }

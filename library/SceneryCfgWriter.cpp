@@ -24,7 +24,7 @@ std::string FormatSceneryCfg(const CSceneryHeader& header, const CAreaArray& are
     for (const CListRow& row : rows)
         nBytes += 128 + areas.GetAt(row.nArea).GetTitle().size() +
                   areas.GetAt(row.nArea).GetLocal().size();
-    CProfileText out;
+    CIniWriter out;
     out.Reserve(nBytes);
     header.Write(out);
     for (auto row = rows.rbegin(); row != rows.rend(); ++row)

@@ -2,7 +2,7 @@
 
 #include "CodePage.h"
 #include "Files.h"
-#include "Profile.h"
+#include "IniText.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #include "SceneryHeader.h"
 
-#include "Flag.h"
+#include "TrueFalse.h"
 
-void CSceneryHeader::Read(const CProfile& profile) {
-    const CProfileSection* pGeneral = profile.FindSection("General");
+void CSceneryHeader::Read(const CIniText& profile) {
+    const CIniSection* pGeneral = profile.FindSection("General");
     if (pGeneral == nullptr)
         return;
     enum { kTitle, kDescription, kCleanOnExit, kKnown };
@@ -15,24 +15,24 @@ void CSceneryHeader::Read(const CProfile& profile) {
     ReadFlag(StringValue(values[kCleanOnExit], "FALSE"), m_bCleanOnExit);
 }
 
-void CSceneryHeader::Write(CProfileText& out) const {
+void CSceneryHeader::Write(CIniWriter& out) const {
     out.AddSection("General");
     out.AddKey("Title", m_strTitle);
     out.AddKey("Description", m_strDescription);
-    WriteKeptKeys(out, m_aOtherKeys);
+    WriteOtherKeys(out, m_aOtherKeys);
     // The simulator's own files end the section with an empty line.
     out.AddKey("Clean_on_Exit", std::string(FlagText(m_bCleanOnExit)) + "\n");
 }
 
-void CSceneryHeader::KeepOtherSection(const CProfile& profile, const CProfileSection& section) {
+void CSceneryHeader::KeepOtherSection(const CIniText& profile, const CIniSection& section) {
     m_aOtherSections.push_back(
         {std::string(section.line), KeepOtherKeys(profile, section, {}, {})});
 }
 
-void CSceneryHeader::WriteOtherSections(CProfileText& out) const {
+void CSceneryHeader::WriteOtherSections(CIniWriter& out) const {
     for (const CKeptSection& section : m_aOtherSections) {
         out.AddLine(section.strLine);
-        WriteKeptKeys(out, section.aKeys);
+        WriteOtherKeys(out, section.aKeys);
         out.AddLine("");
     }
 }

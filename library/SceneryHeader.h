@@ -3,7 +3,7 @@
 // The section "General" of scenery.cfg, and the sections this program does
 // not know, which travel with it so that Save writes them back.
 
-#include "KeptKeys.h"
+#include "OtherKeys.h"
 
 #include <string>
 #include <vector>
@@ -19,22 +19,22 @@ public:
     virtual ~CSceneryHeader() = default;
 
     // Fills the header from the first section named "General".
-    void Read(const CProfile& profile);
-    void Write(CProfileText& out) const;
+    void Read(const CIniText& profile);
+    void Write(CIniWriter& out) const;
 
     // A section that is neither "General" nor an area: kept as it stood.
-    void KeepOtherSection(const CProfile& profile, const CProfileSection& section);
-    void WriteOtherSections(CProfileText& out) const;
+    void KeepOtherSection(const CIniText& profile, const CIniSection& section);
+    void WriteOtherSections(CIniWriter& out) const;
 
 private:
     struct CKeptSection {
         std::string strLine;
-        std::vector<CKeptKey> aKeys;
+        std::vector<COtherKey> aKeys;
     };
 
     std::string m_strTitle = kDefaultTitle;
     std::string m_strDescription = kDefaultDescription;
     int m_bCleanOnExit = 0;
-    std::vector<CKeptKey> m_aOtherKeys;
+    std::vector<COtherKey> m_aOtherKeys;
     std::vector<CKeptSection> m_aOtherSections;
 };

@@ -1,15 +1,15 @@
 #include "Settings.h"
 
 #include "Files.h"
-#include "Profile.h"
-#include "ProfileText.h"
+#include "IniText.h"
+#include "IniWriter.h"
 
 std::string ReadSettingsValue(const std::string& settingsPath, std::string_view section,
                               std::string_view key) {
     std::string text;
     if (settingsPath.empty() || !ReadWholeFile(settingsPath, text))
         return {};
-    return CProfile(std::move(text)).GetString(section, key, "");
+    return CIniText(std::move(text)).GetString(section, key, "");
 }
 
 void WriteSettingsValue(const std::string& settingsPath, std::string_view section,
@@ -17,5 +17,5 @@ void WriteSettingsValue(const std::string& settingsPath, std::string_view sectio
     std::string text;
     if (settingsPath.empty() || ReadWholeFile(settingsPath, text).status == EFileStatus::kFailed)
         return;
-    ReplaceFileAtomically(settingsPath, SetProfileKey(text, section, key, value), tempSuffix);
+    ReplaceFileAtomically(settingsPath, SetIniKey(text, section, key, value), tempSuffix);
 }

@@ -1,7 +1,7 @@
 #include "WinePrefix.h"
 
 #include "Files.h"
-#include "Profile.h"
+#include "IniText.h"
 
 #include <algorithm>
 #include <cctype>

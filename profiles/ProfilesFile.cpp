@@ -2,7 +2,7 @@
 
 #include "EntryNames.h"
 #include "FileState.h"
-#include "ProfileFile.h"
+#include "IniFile.h"
 #include "SimulatorLocation.h"
 
 #include <set>
@@ -21,8 +21,8 @@ bool BeginsWithAMark(std::string_view line) {
            line.starts_with("\xFE\xFF");
 }
 
-void KeepLines(std::span<const CProfileLine> lines, CKeptLines& kept) {
-    for (const CProfileLine& line : lines) {
+void KeepLines(std::span<const CIniLine> lines, CKeptLines& kept) {
+    for (const CIniLine& line : lines) {
         int nWhich = 0;
         std::size_t n = 0;
         if (!line.pKey || !IsEntryKey(line.pKey->key, nWhich, n))
@@ -34,9 +34,9 @@ void KeepLines(std::span<const CProfileLine> lines, CKeptLines& kept) {
 
 CFileResult ParseProfiles(std::string text, CSceneryProfiles& profiles, const CAreaArray& areas,
                           CKeptLines* pLead) {
-    if (std::string reason = WhyNotProfileText(text); !reason.empty())
+    if (std::string reason = WhyNotIniText(text); !reason.empty())
         return CFileResult::Failed(reason);
-    const CProfile profile(std::move(text));
+    const CIniText profile(std::move(text));
     if (pLead)
         KeepLines(profile.GetLines(nullptr), *pLead);
     const CAreaIndex index(areas);
@@ -48,7 +48,7 @@ CFileResult ParseProfiles(std::string text, CSceneryProfiles& profiles, const CA
     // listed twice is one entry too.
     std::set<CNames> unmatched;
     profiles.reserve(profiles.size() + profile.GetSections().size());
-    for (const CProfileSection& section : profile.GetSections()) {
+    for (const CIniSection& section : profile.GetSections()) {
         const int nProfile = static_cast<int>(profiles.size());
         CSceneryProfile& read = profiles.emplace_back();
         read.strName = SectionNameOf(section.line);
@@ -68,21 +68,21 @@ CFileResult ParseProfiles(std::string text, CSceneryProfiles& profiles, const CA
         }
         // A second key of an entry's name (a second Title.0) is not kept:
         // written back, it could name an entry once they are numbered anew.
-        KeepLines(profile.GetLines(&section), read.aKeptKeys);
+        KeepLines(profile.GetLines(&section), read.aOtherLines);
     }
     return {};
 }
 
 CFileResult LoadProfiles(const std::string& path, CSceneryProfiles& profiles,
                          const CAreaArray& areas, CKeptLines* pLead) {
-    return LoadProfileFile(path, [&](std::string text) {
+    return LoadIniFile(path, [&](std::string text) {
         return ParseProfiles(std::move(text), profiles, areas, pLead);
     });
 }
 
 std::string FormatProfiles(const CSceneryProfiles& profiles, const CAreaArray& areas,
                            const CKeptLines& lead) {
-    CProfileText out;
+    CIniWriter out;
     for (const std::string& line : lead)
         out.AddLine(line);
     CEntryScratch scratch;
@@ -96,7 +96,7 @@ std::string FormatProfiles(const CSceneryProfiles& profiles, const CAreaArray& a
                                   : CNames(entry.names.strTitle, entry.names.strLocal));
         }
         AddEntryKeys(out, entries, scratch);
-        for (const std::string& line : profile.aKeptKeys)
+        for (const std::string& line : profile.aOtherLines)
             out.AddLine(line);
     }
     std::string text = out.TakeText();

@@ -1,6 +1,6 @@
 #include "SceneryProfile.h"
 
-#include "Profile.h"
+#include "IniText.h"
 
 int FindProfile(const CSceneryProfiles& profiles, const std::string& name) {
     for (std::size_t n = 0; n < profiles.size(); ++n) {

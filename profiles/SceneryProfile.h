@@ -24,7 +24,7 @@ using CKeptLines = std::vector<std::string>;
 struct CSceneryProfile {
     std::string strName;
     std::vector<CProfileEntry> aEntries; // each area once, in the file's order
-    CKeptLines aKeptKeys;                // the section's other lines: after the entries
+    CKeptLines aOtherLines;              // the section's other lines: after the entries
 };
 
 using CSceneryProfiles = std::vector<CSceneryProfile>;

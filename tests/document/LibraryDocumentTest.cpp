@@ -198,7 +198,7 @@ TEST_F(LibraryDocument, UndoShowsTheTopmostRowItChangedElseItsFolder) {
     EXPECT_EQ(m_doc.Undo().nRow, 0);
     m_doc.NewFolder("New");
     m_doc.AddToFolder(3, Area("Base"));
-    const CStepShown shown = m_doc.Undo();
+    const CStepPlace shown = m_doc.Undo();
     EXPECT_EQ(shown.nRow, -1);
     EXPECT_EQ(shown.nFolder, 3);
     m_doc.Undo();

@@ -1,4 +1,4 @@
-#include "FolderCommands.h"
+#include "FolderChanges.h"
 
 #include <gtest/gtest.h>
 

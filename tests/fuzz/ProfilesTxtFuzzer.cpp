@@ -30,7 +30,7 @@ CPicture PictureOf(const CProfilesTxt& file) {
             if (entry.nArea < 0)
                 names.push_back(entry.names.strTitle + '\n' + entry.names.strLocal);
         }
-        keys = profile.aKeptKeys;
+        keys = profile.aOtherLines;
     }
     return picture;
 }

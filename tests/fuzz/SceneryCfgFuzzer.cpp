@@ -1,11 +1,11 @@
 // libFuzzer target for the profile engine and the scenery.cfg reader and
 // writer. Besides crashes, hangs and leaks it checks two properties:
-// - a key set with SetProfileKey reads back as set;
+// - a key set with SetIniKey reads back as set;
 // - a Save of the library just read, read back and saved again, writes the
 //   same bytes.
 
 #include "FuzzSupport.h"
-#include "ProfileText.h"
+#include "IniWriter.h"
 
 #include <cstdint>
 #include <string_view>
@@ -13,7 +13,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
     const std::string_view text(reinterpret_cast<const char*>(pData), nSize);
 
-    Check(CProfile(SetProfileKey(text, "Tarnwick", "FS2004Path", "C:\\FS9\\"))
+    Check(CIniText(SetIniKey(text, "Tarnwick", "FS2004Path", "C:\\FS9\\"))
                   .GetString("Tarnwick", "FS2004Path", "") == "C:\\FS9\\",
           "a key set reads back");
 

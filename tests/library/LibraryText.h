@@ -3,7 +3,7 @@
 // Helpers for the library suites and the fuzz targets: a model parsed from
 // text or made of names, and the text Save writes for it.
 
-#include "AreaCommands.h"
+#include "AreaChanges.h"
 #include "SceneryCfg.h"
 
 #include <initializer_list>

@@ -1,5 +1,5 @@
 #include "SceneryFolder.h"
-#include "AreaCommands.h"
+#include "AreaChanges.h"
 
 #include "CodePage.h"
 #include "Files.h"

@@ -3,9 +3,9 @@
 // cases, and our key update against WritePrivateProfileStringA on files in
 // the system writer's own normal form.
 
-#include "ProfileText.h"
+#include "IniWriter.h"
 
-#include "ProfileCases.h"
+#include "IniCases.h"
 #include "TempFolder.h"
 
 #include <windows.h>
@@ -50,7 +50,7 @@ TEST(ProfileApiWrites, SettingAKeyGivesTheSameBytes) {
          {static_cast<const char*>(nullptr), "[Tarnwick]\r\nFS2004Path=C:\\old\\\r\n",
           "[A]\r\nk=v\r\n[Tarnwick]\r\nX=1\r\n[B]\r\ny=2\r\n", "[A]\r\nk=v\r\n",
           "[tarnwick]\r\nfs2004path=x\r\nY=2\r\n"}) {
-        EXPECT_EQ(SetProfileKey(before ? before : "", "Tarnwick", "FS2004Path", "D:\\FS9\\"),
+        EXPECT_EQ(SetIniKey(before ? before : "", "Tarnwick", "FS2004Path", "D:\\FS9\\"),
                   ApiWrite(before, "Tarnwick", "FS2004Path", "D:\\FS9\\"))
             << (before ? before : "no file");
     }
@@ -59,7 +59,7 @@ TEST(ProfileApiWrites, SettingAKeyGivesTheSameBytes) {
 TEST(ProfileApiWrites, KeyAfterKeyIntoANewFileGivesTheSameBytes) {
     CTempFolder folder;
     const std::string path = folder.Path("new.ini");
-    CProfileText text;
+    CIniWriter text;
     for (const char* section : {"General", "area.001", "area.002"}) {
         text.AddSection(section);
         for (const char* key : {"Title", "Layer", "Local"}) {

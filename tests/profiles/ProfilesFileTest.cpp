@@ -21,7 +21,7 @@ std::string Picture(const CSceneryProfiles& profiles) {
         for (const CProfileEntry& entry : profile.aEntries)
             text += entry.nArea < 0 ? "?" + entry.names.strTitle : std::to_string(entry.nArea);
         text += ";";
-        for (const std::string& line : profile.aKeptKeys)
+        for (const std::string& line : profile.aOtherLines)
             text += " " + line;
         text += ") ";
     }

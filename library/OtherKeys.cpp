@@ -1,16 +1,16 @@
-#include "KeptKeys.h"
+#include "OtherKeys.h"
 
 #include <algorithm>
 
-std::vector<CKeptKey> KeepOtherKeys(const CProfile& profile, const CProfileSection& section,
-                                    std::span<const std::string_view> known,
-                                    std::span<std::optional<std::string_view>> values) {
-    std::vector<CKeptKey> kept;
+std::vector<COtherKey> KeepOtherKeys(const CIniText& profile, const CIniSection& section,
+                                     std::span<const std::string_view> known,
+                                     std::span<std::optional<std::string_view>> values) {
+    std::vector<COtherKey> kept;
     // Room for every key at once when some may be others.
-    const std::span<const CProfileKey> keys = profile.GetKeys(section);
+    const std::span<const CIniKey> keys = profile.GetKeys(section);
     if (keys.size() > known.size())
         kept.reserve(keys.size());
-    for (const CProfileKey& entry : keys) {
+    for (const CIniKey& entry : keys) {
         auto isKnown = [&](std::string_view name) { return EqualsNoCase(entry.key, name); };
         auto found = std::find_if(known.begin(), known.end(), isKnown);
         if (found == known.end())
@@ -21,7 +21,7 @@ std::vector<CKeptKey> KeepOtherKeys(const CProfile& profile, const CProfileSecti
     return kept;
 }
 
-void WriteKeptKeys(CProfileText& out, const std::vector<CKeptKey>& keys) {
-    for (const CKeptKey& key : keys)
+void WriteOtherKeys(CIniWriter& out, const std::vector<COtherKey>& keys) {
+    for (const COtherKey& key : keys)
         out.AddKey(key.strKey, key.strValue);
 }

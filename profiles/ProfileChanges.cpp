@@ -1,4 +1,4 @@
-#include "ProfileCommands.h"
+#include "ProfileChanges.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "Profile.h"
-#include "ProfileText.h"
+#include "IniText.h"
+#include "IniWriter.h"
 
-#include "ProfileCases.h"
+#include "IniCases.h"
 
 class ProfileRules : public testing::TestWithParam<CProfileCase> {};
 
 TEST_P(ProfileRules, GiveOurAnswers) {
     const CProfileCase& c = GetParam();
-    const CProfile profile(c.text);
+    const CIniText profile(c.text);
     EXPECT_EQ(profile.GetString(c.pszSection, c.pszKey, kDefault), c.ours.strValue);
     EXPECT_EQ(profile.GetInt(c.pszSection, c.pszKey, kIntDefault), c.ours.nValue);
 }
@@ -24,7 +24,7 @@ class SettingAProfileKey : public testing::TestWithParam<CKeySet> {};
 // key of the first section of the name, or adds the section at the end.
 TEST_P(SettingAProfileKey, ChangesOnlyWhatTheKeyNeeds) {
     const CKeySet& c = GetParam();
-    EXPECT_EQ(SetProfileKey(c.before, c.section, c.key, c.value), c.after);
+    EXPECT_EQ(SetIniKey(c.before, c.section, c.key, c.value), c.after);
 }
 
 const CKeySet kKeySets[] = {

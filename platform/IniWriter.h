@@ -2,7 +2,7 @@
 
 // Writing profile-string (INI) text.
 //
-// CProfileText builds a whole file the way the system's profile write service
+// CIniWriter builds a whole file the way the system's profile write service
 // builds one when it is called key after key on a file that did not exist:
 // each section appears once, its line followed by its key lines, every line
 // ended by CRLF, values byte for byte (a line feed inside one included).
@@ -11,7 +11,7 @@
 #include <string_view>
 #include <utility>
 
-class CProfileText {
+class CIniWriter {
 public:
     void AddSection(std::string_view name);
     void AddKey(std::string_view key, std::string_view value);
@@ -32,5 +32,5 @@ private:
 // blanks around it stay); otherwise a line "key=value" is added after the
 // section's last key line; a missing section is added at the end, as its
 // section line and the key line. New lines end in CRLF.
-std::string SetProfileKey(std::string_view text, std::string_view section, std::string_view key,
-                          std::string_view value);
+std::string SetIniKey(std::string_view text, std::string_view section, std::string_view key,
+                      std::string_view value);

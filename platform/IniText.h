@@ -29,12 +29,12 @@
 #include <string_view>
 #include <vector>
 
-struct CProfileKey {
+struct CIniKey {
     std::string_view key;
     std::string_view value; // whole, not cut
 };
 
-struct CProfileSection {
+struct CIniSection {
     std::string_view line; // the section line as it stands, without its line end
     std::string_view name;
     // From the end of the section line to the end of its last key line
@@ -48,9 +48,9 @@ struct CProfileSection {
 // A line of the text, without its line end, and the key line it is, or
 // null for a line the parse passes over (blank, a comment, without "=", or
 // before the first section).
-struct CProfileLine {
+struct CIniLine {
     std::string_view text;
-    const CProfileKey* pKey = nullptr;
+    const CIniKey* pKey = nullptr;
 };
 
 // Splits text into lines: each ends at LF, and a CR just before the LF is
@@ -68,20 +68,20 @@ private:
     std::size_t m_nPos = 0;
 };
 
-class CProfile {
+class CIniText {
 public:
     // The longest value a string look-up returns: the system services fill a
     // 260-byte buffer, terminating zero included.
     static constexpr std::size_t kMaxValue = 259;
 
-    explicit CProfile(std::string text);
+    explicit CIniText(std::string text);
     // Sections and keys point into the text held here.
-    CProfile(const CProfile&) = delete;
-    CProfile& operator=(const CProfile&) = delete;
+    CIniText(const CIniText&) = delete;
+    CIniText& operator=(const CIniText&) = delete;
 
     const std::string& GetText() const { return m_strText; }
-    std::span<const CProfileSection> GetSections() const { return m_aSections; }
-    std::span<const CProfileKey> GetKeys(const CProfileSection& section) const {
+    std::span<const CIniSection> GetSections() const { return m_aSections; }
+    std::span<const CIniKey> GetKeys(const CIniSection& section) const {
         return std::span(m_aKeys).subspan(section.nFirstKey, section.nKeys);
     }
 
@@ -89,24 +89,24 @@ public:
     // order; with no section, every line before the first section line
     // (after a byte-order mark). For a reader that writes back what it
     // does not take. The section is one of GetSections().
-    std::vector<CProfileLine> GetLines(const CProfileSection* pSection) const;
+    std::vector<CIniLine> GetLines(const CIniSection* pSection) const;
 
-    const CProfileSection* FindSection(std::string_view name) const;
-    std::optional<std::string_view> FindValue(const CProfileSection& section,
+    const CIniSection* FindSection(std::string_view name) const;
+    std::optional<std::string_view> FindValue(const CIniSection& section,
                                               std::string_view key) const;
 
     std::string GetString(std::string_view section, std::string_view key,
                           std::string_view def) const;
     int GetInt(std::string_view section, std::string_view key, int def) const;
     // The same look-ups in a section already found.
-    std::string GetString(const CProfileSection& section, std::string_view key,
+    std::string GetString(const CIniSection& section, std::string_view key,
                           std::string_view def) const;
-    int GetInt(const CProfileSection& section, std::string_view key, int def) const;
+    int GetInt(const CIniSection& section, std::string_view key, int def) const;
 
 private:
     std::string m_strText;
-    std::vector<CProfileSection> m_aSections;
-    std::vector<CProfileKey> m_aKeys;
+    std::vector<CIniSection> m_aSections;
+    std::vector<CIniKey> m_aKeys;
 };
 
 // ASCII-only case folding, as profile names are compared.
@@ -127,7 +127,7 @@ bool LessNoCase(std::string_view a, std::string_view b);
 // Whether the text holds the part, ASCII letters compared without case.
 bool ContainsNoCase(std::string_view text, std::string_view part);
 
-// The value as a string look-up gives it: its first CProfile::kMaxValue
+// The value as a string look-up gives it: its first CIniText::kMaxValue
 // bytes, without the spaces and tabs the cut leaves at their end. A value is
 // written back as read, and the next read would drop those blanks, so the
 // next Save would write other bytes.

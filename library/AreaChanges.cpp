@@ -1,4 +1,4 @@
-#include "AreaCommands.h"
+#include "AreaChanges.h"
 
 #include "Files.h"
 #include "SceneryFolder.h"

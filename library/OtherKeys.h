@@ -4,8 +4,8 @@
 // keys such as Exclude.N or Flatten.N into scenery.cfg; they are kept with
 // their section, in their order, and written back as they stood.
 
-#include "Profile.h"
-#include "ProfileText.h"
+#include "IniText.h"
+#include "IniWriter.h"
 
 #include <optional>
 #include <span>
@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-struct CKeptKey {
+struct COtherKey {
     std::string strKey;
     std::string strValue; // whole: not cut to the look-up limit
 };
@@ -22,8 +22,8 @@ struct CKeptKey {
 // in values, by the known names' order, the value of the first key line of
 // each (nothing when there is none), as a look-up finds it. One pass over
 // the section.
-std::vector<CKeptKey> KeepOtherKeys(const CProfile& profile, const CProfileSection& section,
-                                    std::span<const std::string_view> known,
-                                    std::span<std::optional<std::string_view>> values);
+std::vector<COtherKey> KeepOtherKeys(const CIniText& profile, const CIniSection& section,
+                                     std::span<const std::string_view> known,
+                                     std::span<std::optional<std::string_view>> values);
 
-void WriteKeptKeys(CProfileText& out, const std::vector<CKeptKey>& keys);
+void WriteOtherKeys(CIniWriter& out, const std::vector<COtherKey>& keys);

@@ -1,6 +1,6 @@
-#include "ChangeCommands.h"
+#include "ChangeRunners.h"
 
-#include "AreaCommands.h"
+#include "AreaChanges.h"
 #include "Matching.h"
 #include "SceneryFolder.h"
 

@@ -1,4 +1,4 @@
-#include "TwkProfileCommands.h"
+#include "ProfileRunners.h"
 
 #include "Matching.h"
 

@@ -1,6 +1,6 @@
-#include "ListCommands.h"
+#include "ListRunners.h"
 
-#include "AreaCommands.h"
+#include "AreaChanges.h"
 #include "LibraryCheck.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "Flag.h"
+#include "TrueFalse.h"
 
 void ReadFlag(std::string_view value, int& bFlag) {
     if (value == "TRUE")

@@ -3,7 +3,7 @@
 // The profile commands: the profiles of Profiles.txt listed and shown, saved
 // from the areas on, renamed and deleted (which write only Profiles.txt), and
 // applied to the library (which writes it all, as the other changes do).
-// Named apart from the profiles' own ProfileCommands.h, which the document
+// Named apart from the profiles' own ProfileChanges.h, which the document
 // includes by that name.
 
 #include "CommandRun.h"

@@ -1,4 +1,4 @@
-#include "Profile.h"
+#include "IniText.h"
 
 #include <algorithm>
 #include <climits>
@@ -56,7 +56,7 @@ bool ContainsNoCase(std::string_view text, std::string_view part) {
 }
 
 std::string_view CutValue(std::string_view value) {
-    return TrimBlanks(value.substr(0, CProfile::kMaxValue));
+    return TrimBlanks(value.substr(0, CIniText::kMaxValue));
 }
 
 std::string_view StringValue(std::optional<std::string_view> value, std::string_view def) {
@@ -129,7 +129,7 @@ bool CLineReader::Next(std::string_view& line) {
     return true;
 }
 
-CProfile::CProfile(std::string text) : m_strText(std::move(text)) {
+CIniText::CIniText(std::string text) : m_strText(std::move(text)) {
     const std::string_view all = m_strText;
     const std::size_t nStart = all.size() - SkipUtf8Bom(all).size();
     CLineReader reader(all.substr(nStart));
@@ -137,7 +137,7 @@ CProfile::CProfile(std::string text) : m_strText(std::move(text)) {
     // is sized once, not grown line after line.
     m_aSections.reserve(CountOf(all, '['));
     m_aKeys.reserve(CountOf(all, '='));
-    CProfileSection* pSection = nullptr;
+    CIniSection* pSection = nullptr;
     std::string_view line;
     while (reader.Next(line)) {
         std::size_t nLineEnd = nStart + reader.GetPosition();
@@ -150,7 +150,7 @@ CProfile::CProfile(std::string text) : m_strText(std::move(text)) {
         const char* const pLineEnd = pText + text.size();
         if (text[0] == '[') {
             const void* pClose = std::memchr(pText + 1, ']', text.size() - 1);
-            CProfileSection section;
+            CIniSection section;
             section.line = line;
             section.name = Between(pText + 1, pClose ? static_cast<const char*>(pClose) : pLineEnd);
             section.body = std::string_view(all.data() + nLineEnd, 0);
@@ -172,7 +172,7 @@ CProfile::CProfile(std::string text) : m_strText(std::move(text)) {
     }
 }
 
-std::vector<CProfileLine> CProfile::GetLines(const CProfileSection* pSection) const {
+std::vector<CIniLine> CIniText::GetLines(const CIniSection* pSection) const {
     const std::string_view all = m_strText;
     const std::size_t nNext =
         pSection ? static_cast<std::size_t>(pSection - m_aSections.data()) + 1 : 0;
@@ -183,9 +183,9 @@ std::vector<CProfileLine> CProfile::GetLines(const CProfileSection* pSection) co
         nNext < m_aSections.size()
             ? static_cast<std::size_t>(m_aSections[nNext].line.data() - all.data())
             : all.size();
-    const std::span<const CProfileKey> keys =
-        pSection ? GetKeys(*pSection) : std::span<const CProfileKey>();
-    std::vector<CProfileLine> lines;
+    const std::span<const CIniKey> keys =
+        pSection ? GetKeys(*pSection) : std::span<const CIniKey>();
+    std::vector<CIniLine> lines;
     CLineReader reader(all.substr(nStart, nEnd - nStart));
     auto key = keys.begin();
     for (std::string_view line; reader.Next(line);) {
@@ -197,39 +197,39 @@ std::vector<CProfileLine> CProfile::GetLines(const CProfileSection* pSection) co
     return lines;
 }
 
-const CProfileSection* CProfile::FindSection(std::string_view name) const {
-    for (const CProfileSection& section : m_aSections) {
+const CIniSection* CIniText::FindSection(std::string_view name) const {
+    for (const CIniSection& section : m_aSections) {
         if (EqualsNoCase(section.name, name))
             return &section;
     }
     return nullptr;
 }
 
-std::optional<std::string_view> CProfile::FindValue(const CProfileSection& section,
+std::optional<std::string_view> CIniText::FindValue(const CIniSection& section,
                                                     std::string_view key) const {
-    for (const CProfileKey& entry : GetKeys(section)) {
+    for (const CIniKey& entry : GetKeys(section)) {
         if (EqualsNoCase(entry.key, key))
             return entry.value;
     }
     return std::nullopt;
 }
 
-std::string CProfile::GetString(std::string_view section, std::string_view key,
+std::string CIniText::GetString(std::string_view section, std::string_view key,
                                 std::string_view def) const {
-    const CProfileSection* pSection = FindSection(section);
+    const CIniSection* pSection = FindSection(section);
     return pSection ? GetString(*pSection, key, def) : std::string(CutValue(def));
 }
 
-int CProfile::GetInt(std::string_view section, std::string_view key, int def) const {
-    const CProfileSection* pSection = FindSection(section);
+int CIniText::GetInt(std::string_view section, std::string_view key, int def) const {
+    const CIniSection* pSection = FindSection(section);
     return pSection ? GetInt(*pSection, key, def) : def;
 }
 
-std::string CProfile::GetString(const CProfileSection& section, std::string_view key,
+std::string CIniText::GetString(const CIniSection& section, std::string_view key,
                                 std::string_view def) const {
     return std::string(StringValue(FindValue(section, key), def));
 }
 
-int CProfile::GetInt(const CProfileSection& section, std::string_view key, int def) const {
+int CIniText::GetInt(const CIniSection& section, std::string_view key, int def) const {
     return IntValue(FindValue(section, key), def);
 }

@@ -1,4 +1,4 @@
-#include "AirportCommands.h"
+#include "AirportRunners.h"
 
 #include "AirportFindings.h"
 #include "Airports.h"

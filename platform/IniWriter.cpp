@@ -1,6 +1,6 @@
-#include "ProfileText.h"
+#include "IniWriter.h"
 
-#include "Profile.h"
+#include "IniText.h"
 
 namespace {
 
@@ -8,21 +8,21 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 } // namespace
 
-void CProfileText::AddSection(std::string_view name) {
+void CIniWriter::AddSection(std::string_view name) {
     m_strText.append("[").append(name).append("]").append(kLineEnd);
 }
 
-void CProfileText::AddKey(std::string_view key, std::string_view value) {
+void CIniWriter::AddKey(std::string_view key, std::string_view value) {
     m_strText.append(key).append("=").append(value).append(kLineEnd);
 }
 
-void CProfileText::AddLine(std::string_view line) {
+void CIniWriter::AddLine(std::string_view line) {
     m_strText.append(line).append(kLineEnd);
 }
 
-std::string SetProfileKey(std::string_view text, std::string_view section, std::string_view key,
-                          std::string_view value) {
-    const CProfile profile{std::string(text)};
+std::string SetIniKey(std::string_view text, std::string_view section, std::string_view key,
+                      std::string_view value) {
+    const CIniText profile{std::string(text)};
     const std::string_view all = profile.GetText();
     // The text with what lies from nAt to nEnd replaced, built in one piece.
     auto replaced = [&](std::size_t nAt, std::size_t nEnd, std::string_view with) {
@@ -32,8 +32,8 @@ std::string SetProfileKey(std::string_view text, std::string_view section, std::
     };
     auto offset = [&](std::string_view part) { return std::size_t(part.data() - all.data()); };
 
-    CProfileText added;
-    const CProfileSection* pSection = profile.FindSection(section);
+    CIniWriter added;
+    const CIniSection* pSection = profile.FindSection(section);
     if (pSection == nullptr) {
         if (!all.empty() && all.back() != '\n')
             added.AddLine("");
