@@ -1,6 +1,6 @@
 #pragma once
 
-// Reading a profile-text file whole, telling a missing file from one that is
+// Reading an INI file whole, telling a missing file from one that is
 // there but cannot be taken: a file the program could not read must never be
 // replaced by what it did not see.
 
@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-// Why the text is no profile text (UTF-16 text, NUL bytes); empty when it is.
+// Why the text is no INI text (UTF-16 text, NUL bytes); empty when it is.
 std::string WhyNotIniText(std::string_view text);
-// Reads the file into text; text that is no profile text fails. kMissing: the
+// Reads the file into text; text that is no INI text fails. kMissing: the
 // program starts without it and Save may create one; kFailed: a file is there
 // but was not loaded, and Save must not replace it. The state of a file read
 // (also of one refused for what it holds) is kept; one the system would not

@@ -1,6 +1,6 @@
 #pragma once
 
-// Profile-string (INI) text, parsed once from a buffer.
+// INI text, parsed once from a buffer.
 //
 // The rules are those of the system's profile-string look-ups as this program
 // relies on them:

@@ -1,6 +1,6 @@
 #pragma once
 
-// Writing profile-string (INI) text.
+// Writing INI text.
 //
 // CIniWriter builds a whole file the way the system's profile write service
 // builds one when it is called key after key on a file that did not exist:

@@ -1,7 +1,7 @@
 #pragma once
 
 // What a program keeps between runs, and what other programs keep for it to
-// read: a settings file of profile text, which the program reads and writes
+// read: a settings file of INI text, which the program reads and writes
 // one key at a time, beside the program's own path; on Windows also the
 // machine's registry.
 
