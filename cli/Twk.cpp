@@ -353,6 +353,13 @@ std::string TwoWordCommandsOf(const std::string& first) {
 
 } // namespace
 
+std::vector<std::string> CommandNames() {
+    std::vector<std::string> names;
+    for (const CCommand& command : Commands())
+        names.push_back(command.pszName);
+    return names;
+}
+
 std::span<const COptionRule> CommandOptionRules() {
     static const std::vector<COptionRule> rules = [] {
         std::vector<COptionRule> all;

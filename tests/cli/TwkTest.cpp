@@ -1,3 +1,4 @@
+#include "Twk.h"
 #include "BglWriter.h"
 #include "InterruptedSave.h"
 #include "RunProgram.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <iterator>
 #include <sstream>
@@ -34,6 +36,20 @@ const std::string kSceneryCfg = "[General]\r\nTitle=FS9 World Scenery\r\n"
 const std::string kFolderTxt = "[Airports]\r\nActive=2\r\nExpand=1\r\n"
                                "Title.0=Lake\r\nLocal.0=Addon Scenery\\Lake\r\n"
                                "Title.1=Town\r\nLocal.1=Addon Scenery\\Town\r\n";
+
+// A case's name for the test runner: the letters and digits of its words,
+// and its place in its table.
+std::string CaseName(const std::vector<std::string>& words, std::size_t nIndex) {
+    std::string name;
+    for (const std::string& word : words) {
+        for (char c : word) {
+            if (std::isalnum(static_cast<unsigned char>(c)))
+                name += c;
+        }
+        name += '_';
+    }
+    return name + std::to_string(nIndex);
+}
 
 class Twk : public ::testing::Test {
 protected:
@@ -256,12 +272,8 @@ TEST_P(TwkHelp, TellsTheUsageOfTheCommandItFollows) {
         << run.strOut;
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, TwkHelp,
-                         ::testing::Values("list", "check", "airports", "enable", "disable", "move",
-                                           "add", "remove", "rename", "scan", "folder list",
-                                           "folder enable", "folder disable", "profile list",
-                                           "profile show", "profile save", "profile apply",
-                                           "profile delete", "profile rename", "restore-backup"));
+INSTANTIATE_TEST_SUITE_P(Commands, TwkHelp, ::testing::ValuesIn(CommandNames()),
+                         [](const auto& info) { return CaseName({info.param}, info.index); });
 
 TEST_F(Twk, WithoutASimulatorFolderSaysToPassOne) {
     CProgramRun run = RunFinding({"list"}, {{"HOME", m_sim.Path("")}});
@@ -482,7 +494,8 @@ INSTANTIATE_TEST_SUITE_P(
         CProfileCase{
             {"profile", "delete", "Quiet"}, "deleted the profile \"Quiet\" (2 areas)\n", kFlying},
         CProfileCase{{"profile", "delete", "Quiet", "--dry-run"},
-                     "would delete the profile \"Quiet\" (2 areas)\n"}));
+                     "would delete the profile \"Quiet\" (2 areas)\n"}),
+    [](const auto& info) { return CaseName(info.param.args, info.index); });
 
 TEST_P(TwkProfileRefusals, InOneLineAndWriteNothing) {
     m_sim.Write("Profiles.txt", GetParam().profilesTxt);
@@ -510,7 +523,8 @@ INSTANTIATE_TEST_SUITE_P(
                         2,
                         "NAME \"flying\": there is already a profile named \"Flying\""},
         CProfileRefusal{
-            {"profile", "apply", "Quiet"}, 3, "Profiles.txt: cannot be read: ", kUtf16}));
+            {"profile", "apply", "Quiet"}, 3, "Profiles.txt: cannot be read: ", kUtf16}),
+    [](const auto& info) { return CaseName(info.param.args, info.index); });
 
 // The missing entry is a warning beside the JSON, which a dry run leaves
 // unwritten; the run that writes takes the backup and keeps the profiles.
