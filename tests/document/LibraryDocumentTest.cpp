@@ -7,10 +7,13 @@ namespace {
 const std::string kFolders = "Airports=2(Lake Town) Both=1(Lake) Empty=0()";
 const std::string kStart = "-Town* Lake* Base | 3 | " + kFolders;
 
+const std::string kProfiles = " || Quiet(Town ?Gone) Everything(Town Lake Base)";
+
 struct CChangeCase {
     const char* pszName;
     std::function<void(CLibraryOnDisk&)> change;
     std::string after;
+    std::string profilesTxt = {}; // the library's, when it has profiles
 };
 void PrintTo(const CChangeCase& c, std::ostream* pOut) {
     *pOut << c.pszName;
@@ -26,15 +29,15 @@ class LibraryDocumentChanges : public ::testing::TestWithParam<CChangeCase> {};
 // after it, and counts as unsaved only while the library differs from the
 // files.
 TEST_P(LibraryDocumentChanges, UndoAndRedoRestoreEverythingTheChangeTouched) {
-    CLibraryOnDisk fixture;
-    ASSERT_EQ(fixture.Picture(), kStart);
+    CLibraryOnDisk fixture(GetParam().profilesTxt);
+    const std::string before = fixture.Picture();
     GetParam().change(fixture);
     const std::string after = fixture.Picture();
     EXPECT_EQ(after, GetParam().after);
     EXPECT_TRUE(fixture.m_doc.IsModified());
     ASSERT_TRUE(fixture.m_doc.CanUndo());
     fixture.m_doc.Undo();
-    EXPECT_EQ(fixture.Picture(), kStart);
+    EXPECT_EQ(fixture.Picture(), before);
     EXPECT_FALSE(fixture.m_doc.IsModified());
     EXPECT_FALSE(fixture.m_doc.CanUndo());
     fixture.m_doc.Redo();
@@ -45,7 +48,9 @@ TEST_P(LibraryDocumentChanges, UndoAndRedoRestoreEverythingTheChangeTouched) {
 
 // The folders' states as after a click on a box: a folder follows each of
 // its areas, a switched folder takes its areas with it, an empty one only
-// ticks, and a folder given an area takes the state of its areas.
+// ticks, and a folder given an area takes the state of its areas. Applying
+// a profile switches its areas on and every other off but the required
+// Base; the folders follow as after switches in the list.
 INSTANTIATE_TEST_SUITE_P(
     Each, LibraryDocumentChanges,
     ::testing::Values(
@@ -114,7 +119,41 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     "-Town* Lake* Base* | 3 | Airports=2(Lake Town) Both=1(Lake Base) Empty=0()"},
         CChangeCase{"RemoveFromFolder", [](CLibraryOnDisk& t) { t.m_doc.RemoveFromFolder(0, 1); },
-                    "-Town Lake* Base | 3 | Airports=2(Lake) Both=1(Lake) Empty=0()"}),
+                    "-Town Lake* Base | 3 | Airports=2(Lake) Both=1(Lake) Empty=0()"},
+        CChangeCase{"ApplyKeepsRequiredAreasOnAndNamesMissingOnes",
+                    [](CLibraryOnDisk& t) {
+                        const CLibraryDocument& doc = t.m_doc;
+                        const CAppliedProfile applied = t.m_doc.ApplyProfile(0);
+                        EXPECT_EQ(applied.changes.size(), 2u);
+                        ASSERT_EQ(applied.missing.size(), 1u);
+                        EXPECT_EQ(applied.missing[0].strLocal, "Addon\\Gone");
+                        EXPECT_TRUE(IsCurrentProfile(doc.Profiles()[0], doc.Areas(), doc.Rows()));
+                        EXPECT_FALSE(IsCurrentProfile(doc.Profiles()[1], doc.Areas(), doc.Rows()));
+                    },
+                    "Town* -Lake* Base | 3 | Airports=2(Lake Town) Both=0(Lake) Empty=0()" +
+                        kProfiles,
+                    kProfilesTxt},
+        CChangeCase{"ApplySwitchesFoldersWithTheirAreas",
+                    [](CLibraryOnDisk& t) { t.m_doc.ApplyProfile(1); },
+                    "Town* Lake* Base | 3 | Airports=1(Lake Town) Both=1(Lake) Empty=0()" +
+                        kProfiles,
+                    kProfilesTxt},
+        CChangeCase{"SaveProfileAddsTheAreasOnTopRowFirst",
+                    [](CLibraryOnDisk& t) { EXPECT_EQ(t.m_doc.SaveProfile("Mine"), ""); },
+                    kStart + kProfiles + " Mine(Lake Base)", kProfilesTxt},
+        CChangeCase{"SaveProfileOfAnExistingNameReplacesItInItsPlace",
+                    [](CLibraryOnDisk& t) { EXPECT_EQ(t.m_doc.SaveProfile("QUIET"), ""); },
+                    kStart + " || QUIET(Lake Base) Everything(Town Lake Base)", kProfilesTxt},
+        CChangeCase{"RenameProfile",
+                    [](CLibraryOnDisk& t) {
+                        EXPECT_EQ(
+                            t.m_doc.RenameProfile(1, "quiet"),
+                            "There is already a profile named \"Quiet\" (letter case aside).");
+                        EXPECT_EQ(t.m_doc.RenameProfile(1, "All"), "");
+                    },
+                    kStart + " || Quiet(Town ?Gone) All(Town Lake Base)", kProfilesTxt},
+        CChangeCase{"DeleteProfile", [](CLibraryOnDisk& t) { t.m_doc.DeleteProfile(0); },
+                    kStart + " || Everything(Town Lake Base)", kProfilesTxt}),
     [](const auto& info) { return info.param.pszName; });
 
 // Nor is opening or closing a folder a change: it is how the folder is

@@ -27,6 +27,14 @@ inline const std::string kFolderTxt = "[Airports]\r\nActive=2\r\nExpand=1\r\n"
                                       "[Both]\r\nActive=1\r\nExpand=0\r\n"
                                       "Title.0=Lake\r\nLocal.0=Addon\\Lake\r\n[Empty]\r\n";
 
+// Profiles for the library: Quiet names Town and an area the library does
+// not hold, and keeps a key of the user's; Everything names every area.
+inline const std::string kProfilesTxt =
+    "[Quiet]\r\nTitle.0=Town\r\nLocal.0=Addon\\Town\r\n"
+    "Title.1=Gone\r\nLocal.1=Addon\\Gone\r\nNote=mine\r\n"
+    "[Everything]\r\nTitle.0=Town\r\nLocal.0=Addon\\Town\r\n"
+    "Title.1=Lake\r\nLocal.1=Addon\\Lake\r\nTitle.2=Base\r\nLocal.2=Scenery\\Base\r\n";
+
 struct CLibraryOnDisk {
     explicit CLibraryOnDisk(const std::string& profilesTxt = {}) : m_disk(m_sim.Path("")) {
         m_sim.Write("scenery.cfg", kSceneryCfg);

@@ -14,9 +14,8 @@
 
 namespace {
 
-// Lake is in both folders and in the profile: renaming it changes all three
+// Lake is in both folders and a profile: renaming it changes all three
 // files; without Profiles.txt, the write leaves that file absent.
-const std::string kProfilesTxt = "[Trip]\r\nTitle.0=Lake\r\nLocal.0=Addon\\Lake\r\n";
 
 // Every file of the simulator folder but the lock, by name.
 using CFiles = std::map<std::string, std::string>;

@@ -4,83 +4,12 @@
 
 namespace {
 
-// Quiet names Town and an area the library does not hold, and keeps a key
-// of the user's; Everything names every area.
-const std::string kProfilesTxt = "[Quiet]\r\nTitle.0=Town\r\nLocal.0=Addon\\Town\r\n"
-                                 "Title.1=Gone\r\nLocal.1=Addon\\Gone\r\nNote=mine\r\n"
-                                 "[Everything]\r\nTitle.0=Town\r\nLocal.0=Addon\\Town\r\n"
-                                 "Title.1=Lake\r\nLocal.1=Addon\\Lake\r\n"
-                                 "Title.2=Base\r\nLocal.2=Scenery\\Base\r\n";
-const std::string kProfiles = " || Quiet(Town ?Gone) Everything(Town Lake Base)";
-const std::string kStart = "-Town* Lake* Base | 3 | Airports=2(Lake Town) Both=1(Lake) Empty=0()";
-
 class Profiles : public ::testing::Test, public CLibraryOnDisk {
 protected:
     Profiles() : CLibraryOnDisk(kProfilesTxt) {}
 };
 
-struct CProfileCase {
-    const char* pszName;
-    std::function<void(CLibraryDocument&)> change;
-    std::string after;
-};
-
-class ProfileChanges : public ::testing::TestWithParam<CProfileCase> {};
-
 } // namespace
-
-// Each profile change is one step: taken back and done again, it gives
-// exactly what was before and after it.
-TEST_P(ProfileChanges, AreOneStepEachThatUndoAndRedoRestore) {
-    CLibraryOnDisk fixture(kProfilesTxt);
-    ASSERT_EQ(fixture.Picture(), kStart + kProfiles);
-    GetParam().change(fixture.m_doc);
-    const std::string after = fixture.Picture();
-    EXPECT_EQ(after, GetParam().after);
-    fixture.m_doc.Undo();
-    EXPECT_EQ(fixture.Picture(), kStart + kProfiles);
-    EXPECT_FALSE(fixture.m_doc.CanUndo());
-    fixture.m_doc.Redo();
-    EXPECT_EQ(fixture.Picture(), after);
-}
-
-// Applying switches the profile's areas on and every other off but the
-// required Base; the folders follow as after switches in the list.
-INSTANTIATE_TEST_SUITE_P(
-    Each, ProfileChanges,
-    ::testing::Values(
-        CProfileCase{"ApplyKeepsRequiredAreasOnAndNamesMissingOnes",
-                     [](CLibraryDocument& doc) {
-                         const CAppliedProfile applied = doc.ApplyProfile(0);
-                         EXPECT_EQ(applied.changes.size(), 2u);
-                         ASSERT_EQ(applied.missing.size(), 1u);
-                         EXPECT_EQ(applied.missing[0].strLocal, "Addon\\Gone");
-                         EXPECT_TRUE(IsCurrentProfile(doc.Profiles()[0], doc.Areas(), doc.Rows()));
-                         EXPECT_FALSE(IsCurrentProfile(doc.Profiles()[1], doc.Areas(), doc.Rows()));
-                     },
-                     "Town* -Lake* Base | 3 | Airports=2(Lake Town) Both=0(Lake) Empty=0()" +
-                         kProfiles},
-        CProfileCase{"ApplySwitchesFoldersWithTheirAreas",
-                     [](CLibraryDocument& doc) { doc.ApplyProfile(1); },
-                     "Town* Lake* Base | 3 | Airports=1(Lake Town) Both=1(Lake) Empty=0()" +
-                         kProfiles},
-        CProfileCase{"SaveAddsTheAreasOnTopRowFirst",
-                     [](CLibraryDocument& doc) { EXPECT_EQ(doc.SaveProfile("Mine"), ""); },
-                     kStart + kProfiles + " Mine(Lake Base)"},
-        CProfileCase{"SaveOfAnExistingNameReplacesItInItsPlace",
-                     [](CLibraryDocument& doc) { EXPECT_EQ(doc.SaveProfile("QUIET"), ""); },
-                     kStart + " || QUIET(Lake Base) Everything(Town Lake Base)"},
-        CProfileCase{"Rename",
-                     [](CLibraryDocument& doc) {
-                         EXPECT_EQ(
-                             doc.RenameProfile(1, "quiet"),
-                             "There is already a profile named \"Quiet\" (letter case aside).");
-                         EXPECT_EQ(doc.RenameProfile(1, "All"), "");
-                     },
-                     kStart + " || Quiet(Town ?Gone) All(Town Lake Base)"},
-        CProfileCase{"Delete", [](CLibraryDocument& doc) { doc.DeleteProfile(0); },
-                     kStart + " || Everything(Town Lake Base)"}),
-    [](const auto& info) { return info.param.pszName; });
 
 TEST_F(Profiles, ChangesThatChangeNothingAreNoStep) {
     m_doc.SetAreasActive({{Area("Town")}}, true);
