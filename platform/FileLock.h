@@ -15,7 +15,7 @@ public:
     enum class EOutcome {
         kHeld,
         kBusy,       // another holder kept it past the wait
-        kNoLockFile, // the lock file cannot be made or opened (see Reason)
+        kNoLockFile, // the lock file cannot be made or opened: go without it
     };
 
     CFileLock() = default;
@@ -30,13 +30,10 @@ public:
                      const std::function<void()>& whileWaiting = {});
     void Release();
     bool IsHeld() const { return m_hFile != -1; }
-    // Why the lock file could not be had.
-    const std::string& Reason() const { return m_strReason; }
 
 private:
-    // One try: kHeld, kBusy, or kNoLockFile with the reason.
+    // One try.
     EOutcome TryOnce(const std::string& path);
 
     std::intptr_t m_hFile = -1; // the system's handle or descriptor, while held
-    std::string m_strReason;
 };

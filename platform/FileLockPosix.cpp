@@ -1,17 +1,14 @@
 #include "FileLock.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 #include <utility>
 
 CFileLock::EOutcome CFileLock::TryOnce(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        m_strReason = std::strerror(errno);
+    if (fd < 0)
         return EOutcome::kNoLockFile;
-    }
     // An open file description's lock, unlike a process's, is not let go
     // when the process closes another descriptor of the same file, and two
     // holders in one process exclude each other too.
@@ -23,10 +20,7 @@ CFileLock::EOutcome CFileLock::TryOnce(const std::string& path) {
     if (::fcntl(fd, F_OFD_SETLK, &lock) != 0) {
         const int nError = errno;
         ::close(fd);
-        if (nError == EAGAIN || nError == EACCES)
-            return EOutcome::kBusy;
-        m_strReason = std::strerror(nError);
-        return EOutcome::kNoLockFile;
+        return nError == EAGAIN || nError == EACCES ? EOutcome::kBusy : EOutcome::kNoLockFile;
     }
     m_hFile = fd;
     return EOutcome::kHeld;

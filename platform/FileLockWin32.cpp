@@ -1,7 +1,5 @@
 #include "FileLock.h"
 
-#include "Files.h"
-
 #include <windows.h>
 
 #include <utility>
@@ -11,21 +9,15 @@ CFileLock::EOutcome CFileLock::TryOnce(const std::string& path) {
                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                      nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (hFile == INVALID_HANDLE_VALUE) {
-        const DWORD nError = GetLastError();
         // Another holder's open of a file being made can refuse a moment.
-        if (nError == ERROR_SHARING_VIOLATION)
-            return EOutcome::kBusy;
-        m_strReason = SystemReason(nError);
-        return EOutcome::kNoLockFile;
+        return GetLastError() == ERROR_SHARING_VIOLATION ? EOutcome::kBusy : EOutcome::kNoLockFile;
     }
     OVERLAPPED at{};
     if (!LockFileEx(hFile, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) {
         const DWORD nError = GetLastError();
         CloseHandle(hFile);
-        if (nError == ERROR_LOCK_VIOLATION || nError == ERROR_IO_PENDING)
-            return EOutcome::kBusy;
-        m_strReason = SystemReason(nError);
-        return EOutcome::kNoLockFile;
+        return nError == ERROR_LOCK_VIOLATION || nError == ERROR_IO_PENDING ? EOutcome::kBusy
+                                                                            : EOutcome::kNoLockFile;
     }
     m_hFile = reinterpret_cast<std::intptr_t>(hFile);
     return EOutcome::kHeld;

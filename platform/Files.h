@@ -112,8 +112,6 @@ void SetFileCallSeam(CFileCallSeam seam);
 // The seam's answer, or true when none is set.
 bool IsFileCallAllowed(EFileCall call, const std::string& path);
 #ifdef _WIN32
-// The system's words for one of its error codes.
-std::string SystemReason(unsigned long nError);
 // The path made absolute from the current folder; as it is when it cannot be.
 std::string FullPathOf(const std::string& path);
 #endif

@@ -74,10 +74,6 @@ void RemoveLeftFile(const std::string& path) {
 
 } // namespace
 
-std::string SystemReason(unsigned long nError) {
-    return Reason(nError);
-}
-
 CFileResult WriteTempFile(const std::string& path, std::string_view tempSuffix,
                           std::string_view text) {
     const std::string temp = path + std::string(tempSuffix);
