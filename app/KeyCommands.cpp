@@ -20,27 +20,27 @@ bool CManagerDlg::OnShortcut(const MSG& msg) {
         const int nCount = m_listScenery.GetCount();
         switch (msg.wParam) {
         case VK_UP:
-            MoveSelectedRows(aRows.front() > 0 ? aRows.front() - 1 : 0);
+            m_areaCommands.MoveSelectedRows(aRows.front() > 0 ? aRows.front() - 1 : 0);
             return true;
         case VK_DOWN:
-            MoveSelectedRows(aRows.back() + 2 < nCount ? aRows.back() + 2 : -1);
+            m_areaCommands.MoveSelectedRows(aRows.back() + 2 < nCount ? aRows.back() + 2 : -1);
             return true;
         case VK_HOME:
-            MoveSelectedRows(0);
+            m_areaCommands.MoveSelectedRows(0);
             return true;
         case VK_END:
-            MoveSelectedRows(-1);
+            m_areaCommands.MoveSelectedRows(-1);
             return true;
         default:
             return false;
         }
     }
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_F2) {
-        OnRenameScenery();
+        m_areaCommands.OnRenameScenery();
         return true;
     }
     if (IsCtrl(msg, 'S')) {
-        OnSave();
+        m_libraryCommands.OnSave();
         return true;
     }
     if (IsCtrl(msg, 'F')) {

@@ -105,8 +105,8 @@ void CProfilesDlg::OnSaveCurrent() {
         if (!Confirm(question))
             return;
     }
-    // The name passed the only test that could refuse it.
-    m_doc.SaveProfile(name);
+    if (const CChangeResult saved = m_doc.SaveProfile(name); saved.Refused())
+        Warn(saved.strRefused);
     ShowProfiles(FindProfile(m_doc.Profiles(), name));
 }
 
@@ -119,8 +119,8 @@ void CProfilesDlg::OnRename() {
     CNameDlg ask(name, this, kNamePrompt);
     if (ask.DoModal() != IDOK)
         return;
-    if (std::string reason = m_doc.RenameProfile(nProfile, name); !reason.empty())
-        Warn(reason);
+    if (const CChangeResult renamed = m_doc.RenameProfile(nProfile, name); renamed.Refused())
+        Warn(renamed.strRefused);
     ShowProfiles(nProfile);
 }
 

@@ -58,7 +58,7 @@ CTimes Measure(int nAreas) {
             Pump(dlg);
         };
         auto begin = CClock::now();
-        dlg.FillSceneryList();
+        dlg.m_view.ShowAllRows();
         UpdateWindow(hList);
         times.fill = MsSince(begin);
         begin = CClock::now();
@@ -75,7 +75,7 @@ CTimes Measure(int nAreas) {
         for (auto [nFolder, pTime] :
              {std::pair{0, &times.smallFolder}, std::pair{1, &times.bigFolder}}) {
             begin = CClock::now();
-            dlg.ToggleTreeItem(dlg.m_treeFolders.FolderItem(nFolder));
+            dlg.m_folderCommands.ToggleTreeItem(dlg.m_treeFolders.FolderItem(nFolder));
             UpdateWindow(hList);
             *pTime = MsSince(begin);
         }

@@ -83,18 +83,17 @@ int RunAdd(CCommandRun& run) {
     std::string folder;
     if (std::string error = StoredPathOfArgument(sim, local, folder); !error.empty())
         return UsageError(error);
-    if (IsLibraryFull(session.Doc().Areas()))
-        return UsageError("the library holds as many areas as it can address: nothing added");
-    if (!IsSceneryFolder(folder, *sim.pDisk))
-        return UsageError(ShownFolder(sim, folder) +
-                          " is no scenery folder: its scenery sub-folder holds no .bgl file");
     std::string title = ProposedTitle(folder, sim.strSimPath);
     if (auto given = run.args.options.find("title"); given != run.args.options.end()) {
         if (std::string error = StoredLine(session.Sim().codePage, "TITLE", given->second, title);
             !error.empty())
             return UsageError(error);
     }
-    return session.Finish(session.Doc().AddArea(folder, title), run.args.bDryRun, run.args.bJson);
+    const CChangeResult added = session.Doc().AddArea(folder, title);
+    // The library names the folder as it stores it; twk as its user does.
+    if (std::string why = session.Shown(added.strRefused); why.starts_with(session.Shown(folder)))
+        return UsageError(why.replace(0, session.Shown(folder).size(), ShownFolder(sim, folder)));
+    return session.Finish(added, run.args.bDryRun, run.args.bJson);
 }
 
 int RunRemove(CCommandRun& run) {
@@ -102,12 +101,11 @@ int RunRemove(CCommandRun& run) {
     std::vector<int> aAreas;
     if (std::string error = MatchAreas(session, run.operands, aAreas); !error.empty())
         return UsageError(error);
-    for (int nArea : aAreas) {
-        if (session.Doc().Area(nArea).IsRequired() && run.args.options.count("force") == 0)
-            return UsageError(session.AreaText(nArea, session.Doc().RowOf(nArea)) +
-                              " is required by the simulator; --force removes it all the same");
-    }
-    return session.Finish(session.Doc().RemoveAreas(aAreas), run.args.bDryRun, run.args.bJson);
+    const bool bForce = run.args.options.count("force") > 0;
+    CChangeResult removed = session.Doc().RemoveAreas(aAreas, bForce);
+    if (removed.Refused())
+        removed.strRefused += "; --force removes it all the same";
+    return session.Finish(removed, run.args.bDryRun, run.args.bJson);
 }
 
 int RunRename(CCommandRun& run) {
@@ -131,14 +129,7 @@ int RunScan(CCommandRun& run) {
         return UsageError(error);
     if (sim.pDisk->GetKind(directory) != EPathKind::kDirectory)
         return UsageError("DIR " + run.operands[0] + ": no such folder");
-    CScanResult result;
-    const CChanges changes = session.Doc().Scan(directory, result);
-    for (const std::string& name : result.aUnnamed)
-        PrintError("warning: left out " + name + ": " + sim.codePage.WhyNotConverted("its name"));
-    if (result.nLeftOut > 0)
-        PrintError("warning: the library holds as many areas as it can address: " +
-                   std::to_string(result.nLeftOut) + " scenery folders found were not added");
-    return session.Finish(changes, run.args.bDryRun, run.args.bJson);
+    return session.Finish(session.Doc().Scan(directory), run.args.bDryRun, run.args.bJson);
 }
 
 int RunFolderEnable(CCommandRun& run) {

@@ -178,8 +178,8 @@ int RunProfileSave(CCommandRun& run) {
             "there is already a profile named " +
             Quoted(session.Shown(doc.Profiles()[static_cast<std::size_t>(nFound)].strName)) +
             "; --force replaces it");
-    if (std::string reason = doc.SaveProfile(name); !reason.empty())
-        return UsageError(Refused(session, run.operands[0], reason));
+    if (const CChangeResult saved = doc.SaveProfile(name); saved.Refused())
+        return UsageError(Refused(session, run.operands[0], saved.strRefused));
     const CSceneryProfile& saved =
         doc.Profiles()[static_cast<std::size_t>(FindProfile(doc.Profiles(), name))];
     return FinishProfileChange(run, {"save",
@@ -240,7 +240,7 @@ int RunProfileRename(CCommandRun& run) {
                           name,
                           profile.strName,
                           ProfileAreaCount(profile, doc.Areas())};
-    if (std::string reason = doc.RenameProfile(nProfile, name); !reason.empty())
-        return UsageError(Refused(session, run.operands[1], reason));
+    if (const CChangeResult renamed = doc.RenameProfile(nProfile, name); renamed.Refused())
+        return UsageError(Refused(session, run.operands[1], renamed.strRefused));
     return FinishProfileChange(run, change);
 }

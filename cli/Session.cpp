@@ -4,6 +4,7 @@
 #include "Output.h"
 #include "SimulatorLocation.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -116,6 +117,20 @@ int CSession::Finish(const CChanges& changes, bool bDryRun, bool bJson) {
     }
     Report(changes, bDryRun, bJson);
     return kExitDone;
+}
+
+int CSession::Finish(const CChangeResult& result, bool bDryRun, bool bJson) {
+    const bool bWhole = result.changes.empty();
+    std::string_view rest = result.strRefused;
+    while (!rest.empty()) {
+        const std::size_t nEnd = std::min(rest.find('\n'), rest.size());
+        PrintError(std::string(bWhole ? "" : "warning: ")
+                       .append(Shown(std::string(rest.substr(0, nEnd)))));
+        rest.remove_prefix(std::min(nEnd + 1, rest.size()));
+    }
+    if (bWhole && result.Refused())
+        return kExitUsage;
+    return Finish(result.changes, bDryRun, bJson);
 }
 
 int CSession::Write(EWrite what) {

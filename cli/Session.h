@@ -55,6 +55,9 @@ public:
     // with the backup of scenery.cfg, only while the files are what was
     // read. The exit status.
     int Finish(const CChanges& changes, bool bDryRun, bool bJson);
+    // The same for a change the library may refuse: a refusal of all of it
+    // is bad usage, of a part a warning, each line on standard error.
+    int Finish(const CChangeResult& result, bool bDryRun, bool bJson);
     // Writes the library, or only Profiles.txt without a backup of
     // scenery.cfg; why not on standard error. The exit status.
     enum class EWrite { kLibrary, kProfilesOnly };

@@ -1,9 +1,7 @@
 #pragma once
 
-// Folders handed to the library in a bunch (dropped on the window): which
-// became areas, which did not and why, and how the refused ones are told.
-
-#include "Change.h"
+// Folders handed to the library in a bunch (dropped on the window): why
+// one did not become an area, and how the refused ones are told.
 
 #include <string>
 #include <vector>
@@ -18,11 +16,6 @@ enum class ENotAdded {
 struct CNotAdded {
     std::string strPath;
     ENotAdded why = ENotAdded::kNotFolder;
-};
-
-struct CAddedFolders {
-    CChanges changes; // one kAdd for each area added
-    std::vector<CNotAdded> notAdded;
 };
 
 // "Not added:" and a line for each folder with why; empty when every folder

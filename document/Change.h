@@ -1,8 +1,8 @@
 #pragma once
 
 // What a change of the library did, one record per area or folder it
-// switched, moved, added, removed or renamed: the views refresh from it and
-// twk reports it.
+// switched, moved, added, removed or renamed: the views show it and twk
+// reports it. A change the library may refuse also says why.
 
 #include <string>
 #include <vector>
@@ -31,6 +31,19 @@ struct CChange {
     int nFromRow = -1;
     // A rename's old title or name; a removed folder's name.
     std::string strFrom;
+    // An entry taken out of its folder: its place there before it went, or
+    // -1 when the whole folder went.
+    int nEntry = -1;
 };
 
 using CChanges = std::vector<CChange>;
+
+// The outcome of a change the library may refuse, in whole or in part: what
+// it did, and why what it did not do was refused (a line for each; empty
+// when nothing was refused). Both faces show the reason as it is.
+struct CChangeResult {
+    CChanges changes;
+    std::string strRefused;
+
+    bool Refused() const { return !strRefused.empty(); }
+};

@@ -9,6 +9,13 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace {
+
+constexpr const char* kLibraryFull =
+    "The library holds 16,777,216 areas, as many as the scenery list can address";
+
+} // namespace
+
 std::string CLibraryDocument::Open(const std::string& simPath, const CSceneryDisk& disk,
                                    const CLockWait& wait, bool bHold) {
     m_pDisk = &disk;
@@ -146,16 +153,44 @@ CChanges CLibraryDocument::SwitchAreas(std::span<const int> aAreas) {
     return changes;
 }
 
-CChanges CLibraryDocument::AddArea(const std::string& folder, const std::string& title) {
-    const int nAreasBefore = m_areas.GetSize();
-    CStep step;
-    const int nArea = ::AddArea(m_areas, folder, m_strSimPath, title);
-    step.SpliceRows(m_rows, 0, 0, {{nArea, true}});
-    Push(std::move(step), nAreasBefore, FolderStates());
-    return {{EChange::kAdd, nArea, -1, -1, {}}};
+std::string CLibraryDocument::WhyNoAreaFits() const {
+    return IsLibraryFull(m_areas) ? std::string(kLibraryFull) + ": nothing was added." : "";
 }
 
-CChanges CLibraryDocument::RemoveAreas(std::span<const int> aAreas) {
+CChanges CLibraryDocument::PushAdded(int nAreasBefore) {
+    CStep step;
+    std::vector<CListRow> added;
+    CChanges changes;
+    for (int nArea = nAreasBefore; nArea < m_areas.GetSize(); ++nArea) {
+        added.insert(added.begin(), {nArea, true});
+        changes.push_back({EChange::kAdd, nArea, -1, -1, {}});
+    }
+    step.SpliceRows(m_rows, 0, 0, std::move(added));
+    Push(std::move(step), nAreasBefore, FolderStates());
+    return changes;
+}
+
+CChangeResult CLibraryDocument::AddArea(const std::string& folder, const std::string& title) {
+    if (std::string why = WhyNoAreaFits(); !why.empty())
+        return {{}, why};
+    if (!IsSceneryFolder(folder, *m_pDisk))
+        return {{}, folder + " is no scenery folder: its scenery sub-folder holds no .bgl file"};
+    const int nAreasBefore = m_areas.GetSize();
+    ::AddArea(m_areas, folder, m_strSimPath, title);
+    return {PushAdded(nAreasBefore), {}};
+}
+
+std::string CLibraryDocument::WhyNotRemoved(std::span<const int> aAreas) const {
+    for (int nArea : aAreas) {
+        if (const CSceneryArea& area = m_areas.GetAt(nArea); area.IsRequired())
+            return "\"" + area.GetTitle() + "\" is required by the simulator, so nothing was removed";
+    }
+    return {};
+}
+
+CChangeResult CLibraryDocument::RemoveAreas(std::span<const int> aAreas, bool bRequiredToo) {
+    if (std::string why = bRequiredToo ? "" : WhyNotRemoved(aAreas); !why.empty())
+        return {{}, why};
     const std::vector<int> aRows = RowsByArea();
     CStep step;
     CChanges changes;
@@ -170,7 +205,7 @@ CChanges CLibraryDocument::RemoveAreas(std::span<const int> aAreas) {
             {EChange::kRemove, nArea, -1, aRows[static_cast<std::size_t>(nArea)], {}});
     }
     Push(std::move(step), m_areas.GetSize(), FolderStates());
-    return changes;
+    return {changes, {}};
 }
 
 CChanges CLibraryDocument::RenameArea(int nArea, const std::string& title) {
@@ -183,20 +218,23 @@ CChanges CLibraryDocument::RenameArea(int nArea, const std::string& title) {
     return {{EChange::kRename, nArea, -1, -1, old}};
 }
 
-CChanges CLibraryDocument::Scan(const std::string& directory, CScanResult& result) {
+CChangeResult CLibraryDocument::Scan(const std::string& directory) {
     const int nAreasBefore = m_areas.GetSize();
-    CStep step;
-    result = ScanDirectory(directory, m_strSimPath, m_areas, CAreaArray::kMaxAreas, *m_pDisk);
-    // The last found goes on top, as at a fresh start.
-    std::vector<CListRow> added;
-    CChanges changes;
-    for (int nArea = m_areas.GetSize() - 1; nArea >= nAreasBefore; --nArea) {
-        added.push_back({nArea, true});
-        changes.insert(changes.begin(), {EChange::kAdd, nArea, -1, -1, {}});
-    }
-    step.SpliceRows(m_rows, 0, 0, std::move(added));
-    Push(std::move(step), nAreasBefore, FolderStates());
-    return changes;
+    const CScanResult found =
+        ScanDirectory(directory, m_strSimPath, m_areas, CAreaArray::kMaxAreas, *m_pDisk);
+    CChangeResult result{PushAdded(nAreasBefore), {}};
+    for (const std::string& name : found.aUnnamed)
+        result.strRefused.append(result.strRefused.empty() ? "" : "\n")
+            .append("left out ")
+            .append(name)
+            .append(": its name holds characters the simulator's code page cannot hold");
+    if (found.nLeftOut > 0)
+        result.strRefused.append(result.strRefused.empty() ? "" : "\n")
+            .append(kLibraryFull)
+            .append(": ")
+            .append(std::to_string(found.nLeftOut))
+            .append(" scenery folders found were not added.");
+    return result;
 }
 
 std::optional<ENotAdded> CLibraryDocument::WhyNotAdded(const std::string& folder) const {
@@ -215,44 +253,39 @@ std::optional<ENotAdded> CLibraryDocument::WhyNotAdded(const std::string& folder
     return std::nullopt;
 }
 
-CAddedFolders CLibraryDocument::AddAreas(std::span<const std::string> folders) {
+CChangeResult CLibraryDocument::AddAreas(std::span<const std::string> folders) {
     const int nAreasBefore = m_areas.GetSize();
-    CStep step;
-    CAddedFolders result;
-    std::vector<CListRow> added;
+    std::vector<CNotAdded> notAdded;
     for (const std::string& folder : folders) {
-        if (const std::optional<ENotAdded> why = WhyNotAdded(folder)) {
-            result.notAdded.push_back({folder, *why});
-            continue;
-        }
-        const int nArea =
+        if (const std::optional<ENotAdded> why = WhyNotAdded(folder))
+            notAdded.push_back({folder, *why});
+        else
             ::AddArea(m_areas, folder, m_strSimPath, ProposedTitle(folder, m_strSimPath));
-        added.insert(added.begin(), {nArea, true});
-        result.changes.push_back({EChange::kAdd, nArea, -1, -1, {}});
     }
-    step.SpliceRows(m_rows, 0, 0, std::move(added));
-    Push(std::move(step), nAreasBefore, FolderStates());
-    return result;
+    return {PushAdded(nAreasBefore), NotAddedText(notAdded)};
 }
 
-std::string CLibraryDocument::NewFolder(const std::string& name) {
+CChangeResult CLibraryDocument::NewFolder(const std::string& name) {
     const std::vector<int> aStates = FolderStates();
+    const int nFolder = m_folders.GetSize();
     CStep step;
-    step.NoteFolder(m_folders, m_folders.GetSize(), false);
-    std::string reason = ::NewFolder(m_folders, name);
-    if (reason.empty())
-        Push(std::move(step), m_areas.GetSize(), aStates);
-    return reason;
+    step.NoteFolder(m_folders, nFolder, false);
+    if (std::string reason = ::NewFolder(m_folders, name); !reason.empty())
+        return {{}, reason};
+    Push(std::move(step), m_areas.GetSize(), aStates);
+    return {{{EChange::kNewFolder, -1, nFolder, -1, {}}}, {}};
 }
 
-std::string CLibraryDocument::RenameFolder(int nFolder, const std::string& name) {
+CChangeResult CLibraryDocument::RenameFolder(int nFolder, const std::string& name) {
     CStep step;
     step.NoteFolder(m_folders, nFolder);
-    const bool bSame = m_folders.GetAt(nFolder).GetName() == name;
-    std::string reason = ::RenameFolder(m_folders, nFolder, name);
-    if (reason.empty() && !bSame)
-        Push(std::move(step), m_areas.GetSize(), FolderStates());
-    return reason;
+    const std::string old = m_folders.GetAt(nFolder).GetName();
+    if (std::string reason = ::RenameFolder(m_folders, nFolder, name); !reason.empty())
+        return {{}, reason};
+    if (old == name)
+        return {};
+    Push(std::move(step), m_areas.GetSize(), FolderStates());
+    return {{{EChange::kRenameFolder, -1, nFolder, -1, old}}, {}};
 }
 
 CChanges CLibraryDocument::RemoveFolder(int nFolder) {
@@ -292,7 +325,7 @@ CChanges CLibraryDocument::RemoveFromFolder(int nFolder, int nEntry) {
     step.NoteArea(m_areas, m_folders.GetAt(nFolder).GetArea(nEntry));
     const int nArea = ::RemoveFromFolder(m_folders, m_areas, nFolder, nEntry);
     Push(std::move(step), m_areas.GetSize(), FolderStates());
-    return {{EChange::kRemoveFromFolder, nArea, nFolder, -1, {}}};
+    return {{EChange::kRemoveFromFolder, nArea, nFolder, -1, {}, nEntry}};
 }
 
 CChanges CLibraryDocument::SetFolderActive(int nFolder, bool bActive) {
@@ -332,9 +365,9 @@ CAppliedProfile CLibraryDocument::ApplyProfile(int nProfile) {
     return {SwitchAreas(switches.aSwitched), std::move(switches.missing)};
 }
 
-std::string CLibraryDocument::SaveProfile(const std::string& name) {
+CChangeResult CLibraryDocument::SaveProfile(const std::string& name) {
     if (std::string reason = WhyProfileNameRefused(name); !reason.empty())
-        return reason;
+        return {{}, reason};
     CSceneryProfile profile = ProfileOfActiveAreas(name, m_areas, m_rows);
     const int nFound = FindProfile(m_profiles, name);
     CStep step;
@@ -354,13 +387,14 @@ std::string CLibraryDocument::SaveProfile(const std::string& name) {
     return {};
 }
 
-std::string CLibraryDocument::RenameProfile(int nProfile, const std::string& name) {
+CChangeResult CLibraryDocument::RenameProfile(int nProfile, const std::string& name) {
     if (std::string reason = WhyProfileNameRefused(name); !reason.empty())
-        return reason;
+        return {{}, reason};
     const int nFound = FindProfile(m_profiles, name);
     if (nFound >= 0 && nFound != nProfile)
-        return "There is already a profile named \"" +
-               m_profiles[static_cast<std::size_t>(nFound)].strName + "\" (letter case aside).";
+        return {{},
+                "There is already a profile named \"" +
+                    m_profiles[static_cast<std::size_t>(nFound)].strName + "\" (letter case aside)."};
     std::string& current = m_profiles[static_cast<std::size_t>(nProfile)].strName;
     if (current == name)
         return {};

@@ -138,20 +138,29 @@ public:
     // As a click on each area's box that leaves it so: every folder holding
     // it follows.
     CChanges SetAreasActive(std::span<const int> aAreas, bool bActive);
-    // A new area for a scenery folder, on top (see AddArea).
-    CChanges AddArea(const std::string& folder, const std::string& title);
-    CChanges RemoveAreas(std::span<const int> aAreas);
+    // Why no area can be added now (the library addresses no more), or
+    // empty; the window asks before it offers a folder to choose.
+    std::string WhyNoAreaFits() const;
+    // A new area for a scenery folder, on top; refused when the folder
+    // holds no scenery or no area fits.
+    CChangeResult AddArea(const std::string& folder, const std::string& title);
+    // Refused, changing nothing, when an area is one the simulator requires,
+    // unless bRequiredToo.
+    CChangeResult RemoveAreas(std::span<const int> aAreas, bool bRequiredToo = false);
+    // Why RemoveAreas would refuse the areas without that leave, or empty.
+    std::string WhyNotRemoved(std::span<const int> aAreas) const;
     CChanges RenameArea(int nArea, const std::string& title);
-    // An area for every scenery folder inside the directory, in one step.
-    CChanges Scan(const std::string& directory, CScanResult& result);
+    // An area for every scenery folder inside the directory, in one step;
+    // those that found no room or no name are refused.
+    CChangeResult Scan(const std::string& directory);
     // An area for each of the folders that is a scenery folder the library
     // does not hold yet, titled as Add proposes and put on top as
-    // successive Adds would put them, in one step; the others are named
+    // successive Adds would put them, in one step; the others are refused
     // with why, in their order.
-    CAddedFolders AddAreas(std::span<const std::string> folders);
-    // Why the name cannot be a folder's, or empty once the change is made.
-    std::string NewFolder(const std::string& name);
-    std::string RenameFolder(int nFolder, const std::string& name);
+    CChangeResult AddAreas(std::span<const std::string> folders);
+    // Refused when the name cannot be a folder's.
+    CChangeResult NewFolder(const std::string& name);
+    CChangeResult RenameFolder(int nFolder, const std::string& name);
     CChanges RemoveFolder(int nFolder);
     CChanges AddToFolder(int nFolder, int nArea) {
         return AddToFolder(nFolder, std::span<const int>(&nArea, 1));
@@ -171,11 +180,11 @@ public:
     // step; folders follow as after switches in the list.
     CAppliedProfile ApplyProfile(int nProfile);
     // The areas on now become the profile of that name, replacing one of
-    // that name (letter case aside). Why the name cannot be a profile's, or
-    // empty once the change is made.
-    std::string SaveProfile(const std::string& name);
-    // Why not (the name's form, or another profile has it), or empty.
-    std::string RenameProfile(int nProfile, const std::string& name);
+    // that name (letter case aside); refused when the name cannot be a
+    // profile's. Profiles are not shown in the list: no change records.
+    CChangeResult SaveProfile(const std::string& name);
+    // Refused for the name's form, or when another profile has it.
+    CChangeResult RenameProfile(int nProfile, const std::string& name);
     void DeleteProfile(int nProfile);
 
     bool CanUndo() const { return m_history.CanUndo(); }
@@ -223,6 +232,9 @@ private:
     CStepPlace PlaceOf(const CStep* pStep, bool bUndone) const;
     // Why AddAreas leaves the folder out, or nothing.
     std::optional<ENotAdded> WhyNotAdded(const std::string& folder) const;
+    // The step of the areas added from nAreasBefore on: the last on top,
+    // as successive Adds would put them.
+    CChanges PushAdded(int nAreasBefore);
 
     std::string m_strSimPath;
     CFileLock m_lock;

@@ -30,9 +30,21 @@ const CMessageEntry* CCmdTarget::FindEntry(UINT nMessage, UINT nCode, UINT nID) 
 bool CCmdTarget::DispatchMessageEntry(UINT nMessage, UINT nCode, UINT nID, WPARAM wParam,
                                       LPARAM lParam, LRESULT& result) {
     const CMessageEntry* pEntry = FindEntry(nMessage, nCode, nID);
-    return pEntry != nullptr && pEntry->pfn(this, wParam, lParam, result);
+    if (pEntry != nullptr && pEntry->pfn(this, wParam, lParam, result))
+        return true;
+    for (CCmdTarget* pTarget : m_aRouted) {
+        if (pTarget->DispatchMessageEntry(nMessage, nCode, nID, wParam, lParam, result))
+            return true;
+    }
+    return false;
 }
 
 bool CCmdTarget::HasHandler(UINT nMessage, UINT nCode, UINT nID) const {
-    return FindEntry(nMessage, nCode, nID) != nullptr;
+    if (FindEntry(nMessage, nCode, nID) != nullptr)
+        return true;
+    for (const CCmdTarget* pTarget : m_aRouted) {
+        if (pTarget->HasHandler(nMessage, nCode, nID))
+            return true;
+    }
+    return false;
 }

@@ -4,9 +4,14 @@
 // and defines it between BEGIN_MESSAGE_MAP and END_MESSAGE_MAP; each entry
 // names a message (and, for commands and notifications, a code and a range
 // of control identifiers) and the member function that serves it. A table
-// chains to its base class's table, which is searched after it.
+// chains to its base class's table, which is searched after it. A target
+// may route what its own tables do not serve to other targets, asked in
+// turn: for dispatch, for the enabling pass and for whether a handler
+// exists.
 
 #include <windows.h>
+
+#include <vector>
 
 class CCmdTarget;
 
@@ -36,10 +41,14 @@ class CCmdTarget {
 public:
     virtual ~CCmdTarget() = default;
 
-    // Runs the table's handler for the message, code and identifier, if any.
+    // Runs the handler for the message, code and identifier of the tables,
+    // else of the targets routed to, if any; whether one took it.
     bool DispatchMessageEntry(UINT nMessage, UINT nCode, UINT nID, WPARAM wParam, LPARAM lParam,
                               LRESULT& result);
     bool HasHandler(UINT nMessage, UINT nCode, UINT nID) const;
+    // What the tables do not serve goes on to the target, after those routed
+    // to before it. It outlives this target's messages.
+    void RouteTo(CCmdTarget& target) { m_aRouted.push_back(&target); }
 
 protected:
     static const CMessageMap* GetThisMessageMap();
@@ -47,6 +56,8 @@ protected:
 
 private:
     const CMessageEntry* FindEntry(UINT nMessage, UINT nCode, UINT nID) const;
+
+    std::vector<CCmdTarget*> m_aRouted;
 };
 
 #define DECLARE_MESSAGE_MAP()                                                                      \
@@ -119,11 +130,13 @@ protected:                                                                      
     { message, 0, 0, 0, TWK_THUNK(result = pThis->memberFxn(wParam, lParam); return true;) }       \
     ,
 
-// System messages with their usual handler names.
-#define ON_WM_SYSCOMMAND()                                                                         \
+// System messages with their usual handler names. The _EX form of the
+// system menu's commands returns whether the handler took the command; the
+// others go on to the window's standard processing.
+#define ON_WM_SYSCOMMAND_EX()                                                                      \
     {                                                                                              \
         WM_SYSCOMMAND, 0, 0, 0,                                                                    \
-            TWK_THUNK(pThis->OnSysCommand(static_cast<UINT>(wParam), lParam); return true;)        \
+            TWK_THUNK(return pThis->OnSysCommand(static_cast<UINT>(wParam) & 0xFFF0);)             \
     }                                                                                              \
     ,
 #define ON_WM_PAINT()                                                                              \

@@ -60,16 +60,6 @@ void CListBox::SelectRows(std::span<const int> aRows, int nCaret) {
     ControlMessage(LB_SETCARETINDEX, static_cast<WPARAM>(nCaret), FALSE);
 }
 
-int CListBox::SelectPrefix(int nStartAfter, const std::string& text) {
-    const int nCount = GetCount();
-    for (int k = 1; k <= nCount; ++k) {
-        int nRow = (nStartAfter + k) % nCount;
-        if (lstrcmpiA(GetText(nRow).substr(0, text.size()).c_str(), text.c_str()) == 0)
-            return SetCurSel(nRow);
-    }
-    return LB_ERR;
-}
-
 void CListBox::PreSubclassWindow() {
     CStandardControl::PreSubclassWindow();
     if (!(GetWindowLongA(m_hWnd, GWL_STYLE) & LBS_OWNERDRAWFIXED))

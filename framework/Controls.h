@@ -92,10 +92,6 @@ public:
     int GetItemHeight(int nIndex) const {
         return static_cast<int>(ControlMessage(LB_GETITEMHEIGHT, nIndex));
     }
-    // Selects the first row after nStartAfter, wrapping round to it, whose
-    // text begins with the text, case ignored; LB_ERR when none does. (Not
-    // every list box's own LB_SELECTSTRING lets the empty text match.)
-    int SelectPrefix(int nStartAfter, const std::string& text);
 
 protected:
     // A fixed-height owner-drawn list is measured while the dialog is being

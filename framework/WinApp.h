@@ -26,3 +26,6 @@ protected:
 };
 
 CWinApp* AfxGetApp();
+
+// The program's string resource, or empty.
+std::string ResourceString(UINT nID);

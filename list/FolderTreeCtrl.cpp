@@ -53,6 +53,17 @@ void CFolderTreeCtrl::RemoveAreaItems(const CFolderArray& folders, int nArea) {
     }
 }
 
+void CFolderTreeCtrl::RenameAreaItems(const CFolderArray& folders, int nArea,
+                                      const std::string& title) {
+    for (int f = 0; f < folders.GetSize(); ++f) {
+        const CFolder& folder = folders.GetAt(f);
+        for (int e = 0; e < folder.GetCount(); ++e) {
+            if (HTREEITEM hItem = EntryItem(f, e); folder.GetArea(e) == nArea && hItem)
+                SetItemText(hItem, title);
+        }
+    }
+}
+
 int CFolderTreeCtrl::FindFolder(HTREEITEM hItem) const {
     for (std::size_t f = 0; hItem && f < m_aFolders.size(); ++f) {
         if (m_aFolders[f].hFolder == hItem)

@@ -27,6 +27,8 @@ public:
     void RemoveEntry(int nFolder, int nEntry);
     // Deletes the items showing the area; its entries stay, without items.
     void RemoveAreaItems(const CFolderArray& folders, int nArea);
+    // The items showing the area take its title.
+    void RenameAreaItems(const CFolderArray& folders, int nArea, const std::string& title);
 
     HTREEITEM FolderItem(int nFolder) const { return m_aFolders[Index(nFolder)].hFolder; }
     HTREEITEM EntryItem(int nFolder, int nEntry) const {

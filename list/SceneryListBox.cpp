@@ -11,14 +11,14 @@ constexpr int kMarkStrip = 25;
 constexpr int kTipChars = 80; // the tip buffer, terminator included
 
 // The marks are laid out for 96 DPI and scaled to the list's.
-void DrawMarks(HDC hDC, const RECT& row, DWORD nData, UINT nDpi) {
+void DrawMarks(HDC hDC, const RECT& row, const CSceneryRow& shown, bool bFilled, UINT nDpi) {
     auto scaled = [nDpi](int n) { return ScaleToDpi(n, nDpi); };
     const int x = row.left, y = row.top;
     CGdiObject box(CreatePen(PS_SOLID, scaled(2), RGB(0, 0, 0)));
     CSelectObject pen(hDC, box);
     CSelectObject brush(hDC, GetStockObject(NULL_BRUSH));
     Rectangle(hDC, x + scaled(2), y + scaled(2), x + scaled(14), y + scaled(14));
-    if (!(nData & CSceneryListBox::kInactive)) {
+    if (shown.bActive) {
         CGdiObject tickPen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
         CSelectObject tick(hDC, tickPen);
         for (int d = 0; d < scaled(3); ++d) {
@@ -28,10 +28,9 @@ void DrawMarks(HDC hDC, const RECT& row, DWORD nData, UINT nDpi) {
             Polyline(hDC, line, 3);
         }
     }
-    if (!(nData & CSceneryListBox::kNotInFolder)) {
+    if (shown.bInFolder) {
         CGdiObject dotPen(CreatePen(PS_SOLID, 1, kFolderDot));
         CGdiObject dotBrush(CreateSolidBrush(kFolderDot));
-        bool bFilled = !(nData & CSceneryListBox::kNotInSelectedFolder);
         CSelectObject outline(hDC, dotPen);
         CSelectObject fill(hDC,
                            bFilled ? static_cast<HGDIOBJ>(dotBrush) : GetStockObject(NULL_BRUSH));
@@ -47,23 +46,50 @@ void CSceneryListBox::SetFlag(int nRow, DWORD nFlag, bool bSet) {
     Invalidate(TRUE);
 }
 
-void CSceneryListBox::SetRows(std::span<const CListRow> rows, const CAreaArray& areas) {
+void CSceneryListBox::SetRowItem(int nRow, const CSceneryRow& row, bool bInSelectedFolder) {
+    SetItemData(nRow, (static_cast<DWORD>(row.nArea) & kAreaIndexMask) |
+                          (row.bActive ? 0 : kInactive) | (row.bInFolder ? 0 : kNotInFolder) |
+                          (bInSelectedFolder ? 0 : kNotInSelectedFolder));
+}
+
+std::string_view CSceneryListBox::Title(int nRow) const {
+    return m_pSource && nRow >= 0 && nRow < m_pSource->RowCount() ? m_pSource->Row(nRow).title
+                                                                   : std::string_view();
+}
+
+void CSceneryListBox::ShowAllRows() {
     const std::vector<int> aSelected = GetSelRows();
     const int nCaret = GetCaretIndex();
     SetRedraw(FALSE);
     ResetContent();
-    for (const CListRow& row : rows) {
-        const CSceneryArea& area = areas.GetAt(row.nArea);
-        int nRow = AddString(area.GetTitle());
+    for (int n = 0; m_pSource && n < m_pSource->RowCount(); ++n) {
+        const CSceneryRow row = m_pSource->Row(n);
+        const int nRow = AddString(std::string(row.title));
         if (nRow < 0)
             break;
-        SetItem(nRow, row.nArea, row.bActive, area.IsInFolder());
+        SetRowItem(nRow, row, false);
     }
     SetRedraw(TRUE);
     Invalidate(TRUE);
     const int nCount = GetCount();
     const auto kept = std::lower_bound(aSelected.begin(), aSelected.end(), nCount);
     SelectRows({aSelected.begin(), kept}, nCaret < nCount ? nCaret : -1);
+}
+
+void CSceneryListBox::ShowRowMarks(int nRow, bool bInSelectedFolder) {
+    if (nRow < GetCount())
+        SetRowItem(nRow, m_pSource->Row(nRow), bInSelectedFolder);
+    Invalidate(TRUE);
+}
+
+int CSceneryListBox::SelectPrefix(int nStartAfter, const std::string& text) {
+    const int nCount = GetCount();
+    for (int k = 1; k <= nCount; ++k) {
+        const int nRow = (nStartAfter + k) % nCount;
+        if (lstrcmpiA(std::string(Title(nRow).substr(0, text.size())).c_str(), text.c_str()) == 0)
+            return SetCurSel(nRow);
+    }
+    return LB_ERR;
 }
 
 int CSceneryListBox::RowFromPoint(POINT point, bool& bOutside) const {
@@ -101,11 +127,15 @@ void CSceneryListBox::DrawItem(LPDRAWITEMSTRUCT pDraw) {
     const RECT& row = pDraw->rcItem;
     const int nMarkStrip = ScaleToDpi(kMarkStrip, m_nDpi);
     RECT text = {row.left + nMarkStrip, row.top, row.right, row.bottom};
-    const DWORD nData = static_cast<DWORD>(pDraw->itemData);
+    const int nRow = static_cast<int>(pDraw->itemID);
     const bool bSelected = (pDraw->itemState & ODS_SELECTED) != 0;
+    if (nRow < 0 || m_pSource == nullptr || nRow >= m_pSource->RowCount())
+        return;
+    const CSceneryRow shown = m_pSource->Row(nRow);
 
     if (pDraw->itemAction & ODA_DRAWENTIRE) {
-        DrawMarks(hDC, row, nData, m_nDpi);
+        const bool bFilled = !(pDraw->itemData & kNotInSelectedFolder);
+        DrawMarks(hDC, row, shown, bFilled, m_nDpi);
         FillRect(hDC, &text, GetSysColorBrush(COLOR_WINDOW));
     }
     if (!bSelected)
@@ -115,15 +145,13 @@ void CSceneryListBox::DrawItem(LPDRAWITEMSTRUCT pDraw) {
 
     SetBkMode(hDC, TRANSPARENT);
     RECT textRect = {row.left + nMarkStrip, row.top, row.right + nMarkStrip, row.bottom};
-    if (static_cast<int>(pDraw->itemID) < 0)
-        return;
-    std::string title = GetText(static_cast<int>(pDraw->itemID));
+    const std::string_view title = shown.title;
     if (title.empty())
         return;
     SetTextColor(hDC, GetSysColor(bSelected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     SetBkColor(hDC, GetSysColor(bSelected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     // Titles are data: an "&" in one is a character, not a mnemonic.
-    DrawTextA(hDC, title.c_str(), static_cast<int>(title.size()), &textRect,
+    DrawTextA(hDC, title.data(), static_cast<int>(title.size()), &textRect,
               DT_VCENTER | DT_NOPREFIX);
 }
 
@@ -140,7 +168,7 @@ INT_PTR CSceneryListBox::OnToolHitTest(POINT point, TOOLINFOA* pTI) const {
 }
 
 BOOL CSceneryListBox::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
-    std::string title = GetText(static_cast<int>(pNMHDR->idFrom));
+    const std::string title(Title(static_cast<int>(pNMHDR->idFrom)));
     if (pNMHDR->code == TTN_NEEDTEXTA) {
         auto* pInfo = reinterpret_cast<NMTTDISPINFOA*>(pNMHDR);
         lstrcpynA(pInfo->szText, title.c_str(), kTipChars);

@@ -3,8 +3,11 @@
 // The scenery list: one owner-drawn row per area, drawn with a check box
 // (the area is on), a dot (the area is in a user folder; filled when that
 // folder is the one selected in the tree) and the area's title, which is also
-// the row's tip. Each row's 32-bit item data holds the area's index and the
-// three flags, stored inverted so that zero reads as on and in a folder.
+// the row's tip. What a row shows comes from its row source; for outside
+// tools and screen readers each row also carries the title as its text and,
+// in its 32-bit item data, the area's index and the three flags, stored
+// inverted so that zero reads as on and in a folder. Of those the list reads
+// back only the filled dot, which is the view's own.
 //
 // The list only shows: the user's gestures become requests to its parent,
 // which changes the library and has the list show the change. A drag, with
@@ -18,10 +21,9 @@
 // Its sizes are given for 96 DPI and drawn at the DPI of its window's
 // monitor, taken when it is bound and from its parent when the DPI changes.
 
-#include "AreaArray.h"
 #include "Controls.h"
 #include "Dpi.h"
-#include "SceneryCfg.h"
+#include "SceneryRowSource.h"
 
 #include <span>
 #include <vector>
@@ -49,29 +51,30 @@ public:
     static constexpr int kCheckZone = 16;
     static constexpr UINT_PTR kScrollDown = 100, kScrollUp = 101; // timers
 
-    void SetItemActive(int nRow, bool bActive) { SetFlag(nRow, kInactive, !bActive); }
     bool IsItemActive(int nRow) const { return !(GetData(nRow) & kInactive); }
-    void SetItemInFolder(int nRow, bool bInFolder) { SetFlag(nRow, kNotInFolder, !bInFolder); }
     bool IsItemInFolder(int nRow) const { return !(GetData(nRow) & kNotInFolder); }
     void SetItemInSelectedFolder(int nRow, bool bIn) { SetFlag(nRow, kNotInSelectedFolder, !bIn); }
     bool IsItemInSelectedFolder(int nRow) const { return !(GetData(nRow) & kNotInSelectedFolder); }
     int GetItemAreaIndex(int nRow) const {
         return static_cast<int>(GetData(nRow) & kAreaIndexMask);
     }
-    // A new row's whole state in one write, not in the selected folder; the
-    // caller repaints.
-    void SetItem(int nRow, int nArea, bool bActive, bool bInFolder) {
-        SetItemData(nRow, (static_cast<DWORD>(nArea) & kAreaIndexMask) | (bActive ? 0 : kInactive) |
-                              (bInFolder ? 0 : kNotInFolder) | kNotInSelectedFolder);
-    }
 
-    // Shows the rows, top first, titled and marked as their areas are, in
-    // one repaint; the selected positions stay selected while they exist.
-    // Rows beyond what the list can hold stay out.
-    void SetRows(std::span<const CListRow> rows, const CAreaArray& areas);
-    // Shows the rows (top first) moved as one block above row nBefore (-1:
-    // to the end) and selected, the rows in view staying in view.
-    void MoveRows(std::span<const int> aRows, int nBefore);
+    // Where the rows come from; it outlives the list's rows.
+    void SetRowSource(const CSceneryRowSource* pSource) { m_pSource = pSource; }
+    // Every row anew from the source, in one repaint, none in the selected
+    // folder; the selected positions stay selected while they exist. Rows
+    // beyond what the list can hold stay out.
+    void ShowAllRows();
+    // The row's switch and folder dot as the source has them now.
+    void ShowRowMarks(int nRow, bool bInSelectedFolder);
+    // The rows that were at aFromRows (ascending) shown moved as one block
+    // to row nTo, where the source has them now, and selected, the rows in
+    // view staying in view.
+    void ShowMovedRows(std::span<const int> aFromRows, int nTo);
+    // Selects the first row after nStartAfter, wrapping round to it, whose
+    // title begins with the text, case ignored; LB_ERR when none does. (Not
+    // every list box's own LB_SELECTSTRING lets the empty text match.)
+    int SelectPrefix(int nStartAfter, const std::string& text);
     // The row under a point in client coordinates, counted from the top row
     // and the row height (the list's own answer stops at 65,535 rows); the
     // nearest row when the point lies below the last one. -1 with no rows.
@@ -134,4 +137,9 @@ private:
 
     DWORD GetData(int nRow) const { return static_cast<DWORD>(GetItemData(nRow)); }
     void SetFlag(int nRow, DWORD nFlag, bool bSet);
+    // The text and item data outside tools read, from the source's row.
+    void SetRowItem(int nRow, const CSceneryRow& row, bool bInSelectedFolder);
+    std::string_view Title(int nRow) const;
+
+    const CSceneryRowSource* m_pSource = nullptr;
 };

@@ -25,28 +25,23 @@ void CSceneryListBox::NotifySelChange() const {
                    reinterpret_cast<LPARAM>(m_hWnd));
 }
 
-void CSceneryListBox::MoveRows(std::span<const int> aRows, int nBefore) {
-    struct CMoved {
-        std::string strText;
-        DWORD nData;
-    };
-    std::vector<CMoved> moved;
+void CSceneryListBox::ShowMovedRows(std::span<const int> aFromRows, int nTo) {
     SetRedraw(FALSE);
     const int nTop = GetTopIndex();
-    int nTo = nBefore < 0 ? GetCount() : nBefore;
+    // A row's filled dot is the view's own, and moves with it.
+    std::vector<bool> aFilled;
+    for (int nRow : aFromRows)
+        aFilled.push_back(IsItemInSelectedFolder(nRow));
     // From the bottom up, so that the rows above keep their places.
-    for (auto row = aRows.rbegin(); row != aRows.rend(); ++row) {
-        moved.push_back({GetText(*row), GetData(*row)});
+    for (auto row = aFromRows.rbegin(); row != aFromRows.rend(); ++row)
         DeleteString(*row);
-        nTo -= *row < nTo ? 1 : 0;
-    }
-    std::reverse(moved.begin(), moved.end());
     std::vector<int> aShown;
-    for (const CMoved& row : moved) {
-        const int nRow = InsertString(nTo + static_cast<int>(aShown.size()), row.strText);
-        if (nRow < 0)
+    for (std::size_t n = 0; n < aFilled.size(); ++n) {
+        const int nRow = nTo + static_cast<int>(n);
+        const CSceneryRow shown = m_pSource->Row(nRow);
+        if (InsertString(nRow, std::string(shown.title)) < 0)
             break;
-        SetItemData(nRow, row.nData);
+        SetRowItem(nRow, shown, aFilled[n]);
         aShown.push_back(nRow);
     }
     SetTopIndex(nTop);

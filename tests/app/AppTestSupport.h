@@ -29,10 +29,6 @@ INT_PTR RunMain(CManagerDlg& dlg, std::function<void()> script);
 // The main dialog with the members tests reach past the window.
 class CTestManagerDlg : public CManagerDlg {
 public:
-    using CManagerDlg::AddSceneryFolder;
-    using CManagerDlg::AddSceneryFolders;
-    using CManagerDlg::FillSceneryList;
-    using CManagerDlg::ToggleTreeItem;
     CLibraryDocument& Doc() { return m_doc; }
 
     // Drives the Airports dialog through RunModal, when set.

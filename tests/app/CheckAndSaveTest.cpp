@@ -84,7 +84,7 @@ TEST_F(CheckAndSave, SaveAfterUndoAndRedoWritesTheBytesTwkWrites) {
         Key('Z', {VK_CONTROL}, m_dlg.m_editFind.m_hWnd);
         EXPECT_EQ(List().GetCount(), 4);
         EXPECT_EQ(List().GetText(1), "Pond");
-        m_dlg.ToggleTreeItem(m_dlg.m_treeFolders.FolderItem(0));
+        m_dlg.m_folderCommands.ToggleTreeItem(m_dlg.m_treeFolders.FolderItem(0));
         Pump(m_dlg);
         EXPECT_TRUE(!greyed(IDM_UNDO) && greyed(IDM_REDO));
         Click(m_dlg, IDC_SAVE);

@@ -53,7 +53,7 @@ TEST_F(StartUp, RegistryFolderGivesThePathsTheBackupAndTheSettings) {
         });
         const std::string simPath = sim.WinPath() + "\\";
         EXPECT_EQ(dlg.Document().SimPath(), simPath);
-        EXPECT_EQ(dlg.m_strBrowsePath, simPath);
+        EXPECT_EQ(dlg.m_areaCommands.m_strBrowsePath, simPath);
         EXPECT_EQ(nRows, 3);
         EXPECT_EQ(sim.Read("scenery_bak.twk"), kLibrary);
         EXPECT_EQ(m_settings.Read(), "[Tarnwick]\r\nFS2004Path=" + simPath + "\r\n");

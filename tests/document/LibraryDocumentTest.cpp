@@ -83,30 +83,28 @@ INSTANTIATE_TEST_SUITE_P(
                     "Brand New -Town* Lake* Base | 4 | " + kFolders},
         CChangeCase{"ScanAddsEveryFolderInOneStep",
                     [](CLibraryOnDisk& t) {
-                        CScanResult result;
-                        t.m_doc.Scan(t.m_disk.SimPath() + "Addon", result);
-                        EXPECT_EQ(result.nAdded, 4);
+                        EXPECT_EQ(t.m_doc.Scan(t.m_disk.SimPath() + "Addon").changes.size(), 4u);
                     },
                     "Town Other New Lake -Town* Lake* Base | 7 | " + kFolders},
         CChangeCase{"AddAreasAddsTheNewSceneryFoldersInOneStep",
                     [](CLibraryOnDisk& t) {
-                        const CAddedFolders added = t.m_doc.AddAreas(
+                        const CChangeResult added = t.m_doc.AddAreas(
                             std::vector{t.Addon("New"), t.Addon("Lake"), t.Addon("Other")});
                         EXPECT_EQ(added.changes.size(), 2u);
                     },
                     "Other New -Town* Lake* Base | 5 | " + kFolders},
         CChangeCase{"RemoveTwo",
                     [](CLibraryOnDisk& t) {
-                        t.m_doc.RemoveAreas(std::vector{t.Area("Lake"), t.Area("Base")});
+                        t.m_doc.RemoveAreas(std::vector{t.Area("Lake"), t.Area("Base")}, true);
                     },
                     "-Town* | 3 | " + kFolders},
         CChangeCase{"Rename",
                     [](CLibraryOnDisk& t) { t.m_doc.RenameArea(t.Area("Base"), "Ground"); },
                     "-Town* Lake* Ground | 3 | " + kFolders},
-        CChangeCase{"NewFolder", [](CLibraryOnDisk& t) { EXPECT_EQ(t.m_doc.NewFolder("New"), ""); },
+        CChangeCase{"NewFolder", [](CLibraryOnDisk& t) { EXPECT_FALSE(t.m_doc.NewFolder("New").Refused()); },
                     kStart + " New=0()"},
         CChangeCase{"RenameFolder",
-                    [](CLibraryOnDisk& t) { EXPECT_EQ(t.m_doc.RenameFolder(1, "Pair"), ""); },
+                    [](CLibraryOnDisk& t) { EXPECT_FALSE(t.m_doc.RenameFolder(1, "Pair").Refused()); },
                     "-Town* Lake* Base | 3 | Airports=2(Lake Town) Pair=1(Lake) Empty=0()"},
         CChangeCase{"RemoveFolder", [](CLibraryOnDisk& t) { t.m_doc.RemoveFolder(0); },
                     "-Town Lake Base | 3 | Both=1(Lake) Empty=0()"},
@@ -139,17 +137,17 @@ INSTANTIATE_TEST_SUITE_P(
                         kProfiles,
                     kProfilesTxt},
         CChangeCase{"SaveProfileAddsTheAreasOnTopRowFirst",
-                    [](CLibraryOnDisk& t) { EXPECT_EQ(t.m_doc.SaveProfile("Mine"), ""); },
+                    [](CLibraryOnDisk& t) { EXPECT_FALSE(t.m_doc.SaveProfile("Mine").Refused()); },
                     kStart + kProfiles + " Mine(Lake Base)", kProfilesTxt},
         CChangeCase{"SaveProfileOfAnExistingNameReplacesItInItsPlace",
-                    [](CLibraryOnDisk& t) { EXPECT_EQ(t.m_doc.SaveProfile("QUIET"), ""); },
+                    [](CLibraryOnDisk& t) { EXPECT_FALSE(t.m_doc.SaveProfile("QUIET").Refused()); },
                     kStart + " || QUIET(Lake Base) Everything(Town Lake Base)", kProfilesTxt},
         CChangeCase{"RenameProfile",
                     [](CLibraryOnDisk& t) {
                         EXPECT_EQ(
-                            t.m_doc.RenameProfile(1, "quiet"),
+                            t.m_doc.RenameProfile(1, "quiet").strRefused,
                             "There is already a profile named \"Quiet\" (letter case aside).");
-                        EXPECT_EQ(t.m_doc.RenameProfile(1, "All"), "");
+                        EXPECT_FALSE(t.m_doc.RenameProfile(1, "All").Refused());
                     },
                     kStart + " || Quiet(Town ?Gone) All(Town Lake Base)", kProfilesTxt},
         CChangeCase{"DeleteProfile", [](CLibraryOnDisk& t) { t.m_doc.DeleteProfile(0); },
@@ -165,13 +163,29 @@ TEST_F(LibraryDocument, ChangesThatChangeNothingAreNoStep) {
     m_doc.MoveRows({{0, 1}}, 1);
     m_doc.SetAreasActive({{Area("Town")}}, false);
     m_doc.RenameArea(Area("Lake"), "Lake");
-    EXPECT_NE(m_doc.RenameFolder(0, "both"), "");
+    EXPECT_TRUE(m_doc.RenameFolder(0, "both").Refused());
     m_doc.AddToFolder(1, Area("Lake"));
     EXPECT_FALSE(m_doc.CanUndo());
     EXPECT_FALSE(m_doc.IsModified());
     ASSERT_EQ(m_doc.Save().outcome, CSaveResult::kWritten);
     EXPECT_NE(m_sim.Read("Folder.txt").find("[Both]\r\nActive=1\r\nExpand=1\r\n"),
               std::string::npos);
+}
+
+// Each face shows the library's own reason and keeps no rule of its own.
+TEST_F(LibraryDocument, RefusedChangesChangeNothingAndSayWhy) {
+    const std::pair<CChangeResult, const char*> refused[] = {
+        {m_doc.RemoveAreas(std::vector{Area("Lake"), Area("Base")}),
+         "\"Base\" is required by the simulator, so nothing was removed"},
+        {m_doc.AddArea(m_disk.SimPath() + "Addon", "Not one"), "is no scenery folder"},
+        {m_doc.NewFolder(""), "name"},
+        {m_doc.AddAreas(std::vector{Addon("Lake")}), "already in the library"},
+    };
+    for (const auto& [result, pszWhy] : refused) {
+        EXPECT_TRUE(result.changes.empty());
+        EXPECT_NE(result.strRefused.find(pszWhy), std::string::npos) << result.strRefused;
+    }
+    EXPECT_FALSE(m_doc.CanUndo());
 }
 
 TEST_F(LibraryDocument, ANewChangeAfterAnUndoDropsWhatCouldBeDoneAgain) {

@@ -112,7 +112,7 @@ TEST_F(ListInput, SpaceSwitchesLikeTheCheckZoneAndDeleteAsksFirst) {
         Key(VK_SPACE);
         EXPECT_FALSE(List().IsItemActive(2));
         EXPECT_FALSE(m_dlg.Document().Area(3).IsActive());
-        m_dlg.FillSceneryList();
+        m_dlg.m_view.ShowAllRows();
         EXPECT_FALSE(List().IsItemActive(2));
 
         m_answerer.m_nButton = IDNO;
@@ -206,9 +206,9 @@ TEST_F(ListInput, RemoveRenameAndAddThroughTheDialog) {
         std::filesystem::create_directories(m_sim.Path("Addon\\Lake\\scenery"));
         m_sim.Write("Addon\\Lake\\scenery\\LAKE.BGL", "");
         m_answerer.m_strName = "";
-        m_dlg.AddSceneryFolder(m_sim.WinPath() + "\\Addon\\Lake");
-        EXPECT_EQ(m_dlg.m_strBrowsePath, m_sim.WinPath() + "\\Addon\\Lake");
-        m_dlg.AddSceneryFolders(m_sim.WinPath() + "\\Addon");
+        m_dlg.m_areaCommands.AddSceneryFolder(m_sim.WinPath() + "\\Addon\\Lake");
+        EXPECT_EQ(m_dlg.m_areaCommands.m_strBrowsePath, m_sim.WinPath() + "\\Addon\\Lake");
+        m_dlg.m_areaCommands.AddSceneryFolders(m_sim.WinPath() + "\\Addon");
         ASSERT_EQ(m_dlg.Document().Areas().GetSize(), 8);
         EXPECT_EQ(m_dlg.Document().Area(7).GetLocal(), "Addon\\Lake");
         EXPECT_EQ(List().GetText(0), "Lake");

@@ -32,13 +32,13 @@ TEST_F(SceneryList, RefillShowsTheAreasLastFirstAndKeepsTheSelectedPosition) {
         EXPECT_TRUE(List().IsItemActive(1));
         m_dlg.Doc().RemoveAreas({{1}});
         List().SetCurSel(2);
-        m_dlg.FillSceneryList();
+        m_dlg.m_view.ShowAllRows();
         ASSERT_EQ(List().GetCount(), 3);
         EXPECT_EQ(List().GetText(2), "A0");
         EXPECT_EQ(List().GetItemAreaIndex(1), 2);
         EXPECT_EQ(List().GetCurSel(), 2);
         m_dlg.Doc().RemoveAreas({{0}});
-        m_dlg.FillSceneryList();
+        m_dlg.m_view.ShowAllRows();
         EXPECT_EQ(List().GetCount(), 2);
         EXPECT_EQ(List().GetCurSel(), LB_ERR);
     });
@@ -56,9 +56,13 @@ TEST_F(SceneryList, RowsShowTheirMarksAndTitlesAsTheyAre) {
         };
         // Row 1 (A2) on and in the selected folder, row 0 off and in another
         // folder, row 2 in none: a tick, a filled dot, an outlined one.
-        List().SetItemInFolder(1, true);
-        List().SetItemInSelectedFolder(1, true);
-        List().SetItemInFolder(0, true);
+        CLibraryDocument& doc = m_dlg.Doc();
+        CLibraryView& view = m_dlg.m_view;
+        view.Show(doc.NewFolder("Selected").changes);
+        view.Show(doc.NewFolder("Other").changes);
+        view.Show(doc.AddToFolder(0, 2));
+        view.Show(doc.AddToFolder(1, 3));
+        view.HighlightFolder(m_dlg.m_treeFolders.FolderItem(0));
         const COLORREF kDot = RGB(64, 64, 192), kBlack = RGB(0, 0, 0);
         EXPECT_GT(ink(1, 0, 16, kBlack), ink(0, 0, 16, kBlack));
         EXPECT_GT(ink(1, 16, 25, kDot), ink(0, 16, 25, kDot));
@@ -67,9 +71,8 @@ TEST_F(SceneryList, RowsShowTheirMarksAndTitlesAsTheyAre) {
 
         // An "&" in a title is drawn as the character, not taken for a
         // mnemonic prefix: "&&" takes twice the ink of "&".
-        m_dlg.Doc().RenameArea(0, "&&");
-        m_dlg.Doc().RenameArea(1, "&");
-        m_dlg.FillSceneryList();
+        view.Show(doc.RenameArea(0, "&&"));
+        view.Show(doc.RenameArea(1, "&"));
         const COLORREF kText = GetSysColor(COLOR_WINDOWTEXT);
         EXPECT_GT(ink(2, 25, 65, kText), 0);
         EXPECT_EQ(ink(3, 25, 65, kText), 2 * ink(2, 25, 65, kText));
