@@ -77,7 +77,8 @@ void CFolderCommands::OnTreeItemExpanded(NMHDR* pNMHDR, LRESULT* pResult) {
     // NMTREEVIEWA and NMTREEVIEWW agree up to the items' handles.
     const HTREEITEM hItem = reinterpret_cast<NMTREEVIEWA*>(pNMHDR)->itemNew.hItem;
     if (const int nFolder = m_tree.FindFolder(hItem); nFolder >= 0)
-        m_doc.SetFolderExpanded(nFolder, (m_tree.GetItemState(hItem, TVIS_EXPANDED) & TVIS_EXPANDED));
+        m_doc.SetFolderExpanded(nFolder,
+                                (m_tree.GetItemState(hItem, TVIS_EXPANDED) & TVIS_EXPANDED));
     *pResult = 0;
 }
 

@@ -83,9 +83,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    CCommandContext Context() {
-        return {*this, m_doc, m_view, m_listScenery, m_treeFolders};
-    }
+    CCommandContext Context() { return {*this, m_doc, m_view, m_listScenery, m_treeFolders}; }
     // Before the window closes with unsaved changes: whether it may.
     bool ConfirmClose();
     // The window's keys, wherever the focus is; whether the key was one.

@@ -183,7 +183,8 @@ CChangeResult CLibraryDocument::AddArea(const std::string& folder, const std::st
 std::string CLibraryDocument::WhyNotRemoved(std::span<const int> aAreas) const {
     for (int nArea : aAreas) {
         if (const CSceneryArea& area = m_areas.GetAt(nArea); area.IsRequired())
-            return "\"" + area.GetTitle() + "\" is required by the simulator, so nothing was removed";
+            return "\"" + area.GetTitle() +
+                   "\" is required by the simulator, so nothing was removed";
     }
     return {};
 }
@@ -394,7 +395,8 @@ CChangeResult CLibraryDocument::RenameProfile(int nProfile, const std::string& n
     if (nFound >= 0 && nFound != nProfile)
         return {{},
                 "There is already a profile named \"" +
-                    m_profiles[static_cast<std::size_t>(nFound)].strName + "\" (letter case aside)."};
+                    m_profiles[static_cast<std::size_t>(nFound)].strName +
+                    "\" (letter case aside)."};
     std::string& current = m_profiles[static_cast<std::size_t>(nProfile)].strName;
     if (current == name)
         return {};

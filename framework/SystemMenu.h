@@ -36,7 +36,8 @@ public:
         for (const CSystemMenuItem<TTarget>& item : m_items) {
             if (item.pfnEnabled != nullptr)
                 EnableMenuItem(hMenu, item.nID,
-                               MF_BYCOMMAND | ((target.*item.pfnEnabled)() ? MF_ENABLED : MF_GRAYED));
+                               MF_BYCOMMAND |
+                                   ((target.*item.pfnEnabled)() ? MF_ENABLED : MF_GRAYED));
         }
     }
     // Whether the command (its low four bits cleared) is one of the table's,

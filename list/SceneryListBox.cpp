@@ -54,7 +54,7 @@ void CSceneryListBox::SetRowItem(int nRow, const CSceneryRow& row, bool bInSelec
 
 std::string_view CSceneryListBox::Title(int nRow) const {
     return m_pSource && nRow >= 0 && nRow < m_pSource->RowCount() ? m_pSource->Row(nRow).title
-                                                                   : std::string_view();
+                                                                  : std::string_view();
 }
 
 void CSceneryListBox::ShowAllRows() {

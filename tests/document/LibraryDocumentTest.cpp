@@ -1,23 +1,6 @@
-#include "LibraryOnDisk.h"
-
-#include <functional>
+#include "LibraryChanges.h"
 
 namespace {
-
-const std::string kFolders = "Airports=2(Lake Town) Both=1(Lake) Empty=0()";
-const std::string kStart = "-Town* Lake* Base | 3 | " + kFolders;
-
-const std::string kProfiles = " || Quiet(Town ?Gone) Everything(Town Lake Base)";
-
-struct CChangeCase {
-    const char* pszName;
-    std::function<void(CLibraryOnDisk&)> change;
-    std::string after;
-    std::string profilesTxt = {}; // the library's, when it has profiles
-};
-void PrintTo(const CChangeCase& c, std::ostream* pOut) {
-    *pOut << c.pszName;
-}
 
 class LibraryDocument : public ::testing::Test, public CLibraryOnDisk {};
 
@@ -46,113 +29,8 @@ TEST_P(LibraryDocumentChanges, UndoAndRedoRestoreEverythingTheChangeTouched) {
     EXPECT_FALSE(fixture.m_doc.CanRedo());
 }
 
-// The folders' states as after a click on a box: a folder follows each of
-// its areas, a switched folder takes its areas with it, an empty one only
-// ticks, and a folder given an area takes the state of its areas. Applying
-// a profile switches its areas on and every other off but the required
-// Base; the folders follow as after switches in the list.
-INSTANTIATE_TEST_SUITE_P(
-    Each, LibraryDocumentChanges,
-    ::testing::Values(
-        CChangeCase{"MoveTopToEnd", [](CLibraryOnDisk& t) { t.m_doc.MoveRow(0, 3); },
-                    "Lake* Base -Town* | 3 | " + kFolders},
-        CChangeCase{"MoveBottomToTop", [](CLibraryOnDisk& t) { t.m_doc.MoveRow(2, 0); },
-                    "Base -Town* Lake* | 3 | " + kFolders},
-        CChangeCase{"MoveSeparateRowsTogetherInTheirOrder",
-                    [](CLibraryOnDisk& t) {
-                        t.m_doc.MoveRows(std::vector{0, 2}, 1);
-                    },
-                    "-Town* Base Lake* | 3 | " + kFolders},
-        CChangeCase{"SwitchAreaInTwoFolders",
-                    [](CLibraryOnDisk& t) { t.m_doc.SetAreasActive({{t.Area("Lake")}}, false); },
-                    "-Town* -Lake* Base | 3 | Airports=0(Lake Town) Both=0(Lake) Empty=0()"},
-        CChangeCase{"SwitchOnTheOffAreaOfAMixedFolder",
-                    [](CLibraryOnDisk& t) { t.m_doc.SetAreasActive({{t.Area("Town")}}, true); },
-                    "Town* Lake* Base | 3 | Airports=1(Lake Town) Both=1(Lake) Empty=0()"},
-        CChangeCase{"SwitchAreaInNoFolder",
-                    [](CLibraryOnDisk& t) { t.m_doc.SetAreasActive({{t.Area("Base")}}, false); },
-                    "-Town* Lake* -Base | 3 | " + kFolders},
-        CChangeCase{"SwitchFolderOn", [](CLibraryOnDisk& t) { t.m_doc.SetFolderActive(0, true); },
-                    "Town* Lake* Base | 3 | Airports=1(Lake Town) Both=1(Lake) Empty=0()"},
-        CChangeCase{"SwitchFolderOff", [](CLibraryOnDisk& t) { t.m_doc.SetFolderActive(0, false); },
-                    "-Town* -Lake* Base | 3 | Airports=0(Lake Town) Both=0(Lake) Empty=0()"},
-        CChangeCase{"SwitchEmptyFolder",
-                    [](CLibraryOnDisk& t) { t.m_doc.SetFolderActive(2, true); },
-                    "-Town* Lake* Base | 3 | Airports=2(Lake Town) Both=1(Lake) Empty=1()"},
-        CChangeCase{"Add", [](CLibraryOnDisk& t) { t.m_doc.AddArea(t.Addon("New"), "Brand New"); },
-                    "Brand New -Town* Lake* Base | 4 | " + kFolders},
-        CChangeCase{"ScanAddsEveryFolderInOneStep",
-                    [](CLibraryOnDisk& t) {
-                        EXPECT_EQ(t.m_doc.Scan(t.m_disk.SimPath() + "Addon").changes.size(), 4u);
-                    },
-                    "Town Other New Lake -Town* Lake* Base | 7 | " + kFolders},
-        CChangeCase{"AddAreasAddsTheNewSceneryFoldersInOneStep",
-                    [](CLibraryOnDisk& t) {
-                        const CChangeResult added = t.m_doc.AddAreas(
-                            std::vector{t.Addon("New"), t.Addon("Lake"), t.Addon("Other")});
-                        EXPECT_EQ(added.changes.size(), 2u);
-                    },
-                    "Other New -Town* Lake* Base | 5 | " + kFolders},
-        CChangeCase{"RemoveTwo",
-                    [](CLibraryOnDisk& t) {
-                        t.m_doc.RemoveAreas(std::vector{t.Area("Lake"), t.Area("Base")}, true);
-                    },
-                    "-Town* | 3 | " + kFolders},
-        CChangeCase{"Rename",
-                    [](CLibraryOnDisk& t) { t.m_doc.RenameArea(t.Area("Base"), "Ground"); },
-                    "-Town* Lake* Ground | 3 | " + kFolders},
-        CChangeCase{"NewFolder", [](CLibraryOnDisk& t) { EXPECT_FALSE(t.m_doc.NewFolder("New").Refused()); },
-                    kStart + " New=0()"},
-        CChangeCase{"RenameFolder",
-                    [](CLibraryOnDisk& t) { EXPECT_FALSE(t.m_doc.RenameFolder(1, "Pair").Refused()); },
-                    "-Town* Lake* Base | 3 | Airports=2(Lake Town) Pair=1(Lake) Empty=0()"},
-        CChangeCase{"RemoveFolder", [](CLibraryOnDisk& t) { t.m_doc.RemoveFolder(0); },
-                    "-Town Lake Base | 3 | Both=1(Lake) Empty=0()"},
-        CChangeCase{"AddToFolder",
-                    [](CLibraryOnDisk& t) { t.m_doc.AddToFolder(2, t.Area("Base")); },
-                    "-Town* Lake* Base* | 3 | Airports=2(Lake Town) Both=1(Lake) Empty=1(Base)"},
-        CChangeCase{"AddTwoToFolder",
-                    [](CLibraryOnDisk& t) {
-                        t.m_doc.AddToFolder(1, std::vector{t.Area("Base"), t.Area("Lake")});
-                    },
-                    "-Town* Lake* Base* | 3 | Airports=2(Lake Town) Both=1(Lake Base) Empty=0()"},
-        CChangeCase{"RemoveFromFolder", [](CLibraryOnDisk& t) { t.m_doc.RemoveFromFolder(0, 1); },
-                    "-Town Lake* Base | 3 | Airports=2(Lake) Both=1(Lake) Empty=0()"},
-        CChangeCase{"ApplyKeepsRequiredAreasOnAndNamesMissingOnes",
-                    [](CLibraryOnDisk& t) {
-                        const CLibraryDocument& doc = t.m_doc;
-                        const CAppliedProfile applied = t.m_doc.ApplyProfile(0);
-                        EXPECT_EQ(applied.changes.size(), 2u);
-                        ASSERT_EQ(applied.missing.size(), 1u);
-                        EXPECT_EQ(applied.missing[0].strLocal, "Addon\\Gone");
-                        EXPECT_TRUE(IsCurrentProfile(doc.Profiles()[0], doc.Areas(), doc.Rows()));
-                        EXPECT_FALSE(IsCurrentProfile(doc.Profiles()[1], doc.Areas(), doc.Rows()));
-                    },
-                    "Town* -Lake* Base | 3 | Airports=2(Lake Town) Both=0(Lake) Empty=0()" +
-                        kProfiles,
-                    kProfilesTxt},
-        CChangeCase{"ApplySwitchesFoldersWithTheirAreas",
-                    [](CLibraryOnDisk& t) { t.m_doc.ApplyProfile(1); },
-                    "Town* Lake* Base | 3 | Airports=1(Lake Town) Both=1(Lake) Empty=0()" +
-                        kProfiles,
-                    kProfilesTxt},
-        CChangeCase{"SaveProfileAddsTheAreasOnTopRowFirst",
-                    [](CLibraryOnDisk& t) { EXPECT_FALSE(t.m_doc.SaveProfile("Mine").Refused()); },
-                    kStart + kProfiles + " Mine(Lake Base)", kProfilesTxt},
-        CChangeCase{"SaveProfileOfAnExistingNameReplacesItInItsPlace",
-                    [](CLibraryOnDisk& t) { EXPECT_FALSE(t.m_doc.SaveProfile("QUIET").Refused()); },
-                    kStart + " || QUIET(Lake Base) Everything(Town Lake Base)", kProfilesTxt},
-        CChangeCase{"RenameProfile",
-                    [](CLibraryOnDisk& t) {
-                        EXPECT_EQ(
-                            t.m_doc.RenameProfile(1, "quiet").strRefused,
-                            "There is already a profile named \"Quiet\" (letter case aside).");
-                        EXPECT_FALSE(t.m_doc.RenameProfile(1, "All").Refused());
-                    },
-                    kStart + " || Quiet(Town ?Gone) All(Town Lake Base)", kProfilesTxt},
-        CChangeCase{"DeleteProfile", [](CLibraryOnDisk& t) { t.m_doc.DeleteProfile(0); },
-                    kStart + " || Everything(Town Lake Base)", kProfilesTxt}),
-    [](const auto& info) { return info.param.pszName; });
+INSTANTIATE_TEST_SUITE_P(Each, LibraryDocumentChanges, ::testing::ValuesIn(LibraryChangeCases()),
+                         [](const auto& info) { return info.param.pszName; });
 
 // Nor is opening or closing a folder a change: it is how the folder is
 // shown, which Save keeps all the same.
