@@ -46,47 +46,17 @@ TEST_F(CheckAndSave, CheckLibraryShowsWhatTwkCheckPrints) {
     EXPECT_EQ(m_answerer.m_aBoxes, std::vector<std::string>{"Check library|" + printed});
 }
 
-// The same changes in the window, some taken back and done again from the
-// keyboard and the system menu, then Save; and by twk on a copy: the same
-// bytes. Town dragged to the top, Lake's box (off, which leaves Mixed all
-// off), Lake renamed and the bottom row deleted; the deletion taken back,
-// then Mixed's box (so on), which leaves nothing to do again.
-TEST_F(CheckAndSave, SaveAfterUndoAndRedoWritesTheBytesTwkWrites) {
-    auto greyed = [&](UINT nID) {
-        return (GetMenuState(GetSystemMenu(m_dlg.m_hWnd, FALSE), nID, MF_BYCOMMAND) & MF_GRAYED) !=
-               0;
-    };
+// The same changes in the window and by twk on a copy: the same bytes.
+// Town dragged to the top, Lake's box (off, which leaves Mixed all off),
+// Lake renamed, then Mixed's box (so on).
+TEST_F(CheckAndSave, SaveWritesTheBytesTwkWritesForTheSameChanges) {
     Run([&] {
-        EXPECT_TRUE(greyed(IDM_UNDO) && greyed(IDM_REDO));
         Drag(3, 50, 5);
         List().SetCurSel(1);
         Key(VK_SPACE);
         m_answerer.m_strName = "Pond";
         Click(m_dlg, IDC_RENAME_SCENERY);
-        m_answerer.m_nButton = IDYES;
-        List().SetCurSel(3);
-        Key(VK_DELETE);
-        Key('Z', {VK_CONTROL});
-        Key('Z', {VK_CONTROL});
-        m_dlg.PostMessage(WM_SYSCOMMAND, IDM_UNDO, 0);
-        Pump(m_dlg);
-        EXPECT_TRUE(!greyed(IDM_UNDO) && !greyed(IDM_REDO));
-        EXPECT_EQ(List().GetText(1), "Lake");
-        EXPECT_TRUE(List().IsItemActive(1));
-        EXPECT_EQ(List().GetCurSel(), 1);
-        Key('Y', {VK_CONTROL});
-        Key('Z', {VK_CONTROL, VK_SHIFT});
-        m_dlg.PostMessage(WM_SYSCOMMAND, IDM_REDO, 0);
-        Pump(m_dlg);
-        EXPECT_EQ(List().GetCount(), 3);
-        Key('Z', {VK_CONTROL});
-        // The Find field keeps Ctrl+Z for its own text.
-        Key('Z', {VK_CONTROL}, m_dlg.m_editFind.m_hWnd);
-        EXPECT_EQ(List().GetCount(), 4);
-        EXPECT_EQ(List().GetText(1), "Pond");
         m_dlg.m_folderCommands.ToggleTreeItem(m_dlg.m_treeFolders.FolderItem(0));
-        Pump(m_dlg);
-        EXPECT_TRUE(!greyed(IDM_UNDO) && greyed(IDM_REDO));
         Click(m_dlg, IDC_SAVE);
     });
     CSimFolder copy(kLibrary);
@@ -101,6 +71,39 @@ TEST_F(CheckAndSave, SaveAfterUndoAndRedoWritesTheBytesTwkWrites) {
     EXPECT_EQ(copy.Read("Folder.txt"), m_sim.Read("Folder.txt"));
     EXPECT_NE(m_sim.Read("Folder.txt").find("[Mixed]\r\nActive=1\r\nExpand=1\r\n"),
               std::string::npos);
+}
+
+// Ctrl+Z and the system menu take changes back; Ctrl+Y, Ctrl+Shift+Z and
+// the menu do them again; the menu's items are greyed while there is
+// nothing to take back or do again, and the Find field keeps Ctrl+Z for its
+// own text.
+TEST_F(CheckAndSave, UndoAndRedoComeFromTheKeysAndTheSystemMenu) {
+    auto greyed = [&](UINT nID) {
+        return (GetMenuState(GetSystemMenu(m_dlg.m_hWnd, FALSE), nID, MF_BYCOMMAND) & MF_GRAYED) !=
+               0;
+    };
+    auto menu = [&](UINT nID) {
+        m_dlg.PostMessage(WM_SYSCOMMAND, nID, 0);
+        Pump(m_dlg);
+    };
+    Run([&] {
+        EXPECT_TRUE(greyed(IDM_UNDO) && greyed(IDM_REDO));
+        m_answerer.m_nButton = IDYES;
+        for (int n = 0; n < 3; ++n) {
+            List().SetCurSel(0);
+            Key(VK_DELETE);
+        }
+        Key('Z', {VK_CONTROL});
+        menu(IDM_UNDO);
+        Key('Z', {VK_CONTROL}, m_dlg.m_editFind.m_hWnd);
+        EXPECT_EQ(m_dlg.Document().RowCount(), 3);
+        EXPECT_TRUE(!greyed(IDM_UNDO) && !greyed(IDM_REDO));
+        Key('Y', {VK_CONTROL});
+        Key('Z', {VK_CONTROL, VK_SHIFT});
+        menu(IDM_REDO);
+        EXPECT_EQ(m_dlg.Document().RowCount(), 1);
+        EXPECT_TRUE(!greyed(IDM_UNDO) && greyed(IDM_REDO));
+    });
 }
 
 namespace {
@@ -123,7 +126,7 @@ TEST_P(CloseQuestion, AsksOnlyWithUnsavedChangesAndDoesAsAnswered) {
     const INT_PTR nResult = RunMain(m_dlg, [&] {
         Pump(m_dlg);
         if (param.bChanged)
-            ClickAt(5, 10);
+            ClickAt(5, RowTop(0) + 10);
         // Escape and Enter close nothing.
         Key(VK_ESCAPE);
         Key(VK_RETURN);
@@ -221,7 +224,7 @@ TEST_P(WriteRefused, SaysSoAndLeavesEveryFileAsItWas) {
         if (GetParam().bLockedAtSave)
             other.Acquire(m_sim.Path("Tarnwick.lock"), {});
         if (m_answerer.m_aBoxes.empty()) {
-            ClickAt(5, 10);
+            ClickAt(5, RowTop(0) + 10);
             Click(m_dlg, IDC_SAVE);
         }
     });

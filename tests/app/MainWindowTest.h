@@ -32,7 +32,9 @@ public:
         return rect;
     }
 
-    // Real mouse and key messages to the list, rows 20 pixels high.
+    // Where a row begins, as the list lays its rows out.
+    int RowTop(int nRow) { return (nRow - List().GetTopIndex()) * List().GetItemHeight(0); }
+    // Real mouse and key messages to the list.
     void Mouse(UINT nMessage, int x, int y, WPARAM nKeys = 0) {
         PostMessageA(List().m_hWnd, nMessage, nKeys, MAKELPARAM(x, y));
         Pump(m_dlg);
@@ -42,8 +44,8 @@ public:
         Mouse(WM_LBUTTONUP, x, y);
     }
     void Drag(int nFromRow, int x, int y) {
-        Mouse(WM_LBUTTONDOWN, 50, nFromRow * 20 + 10, MK_LBUTTON);
-        Mouse(WM_MOUSEMOVE, 50, nFromRow * 20 + 12, MK_LBUTTON);
+        Mouse(WM_LBUTTONDOWN, 50, RowTop(nFromRow) + 10, MK_LBUTTON);
+        Mouse(WM_MOUSEMOVE, 50, RowTop(nFromRow) + 12, MK_LBUTTON);
         Mouse(WM_MOUSEMOVE, x, y, MK_LBUTTON);
         Mouse(WM_LBUTTONUP, x, y);
     }

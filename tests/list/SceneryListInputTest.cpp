@@ -35,31 +35,31 @@ protected:
 
 TEST_F(ListInput, DragMovesTheRowAboveTheMarkedOneOrToTheEnd) {
     Run([&] {
-        Drag(1, 50, 4 * 20 + 5);
+        Drag(1, 50, RowTop(4) + 5);
         EXPECT_EQ(Order(), "532410");
         EXPECT_EQ(List().GetCurSel(), 3);
-        Drag(4, 50, 1 * 20 + 5);
+        Drag(4, 50, RowTop(1) + 5);
         EXPECT_EQ(Order(), "513240");
         EXPECT_EQ(List().GetCurSel(), 1);
-        Drag(0, 50, 6 * 20 + 30); // below the last row
+        Drag(0, 50, RowTop(6) + 30); // below the last row
         EXPECT_EQ(Order(), "132405");
         EXPECT_EQ(List().GetCurSel(), 5);
-        Drag(2, 50, 2 * 20 + 15); // on itself
-        Drag(2, 50, 3 * 20 + 5);  // just below itself
+        Drag(2, 50, RowTop(2) + 15); // on itself
+        Drag(2, 50, RowTop(3) + 5);  // just below itself
         EXPECT_EQ(Order(), "132405");
     });
 }
 
 TEST_F(ListInput, DragLetGoOutsideTheListMovesAndSwitchesNothing) {
     Run([&] {
-        Drag(1, -5, 3 * 20 + 5);
+        Drag(1, -5, RowTop(3) + 5);
         Drag(1, 5, 2000);
         EXPECT_EQ(Order(), "543210");
         for (int n = 0; n < 6; ++n)
             EXPECT_TRUE(List().IsItemActive(n)) << n;
         // A press below the last row starts no drag.
         Mouse(WM_LBUTTONDOWN, 50, 200, MK_LBUTTON);
-        Mouse(WM_MOUSEMOVE, 50, 30, MK_LBUTTON);
+        Mouse(WM_MOUSEMOVE, 50, RowTop(1) + 10, MK_LBUTTON);
         Mouse(WM_LBUTTONUP, 50, 30);
         EXPECT_EQ(Order(), "543210");
     });
@@ -67,10 +67,10 @@ TEST_F(ListInput, DragLetGoOutsideTheListMovesAndSwitchesNothing) {
 
 TEST_F(ListInput, CheckZoneSwitchesTheRowAndItsArea) {
     Run([&] {
-        ClickAt(15, 10);
+        ClickAt(CSceneryListBox::kCheckZone - 1, RowTop(0) + 10);
         EXPECT_FALSE(List().IsItemActive(0));
         EXPECT_FALSE(m_dlg.Document().Area(5).IsActive());
-        ClickAt(16, 10);
+        ClickAt(CSceneryListBox::kCheckZone, RowTop(0) + 10);
         EXPECT_FALSE(List().IsItemActive(0));
         // Below the last row the nearest row is switched.
         ClickAt(5, 200);
@@ -78,7 +78,7 @@ TEST_F(ListInput, CheckZoneSwitchesTheRowAndItsArea) {
         EXPECT_FALSE(m_dlg.Document().Area(0).IsActive());
         // A double-click: two releases, two switches.
         ClickAt(5, 30);
-        Mouse(WM_LBUTTONDBLCLK, 5, 30, MK_LBUTTON);
+        Mouse(WM_LBUTTONDBLCLK, 5, RowTop(1) + 10, MK_LBUTTON);
         Mouse(WM_LBUTTONUP, 5, 30);
         EXPECT_TRUE(List().IsItemActive(1));
         EXPECT_TRUE(m_dlg.Document().Area(4).IsActive());
@@ -89,7 +89,7 @@ TEST_F(ListInput, CheckZoneSwitchesTheRowAndItsArea) {
         EXPECT_FALSE(List().IsItemActive(2));
         // Let go over another row's box, a drag only drops: A1 above A4, then
         // A3, pressed in its box, above A0.
-        Drag(4, 5, 1 * 20 + 5);
+        Drag(4, 5, RowTop(1) + 5);
         Mouse(WM_LBUTTONDOWN, 5, 70, MK_LBUTTON);
         Mouse(WM_MOUSEMOVE, 5, 72, MK_LBUTTON);
         Mouse(WM_MOUSEMOVE, 5, 110, MK_LBUTTON);
@@ -135,16 +135,16 @@ TEST_F(ListInput, InsertMarkIsDrawnAboveTheTargetRowAndErasedWhenItMoves) {
             ReleaseDC(List().m_hWnd, hDC);
             return colour;
         };
-        Mouse(WM_LBUTTONDOWN, 50, 1 * 20 + 10, MK_LBUTTON);
-        Mouse(WM_MOUSEMOVE, 50, 1 * 20 + 12, MK_LBUTTON);
-        EXPECT_NE(pixel(1 * 20 + 1), RGB(0, 0, 0)); // no mark on the dragged row
-        Mouse(WM_MOUSEMOVE, 50, 4 * 20 + 10, MK_LBUTTON);
-        EXPECT_EQ(pixel(4 * 20 + 1), RGB(0, 0, 0));
-        Mouse(WM_MOUSEMOVE, 50, 5 * 20 + 10, MK_LBUTTON);
-        EXPECT_EQ(pixel(4 * 20 + 1), RGB(255, 255, 255));
-        EXPECT_EQ(pixel(5 * 20 + 1), RGB(0, 0, 0));
+        Mouse(WM_LBUTTONDOWN, 50, RowTop(1) + 10, MK_LBUTTON);
+        Mouse(WM_MOUSEMOVE, 50, RowTop(1) + 12, MK_LBUTTON);
+        EXPECT_NE(pixel(RowTop(1) + 1), RGB(0, 0, 0)); // no mark on the dragged row
+        Mouse(WM_MOUSEMOVE, 50, RowTop(4) + 10, MK_LBUTTON);
+        EXPECT_EQ(pixel(RowTop(4) + 1), RGB(0, 0, 0));
+        Mouse(WM_MOUSEMOVE, 50, RowTop(5) + 10, MK_LBUTTON);
+        EXPECT_EQ(pixel(RowTop(4) + 1), RGB(255, 255, 255));
+        EXPECT_EQ(pixel(RowTop(5) + 1), RGB(0, 0, 0));
         EXPECT_EQ(List().GetCurSel(), 1);
-        Mouse(WM_LBUTTONUP, -5, 5 * 20 + 10);
+        Mouse(WM_LBUTTONUP, -5, RowTop(5) + 10);
     });
 }
 
@@ -158,7 +158,7 @@ protected:
         List().GetClientRect(&client);
         List().SetTopIndex(0);
         int nTop = List().GetTopIndex();
-        Mouse(WM_LBUTTONDOWN, 50, 10, MK_LBUTTON);
+        Mouse(WM_LBUTTONDOWN, 50, RowTop(0) + 10, MK_LBUTTON);
         Mouse(WM_MOUSEMOVE, 50, 12, MK_LBUTTON);
         Mouse(WM_MOUSEMOVE, 50, client.bottom + nBelow, MK_LBUTTON);
         DWORD nStart = GetTickCount();
@@ -226,11 +226,11 @@ TEST_F(HugeList, RowsBeyond65535AnswerClicksAndTips) {
         List().SetTopIndex(69990);
         const int nTop = List().GetTopIndex();
         ASSERT_GT(nTop, 65535);
-        ClickAt(5, 20 + 10);
+        ClickAt(5, RowTop(nTop + 1) + 10);
         EXPECT_FALSE(List().IsItemActive(nTop + 1));
         EXPECT_FALSE(m_dlg.Document().Area(List().GetItemAreaIndex(nTop + 1)).IsActive());
         TOOLINFOA tool{};
         tool.cbSize = TTTOOLINFOA_V2_SIZE;
-        EXPECT_EQ(List().OnToolHitTest({30, 25}, &tool), nTop + 1);
+        EXPECT_EQ(List().OnToolHitTest({30, RowTop(nTop + 1) + 5}, &tool), nTop + 1);
     });
 }

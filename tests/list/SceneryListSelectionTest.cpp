@@ -28,8 +28,8 @@ public:
     // A click on each row with the keys held (MK_CONTROL, MK_SHIFT).
     void ClickRows(std::initializer_list<int> rows, WPARAM nKeys = MK_CONTROL, int x = 50) {
         for (int nRow : rows) {
-            Mouse(WM_LBUTTONDOWN, x, nRow * 20 + 10, MK_LBUTTON | nKeys);
-            Mouse(WM_LBUTTONUP, x, nRow * 20 + 10, nKeys);
+            Mouse(WM_LBUTTONDOWN, x, RowTop(nRow) + 10, MK_LBUTTON | nKeys);
+            Mouse(WM_LBUTTONUP, x, RowTop(nRow) + 10, nKeys);
         }
     }
     // Rows 2 and 4 (A3 and A1) selected, and the folder, on the window and
@@ -64,7 +64,7 @@ const CBlockCase kBlocks[] = {
      [](ListSelection& t, CLibraryDocument& doc) {
          doc.MoveRows(std::vector{1, 3}, 5);
          t.ClickRows({1, 3});
-         t.Drag(3, 50, 5 * 20 + 5);
+         t.Drag(3, 50, t.RowTop(5) + 5);
          EXPECT_EQ(t.List().GetSelRows(), (std::vector<int>{3, 4}));
      }},
     {"ShiftSelectedRowsSwitchedByTheBoxOfOne",
@@ -91,8 +91,8 @@ const CBlockCase kBlocks[] = {
      [](ListSelection& t, CLibraryDocument& doc) {
          t.AddTwoAndFour(doc);
          t.ClickRows({4}, 0);
-         t.Mouse(WM_LBUTTONDBLCLK, 50, 4 * 20 + 10, MK_LBUTTON);
-         t.Mouse(WM_LBUTTONUP, 50, 4 * 20 + 10);
+         t.Mouse(WM_LBUTTONDBLCLK, 50, t.RowTop(4) + 10, MK_LBUTTON);
+         t.Mouse(WM_LBUTTONUP, 50, t.RowTop(4) + 10);
      }},
 };
 
@@ -123,9 +123,9 @@ INSTANTIATE_TEST_SUITE_P(Each, ListSelectionBlocks, ::testing::ValuesIn(kBlocks)
 TEST_F(ListSelection, PressInsideTheSelectionChangesItAtTheReleaseAndKeysActOnTheSelectedRows) {
     Run([&] {
         ClickRows({1, 3});
-        Mouse(WM_LBUTTONDOWN, 50, 3 * 20 + 10, MK_LBUTTON);
+        Mouse(WM_LBUTTONDOWN, 50, RowTop(3) + 10, MK_LBUTTON);
         EXPECT_EQ(List().GetSelRows(), (std::vector<int>{1, 3}));
-        Mouse(WM_LBUTTONUP, 50, 3 * 20 + 10);
+        Mouse(WM_LBUTTONUP, 50, RowTop(3) + 10);
         EXPECT_EQ(List().GetSelRows(), std::vector<int>{3});
         Key(VK_UP, {VK_SHIFT}); // rows 2 and 3, as the moves below show
         m_answerer.m_strName = "Renamed";
