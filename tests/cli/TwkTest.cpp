@@ -12,6 +12,7 @@
 #include <cctype>
 #include <filesystem>
 #include <iterator>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -111,6 +112,24 @@ protected:
 
 const std::string kStart = "Twin Twin -Town Lake Base Airports=2";
 
+// A file no twk command can read, which it must never replace.
+const std::string kUtf16 = std::string("\xFF\xFE[\0G\0", 6);
+
+// Quiet lists Lake and Town (in that order) and an area the library does not
+// hold, and keeps a key of its own; Flying is the areas on now, Base
+// included, top row first.
+const std::string kQuiet = "[Quiet]\r\nTitle.0=Lake\r\nLocal.0=Addon Scenery\\Lake\r\n"
+                           "Title.1=Town\r\nLocal.1=Addon Scenery\\Town\r\n"
+                           "Title.2=Gone\r\nLocal.2=Addon Scenery\\Gone\r\nNote=mine\r\n";
+const std::string kFlying = "[Flying]\r\nTitle.0=Twin\r\nLocal.0=Addon Scenery\\Twin B\r\n"
+                            "Title.1=Twin\r\nLocal.1=Addon Scenery\\Twin A\r\n"
+                            "Title.2=Lake\r\nLocal.2=Addon Scenery\\Lake\r\n"
+                            "Title.3=Base\r\nLocal.3=Scenery\\Base\r\n";
+const std::string kProfilesTxt = kQuiet + kFlying;
+const std::string kGoneWarning = "twk: warning: the profile \"Quiet\" names \"Gone\" (Addon "
+                                 "Scenery\\Gone), which the library does not hold; the entry "
+                                 "is kept\n";
+
 struct CChangeCase {
     std::vector<std::string> args;
     std::string library;
@@ -119,23 +138,27 @@ struct CChangeCase {
 struct CRunCase {
     std::vector<std::string> args;
     int nExit;
-    std::string error;                    // a part of the one line on standard error
-    std::string output = {};              // a part of standard output
-    std::string sceneryCfg = kSceneryCfg; // written first
-    bool bBackupIsADirectory = false;     // so that no backup can be written
+    std::string error;                             // a part of the one line on standard error
+    std::string output = {};                       // a part of standard output, else none
+    std::optional<std::string> profilesAfter = {}; // when the run rewrites Profiles.txt
+    std::string sceneryCfg = kSceneryCfg;          // written first
+    std::string profilesTxt = {};                  // written first when any
+    bool bBackupIsADirectory = false;              // so that no backup can be written
 };
-// A file no twk command can read, which it must never replace.
-const std::string kUtf16 = std::string("\xFF\xFE[\0G\0", 6);
-// A case is named by its arguments.
-void PrintTo(const CChangeCase& c, std::ostream* pOut) {
-    *pOut << ::testing::PrintToString(c.args);
-}
-void PrintTo(const CRunCase& c, std::ostream* pOut) {
-    *pOut << ::testing::PrintToString(c.args);
+
+// The cases of the profile commands, run with kProfilesTxt unless they name
+// another.
+std::vector<CRunCase> WithProfiles(std::vector<CRunCase> cases) {
+    for (CRunCase& c : cases)
+        c.profilesTxt = c.profilesTxt.empty() ? kProfilesTxt : c.profilesTxt;
+    return cases;
 }
 
+// A case's name for the test runner, from its arguments.
+const auto kNamedByArgs = [](const auto& info) { return CaseName(info.param.args, info.index); };
+
 class TwkChanges : public Twk, public ::testing::WithParamInterface<CChangeCase> {};
-class TwkWritesNothing : public Twk, public ::testing::WithParamInterface<CRunCase> {};
+class TwkKeepsTheLibrary : public Twk, public ::testing::WithParamInterface<CRunCase> {};
 // A command's name.
 class TwkHelp : public Twk, public ::testing::WithParamInterface<std::string> {};
 
@@ -154,112 +177,157 @@ TEST_P(TwkChanges, ChangeTheLibraryAsTheWindowDoesAndKeepTheBackup) {
 INSTANTIATE_TEST_SUITE_P(
     Commands, TwkChanges,
     ::testing::Values(
-        CChangeCase{{"--json", "disable", "Lake"},
-                    "Twin Twin -Town -Lake Base Airports=0",
+        CChangeCase({"--json", "disable", "Lake"}, "Twin Twin -Town -Lake Base Airports=0",
                     "[\n  {\"change\": \"off\", \"position\": 4, \"title\": \"Lake\", \"local\": "
                     "\"Addon Scenery\\\\Lake\", \"from\": null, \"folder\": null, \"written\": "
-                    "true}\n]\n"},
-        CChangeCase{{"enable", "town", "#1"}, "Twin Twin Town Lake Base Airports=1"},
-        CChangeCase{{"disable", "addon scenery/TWIN A/"}, "Twin -Twin -Town Lake Base Airports=2"},
-        CChangeCase{{"move", "Base", "--to", "1"}, "Base Twin Twin -Town Lake Airports=2"},
-        CChangeCase{{"move", "#5", "--above", "Town"}, "Twin Twin Base -Town Lake Airports=2"},
-        CChangeCase{{"move", "#1", "--below", "Lake"}, "Twin -Town Lake Twin Base Airports=2"},
-        CChangeCase{{"add", "Addon Scenery/New", "--title", std::string(300, 'F')},
-                    std::string(255, 'F') + " Twin Twin -Town Lake Base Airports=2"},
-        CChangeCase{{"remove", "Town", "#1"}, "Twin Lake Base Airports=2"},
-        CChangeCase{{"remove", "Base", "--force"}, "Twin Twin -Town Lake Airports=2"},
-        CChangeCase{{"rename", "Lake", std::string(300, 'L')},
-                    "Twin Twin -Town " + std::string(255, 'L') + " Base Airports=2"},
-        CChangeCase{{"scan", "Addon Scenery"},
-                    "Town New Lake Twin Twin -Town Lake Base Airports=2"},
-        CChangeCase{{"folder", "enable", "airports"}, "Twin Twin Town Lake Base Airports=1"},
-        CChangeCase{{"folder", "disable", "Airports", "--json"},
-                    "Twin Twin -Town -Lake Base Airports=0"}));
+                    "true}\n]\n"),
+        CChangeCase({"enable", "town", "#1"}, "Twin Twin Town Lake Base Airports=1"),
+        CChangeCase({"disable", "addon scenery/TWIN A/"}, "Twin -Twin -Town Lake Base Airports=2"),
+        CChangeCase({"move", "Base", "--to", "1"}, "Base Twin Twin -Town Lake Airports=2"),
+        CChangeCase({"move", "#5", "--above", "Town"}, "Twin Twin Base -Town Lake Airports=2"),
+        CChangeCase({"move", "#1", "--below", "Lake"}, "Twin -Town Lake Twin Base Airports=2"),
+        CChangeCase({"add", "Addon Scenery/New", "--title", std::string(300, 'F')},
+                    std::string(255, 'F') + " Twin Twin -Town Lake Base Airports=2"),
+        CChangeCase({"remove", "Town", "#1"}, "Twin Lake Base Airports=2"),
+        CChangeCase({"remove", "Base", "--force"}, "Twin Twin -Town Lake Airports=2"),
+        CChangeCase({"rename", "Lake", std::string(300, 'L')},
+                    "Twin Twin -Town " + std::string(255, 'L') + " Base Airports=2"),
+        CChangeCase({"scan", "Addon Scenery"},
+                    "Town New Lake Twin Twin -Town Lake Base Airports=2"),
+        CChangeCase({"folder", "enable", "airports"}, "Twin Twin Town Lake Base Airports=1"),
+        CChangeCase({"folder", "disable", "Airports", "--json"},
+                    "Twin Twin -Town -Lake Base Airports=0")),
+    kNamedByArgs);
 
-TEST_P(TwkWritesNothing, WhenItRefusesOrOnlyShows) {
-    m_sim.Write("scenery.cfg", GetParam().sceneryCfg);
-    if (GetParam().bBackupIsADirectory)
+// A refusal, a command that only shows, or one of the profiles: scenery.cfg
+// and Folder.txt stay as they are, with no backup taken.
+TEST_P(TwkKeepsTheLibrary, WhenItRefusesShowsOrChangesOnlyProfilesTxt) {
+    const CRunCase& c = GetParam();
+    m_sim.Write("scenery.cfg", c.sceneryCfg);
+    if (!c.profilesTxt.empty())
+        m_sim.Write("Profiles.txt", c.profilesTxt);
+    if (c.bBackupIsADirectory)
         std::filesystem::create_directory(m_sim.Path("scenery_bak.twk"));
-    CProgramRun run = Run(GetParam().args);
-    EXPECT_EQ(run.nExit, GetParam().nExit) << run.strOut << run.strErr;
-    EXPECT_NE(run.strErr.find(GetParam().error), std::string::npos) << run.strErr;
-    EXPECT_EQ(std::count(run.strErr.begin(), run.strErr.end(), '\n'),
-              GetParam().error.empty() ? 0 : 1)
+    CProgramRun run = Run(c.args);
+    EXPECT_EQ(run.nExit, c.nExit) << run.strOut << run.strErr;
+    EXPECT_NE(run.strErr.find(c.error), std::string::npos) << run.strErr;
+    EXPECT_EQ(std::count(run.strErr.begin(), run.strErr.end(), '\n'), c.error.empty() ? 0 : 1)
         << run.strErr;
-    EXPECT_NE(run.strOut.find(GetParam().output), std::string::npos) << run.strOut;
-    EXPECT_EQ(m_sim.Read("scenery.cfg"), GetParam().sceneryCfg);
+    EXPECT_NE(run.strOut.find(c.output), std::string::npos) << run.strOut;
+    EXPECT_EQ(run.strOut.empty(), c.output.empty()) << run.strOut;
+    EXPECT_EQ(m_sim.Read("scenery.cfg"), c.sceneryCfg);
     EXPECT_EQ(m_sim.Read("Folder.txt"), kFolderTxt);
+    EXPECT_EQ(m_sim.Read("Profiles.txt"), c.profilesAfter.value_or(c.profilesTxt));
     EXPECT_FALSE(std::filesystem::is_regular_file(m_sim.Path("scenery_bak.twk")));
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Commands, TwkWritesNothing,
+    Commands, TwkKeepsTheLibrary,
     ::testing::Values(
-        CRunCase{{}, 2, "no command"}, CRunCase{{"frobnicate"}, 2, "unknown command frobnicate"},
-        CRunCase{{"list", "--bogus"}, 2, "unknown option --bogus"},
-        CRunCase{{"list", "--yes"}, 2, "list takes no option --yes"},
-        CRunCase{{"folder", "list", "x"}, 2, "usage: twk folder list"},
-        CRunCase{{"rename", "Lake"}, 2, "usage: twk rename"},
-        CRunCase{{"enable", "Nowhere"}, 2, "\"Nowhere\" matches no area"},
-        CRunCase{{"enable", "twin"}, 2, "matches 2 areas: #1 \"Twin\" (Addon Scenery\\Twin B), #2"},
-        CRunCase{{"disable", "Lake", "#9"}, 2, "#9: there is no such row"},
-        CRunCase{{"remove", "Base"}, 2, "required"},
-        CRunCase{{"rename", "Lake", "Two\nlines"}, 2, "line break"},
-        CRunCase{{"add", "Addon Scenery/Empty"}, 2, "is no scenery folder"},
-        CRunCase{{"move", "Lake"}, 2, "--to N"},
-        CRunCase{{"move", "Lake", "--to", "6"}, 2, "from 1 to 5"},
-        CRunCase{{"folder", "enable", "Nope"}, 2, "names no folder"},
-        CRunCase{
-            {"disable", "Lake"}, 3, "scenery_bak.twk: cannot be written", "", kSceneryCfg, true},
-        CRunCase{{"enable", "Lake"}, 3, "scenery.cfg: cannot be read", "", kUtf16},
-        CRunCase{{"check", "--json"},
-                 1,
-                 "",
+        CRunCase({}, 2, "no command"), CRunCase({"frobnicate"}, 2, "unknown command frobnicate"),
+        CRunCase({"list", "--bogus"}, 2, "unknown option --bogus"),
+        CRunCase({"list", "--yes"}, 2, "list takes no option --yes"),
+        CRunCase({"folder", "list", "x"}, 2, "usage: twk folder list"),
+        CRunCase({"rename", "Lake"}, 2, "usage: twk rename"),
+        CRunCase({"enable", "Nowhere"}, 2, "\"Nowhere\" matches no area"),
+        CRunCase({"enable", "twin"}, 2, "matches 2 areas: #1 \"Twin\" (Addon Scenery\\Twin B), #2"),
+        CRunCase({"disable", "Lake", "#9"}, 2, "#9: there is no such row"),
+        CRunCase({"remove", "Base"}, 2, "required"),
+        CRunCase({"rename", "Lake", "Two\nlines"}, 2, "line break"),
+        CRunCase({"add", "Addon Scenery/Empty"}, 2, "is no scenery folder"),
+        CRunCase({"move", "Lake"}, 2, "--to N"),
+        CRunCase({"move", "Lake", "--to", "6"}, 2, "from 1 to 5"),
+        CRunCase({"folder", "enable", "Nope"}, 2, "names no folder"),
+        CRunCase({"disable", "Lake"}, 3, "scenery_bak.twk: cannot be written", "", {}, kSceneryCfg,
+                 {}, true),
+        // Another file under scenery.cfg's name is no library.
+        CRunCase({"enable", "Lake"}, 3,
+                 "scenery.cfg: cannot be read: holds no [General] or area section", "", {},
+                 "Some notes\r\n"),
+        CRunCase({"check", "--json"}, 1, "",
                  "{\"code\": \"unreadable-file\", \"severity\": \"error\", "
                  "\"position\": null, \"title\": null, \"local\": null, \"file\": \"scenery.cfg\"",
-                 kUtf16},
-        CRunCase{{"enable", "Town", "--dry-run"}, 0, "", "would switch on: #3 \"Town\""},
-        CRunCase{{"check", "--json"},
-                 1,
-                 "",
+                 {}, kUtf16),
+        CRunCase({"enable", "Town", "--dry-run"}, 0, "", "would switch on: #3 \"Town\""),
+        CRunCase({"check", "--json"}, 1, "",
                  "{\"code\": \"missing-folder\", \"severity\": \"error\", \"position\": 1, "
                  "\"title\": \"Twin\", \"local\": \"Addon Scenery\\\\Twin B\", \"file\": null, "
-                 "\"text\": "},
-        CRunCase{{"list", "--json"},
-                 0,
-                 "",
+                 "\"text\": "),
+        CRunCase({"list", "--json"}, 0, "",
                  "{\"position\": 4, \"layer\": 2, \"active\": true, \"required\": false, "
                  "\"title\": \"Lake\", \"local\": \"Addon Scenery\\\\Lake\", \"folders\": "
-                 "[\"Airports\"]}"},
-        CRunCase{{"folder", "list"},
-                 0,
-                 "",
+                 "[\"Airports\"]}"),
+        CRunCase({"folder", "list"}, 0, "",
                  "\"Airports\" mixed, 2 areas\n    #4 \"Lake\" (Addon Scenery\\Lake)\n"
-                 "    #3 \"Town\" (Addon Scenery\\Town)\n"},
-        CRunCase{{"folder", "list", "--json"},
-                 0,
-                 "",
+                 "    #3 \"Town\" (Addon Scenery\\Town)\n"),
+        CRunCase({"folder", "list", "--json"}, 0, "",
                  "[\n  {\"name\": \"Airports\", \"state\": \"mixed\", \"areas\": [{\"position\": "
                  "4, \"title\": \"Lake\", \"local\": \"Addon Scenery\\\\Lake\"}, {\"position\": "
-                 "3, \"title\": \"Town\", \"local\": \"Addon Scenery\\\\Town\"}]}\n]\n"},
-        CRunCase{{"airports"}, 0, "", "No airport conflicts found.\n"},
-        CRunCase{
-            {"airports"},
-            1,
-            "",
+                 "3, \"title\": \"Town\", \"local\": \"Addon Scenery\\\\Town\"}]}\n]\n"),
+        CRunCase({"airports"}, 0, "", "No airport conflicts found.\n"),
+        CRunCase(
+            {"airports"}, 1, "",
             "KTWN \"Town Field\"\n  merges  #4 \"Lake\" (Addon Scenery\\Lake): x.BGL\n"
             "  used    #3 \"Town\" (Addon Scenery\\Town): x.BGL\n",
+            {},
             // Town switched on, above Lake.
-            std::string(kSceneryCfg).replace(kSceneryCfg.find("Active=FALSE"), 12, "Active=TRUE")},
-        CRunCase{{"airports", "klak", "zzzz", "--json"},
-                 0,
-                 "",
+            std::string(kSceneryCfg).replace(kSceneryCfg.find("Active=FALSE"), 12, "Active=TRUE")),
+        CRunCase({"airports", "klak", "zzzz", "--json"}, 0, "",
                  "\"use\": \"hidden\"}, {\"position\": 4, \"title\": \"Lake\", \"local\": "
                  "\"Addon Scenery\\\\Lake\", \"file\": \"x.BGL\", \"active\": true, \"use\": "
                  "\"used\"}]},\n  {\"ident\": \"ZZZZ\", \"name\": null, \"used\": null, "
-                 "\"definitions\": []}\n]\n"},
-        CRunCase{{"--help"}, 0, "", "usage: twk [--sim DIR] [--json] [--dry-run] COMMAND"},
-        CRunCase{{"--version"}, 0, ""}));
+                 "\"definitions\": []}\n]\n"),
+        CRunCase({"--help"}, 0, "", "usage: twk [--sim DIR] [--json] [--dry-run] COMMAND"),
+        CRunCase({"--version"}, 0, "", "twk ")),
+    kNamedByArgs);
+
+INSTANTIATE_TEST_SUITE_P(
+    Profiles, TwkKeepsTheLibrary,
+    ::testing::ValuesIn(WithProfiles(
+        {CRunCase({"profile", "list", "--json"}, 0, "",
+                  "[\n  {\"name\": \"Quiet\", \"areas\": 2, \"current\": false},\n"
+                  "  {\"name\": \"Flying\", \"areas\": 4, \"current\": true}\n]\n"),
+         CRunCase({"profile", "show", "QUIET"}, 0, "",
+                  "\"Quiet\" 2 areas\n    #3 \"Town\" (Addon Scenery\\Town)\n"
+                  "    #4 \"Lake\" (Addon Scenery\\Lake)\n"
+                  "    missing \"Gone\" (Addon Scenery\\Gone)\n"),
+         CRunCase({"profile", "show", "quiet", "--json"}, 0, "",
+                  "{\"name\": \"Quiet\", \"current\": false, \"areas\": [{\"position\": 3, "
+                  "\"title\": \"Town\", \"local\": \"Addon Scenery\\\\Town\"}, {\"position\": 4, "
+                  "\"title\": \"Lake\", \"local\": \"Addon Scenery\\\\Lake\"}], \"missing\": "
+                  "[{\"title\": \"Gone\", \"local\": \"Addon Scenery\\\\Gone\"}]}\n"),
+         CRunCase({"profile", "save", "Calm"}, 0, "", "saved the profile \"Calm\" (4 areas)\n",
+                  kProfilesTxt + "[Calm]" + kFlying.substr(8)),
+         CRunCase({"profile", "save", "quiet", "--force"}, 0, "",
+                  "saved the profile \"quiet\" (4 areas)\n",
+                  "[quiet]" + kFlying.substr(8) + "Note=mine\r\n" + kFlying),
+         CRunCase({"profile", "save", "Flying", "--force"}, 0, "",
+                  "the profile \"Flying\" already holds the areas on; nothing to change\n"),
+         CRunCase({"profile", "rename", "flying", "Up"}, 0, "",
+                  "renamed the profile \"Flying\" to \"Up\" (4 areas)\n",
+                  kQuiet + "[Up]" + kFlying.substr(8)),
+         CRunCase({"--json", "profile", "rename", "quiet", "QUIET"}, 0, "",
+                  "{\"change\": \"rename\", \"name\": \"QUIET\", \"from\": \"Quiet\", "
+                  "\"areas\": 2, \"written\": true}\n",
+                  "[QUIET]" + kQuiet.substr(7) + kFlying),
+         CRunCase({"profile", "delete", "Quiet"}, 0, "",
+                  "deleted the profile \"Quiet\" (2 areas)\n", kFlying),
+         CRunCase({"profile", "delete", "Quiet", "--dry-run"}, 0, "",
+                  "would delete the profile \"Quiet\" (2 areas)\n"),
+         // The entry naming no area is a warning beside the changes.
+         CRunCase({"--json", "--dry-run", "profile", "apply", "quiet"}, 0, kGoneWarning,
+                  "[\n  {\"change\": \"off\", \"position\": 1, "),
+         CRunCase({"profile"}, 2, "profile takes list, show NAME, save NAME [--force], apply NAME"),
+         CRunCase({"profile", "show", "Nope"}, 2,
+                  "NAME \"Nope\" names no profile; the profiles: \"Quiet\", \"Flying\""),
+         CRunCase({"profile", "save", "QUIET"}, 2, "\"Quiet\"; --force replaces it"),
+         CRunCase({"profile", "save", " x"}, 2, "cannot begin or end with a space"),
+         CRunCase({"profile", "rename", "Quiet", "a[b"}, 2, "cannot hold \"[\""),
+         CRunCase({"profile", "rename", "Quiet", "flying"}, 2,
+                  "NAME \"flying\": there is already a profile named \"Flying\""),
+         CRunCase({"profile", "apply", "Quiet"}, 3, "Profiles.txt: cannot be read: ", "", {},
+                  kSceneryCfg, kUtf16)})),
+    kNamedByArgs);
 
 TEST_P(TwkHelp, TellsTheUsageOfTheCommandItFollows) {
     std::istringstream name(GetParam());
@@ -405,145 +473,13 @@ TEST_F(Twk, NamesFoldersByTheirLinuxPaths) {
 }
 #endif
 
-namespace {
-
-// Quiet lists Lake and Town (in that order) and an area the library does not
-// hold, and keeps a key of its own; Flying is the areas on now, Base
-// included, top row first.
-const std::string kQuiet = "[Quiet]\r\nTitle.0=Lake\r\nLocal.0=Addon Scenery\\Lake\r\n"
-                           "Title.1=Town\r\nLocal.1=Addon Scenery\\Town\r\n"
-                           "Title.2=Gone\r\nLocal.2=Addon Scenery\\Gone\r\nNote=mine\r\n";
-const std::string kFlying = "[Flying]\r\nTitle.0=Twin\r\nLocal.0=Addon Scenery\\Twin B\r\n"
-                            "Title.1=Twin\r\nLocal.1=Addon Scenery\\Twin A\r\n"
-                            "Title.2=Lake\r\nLocal.2=Addon Scenery\\Lake\r\n"
-                            "Title.3=Base\r\nLocal.3=Scenery\\Base\r\n";
-const std::string kProfilesTxt = kQuiet + kFlying;
-
-class TwkProfiles : public Twk {
-protected:
-    TwkProfiles() { m_sim.Write("Profiles.txt", kProfilesTxt); }
-};
-
-struct CProfileCase {
-    std::vector<std::string> args;
-    std::string output;                     // the whole of standard output
-    std::string profilesTxt = kProfilesTxt; // after the run
-};
-class TwkProfileRuns : public TwkProfiles, public ::testing::WithParamInterface<CProfileCase> {};
-struct CProfileRefusal {
-    std::vector<std::string> args;
-    int nExit;
-    std::string error; // a part of the one line on standard error
-    std::string profilesTxt = kProfilesTxt;
-};
-class TwkProfileRefusals : public TwkProfiles,
-                           public ::testing::WithParamInterface<CProfileRefusal> {};
-
-// The Active values of scenery.cfg, in the file's order.
-std::string ActiveLines(const std::string& sceneryCfg) {
-    std::string states;
-    for (std::size_t n = sceneryCfg.find("Active="); n != std::string::npos;
-         n = sceneryCfg.find("Active=", n + 1))
-        states += sceneryCfg.substr(n + 7, sceneryCfg.find('\r', n) - n - 7) + " ";
-    return states;
-}
-
-} // namespace
-
-TEST_P(TwkProfileRuns, ShowOrChangeOnlyProfilesTxtWithoutABackup) {
-    CProgramRun run = Run(GetParam().args);
-    EXPECT_EQ(run.nExit, 0) << run.strErr;
-    EXPECT_EQ(run.strErr, "");
-    EXPECT_EQ(run.strOut, GetParam().output);
-    EXPECT_EQ(m_sim.Read("Profiles.txt"), GetParam().profilesTxt);
-    EXPECT_EQ(m_sim.Read("scenery.cfg"), kSceneryCfg);
-    EXPECT_FALSE(std::filesystem::exists(m_sim.Path("scenery_bak.twk")));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Profiles, TwkProfileRuns,
-    ::testing::Values(
-        CProfileCase{{"profile", "list", "--json"},
-                     "[\n  {\"name\": \"Quiet\", \"areas\": 2, \"current\": false},\n"
-                     "  {\"name\": \"Flying\", \"areas\": 4, \"current\": true}\n]\n"},
-        CProfileCase{{"profile", "show", "QUIET"},
-                     "\"Quiet\" 2 areas\n    #3 \"Town\" (Addon Scenery\\Town)\n"
-                     "    #4 \"Lake\" (Addon Scenery\\Lake)\n"
-                     "    missing \"Gone\" (Addon Scenery\\Gone)\n"},
-        CProfileCase{
-            {"profile", "show", "quiet", "--json"},
-            "{\"name\": \"Quiet\", \"current\": false, \"areas\": [{\"position\": 3, "
-            "\"title\": \"Town\", \"local\": \"Addon Scenery\\\\Town\"}, {\"position\": 4, "
-            "\"title\": \"Lake\", \"local\": \"Addon Scenery\\\\Lake\"}], \"missing\": "
-            "[{\"title\": \"Gone\", \"local\": \"Addon Scenery\\\\Gone\"}]}\n"},
-        CProfileCase{{"profile", "save", "Calm"},
-                     "saved the profile \"Calm\" (4 areas)\n",
-                     kProfilesTxt + "[Calm]" + kFlying.substr(8)},
-        CProfileCase{{"profile", "save", "quiet", "--force"},
-                     "saved the profile \"quiet\" (4 areas)\n",
-                     "[quiet]" + kFlying.substr(8) + "Note=mine\r\n" + kFlying},
-        CProfileCase{{"profile", "save", "Flying", "--force"},
-                     "the profile \"Flying\" already holds the areas on; nothing to change\n"},
-        CProfileCase{{"profile", "rename", "flying", "Up"},
-                     "renamed the profile \"Flying\" to \"Up\" (4 areas)\n",
-                     kQuiet + "[Up]" + kFlying.substr(8)},
-        CProfileCase{{"--json", "profile", "rename", "quiet", "QUIET"},
-                     "{\"change\": \"rename\", \"name\": \"QUIET\", \"from\": \"Quiet\", "
-                     "\"areas\": 2, \"written\": true}\n",
-                     "[QUIET]" + kQuiet.substr(7) + kFlying},
-        CProfileCase{
-            {"profile", "delete", "Quiet"}, "deleted the profile \"Quiet\" (2 areas)\n", kFlying},
-        CProfileCase{{"profile", "delete", "Quiet", "--dry-run"},
-                     "would delete the profile \"Quiet\" (2 areas)\n"}),
-    [](const auto& info) { return CaseName(info.param.args, info.index); });
-
-TEST_P(TwkProfileRefusals, InOneLineAndWriteNothing) {
-    m_sim.Write("Profiles.txt", GetParam().profilesTxt);
-    CProgramRun run = Run(GetParam().args);
-    EXPECT_EQ(run.nExit, GetParam().nExit) << run.strOut << run.strErr;
-    EXPECT_EQ(run.strOut, "");
-    EXPECT_NE(run.strErr.find(GetParam().error), std::string::npos) << run.strErr;
-    EXPECT_EQ(std::count(run.strErr.begin(), run.strErr.end(), '\n'), 1) << run.strErr;
-    EXPECT_EQ(m_sim.Read("Profiles.txt"), GetParam().profilesTxt);
-    EXPECT_EQ(m_sim.Read("scenery.cfg"), kSceneryCfg);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Profiles, TwkProfileRefusals,
-    ::testing::Values(
-        CProfileRefusal{
-            {"profile"}, 2, "profile takes list, show NAME, save NAME [--force], apply NAME"},
-        CProfileRefusal{{"profile", "show", "Nope"},
-                        2,
-                        "NAME \"Nope\" names no profile; the profiles: \"Quiet\", \"Flying\""},
-        CProfileRefusal{{"profile", "save", "QUIET"}, 2, "\"Quiet\"; --force replaces it"},
-        CProfileRefusal{{"profile", "save", " x"}, 2, "cannot begin or end with a space"},
-        CProfileRefusal{{"profile", "rename", "Quiet", "a[b"}, 2, "cannot hold \"[\""},
-        CProfileRefusal{{"profile", "rename", "Quiet", "flying"},
-                        2,
-                        "NAME \"flying\": there is already a profile named \"Flying\""},
-        CProfileRefusal{
-            {"profile", "apply", "Quiet"}, 3, "Profiles.txt: cannot be read: ", kUtf16}),
-    [](const auto& info) { return CaseName(info.param.args, info.index); });
-
-// The missing entry is a warning beside the JSON, which a dry run leaves
-// unwritten; the run that writes takes the backup and keeps the profiles.
-TEST_F(TwkProfiles, ApplyWarnsOfMissingAreasAndWritesTheLibrary) {
-    const std::string warning =
-        "twk: warning: the profile \"Quiet\" names \"Gone\" (Addon "
-        "Scenery\\Gone), which the library does not hold; the entry is kept\n";
-    CProgramRun dry = Run({"--json", "--dry-run", "profile", "apply", "quiet"});
-    EXPECT_EQ(dry.nExit, 0);
-    EXPECT_EQ(dry.strErr, warning);
-    EXPECT_TRUE(dry.strOut.starts_with("[\n  {\"change\": \"off\", \"position\": 1, "))
-        << dry.strOut;
-    EXPECT_EQ(m_sim.Read("scenery.cfg"), kSceneryCfg);
-    EXPECT_FALSE(std::filesystem::exists(m_sim.Path("scenery_bak.twk")));
-
+// A profile applied takes the backup, keeps the profiles and becomes the
+// current one.
+TEST_F(Twk, ProfileApplyWarnsOfMissingAreasAndWritesTheLibrary) {
+    m_sim.Write("Profiles.txt", kProfilesTxt);
     CProgramRun run = Run({"profile", "apply", "Quiet"});
     EXPECT_EQ(run.nExit, 0);
-    EXPECT_EQ(run.strErr, warning);
-    EXPECT_EQ(ActiveLines(m_sim.Read("scenery.cfg")), "TRUE TRUE TRUE FALSE FALSE ");
+    EXPECT_EQ(run.strErr, kGoneWarning);
     EXPECT_EQ(Library(), "-Twin -Twin Town Lake Base Airports=1");
     EXPECT_EQ(m_sim.Read("scenery_bak.twk"), kSceneryCfg);
     EXPECT_EQ(m_sim.Read("Profiles.txt"), kProfilesTxt);
@@ -558,15 +494,4 @@ TEST_F(Twk, AnUnreadableProfilesTxtStopsOnlyTheProfileCommands) {
     EXPECT_EQ(enable.nExit, 0) << enable.strErr;
     EXPECT_EQ(Library(), "Twin Twin Town Lake Base Airports=1");
     EXPECT_EQ(m_sim.Read("Profiles.txt"), kUtf16);
-}
-
-// Another file under scenery.cfg's name is no library: twk stops, naming
-// why, and leaves it as it is.
-TEST_F(Twk, LeavesAFileThatIsNoLibraryAsItIs) {
-    m_sim.Write("scenery.cfg", "Some notes\r\n");
-    CProgramRun enable = Run({"enable", "Lake"});
-    EXPECT_EQ(enable.nExit, 3);
-    EXPECT_NE(enable.strErr.find("holds no [General] or area section"), std::string::npos);
-    EXPECT_EQ(Run({"check"}).nExit, 1);
-    EXPECT_EQ(m_sim.Read("scenery.cfg"), "Some notes\r\n");
 }
