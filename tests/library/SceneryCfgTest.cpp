@@ -48,7 +48,7 @@ TEST_P(SceneryCfgReader, ReadsWhatSaveWritesBack) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, SceneryCfgReader,
     testing::Values(
-        CReadCase{"WorkedExample",
+        CReadCase("WorkedExample",
                   "[General]\r\nTitle=My Scenery\r\n"
                   "[Area.003]\r\nTitle=Alpha\r\nLayer=3\r\nActive=TRUE\r\n"
                   "Required=FALSE\r\nLocal=Addon Scenery\\Alpha\r\n"
@@ -60,25 +60,21 @@ INSTANTIATE_TEST_SUITE_P(
                    "[area.001]\r\nTitle=Alpha\r\nLayer=1\r\nActive=TRUE\r\nRequired=FALSE\r\n"
                    "Local=Addon Scenery\\Alpha\r\nRemote=\n\r\n"
                    "[area.002]\r\nTitle=Bravo\r\nLayer=2\r\nActive=TRUE\r\nRequired=TRUE\r\n"
-                   "Local=Scenery\\Bravo\r\nRemote=\n\r\n"}},
-        CReadCase{"EmptyText",
-                  "",
-                  0,
+                   "Local=Scenery\\Bravo\r\nRemote=\n\r\n"}),
+        CReadCase("EmptyText", "", 0,
                   {"[General]\r\nTitle="s + CSceneryHeader::kDefaultTitle + "\r\nDescription=" +
-                   CSceneryHeader::kDefaultDescription + "\r\nClean_on_Exit=FALSE\n\r\n"}},
-        CReadCase{"BlanksLineEndsAndAByteOrderMarkOnly",
-                  "\xEF\xBB\xBF \t\r\n\r\n\t",
-                  0,
-                  {"[General]\r\nTitle="s + CSceneryHeader::kDefaultTitle + "\r\n"}},
-        CReadCase{"SectionLines",
+                   CSceneryHeader::kDefaultDescription + "\r\nClean_on_Exit=FALSE\n\r\n"}),
+        CReadCase("BlanksLineEndsAndAByteOrderMarkOnly", "\xEF\xBB\xBF \t\r\n\r\n\t", 0,
+                  {"[General]\r\nTitle="s + CSceneryHeader::kDefaultTitle + "\r\n"}),
+        CReadCase("SectionLines",
                   "  [AREA.010]\nTitle=Ten\n[Area.001] ; general aviation\nTitle=One\n"
                   "[GeneralOverrides]\nx=1\n[ General ]\nTitle=Not the header\n"
                   "[Scenery]\nTitle=Kept apart\n",
                   2,
                   {"[area.001]\r\nTitle=Ten\r\n", "[area.002]\r\nTitle=One\r\n",
                    "[GeneralOverrides]\r\nx=1\r\n\r\n[ General ]\r\nTitle=Not the header\r\n\r\n"
-                   "[Scenery]\r\nTitle=Kept apart\r\n\r\n"}},
-        CReadCase{"UnknownKeysAndSectionsKeptInPlace",
+                   "[Scenery]\r\nTitle=Kept apart\r\n\r\n"}),
+        CReadCase("UnknownKeysAndSectionsKeptInPlace",
                   "[General]\nTitle=T\n Foo = bar \nClean_on_Exit=TRUE\nTitle=dup\n"
                   "[area.001]\nTitle=A\nExclude.0 = x=1 \nLayer=1\nExclude.0=again\nLAYER=9\n"
                   "; comment\nno equals\nFlatten.1=" +
@@ -89,35 +85,32 @@ INSTANTIATE_TEST_SUITE_P(
                    "[area.001]\r\nTitle=A\r\nLayer=1\r\nActive=FALSE\r\nRequired=FALSE\r\n"
                    "Local=\r\nExclude.0=x=1\r\nExclude.0=again\r\nFlatten.1=" +
                    std::string(300, 'f') +
-                   "\r\nRemote=\n\r\n [Other] ; note\r\nk=v\r\n\r\n[Other]\r\nz=1\r\n\r\n"}},
-        CReadCase{"EveryAreaItsOwnSection",
+                   "\r\nRemote=\n\r\n [Other] ; note\r\nk=v\r\n\r\n[Other]\r\nz=1\r\n\r\n"}),
+        CReadCase("EveryAreaItsOwnSection",
                   "[Area.1]\nTitle=One\n[Area.0001]\nTitle=Also one\n[area.002]\nTitle=A\n"
                   "[AREA.002]\nTitle=B\n[area.]\nTitle=Zero\n[Area.007\nTitle=Seven\n",
-                  6,
-                  {"=One\r", "=Also one\r", "=A\r", "=B\r", "=Zero\r", "=Seven\r"}},
-        CReadCase{"Flags",
+                  6, {"=One\r", "=Also one\r", "=A\r", "=B\r", "=Zero\r", "=Seven\r"}),
+        CReadCase("Flags",
                   "[area.001]\nActive=true\nRequired=1\n[area.002]\nActive=TRUE\nRequired=TRUE\n",
-                  2,
-                  {"Active=FALSE\r\nRequired=FALSE", "Active=TRUE\r\nRequired=TRUE"}},
-        CReadCase{
+                  2, {"Active=FALSE\r\nRequired=FALSE", "Active=TRUE\r\nRequired=TRUE"}),
+        CReadCase(
             "TextureId",
             "[area.001]\nTexture_ID=1\n[area.002]\nTexture_ID = 0 \n[area.003]\ntexture_id=abc\n"
             "[area.004]\nTexture_ID=\n[area.005]\n",
             5,
             {"=\r\nTexture_ID=1\r\nLayer", "=\r\nTexture_ID=0\r\nLayer",
              "=\r\nTexture_ID=abc\r\nLayer", "=\r\nTexture_ID=\r\nLayer",
-             "[area.005]\r\nTitle=\r\nLayer"}},
-        CReadCase{"CutValues",
+             "[area.005]\r\nTitle=\r\nLayer"}),
+        CReadCase("CutValues",
                   "[General]\nDescription=" + x256 + "d  tail\n[area.001]\nTitle=B" + x256 +
                       "  tail\nLocal=" + x256 + "a\t tail\nRemote=" + x256 + "r  tail\n",
                   1,
                   {"Description=" + x256 + "d\r\n", "=B" + x256 + "\r\n", "Local=" + x256 + "a\r\n",
-                   "Remote=" + x256 + "r\n\r\n"}},
-        CReadCase{"CarriageReturns",
+                   "Remote=" + x256 + "r\n\r\n"}),
+        CReadCase("CarriageReturns",
                   "[area.001]\nRemote=abc \r\t\r\r\n[area.002]\nRemote=\ra\rb\n"
                   "[area.003]\nTitle=t\r\r\n",
-                  3,
-                  {"Remote=abc\n\r\n", "Remote=\ra\rb\n\r\n", "Title=t\r\r\n"}}),
+                  3, {"Remote=abc\n\r\n", "Remote=\ra\rb\n\r\n", "Title=t\r\r\n"})),
     [](const testing::TestParamInfo<CReadCase>& info) { return info.param.name; });
 
 TEST(SceneryCfgReader, TextThatIsNoSceneryCfgIsRefusedAndLeavesTheModelEmpty) {
