@@ -154,7 +154,13 @@ std::vector<CRunCase> WithProfiles(std::vector<CRunCase> cases) {
     return cases;
 }
 
-// A case's name for the test runner, from its arguments.
+// A case as the test runner names and shows it: by its arguments.
+void PrintTo(const CChangeCase& c, std::ostream* pOut) {
+    *pOut << ::testing::PrintToString(c.args);
+}
+void PrintTo(const CRunCase& c, std::ostream* pOut) {
+    *pOut << ::testing::PrintToString(c.args);
+}
 const auto kNamedByArgs = [](const auto& info) { return CaseName(info.param.args, info.index); };
 
 class TwkChanges : public Twk, public ::testing::WithParamInterface<CChangeCase> {};

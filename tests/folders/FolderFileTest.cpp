@@ -80,6 +80,7 @@ namespace {
 const std::string kCutTitle = "B" + std::string(256, 'x'), kCutLocal = "L" + std::string(256, 'x');
 
 struct CReadBack {
+    const char* pszCase;
     std::string text, name, entries;
 };
 
@@ -107,10 +108,13 @@ TEST_P(FolderFileReadBack, GivesWhatASecondSaveWritesTheSame) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, FolderFileReadBack,
-    testing::Values(CReadBack{"[F]\r\nTitle.0=" + kCutTitle + "  tail\r\nLocal.0=l\r\n", "F", "0"},
-                    CReadBack{"[F]\r\nTitle.0=t\r\nLocal.0=" + kCutLocal + "\t tail\r\n", "F", "1"},
-                    CReadBack{"[ [F]\r\n", "F", ""}, CReadBack{" \t[\t[[F ]]\r\n", "F ", ""},
-                    CReadBack{"[F] ]\r\n", "F] ", ""}));
+    testing::Values(
+        CReadBack{"CutTitle", "[F]\r\nTitle.0=" + kCutTitle + "  tail\r\nLocal.0=l\r\n", "F", "0"},
+        CReadBack{"CutLocal", "[F]\r\nTitle.0=t\r\nLocal.0=" + kCutLocal + "\t tail\r\n", "F", "1"},
+        CReadBack{"BracketInFront", "[ [F]\r\n", "F", ""},
+        CReadBack{"BlanksAndBrackets", " \t[\t[[F ]]\r\n", "F ", ""},
+        CReadBack{"BracketAfterABlank", "[F] ]\r\n", "F] ", ""}),
+    [](const auto& info) { return std::string(info.param.pszCase); });
 
 TEST(FolderFile, NoFoldersLeaveNoFileAndAnUnreadableFileIsToldApart) {
     CTempFolder folder;

