@@ -95,12 +95,6 @@ TEST(ProfilesFile, AFileOfLinesItDoesNotTakeIsRewrittenNotRemoved) {
     EXPECT_EQ(GetPathKind(path), EPathKind::kNone);
 }
 
-TEST(ProfilesFile, RefusesTextNoProfileFileHolds) {
-    CSceneryProfiles profiles;
-    EXPECT_EQ(ParseProfiles(std::string("[A]\r\n\0", 6), profiles, Areas()).status,
-              EFileStatus::kFailed);
-}
-
 TEST(ProfileName, RefusesEmptyBlankEndedOrBracketedNames) {
     for (auto [pszName, pszWhy] :
          {std::pair{"Europe VFR", ""},
