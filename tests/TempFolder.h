@@ -28,7 +28,10 @@ public:
 
     std::string Path(const std::string& name) const { return (m_path / name).string(); }
 
+    // The folders on the way made as needed.
     void Write(const std::string& name, const std::string& bytes) const {
+        std::error_code error;
+        std::filesystem::create_directories((m_path / name).parent_path(), error);
         std::ofstream(m_path / name, std::ios::binary) << bytes;
     }
     std::string Read(const std::string& name) const {

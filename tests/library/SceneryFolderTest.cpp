@@ -63,13 +63,10 @@ void MakeSceneryFolder(const std::string& directory, const std::string& name) {
 } // namespace
 
 TEST_F(SceneryFolders, ScanAddsOnlyTheSceneryFoldersDirectlyInside) {
-    Make("Addon Scenery/Lake/scenery");
     Touch("Addon Scenery/Lake/scenery/LAKE.BGL");
     Make("Addon Scenery/Docs");
     Make("Addon Scenery/Town/scenery");
-    Make("Addon Scenery/Pack/Deep/scenery");
     Touch("Addon Scenery/Pack/Deep/scenery/deep.bgl");
-    Make("Addon Scenery/.hidden/scenery");
     Touch("Addon Scenery/.hidden/scenery/h.bgl");
     Touch("Addon Scenery/file.bgl");
 
@@ -100,16 +97,6 @@ TEST_F(SceneryFolders, ScanAddsInTheOrderWineListsAFolderUpToTheLastAddressableI
     }
     EXPECT_EQ(titles, std::vector(kListed.begin(), kListed.end() - 1));
     EXPECT_TRUE(std::is_sorted(kListed.begin(), kListed.end(), IsListedBefore));
-}
-
-TEST_F(SceneryFolders, FoldersOutsideTheSimulatorKeepTheirWholePath) {
-    CTempFolder elsewhere;
-    std::filesystem::create_directories(elsewhere.Path(Native("Lake/scenery")));
-    elsewhere.Write(Native("Lake/scenery/lake.bgl"), "");
-    ScanDirectory(elsewhere.Path(""), m_simPath, m_areas);
-    ASSERT_EQ(m_areas.GetSize(), 1);
-    EXPECT_EQ(m_areas.GetAt(0).GetLocal(), elsewhere.Path("Lake"));
-    EXPECT_EQ(m_areas.GetAt(0).GetTitle(), "Lake");
 }
 
 TEST(SceneryFolderPaths, LocalPathIsRelativeOnlyBelowTheSimulatorFolderCaseIncluded) {

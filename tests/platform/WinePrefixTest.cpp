@@ -84,7 +84,6 @@ class WineDrives : public ::testing::Test {
 protected:
     WineDrives() {
         std::filesystem::create_directories(m_prefix.Path("dosdevices"));
-        std::filesystem::create_directories(m_prefix.Path("drive_c/games/fs9"));
         std::filesystem::create_directories(m_prefix.Path("drive_c/D\303\251cor"));
         std::filesystem::create_directories(m_prefix.Path("drive_c/bad\xFF"));
         m_prefix.Write("drive_c/games/fs9/SCENERY.CFG", "");
@@ -110,10 +109,6 @@ TEST_F(WineDrives, LocateFollowsTheDriveAndMatchesNamesWithoutRegardToCase) {
     EXPECT_EQ(disk.Locate("D:\\").strPath, std::filesystem::canonical(m_other.Path("")).string());
     for (const char* pszNowhere : {"Q:\\x", "E:\\x", "\\\\server\\share"})
         EXPECT_NE(disk.Locate(pszNowhere).strError, "") << pszNowhere;
-
-    m_prefix.Write("drive_c/games/fs9/Scenery.cfg", "");
-    // Two files whose names differ only in case: no choice between them.
-    EXPECT_NE(Disk().Locate("C:\\games\\fs9\\scenery.cfg").strError, "");
 }
 
 TEST_F(WineDrives, ListsInTheCodePageAndStoresPathsThroughTheClosestDrive) {
