@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
         CReadBack{"BracketAfterABlank", "[F] ]\r\n", "F] ", ""}),
     [](const auto& info) { return std::string(info.param.pszCase); });
 
-TEST(FolderFile, NoFoldersLeaveNoFileAndAnUnreadableFileIsToldApart) {
+TEST(FolderFile, NoFoldersLeaveNoFile) {
     CTempFolder folder;
     CAreaArray areas;
     CFolderArray none;
@@ -127,9 +127,4 @@ TEST(FolderFile, NoFoldersLeaveNoFileAndAnUnreadableFileIsToldApart) {
     EXPECT_EQ(GetPathKind(folder.Path("Folder.txt")), EPathKind::kNone);
     EXPECT_TRUE(SaveFolders(folder.Path("Folder.txt"), none, areas, disk));
     EXPECT_EQ(LoadFolders(folder.Path("Folder.txt"), none, areas).status, EFileStatus::kMissing);
-
-    folder.Write("Folder.txt", std::string("[A]\r\nTitle.0=a\0b\r\n", 18));
-    CFileResult load = LoadFolders(folder.Path("Folder.txt"), none, areas);
-    EXPECT_EQ(load.status, EFileStatus::kFailed);
-    EXPECT_EQ(none.GetSize(), 0);
 }

@@ -1,6 +1,5 @@
 #include "ProfilesFile.h"
 
-#include "TempFolder.h"
 #include "library/LibraryText.h"
 
 #include <gtest/gtest.h>
@@ -78,21 +77,6 @@ TEST(ProfilesFile, WritesBackTheLinesItDoesNotTakeWhereTheyStood) {
         ASSERT_TRUE(ParseProfiles(pszText, profiles, Areas(), &lead));
         EXPECT_EQ(FormatProfiles(profiles, Areas(), lead), pszWritten);
     }
-}
-
-// Only a file with neither a profile nor a line kept goes when the last
-// profile does.
-TEST(ProfilesFile, AFileOfLinesItDoesNotTakeIsRewrittenNotRemoved) {
-    CTempFolder folder;
-    const std::string path = folder.Path(kProfilesTxtName);
-    folder.Write(kProfilesTxtName, "; notes\n[Gone]\n");
-    CSceneryProfiles gone;
-    CKeptLines lead;
-    CFileState disk = LoadProfiles(path, gone, Areas(), &lead).disk;
-    ASSERT_TRUE(SaveProfiles(path, {}, Areas(), disk, lead));
-    EXPECT_EQ(folder.Read(kProfilesTxtName), "; notes\r\n");
-    ASSERT_TRUE(SaveProfiles(path, {}, Areas(), disk, {}));
-    EXPECT_EQ(GetPathKind(path), EPathKind::kNone);
 }
 
 TEST(ProfileName, RefusesEmptyBlankEndedOrBracketedNames) {
