@@ -49,9 +49,7 @@ public:
     }
     void Write(std::size_t nSlot, const std::string& name,
                const std::vector<CTestAirport>& airports) const {
-        std::filesystem::create_directories(
-            std::filesystem::path(PathOf(nSlot, name)).parent_path());
-        std::ofstream(PathOf(nSlot, name), std::ios::binary) << MakeBglFile(airports);
+        m_sim.Write(PathOf(nSlot, name), MakeBglFile(airports)); // a whole path, in m_sim
     }
     std::string Cache() const { return m_sim.Read("airports.cache"); }
     void SetCache(const std::string& text) const { m_sim.Write("airports.cache", text); }

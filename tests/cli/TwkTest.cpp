@@ -63,10 +63,8 @@ protected:
             {"Addon Scenery/Lake", {{"KLAK", "Lake", 0, 0, 0xFF}, town}},
             {"Addon Scenery/Town", {town}},
             {"Addon Scenery/New", {}}};
-        for (const auto& [folder, airports] : folders) {
-            std::filesystem::create_directories(m_sim.Path(folder) + "/scenery");
+        for (const auto& [folder, airports] : folders)
             m_sim.Write(std::string(folder) + "/scenery/x.BGL", MakeBglFile(airports));
-        }
         m_sim.Write("Addon Scenery/Town/scenery/bad.bgl", std::string(4, '\0'));
         std::filesystem::create_directories(m_sim.Path("Addon Scenery/Empty/scenery"));
     }
@@ -445,7 +443,8 @@ TEST_F(Twk, RefusesReadOnlyFilesAndUndoesAWriteThatDied) {
 #ifndef _WIN32
 // Natively, without --sim: the folder the simulator's key in a 64-bit Wine
 // prefix names, through its drive G:; the files found without regard to
-// case and written over; titles in the code page shown and taken in UTF-8.
+// case and written over, two differing only in case refused; titles in the
+// code page shown and taken in UTF-8.
 TEST_F(Twk, FindsTheSimulatorThroughTheWinePrefix) {
     CTempFolder prefix;
     std::filesystem::create_directories(prefix.Path("dosdevices"));
