@@ -6,9 +6,10 @@
 # core it runs on and the check per area, the airport index of 20,000
 # scenery files against the least reading of them, then under Wine our
 # engine against the system's profile-string API, the main window's list
-# at growing sizes and the Airports dialog on 20,000 airports, on the Windows
-# build this host's Wine can start
-# (scripts/wine-arch.sh). Installs what is missing first.
+# at growing sizes, the Airports dialog on 20,000 airports and, last,
+# Tarnwick.exe's own start to its list's first row with Wine's theme on and
+# off (scripts/startup-bench.sh), on the Windows build this host's Wine can
+# start (scripts/wine-arch.sh). Installs what is missing first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -26,7 +27,7 @@ build/release/bench/airport_bench
 
 cmake --preset "$WINDOWS_PRESET"
 cmake --build --preset "$WINDOWS_PRESET" -j "$jobs" --target profile_api_bench list_bench \
-    airports_bench
+    airports_bench Tarnwick startup_probe
 source scripts/wine-env.sh "$WINDOWS_BUILD/wineprefix"
 "$WINE" "$WINDOWS_BUILD/bench/profile_api_bench.exe"
 # The window needs a display; its server starts on it.
@@ -35,3 +36,4 @@ xvfb-run -a bash -c 'source scripts/wine-env.sh "$WINDOWS_BUILD/wineprefix"
     "$WINE" "$WINDOWS_BUILD/bench/list_bench.exe"
     "$WINE" "$WINDOWS_BUILD/bench/airports_bench.exe"
     "$WINESERVER" -k'
+scripts/startup-bench.sh
