@@ -48,6 +48,9 @@ CTimes Measure(int nAreas) {
     sim.Write("Folder.txt", FolderText(nAreas));
     SetSimRegistry(sim.WinPath());
     CTestManagerDlg dlg;
+    // The close question after the changes measured: No, leaving the files.
+    CAnswerer answerer;
+    answerer.m_nButton = IDNO;
     CTimes times;
     const auto start = CClock::now();
     RunMain(dlg, [&] {
