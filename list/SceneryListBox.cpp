@@ -60,7 +60,6 @@ std::string_view CSceneryListBox::Title(int nRow) const {
 void CSceneryListBox::ShowAllRows() {
     const std::vector<int> aSelected = GetSelRows();
     const int nCaret = GetCaretIndex();
-    const int nTop = GetTopIndex();
     SetRedraw(FALSE);
     ResetContent();
     for (int n = 0; m_pSource && n < m_pSource->RowCount(); ++n) {
@@ -75,9 +74,6 @@ void CSceneryListBox::ShowAllRows() {
     const int nCount = GetCount();
     const auto kept = std::lower_bound(aSelected.begin(), aSelected.end(), nCount);
     SelectRows({aSelected.begin(), kept}, nCaret < nCount ? nCaret : -1);
-    // The rows in view stay in view, as after a drop.
-    if (nTop > 0 && nTop < nCount)
-        SetTopIndex(nTop);
 }
 
 void CSceneryListBox::ShowRowMarks(int nRow, bool bInSelectedFolder) {

@@ -62,8 +62,8 @@ public:
     // Where the rows come from; it outlives the list's rows.
     void SetRowSource(const CSceneryRowSource* pSource) { m_pSource = pSource; }
     // Every row anew from the source, in one repaint, none in the selected
-    // folder; the selected positions stay selected while they exist, and
-    // the top row stays. Rows beyond what the list can hold stay out.
+    // folder; the selected positions stay selected while they exist. Rows
+    // beyond what the list can hold stay out.
     void ShowAllRows();
     // The row's switch and folder dot as the source has them now.
     void ShowRowMarks(int nRow, bool bInSelectedFolder);

@@ -185,16 +185,6 @@ TEST_F(LongList, HoldingBelowScrollsFasterFurtherAway) {
     });
 }
 
-TEST_F(LongList, RowsInViewStayInViewWhenTheListIsShownAnew) {
-    Run([&] {
-        List().SetTopIndex(30);
-        List().SetCurSel(32);
-        m_dlg.m_view.Show(m_dlg.Doc().RenameArea(0, "Renamed"));
-        EXPECT_EQ(List().GetTopIndex(), 30);
-        EXPECT_EQ(List().GetCurSel(), 32);
-    });
-}
-
 TEST_F(ListInput, RemoveRenameAndAddThroughTheDialog) {
     Run([&] {
         m_answerer.m_nButton = IDYES;
