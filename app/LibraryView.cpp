@@ -32,10 +32,22 @@ void CLibraryView::Show(const CChanges& changes) {
     }
     if (nRemovedRow >= 0)
         m_list.SetCurSel(nRemovedRow);
-    ShowMoves(changes);
+    // An undone add names an area the library no longer holds: it has no row.
     const std::vector<int> aRows = m_doc.RowsByArea();
+    auto rowOf = [&](int nArea) {
+        return nArea >= 0 && nArea < static_cast<int>(aRows.size())
+                   ? aRows[static_cast<std::size_t>(nArea)]
+                   : -1;
+    };
+    std::vector<CRowMove> moves;
     for (const CChange& change : changes) {
-        const int nRow = change.nArea < 0 ? -1 : aRows[static_cast<std::size_t>(change.nArea)];
+        if (change.kind == EChange::kMove)
+            moves.push_back({change.nFromRow, rowOf(change.nArea)});
+    }
+    if (!moves.empty())
+        m_list.ShowMovedRows(std::move(moves));
+    for (const CChange& change : changes) {
+        const int nRow = rowOf(change.nArea);
         switch (change.kind) {
         case EChange::kOn:
         case EChange::kOff:
@@ -44,10 +56,14 @@ void CLibraryView::Show(const CChanges& changes) {
             break;
         case EChange::kAddToFolder:
         case EChange::kRemoveFromFolder:
-            // The folder the areas joined is the one selected in the tree.
-            if (!bRowsChanged && nRow >= 0)
-                m_list.ShowRowMarks(nRow, change.kind == EChange::kAddToFolder);
             ShowFolderChange(change);
+            if (!bRowsChanged && nRow >= 0)
+                m_list.ShowRowMarks(nRow, IsInHighlightedFolder(change.nArea));
+            break;
+        case EChange::kAdd:
+            if (m_doc.Area(change.nArea).IsInFolder())
+                m_tree.ShowAreaItems(m_doc.Folders(), change.nArea,
+                                     m_doc.Area(change.nArea).GetTitle());
             break;
         case EChange::kRemove:
             m_tree.RemoveAreaItems(m_doc.Folders(), change.nArea);
@@ -63,24 +79,10 @@ void CLibraryView::Show(const CChanges& changes) {
     m_tree.Invalidate(FALSE);
 }
 
-void CLibraryView::ShowMoves(const CChanges& changes) {
-    std::vector<int> aFromRows;
-    int nTo = -1;
-    for (const CChange& change : changes) {
-        if (change.kind != EChange::kMove)
-            continue;
-        if (nTo < 0)
-            nTo = m_doc.RowOf(change.nArea);
-        aFromRows.push_back(change.nFromRow);
-    }
-    if (!aFromRows.empty())
-        m_list.ShowMovedRows(aFromRows, nTo);
-}
-
 void CLibraryView::ShowFolderChange(const CChange& change) {
     switch (change.kind) {
     case EChange::kNewFolder:
-        m_tree.AddFolder(m_doc.Folders().GetAt(change.nFolder).GetName());
+        m_tree.InsertFolder(change.nFolder, m_doc.Folders().GetAt(change.nFolder), m_doc.Areas());
         break;
     case EChange::kRenameFolder:
         m_tree.SetItemText(m_tree.FolderItem(change.nFolder),
@@ -89,13 +91,15 @@ void CLibraryView::ShowFolderChange(const CChange& change) {
     case EChange::kRemoveFolder:
         m_tree.RemoveFolder(change.nFolder);
         break;
-    case EChange::kAddToFolder: {
-        const HTREEITEM hItem =
-            m_tree.AddEntry(change.nFolder, m_doc.Area(change.nArea).GetTitle());
-        m_tree.Expand(m_tree.FolderItem(change.nFolder), TVE_EXPAND);
-        m_tree.EnsureVisible(hItem);
+    case EChange::kAddToFolder:
+        // An entry that came back with its whole folder is shown with it.
+        if (change.nEntry >= 0) {
+            const HTREEITEM hItem = m_tree.InsertEntry(change.nFolder, change.nEntry,
+                                                       m_doc.Area(change.nArea).GetTitle());
+            m_tree.Expand(m_tree.FolderItem(change.nFolder), TVE_EXPAND);
+            m_tree.EnsureVisible(hItem);
+        }
         break;
-    }
     case EChange::kRemoveFromFolder:
         if (change.nEntry >= 0)
             m_tree.RemoveEntry(change.nFolder, change.nEntry);
@@ -105,14 +109,51 @@ void CLibraryView::ShowFolderChange(const CChange& change) {
     }
 }
 
-void CLibraryView::ShowStep(const CStepPlace& place) {
-    ShowAll();
-    if (place.nRow >= 0)
-        m_list.SetCurSel(place.nRow);
-    if (place.nFolder >= 0) {
-        m_tree.SelectItem(m_tree.FolderItem(place.nFolder));
-        m_tree.EnsureVisible(m_tree.FolderItem(place.nFolder));
+void CLibraryView::ShowStep(const CChanges& changes) {
+    Show(changes);
+    // What the step changed is selected and brought into view: its rows,
+    // else the folder it changed.
+    const std::vector<int> aByArea = m_doc.RowsByArea();
+    std::vector<int> aRows;
+    int nFolder = -1;
+    for (const CChange& change : changes) {
+        switch (change.kind) {
+        case EChange::kOn:
+        case EChange::kOff:
+        case EChange::kMove:
+        case EChange::kAdd:
+        case EChange::kRename:
+            if (const int nRow = aByArea[static_cast<std::size_t>(change.nArea)]; nRow >= 0)
+                aRows.push_back(nRow);
+            break;
+        case EChange::kRemove:
+        case EChange::kRemoveFolder:
+            break;
+        default:
+            // A folder's entries that went with it leave no folder to show.
+            if (nFolder < 0 && (change.kind != EChange::kRemoveFromFolder || change.nEntry >= 0))
+                nFolder = change.nFolder;
+        }
     }
+    std::sort(aRows.begin(), aRows.end());
+    if (!aRows.empty()) {
+        m_list.SelectRows(aRows, aRows.front());
+    } else if (nFolder >= 0) {
+        m_tree.SelectItem(m_tree.FolderItem(nFolder));
+        m_tree.EnsureVisible(m_tree.FolderItem(nFolder));
+    }
+}
+
+bool CLibraryView::IsInHighlightedFolder(int nArea) const {
+    const int nFolder = m_tree.FindFolder(m_tree.GetSelectedItem());
+    if (nFolder < 0 || nFolder >= m_doc.Folders().GetSize())
+        return false;
+    const CFolder& folder = m_doc.Folders().GetAt(nFolder);
+    for (int e = 0; e < folder.GetCount(); ++e) {
+        if (folder.GetArea(e) == nArea)
+            return true;
+    }
+    return false;
 }
 
 void CLibraryView::HighlightFolder(HTREEITEM hItem) {

@@ -25,11 +25,12 @@ public:
     // What a change did, in the list and the tree: rows added, removed or
     // renamed show as a refill of the list keeping the selected positions;
     // moved rows as a drop shows them, selected with the top row kept; the
-    // switches, folder dots and the tree's items in place.
+    // switches, folder dots and the tree's items (folders and entries at
+    // their places) in place.
     void Show(const CChanges& changes);
-    // A step taken back or done again: the views anew, its row or else its
-    // folder selected and in view.
-    void ShowStep(const CStepPlace& place);
+    // A step taken back or done again, shown as any change, its rows or
+    // else its folder then selected and in view.
+    void ShowStep(const CChanges& changes);
     // The folder's areas get filled dots; none for an item that is no folder.
     void HighlightFolder(HTREEITEM hItem);
 
@@ -39,7 +40,9 @@ public:
 
 private:
     void ShowFolderChange(const CChange& change);
-    void ShowMoves(const CChanges& changes);
+    // Whether the area's dot is filled: the folder selected in the tree
+    // holds it.
+    bool IsInHighlightedFolder(int nArea) const;
 
     const CLibraryDocument& m_doc;
     CSceneryListBox& m_list;

@@ -31,8 +31,8 @@ struct CChange {
     int nFromRow = -1;
     // A rename's old title or name; a removed folder's name.
     std::string strFrom;
-    // An entry taken out of its folder: its place there before it went, or
-    // -1 when the whole folder went.
+    // An entry put in or taken out of its folder: its place there, or -1
+    // when the whole folder came or went.
     int nEntry = -1;
 };
 

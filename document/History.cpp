@@ -1,7 +1,6 @@
 #include "History.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
@@ -88,7 +87,8 @@ void CStep::SpliceRows(std::vector<CListRow>& rows, std::size_t nAt, std::size_t
 }
 
 bool CStep::Finish(const CLibraryState& state, int nAreasBefore,
-                   const std::vector<int>& aStatesBefore) {
+                   const std::vector<int>& aStatesBefore, CChanges changes) {
+    m_changes = std::move(changes);
     for (CAreaEdit& edit : m_aAreas)
         edit.after = FlagsOf(state.areas.GetAt(edit.nArea));
     std::erase_if(m_aAreas, [](const CAreaEdit& edit) { return edit.before == edit.after; });
@@ -159,34 +159,6 @@ void CStep::Redo(const CLibraryState& state) {
         state.folders.GetAt(edit.nFolder).SetActive(edit.nAfter);
     if (m_nProfile >= 0)
         PutProfile(state.profiles, m_nProfile, m_profileBefore, m_profileAfter);
-}
-
-std::vector<int> CStep::Areas() const {
-    std::vector<int> aAreas;
-    for (const CAreaEdit& edit : m_aAreas) {
-        if (edit.before.bActive != edit.after.bActive ||
-            edit.before.bRemoved != edit.after.bRemoved)
-            aAreas.push_back(edit.nArea);
-    }
-    for (const CTitleEdit& edit : m_aTitles)
-        aAreas.push_back(edit.nArea);
-    return aAreas;
-}
-
-int CStep::Folder() const {
-    if (m_nFolder >= 0)
-        return m_nFolder;
-    return m_aStates.empty() ? -1 : m_aStates.front().nFolder;
-}
-
-std::size_t CStep::RowShown(bool bUndone) const {
-    std::size_t nRow = std::numeric_limits<std::size_t>::max();
-    for (const CRowSplice& splice : m_aRows) {
-        if (!(bUndone ? splice.erased : splice.inserted).empty())
-            nRow = std::min(nRow, splice.nAt);
-    }
-    return nRow == std::numeric_limits<std::size_t>::max() && !m_aRows.empty() ? m_aRows.front().nAt
-                                                                               : nRow;
 }
 
 void CHistory::Push(CStep step) {

@@ -7,6 +7,7 @@
 // so the cost of an undo follows the size of the change, not of the library.
 
 #include "AreaArray.h"
+#include "Change.h"
 #include "Folder.h"
 #include "SceneryCfg.h"
 #include "SceneryProfile.h"
@@ -48,22 +49,15 @@ public:
 
     // After the change: what became of everything noted, the areas appended
     // since nAreasBefore and the check state of every folder when their
-    // number did not change. False when the change changed nothing.
-    bool Finish(const CLibraryState& state, int nAreasBefore,
-                const std::vector<int>& aStatesBefore);
+    // number did not change, and the records the change returned, which
+    // doing it again returns. False when the change changed nothing.
+    bool Finish(const CLibraryState& state, int nAreasBefore, const std::vector<int>& aStatesBefore,
+                CChanges changes);
 
     void Undo(const CLibraryState& state);
     void Redo(const CLibraryState& state);
 
-    // The areas it switched, removed, renamed or moved (not those that only
-    // joined or left a folder), and the folder it changed, for the views to
-    // show.
-    std::vector<int> Areas() const;
-    int Folder() const;
-    // The topmost place where rows came in when the step was taken back
-    // (bUndone) or done, else where its first splice began; SIZE_MAX for a
-    // step that spliced no rows.
-    std::size_t RowShown(bool bUndone) const;
+    const CChanges& Changes() const { return m_changes; }
 
 private:
     struct CAreaEdit {
@@ -95,6 +89,7 @@ private:
     // Appended by the change; held here while the step is undone.
     int m_nAreasBefore = 0, m_nAreasAfter = 0;
     std::vector<std::unique_ptr<CSceneryArea>> m_aAppended;
+    CChanges m_changes;
 };
 
 // The steps that can be taken back, the newest last, and those that can be
@@ -107,6 +102,8 @@ public:
     void Push(CStep step);
     bool CanUndo() const { return !m_aDone.empty(); }
     bool CanRedo() const { return !m_aUndone.empty(); }
+    // The step Undo would take back; nullptr when there is none.
+    const CStep* Newest() const { return m_aDone.empty() ? nullptr : &m_aDone.back().step; }
     // The step taken back or done again; nullptr when there is none.
     const CStep* Undo(const CLibraryState& state);
     const CStep* Redo(const CLibraryState& state);

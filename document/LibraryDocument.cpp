@@ -85,8 +85,9 @@ std::vector<int> CLibraryDocument::FolderStates() const {
     return aStates;
 }
 
-bool CLibraryDocument::Push(CStep step, int nAreasBefore, const std::vector<int>& aStatesBefore) {
-    if (!step.Finish(State(), nAreasBefore, aStatesBefore))
+bool CLibraryDocument::Push(CStep step, int nAreasBefore, const std::vector<int>& aStatesBefore,
+                            CChanges changes) {
+    if (!step.Finish(State(), nAreasBefore, aStatesBefore, std::move(changes)))
         return false;
     m_history.Push(std::move(step));
     return true;
@@ -119,7 +120,7 @@ CChanges CLibraryDocument::MoveRows(std::span<const int> aRows, int nBefore) {
         nEnd = nStart;
     }
     step.SpliceRows(m_rows, static_cast<std::size_t>(nTo), 0, std::move(block));
-    Push(std::move(step), m_areas.GetSize(), FolderStates());
+    Push(std::move(step), m_areas.GetSize(), FolderStates(), changes);
     return changes;
 }
 
@@ -149,7 +150,7 @@ CChanges CLibraryDocument::SwitchAreas(std::span<const int> aAreas) {
             step.SpliceRows(m_rows, static_cast<std::size_t>(nRow), 1, {{nArea, bActive}});
         changes.push_back({bActive ? EChange::kOn : EChange::kOff, nArea, -1, -1, {}});
     }
-    Push(std::move(step), m_areas.GetSize(), aStates);
+    Push(std::move(step), m_areas.GetSize(), aStates, changes);
     return changes;
 }
 
@@ -166,7 +167,7 @@ CChanges CLibraryDocument::PushAdded(int nAreasBefore) {
         changes.push_back({EChange::kAdd, nArea, -1, -1, {}});
     }
     step.SpliceRows(m_rows, 0, 0, std::move(added));
-    Push(std::move(step), nAreasBefore, FolderStates());
+    Push(std::move(step), nAreasBefore, FolderStates(), changes);
     return changes;
 }
 
@@ -205,7 +206,7 @@ CChangeResult CLibraryDocument::RemoveAreas(std::span<const int> aAreas, bool bR
         changes.push_back(
             {EChange::kRemove, nArea, -1, aRows[static_cast<std::size_t>(nArea)], {}});
     }
-    Push(std::move(step), m_areas.GetSize(), FolderStates());
+    Push(std::move(step), m_areas.GetSize(), FolderStates(), changes);
     return {changes, {}};
 }
 
@@ -214,9 +215,10 @@ CChanges CLibraryDocument::RenameArea(int nArea, const std::string& title) {
     CStep step;
     step.NoteArea(m_areas, nArea);
     ::RenameArea(m_areas, nArea, title);
-    if (!Push(std::move(step), m_areas.GetSize(), FolderStates()))
+    CChanges changes = {{EChange::kRename, nArea, -1, -1, old}};
+    if (!Push(std::move(step), m_areas.GetSize(), FolderStates(), changes))
         return {};
-    return {{EChange::kRename, nArea, -1, -1, old}};
+    return changes;
 }
 
 CChangeResult CLibraryDocument::Scan(const std::string& directory) {
@@ -273,8 +275,9 @@ CChangeResult CLibraryDocument::NewFolder(const std::string& name) {
     step.NoteFolder(m_folders, nFolder, false);
     if (std::string reason = ::NewFolder(m_folders, name); !reason.empty())
         return {{}, reason};
-    Push(std::move(step), m_areas.GetSize(), aStates);
-    return {{{EChange::kNewFolder, -1, nFolder, -1, {}}}, {}};
+    CChanges changes = {{EChange::kNewFolder, -1, nFolder, -1, {}}};
+    Push(std::move(step), m_areas.GetSize(), aStates, changes);
+    return {changes, {}};
 }
 
 CChangeResult CLibraryDocument::RenameFolder(int nFolder, const std::string& name) {
@@ -285,8 +288,9 @@ CChangeResult CLibraryDocument::RenameFolder(int nFolder, const std::string& nam
         return {{}, reason};
     if (old == name)
         return {};
-    Push(std::move(step), m_areas.GetSize(), FolderStates());
-    return {{{EChange::kRenameFolder, -1, nFolder, -1, old}}, {}};
+    CChanges changes = {{EChange::kRenameFolder, -1, nFolder, -1, old}};
+    Push(std::move(step), m_areas.GetSize(), FolderStates(), changes);
+    return {changes, {}};
 }
 
 CChanges CLibraryDocument::RemoveFolder(int nFolder) {
@@ -299,7 +303,7 @@ CChanges CLibraryDocument::RemoveFolder(int nFolder) {
         step.NoteArea(m_areas, folder.GetArea(e));
     for (int nArea : ::RemoveFolder(m_folders, m_areas, nFolder))
         changes.push_back({EChange::kRemoveFromFolder, nArea, nFolder, -1, {}});
-    Push(std::move(step), m_areas.GetSize(), aStates);
+    Push(std::move(step), m_areas.GetSize(), aStates, changes);
     return changes;
 }
 
@@ -310,13 +314,18 @@ CChanges CLibraryDocument::AddToFolder(int nFolder, std::span<const int> aAreas)
     for (int nArea : aAreas) {
         step.NoteArea(m_areas, nArea);
         if (::AddToFolder(m_folders, m_areas, nFolder, nArea))
-            changes.push_back({EChange::kAddToFolder, nArea, nFolder, -1, {}});
+            changes.push_back({EChange::kAddToFolder,
+                               nArea,
+                               nFolder,
+                               -1,
+                               {},
+                               m_folders.GetAt(nFolder).GetCount() - 1});
     }
     if (changes.empty())
         return {};
     // The folder opens to show its new entries.
     m_folders.GetAt(nFolder).SetExpand(1);
-    Push(std::move(step), m_areas.GetSize(), FolderStates());
+    Push(std::move(step), m_areas.GetSize(), FolderStates(), changes);
     return changes;
 }
 
@@ -325,8 +334,9 @@ CChanges CLibraryDocument::RemoveFromFolder(int nFolder, int nEntry) {
     step.NoteFolder(m_folders, nFolder);
     step.NoteArea(m_areas, m_folders.GetAt(nFolder).GetArea(nEntry));
     const int nArea = ::RemoveFromFolder(m_folders, m_areas, nFolder, nEntry);
-    Push(std::move(step), m_areas.GetSize(), FolderStates());
-    return {{EChange::kRemoveFromFolder, nArea, nFolder, -1, {}, nEntry}};
+    CChanges changes = {{EChange::kRemoveFromFolder, nArea, nFolder, -1, {}, nEntry}};
+    Push(std::move(step), m_areas.GetSize(), FolderStates(), changes);
+    return changes;
 }
 
 CChanges CLibraryDocument::SetFolderActive(int nFolder, bool bActive) {
@@ -352,7 +362,7 @@ CChanges CLibraryDocument::SetFolderActive(int nFolder, bool bActive) {
     if (folder.GetActive() != aStates[static_cast<std::size_t>(nFolder)])
         changes.push_back(
             {bActive ? EChange::kFolderOn : EChange::kFolderOff, -1, nFolder, -1, {}});
-    Push(std::move(step), m_areas.GetSize(), aStates);
+    Push(std::move(step), m_areas.GetSize(), aStates, changes);
     return changes;
 }
 
@@ -414,34 +424,51 @@ void CLibraryDocument::DeleteProfile(int nProfile) {
     Push(std::move(step), m_areas.GetSize(), FolderStates());
 }
 
-CStepPlace CLibraryDocument::PlaceOf(const CStep* pStep, bool bUndone) const {
-    CStepPlace shown;
-    if (!pStep)
-        return shown;
-    // Where rows came in, found without a look at every row; else the row
-    // of an area switched or renamed in place.
-    if (const std::size_t nRow = pStep->RowShown(bUndone); nRow < m_rows.size()) {
-        shown.nRow = static_cast<int>(nRow);
-    } else if (!m_rows.empty() && nRow != SIZE_MAX) {
-        shown.nRow = RowCount() - 1;
-    } else {
-        for (int nArea : pStep->Areas()) {
-            const int nAt = RowOf(nArea);
-            if (nAt >= 0 && (shown.nRow < 0 || nAt < shown.nRow))
-                shown.nRow = nAt;
+CChanges CLibraryDocument::Undone(const CChanges& done) const {
+    // Each record turns into its opposite, the last first; what it names
+    // is as the library has it before the step is taken back.
+    static constexpr std::pair<EChange, EChange> kOpposites[] = {
+        {EChange::kOn, EChange::kOff},
+        {EChange::kAdd, EChange::kRemove},
+        {EChange::kFolderOn, EChange::kFolderOff},
+        {EChange::kNewFolder, EChange::kRemoveFolder},
+        {EChange::kAddToFolder, EChange::kRemoveFromFolder},
+    };
+    const std::vector<int> aRows = RowsByArea();
+    CChanges undone(done.rbegin(), done.rend());
+    for (CChange& change : undone) {
+        for (const auto& [one, other] : kOpposites) {
+            if (change.kind == one || change.kind == other) {
+                change.kind = change.kind == one ? other : one;
+                break;
+            }
         }
+        if (change.kind == EChange::kMove || change.kind == EChange::kRemove)
+            change.nFromRow = aRows[static_cast<std::size_t>(change.nArea)];
+        if (change.kind == EChange::kAdd)
+            change.nFromRow = -1;
+        if (change.kind == EChange::kRename)
+            change.strFrom = m_areas.GetAt(change.nArea).GetTitle();
+        if (change.kind == EChange::kRenameFolder || change.kind == EChange::kRemoveFolder)
+            change.strFrom = m_folders.GetAt(change.nFolder).GetName();
+        if (change.kind == EChange::kNewFolder)
+            change.strFrom.clear();
     }
-    if (shown.nRow < 0 && pStep->Folder() < m_folders.GetSize())
-        shown.nFolder = pStep->Folder();
-    return shown;
+    return undone;
 }
 
-CStepPlace CLibraryDocument::Undo() {
-    return PlaceOf(m_history.Undo(State()), true);
+CChanges CLibraryDocument::Undo() {
+    const CStep* pStep = m_history.Newest();
+    if (!pStep)
+        return {};
+    CChanges undone = Undone(pStep->Changes());
+    m_history.Undo(State());
+    return undone;
 }
 
-CStepPlace CLibraryDocument::Redo() {
-    return PlaceOf(m_history.Redo(State()), false);
+CChanges CLibraryDocument::Redo() {
+    const CStep* pStep = m_history.Redo(State());
+    return pStep ? pStep->Changes() : CChanges{};
 }
 
 CSaveCheck CLibraryDocument::CheckFilesBeforeSave() const {

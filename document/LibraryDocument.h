@@ -31,13 +31,6 @@
 #include <utility>
 #include <vector>
 
-// Where a step taken back or done again shows: the topmost row it changed,
-// else the folder it changed; -1 for none.
-struct CStepPlace {
-    int nRow = -1;
-    int nFolder = -1;
-};
-
 // The outcome of a Save: every file written, or none.
 struct CSaveResult {
     enum EOutcome {
@@ -189,8 +182,11 @@ public:
 
     bool CanUndo() const { return m_history.CanUndo(); }
     bool CanRedo() const { return m_history.CanRedo(); }
-    CStepPlace Undo();
-    CStepPlace Redo();
+    // What taking the last step back or doing it again changed, as the
+    // change itself would return it: the records of the step, or their
+    // opposites, the last first. Nothing when there is no step.
+    CChanges Undo();
+    CChanges Redo();
     // Whether the library differs from what was last read or saved.
     bool IsModified() const { return m_history.Point() != m_nSavedPoint; }
 
@@ -221,7 +217,8 @@ private:
     // Each area to the other state, in one step.
     CChanges SwitchAreas(std::span<const int> aAreas);
     // The change's step goes into the history when it changed something.
-    bool Push(CStep step, int nAreasBefore, const std::vector<int>& aStatesBefore);
+    bool Push(CStep step, int nAreasBefore, const std::vector<int>& aStatesBefore,
+              CChanges changes = {});
     std::vector<int> FolderStates() const;
     CLibraryState State() { return {m_areas, m_rows, m_folders, m_profiles}; }
     CLibraryContents Contents() {
@@ -229,7 +226,8 @@ private:
     }
     // Writes under the lock, taken for it unless held.
     CSaveResult Saved(const std::function<CLibraryWrite()>& write);
-    CStepPlace PlaceOf(const CStep* pStep, bool bUndone) const;
+    // The records of taking back a step that returned these.
+    CChanges Undone(const CChanges& done) const;
     // Why AddAreas leaves the folder out, or nothing.
     std::optional<ENotAdded> WhyNotAdded(const std::string& folder) const;
     // The step of the areas added from nAreasBefore on: the last on top,

@@ -72,10 +72,11 @@ void CListBox::PreSubclassWindow() {
     ControlMessage(LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(measure.itemHeight));
 }
 
-HTREEITEM CTreeCtrl::InsertItem(const std::string& text, HTREEITEM hParent, int nImage) {
+HTREEITEM CTreeCtrl::InsertItem(const std::string& text, HTREEITEM hParent, int nImage,
+                                HTREEITEM hAfter) {
     TVINSERTSTRUCTA insert{};
     insert.hParent = hParent;
-    insert.hInsertAfter = TVI_LAST;
+    insert.hInsertAfter = hAfter;
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
     insert.item.pszText = const_cast<char*>(text.c_str());
     insert.item.iImage = insert.item.iSelectedImage = nImage;

@@ -110,10 +110,11 @@ public:
         return static_cast<BOOL>(
             ControlMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(hItem)));
     }
-    // Appends an item under the parent (TVI_ROOT for a top-level item),
-    // showing the image (I_IMAGECALLBACK: asked for at each drawing) whether
-    // selected or not.
-    HTREEITEM InsertItem(const std::string& text, HTREEITEM hParent, int nImage);
+    // Puts an item under the parent (TVI_ROOT for a top-level item) after
+    // hAfter (TVI_FIRST, TVI_LAST or a sibling), showing the image
+    // (I_IMAGECALLBACK: asked for at each drawing) whether selected or not.
+    HTREEITEM InsertItem(const std::string& text, HTREEITEM hParent, int nImage,
+                         HTREEITEM hAfter = TVI_LAST);
     std::string GetItemText(HTREEITEM hItem) const;
     BOOL SetItemText(HTREEITEM hItem, const std::string& text);
     BOOL Expand(HTREEITEM hItem, UINT nCode) {

@@ -3,34 +3,47 @@
 void CFolderTreeCtrl::Fill(const CFolderArray& folders, const CAreaArray& areas) {
     DeleteAllItems();
     m_aFolders.clear();
-    for (int f = 0; f < folders.GetSize(); ++f) {
-        const CFolder& folder = folders.GetAt(f);
-        AddFolder(folder.GetName());
-        CFolderItems& items = m_aFolders.back();
-        for (int e = 0; e < folder.GetCount(); ++e) {
-            const CSceneryArea& area = areas.GetAt(folder.GetArea(e));
-            items.aEntries.push_back(
-                area.IsRemoved() ? nullptr
-                                 : InsertItem(area.GetTitle(), items.hFolder, I_IMAGECALLBACK));
-        }
-        Expand(items.hFolder, folder.GetExpand() == 1 ? TVE_EXPAND : TVE_COLLAPSE);
+    for (int f = 0; f < folders.GetSize(); ++f)
+        InsertFolder(f, folders.GetAt(f), areas);
+}
+
+HTREEITEM CFolderTreeCtrl::InsertFolder(int nFolder, const CFolder& folder,
+                                        const CAreaArray& areas) {
+    const HTREEITEM hAfter = nFolder > 0 ? FolderItem(nFolder - 1) : TVI_FIRST;
+    const HTREEITEM hFolder = InsertItem(folder.GetName(), TVI_ROOT, I_IMAGECALLBACK, hAfter);
+    CFolderItems& items = *m_aFolders.insert(m_aFolders.begin() + nFolder, {hFolder, {}});
+    for (int e = 0; e < folder.GetCount(); ++e) {
+        const CSceneryArea& area = areas.GetAt(folder.GetArea(e));
+        items.aEntries.push_back(
+            area.IsRemoved() ? nullptr : InsertItem(area.GetTitle(), hFolder, I_IMAGECALLBACK));
     }
+    Expand(hFolder, folder.GetExpand() == 1 ? TVE_EXPAND : TVE_COLLAPSE);
+    return hFolder;
 }
 
-HTREEITEM CFolderTreeCtrl::AddFolder(const std::string& name) {
-    m_aFolders.push_back({InsertItem(name, TVI_ROOT, I_IMAGECALLBACK), {}});
-    return m_aFolders.back().hFolder;
+HTREEITEM CFolderTreeCtrl::InsertEntry(int nFolder, int nEntry, const std::string& title) {
+    std::vector<HTREEITEM>& aEntries = m_aFolders[Index(nFolder)].aEntries;
+    aEntries.insert(aEntries.begin() + nEntry, nullptr);
+    return ShowEntry(nFolder, nEntry, title);
 }
 
-HTREEITEM CFolderTreeCtrl::AddEntry(int nFolder, const std::string& title) {
+HTREEITEM CFolderTreeCtrl::ShowEntry(int nFolder, int nEntry, const std::string& title) {
     CFolderItems& items = m_aFolders[Index(nFolder)];
-    items.aEntries.push_back(InsertItem(title, items.hFolder, I_IMAGECALLBACK));
-    return items.aEntries.back();
+    HTREEITEM hAfter = TVI_FIRST;
+    for (int e = nEntry - 1; e >= 0 && hAfter == TVI_FIRST; --e) {
+        if (items.aEntries[Index(e)])
+            hAfter = items.aEntries[Index(e)];
+    }
+    items.aEntries[Index(nEntry)] = InsertItem(title, items.hFolder, I_IMAGECALLBACK, hAfter);
+    return items.aEntries[Index(nEntry)];
 }
 
 void CFolderTreeCtrl::RemoveFolder(int nFolder) {
-    DeleteItem(FolderItem(nFolder));
+    // Out of the record first: deleting a selected item tells the parent of
+    // the new selection, which may look the folders up.
+    const HTREEITEM hFolder = FolderItem(nFolder);
     m_aFolders.erase(m_aFolders.begin() + nFolder);
+    DeleteItem(hFolder);
 }
 
 void CFolderTreeCtrl::RemoveEntry(int nFolder, int nEntry) {
@@ -49,6 +62,17 @@ void CFolderTreeCtrl::RemoveAreaItems(const CFolderArray& folders, int nArea) {
                 DeleteItem(hItem);
                 hItem = nullptr;
             }
+        }
+    }
+}
+
+void CFolderTreeCtrl::ShowAreaItems(const CFolderArray& folders, int nArea,
+                                    const std::string& title) {
+    for (int f = 0; f < folders.GetSize(); ++f) {
+        const CFolder& folder = folders.GetAt(f);
+        for (int e = 0; e < folder.GetCount(); ++e) {
+            if (folder.GetArea(e) == nArea && !EntryItem(f, e))
+                ShowEntry(f, e, title);
         }
     }
 }

@@ -19,14 +19,16 @@ public:
     // Every folder and, in it, an item for each area not removed; a folder
     // expanded when its flag says so.
     void Fill(const CFolderArray& folders, const CAreaArray& areas);
-    // Items for a folder appended to the folders, and for an entry appended
-    // to a folder.
-    HTREEITEM AddFolder(const std::string& name);
-    HTREEITEM AddEntry(int nFolder, const std::string& title);
+    // Items for a folder put among the folders at its index, with its
+    // entries, and for an entry put in a folder at its place.
+    HTREEITEM InsertFolder(int nFolder, const CFolder& folder, const CAreaArray& areas);
+    HTREEITEM InsertEntry(int nFolder, int nEntry, const std::string& title);
     void RemoveFolder(int nFolder);
     void RemoveEntry(int nFolder, int nEntry);
     // Deletes the items showing the area; its entries stay, without items.
     void RemoveAreaItems(const CFolderArray& folders, int nArea);
+    // Items again for the area's entries that have none.
+    void ShowAreaItems(const CFolderArray& folders, int nArea, const std::string& title);
     // The items showing the area take its title.
     void RenameAreaItems(const CFolderArray& folders, int nArea, const std::string& title);
 
@@ -50,4 +52,8 @@ private:
         std::vector<HTREEITEM> aEntries; // nullptr for an entry not shown
     };
     std::vector<CFolderItems> m_aFolders;
+
+    // An item for the entry, which has none, after the items of the entries
+    // before it.
+    HTREEITEM ShowEntry(int nFolder, int nEntry, const std::string& title);
 };

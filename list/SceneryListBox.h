@@ -25,7 +25,6 @@
 #include "Dpi.h"
 #include "SceneryRowSource.h"
 
-#include <span>
 #include <vector>
 
 // The list's requests to its parent; wParam is a list row, lParam 0 unless
@@ -39,6 +38,12 @@ constexpr UINT WM_SCENERY_DBLCLK = 0x3112; // double-click on the selected rows
 // Put the selected rows, the row dragged among them, above row lParam (-1:
 // the end).
 constexpr UINT WM_SCENERY_MOVE = 0x3113;
+
+// A row that moved, from and to its row counted from the top.
+struct CRowMove {
+    int nFrom;
+    int nTo;
+};
 
 class CSceneryListBox : public CListBox {
 public:
@@ -67,10 +72,9 @@ public:
     void ShowAllRows();
     // The row's switch and folder dot as the source has them now.
     void ShowRowMarks(int nRow, bool bInSelectedFolder);
-    // The rows that were at aFromRows (ascending) shown moved as one block
-    // to row nTo, where the source has them now, and selected, the rows in
-    // view staying in view.
-    void ShowMovedRows(std::span<const int> aFromRows, int nTo);
+    // Each moved row shown where the source has it now, and selected, the
+    // rows in view staying in view; the rows between keep their order.
+    void ShowMovedRows(std::vector<CRowMove> moves);
     // Selects the first row after nStartAfter, wrapping round to it, whose
     // title begins with the text, case ignored; LB_ERR when none does. (Not
     // every list box's own LB_SELECTSTRING lets the empty text match.)

@@ -25,23 +25,26 @@ void CSceneryListBox::NotifySelChange() const {
                    reinterpret_cast<LPARAM>(m_hWnd));
 }
 
-void CSceneryListBox::ShowMovedRows(std::span<const int> aFromRows, int nTo) {
+void CSceneryListBox::ShowMovedRows(std::vector<CRowMove> moves) {
     SetRedraw(FALSE);
     const int nTop = GetTopIndex();
     // A row's filled dot is the view's own, and moves with it.
-    std::vector<bool> aFilled;
-    for (int nRow : aFromRows)
-        aFilled.push_back(IsItemInSelectedFolder(nRow));
-    // From the bottom up, so that the rows above keep their places.
-    for (auto row = aFromRows.rbegin(); row != aFromRows.rend(); ++row)
-        DeleteString(*row);
+    std::sort(moves.begin(), moves.end(),
+              [](const CRowMove& a, const CRowMove& b) { return a.nFrom < b.nFrom; });
+    std::vector<std::pair<int, bool>> aTo;
+    for (const CRowMove& move : moves)
+        aTo.emplace_back(move.nTo, IsItemInSelectedFolder(move.nFrom));
+    // From the bottom up, so that the rows above keep their places; then in
+    // from the top down, each to a place the rows above it already hold.
+    for (auto move = moves.rbegin(); move != moves.rend(); ++move)
+        DeleteString(move->nFrom);
+    std::sort(aTo.begin(), aTo.end());
     std::vector<int> aShown;
-    for (std::size_t n = 0; n < aFilled.size(); ++n) {
-        const int nRow = nTo + static_cast<int>(n);
+    for (const auto& [nRow, bFilled] : aTo) {
         const CSceneryRow shown = m_pSource->Row(nRow);
         if (InsertString(nRow, std::string(shown.title)) < 0)
             break;
-        SetRowItem(nRow, shown, aFilled[n]);
+        SetRowItem(nRow, shown, bFilled);
         aShown.push_back(nRow);
     }
     SetTopIndex(nTop);

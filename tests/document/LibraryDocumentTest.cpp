@@ -122,16 +122,31 @@ TEST_F(LibraryDocument, SaveKeepsTheHistoryAndWritesTheUndoneState) {
     EXPECT_EQ(m_sim.Read("scenery.cfg"), renamed);
 }
 
-TEST_F(LibraryDocument, UndoShowsTheTopmostRowItChangedElseItsFolder) {
-    m_doc.SetFolderActive(0, true);
-    m_doc.MoveRow(0, 3);
-    EXPECT_EQ(m_doc.Undo().nRow, 0);
-    EXPECT_EQ(m_doc.Undo().nRow, 0);
-    m_doc.NewFolder("New");
-    m_doc.AddToFolder(3, Area("Base"));
-    const CStepPlace shown = m_doc.Undo();
-    EXPECT_EQ(shown.nRow, -1);
-    EXPECT_EQ(shown.nFolder, 3);
+// Taking a step back returns the opposite of what the change returned, as
+// the library then stands, the last record first; doing it again returns
+// what the change returned.
+TEST_F(LibraryDocument, UndoReturnsTheOppositeRecordsAndRedoTheChangesOwn) {
+    auto kinds = [](const CChanges& changes) {
+        std::string text;
+        for (const CChange& c : changes)
+            text.append(std::to_string(static_cast<int>(c.kind)))
+                .append(":")
+                .append(std::to_string(c.nFromRow))
+                .append(",")
+                .append(std::to_string(c.nEntry))
+                .append(c.strFrom)
+                .append(" ");
+        return text;
+    };
+    const CChanges moved = m_doc.MoveRows(std::vector{0, 2}, 1);
+    EXPECT_EQ(kinds(m_doc.Undo()), "2:1,-1 2:0,-1 ");
+    EXPECT_EQ(kinds(m_doc.Redo()), kinds(moved));
     m_doc.Undo();
-    EXPECT_EQ(m_doc.Redo().nFolder, 3);
+    m_doc.RenameArea(Area("Base"), "Ground");
+    EXPECT_EQ(kinds(m_doc.Undo()), "5:-1,-1Ground ");
+    m_doc.AddToFolder(1, std::vector{Area("Base")});
+    EXPECT_EQ(kinds(m_doc.Undo()), "12:-1,1 ");
+    m_doc.RemoveFolder(0);
+    EXPECT_EQ(kinds(m_doc.Undo()), "11:-1,-1 11:-1,-1 8:-1,-1 ");
+    EXPECT_TRUE(kinds(m_doc.Undo()).empty());
 }
