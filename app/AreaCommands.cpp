@@ -27,11 +27,18 @@ void CAreaCommands::OnAddScenery() {
 
 void CAreaCommands::AddSceneryFolder(const std::string& folder) {
     m_strBrowsePath = folder;
+    if (const int nHeld = m_doc.HeldBy(folder); nHeld >= 0) {
+        const std::string question = folder + " is already in the library as \"" +
+                                     m_doc.Area(nHeld).GetTitle() + "\".\nAdd it again?";
+        if (MessageBoxA(m_wnd.m_hWnd, question.c_str(), "Tarnwick",
+                        MB_YESNO | MB_DEFBUTTON2 | MB_ICONQUESTION) != IDYES)
+            return;
+    }
     std::string name = ProposedTitle(folder, m_doc.SimPath());
     CNameDlg ask(name);
     if (ask.DoModal() != IDOK)
         return;
-    const CChangeResult added = m_doc.AddArea(folder, name);
+    const CChangeResult added = m_doc.AddArea(folder, name, true);
     m_view.Show(added.changes);
     if (added.Refused())
         ShowError(added.strRefused);
@@ -86,8 +93,11 @@ LRESULT CAreaCommands::OnToggleActive(WPARAM wParam, LPARAM lParam) {
     const int nRow = static_cast<int>(wParam);
     if (nRow < m_doc.RowCount()) {
         const bool bActive = !m_doc.Rows()[static_cast<std::size_t>(nRow)].bActive;
-        m_view.Show(m_doc.SetAreasActive(
-            lParam ? m_view.SelectedAreas() : m_view.AreasOfRows({nRow}), bActive));
+        m_view.Show(
+            m_doc
+                .SetAreasActive(lParam ? m_view.SelectedAreas() : m_view.AreasOfRows({nRow}),
+                                bActive, true)
+                .changes);
     }
     return 1;
 }
@@ -114,6 +124,12 @@ void CAreaCommands::OnScanDirectory() {
 void CAreaCommands::AddSceneryFolders(const std::string& directory) {
     const CChangeResult found = m_doc.Scan(directory);
     m_view.Show(found.changes);
+    if (found.changes.empty() && !found.held.empty()) {
+        const std::string text = "No new scenery folder in " + directory + ": the " +
+                                 std::to_string(found.held.size()) +
+                                 " found are in the library already.";
+        MessageBoxA(m_wnd.m_hWnd, text.c_str(), "Tarnwick", MB_OK | MB_ICONINFORMATION);
+    }
     if (found.Refused())
         ShowError(found.strRefused);
 }

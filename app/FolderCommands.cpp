@@ -62,7 +62,7 @@ void CFolderCommands::ToggleTreeItem(HTREEITEM hItem) {
         m_view.Show(m_doc.ToggleFolder(nFolder));
     } else if (m_tree.FindEntry(hItem, nFolder, nEntry)) {
         const int nArea = m_doc.Folders().GetAt(nFolder).GetArea(nEntry);
-        m_view.Show(m_doc.SetAreasActive({{nArea}}, !m_doc.Area(nArea).IsActive()));
+        m_view.Show(m_doc.SetAreasActive({{nArea}}, !m_doc.Area(nArea).IsActive(), true).changes);
     }
 }
 

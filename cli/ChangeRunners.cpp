@@ -2,18 +2,42 @@
 
 #include "AreaChanges.h"
 #include "Matching.h"
+#include "Output.h"
 #include "SceneryFolder.h"
+#include "Session.h"
 
 #include <algorithm>
 
 namespace {
 
+bool IsForced(const CCommandRun& run) {
+    return run.args.options.count("force") > 0;
+}
+
+// The library's refusal, and how to have it done all the same.
+CChangeResult Forceable(CChangeResult result, const char* pszAllTheSame) {
+    if (result.Refused() && result.changes.empty())
+        result.strRefused.append("; --force ").append(pszAllTheSame);
+    return result;
+}
+
+// A title as the library stores it, refused rather than cut.
+std::string StoredTitle(const CSession& session, const std::string& given, std::string& title) {
+    if (std::string error = StoredLine(session.Sim().codePage, "TITLE", given, title);
+        !error.empty())
+        return error;
+    const std::string why = WhyTitleRefused(title);
+    return why.empty() ? why : "TITLE: " + why;
+}
+
 int SwitchAreas(CCommandRun& run, bool bActive) {
     std::vector<int> aAreas;
     if (std::string error = MatchAreas(run.session, run.operands, aAreas); !error.empty())
         return UsageError(error);
-    return run.session.Finish(run.session.Doc().SetAreasActive(aAreas, bActive), run.args.bDryRun,
-                              run.args.bJson);
+    return run.session.Finish(
+        Forceable(run.session.Doc().SetAreasActive(aAreas, bActive, IsForced(run)),
+                  "switches it off all the same"),
+        run.args.bDryRun, run.args.bJson);
 }
 
 int SwitchFolder(CCommandRun& run, bool bActive) {
@@ -21,8 +45,10 @@ int SwitchFolder(CCommandRun& run, bool bActive) {
     if (std::string error = MatchFolder(run.session, run.operands[0], nFolder); !error.empty())
         return UsageError(error);
     // As a click on the folder's box that leaves it in that state.
-    return run.session.Finish(run.session.Doc().SetFolderActive(nFolder, bActive), run.args.bDryRun,
-                              run.args.bJson);
+    return run.session.Finish(
+        Forceable(run.session.Doc().SetFolderActive(nFolder, bActive, IsForced(run)),
+                  "switches it off all the same"),
+        run.args.bDryRun, run.args.bJson);
 }
 
 } // namespace
@@ -85,11 +111,12 @@ int RunAdd(CCommandRun& run) {
         return UsageError(error);
     std::string title = ProposedTitle(folder, sim.strSimPath);
     if (auto given = run.args.options.find("title"); given != run.args.options.end()) {
-        if (std::string error = StoredLine(session.Sim().codePage, "TITLE", given->second, title);
-            !error.empty())
+        if (std::string error = StoredTitle(session, given->second, title); !error.empty())
             return UsageError(error);
     }
-    const CChangeResult added = session.Doc().AddArea(folder, title);
+    CChangeResult added = session.Doc().AddArea(folder, title, IsForced(run));
+    if (!added.held.empty())
+        added = Forceable(std::move(added), "adds it again");
     // The library names the folder as it stores it; twk as its user does.
     if (std::string why = session.Shown(added.strRefused); why.starts_with(session.Shown(folder)))
         return UsageError(why.replace(0, session.Shown(folder).size(), ShownFolder(sim, folder)));
@@ -101,11 +128,9 @@ int RunRemove(CCommandRun& run) {
     std::vector<int> aAreas;
     if (std::string error = MatchAreas(session, run.operands, aAreas); !error.empty())
         return UsageError(error);
-    const bool bForce = run.args.options.count("force") > 0;
-    CChangeResult removed = session.Doc().RemoveAreas(aAreas, bForce);
-    if (removed.Refused())
-        removed.strRefused += "; --force removes it all the same";
-    return session.Finish(removed, run.args.bDryRun, run.args.bJson);
+    return session.Finish(
+        Forceable(session.Doc().RemoveAreas(aAreas, IsForced(run)), "removes it all the same"),
+        run.args.bDryRun, run.args.bJson);
 }
 
 int RunRename(CCommandRun& run) {
@@ -114,8 +139,7 @@ int RunRename(CCommandRun& run) {
     if (std::string error = MatchArea(session, run.operands[0], nRow); !error.empty())
         return UsageError(error);
     std::string title;
-    if (std::string error = StoredLine(session.Sim().codePage, "TITLE", run.operands[1], title);
-        !error.empty())
+    if (std::string error = StoredTitle(session, run.operands[1], title); !error.empty())
         return UsageError(error);
     return session.Finish(session.Doc().RenameArea(session.Doc().Rows()[nRow].nArea, title),
                           run.args.bDryRun, run.args.bJson);
@@ -129,7 +153,19 @@ int RunScan(CCommandRun& run) {
         return UsageError(error);
     if (sim.pDisk->GetKind(directory) != EPathKind::kDirectory)
         return UsageError("DIR " + run.operands[0] + ": no such folder");
-    return session.Finish(session.Doc().Scan(directory), run.args.bDryRun, run.args.bJson);
+    const CChangeResult scanned = session.Doc().Scan(directory, IsForced(run));
+    const int nExit = session.Finish(scanned, run.args.bDryRun, run.args.bJson);
+    if (nExit != kExitDone || run.args.bJson || scanned.held.empty())
+        return nExit;
+    const std::vector<int> aRows = session.Doc().RowsByArea();
+    for (int nArea : scanned.held)
+        PrintLine(
+            "already in the library: " + PositionName(aRows[static_cast<std::size_t>(nArea)] + 1) +
+            " " + Quoted(session.Shown(session.Doc().Area(nArea).GetTitle())));
+    PrintLine(std::to_string(scanned.changes.size()) +
+              (run.args.bDryRun ? " to add, " : " added, ") + std::to_string(scanned.held.size()) +
+              " already in the library");
+    return nExit;
 }
 
 int RunFolderEnable(CCommandRun& run) {

@@ -55,8 +55,9 @@ const std::vector<CCommand>& Commands() {
          "what is broken in the library",
          "One line per finding: severity, code, the area (position, title, local path) or the\n"
          "file, and what was found. Codes: missing-folder, no-areas (errors),\n"
-         "missing-folder-inactive, no-scenery-files, duplicate-local, all-areas-off,\n"
-         "unmatched-folder-entry, folder-entry-after-gap, unmatched-profile-entry (warnings),\n"
+         "missing-folder-inactive, no-scenery-files, duplicate-local, required-off,\n"
+         "all-areas-off, unmatched-folder-entry, folder-entry-after-gap,\n"
+         "unmatched-profile-entry (warnings),\n"
          "renumbered-sections, layers-rewritten (notes on what the next save rewrites),\n"
          "unreadable-file (error). Of the airports and the .bgl files of each\n"
          "area's scenery sub-folder: airport-conflict, airport-merges-stock,\n"
@@ -102,10 +103,11 @@ const std::vector<CCommand>& Commands() {
          EOpen::kWrites,
          RunEnable},
         {"disable",
-         "AREA...",
+         "AREA... [--force]",
          "switch areas off",
-         "Every folder holding an area follows, as after a click on the area's box.",
-         {},
+         "Every folder holding an area follows, as after a click on the area's box. An area\n"
+         "the simulator requires stays on, and nothing is switched, unless --force is given.",
+         {{"force", false}},
          1,
          kAny,
          EOpen::kWrites,
@@ -121,12 +123,13 @@ const std::vector<CCommand>& Commands() {
          EOpen::kWrites,
          RunMove},
         {"add",
-         "LOCAL [--title T]",
+         "LOCAL [--title T] [--force]",
          "add an area for a scenery folder",
          "LOCAL is the folder: absolute, or from the simulator folder (\\ or / between names).\n"
          "It must be a scenery folder: its scenery sub-folder holds a .bgl file. The new area\n"
-         "is switched on and goes on top; its title is T, else the folder's name.",
-         {{"title", true}},
+         "is switched on and goes on top; its title is T, else the folder's name. A folder\n"
+         "the library holds already is refused, unless --force is given.",
+         {{"title", true}, {"force", false}},
          1,
          1,
          EOpen::kWrites,
@@ -144,18 +147,19 @@ const std::vector<CCommand>& Commands() {
         {"rename",
          "AREA TITLE",
          "give an area another title",
-         "A title longer than 255 characters is cut.",
+         "A title is 1 to 255 characters long.",
          {},
          2,
          2,
          EOpen::kWrites,
          RunRename},
         {"scan",
-         "DIR",
+         "DIR [--force]",
          "add an area for every scenery folder directly inside DIR",
          "DIR is absolute, or from the simulator folder. The areas are added in the order in\n"
-         "which the window's Scan adds them, the last found on top.",
-         {},
+         "which the window's Scan adds them, the last found on top. Folders the library holds\n"
+         "already are named and left out, unless --force is given.",
+         {{"force", false}},
          1,
          1,
          EOpen::kWrites,
@@ -179,10 +183,11 @@ const std::vector<CCommand>& Commands() {
          EOpen::kWrites,
          RunFolderEnable},
         {"folder disable",
-         "NAME",
+         "NAME [--force]",
          "switch off every area of a folder",
-         "As a click on the folder's box in the window. NAME: the case of A to Z ignored.",
-         {},
+         "As a click on the folder's box in the window. NAME: the case of A to Z ignored. A\n"
+         "folder holding an area the simulator requires is refused, unless --force is given.",
+         {{"force", false}},
          1,
          1,
          EOpen::kWrites,

@@ -40,10 +40,16 @@ using CChanges = std::vector<CChange>;
 
 // The outcome of a change the library may refuse, in whole or in part: what
 // it did, and why what it did not do was refused (a line for each; empty
-// when nothing was refused). Both faces show the reason as it is.
+// when nothing was refused). Both faces show the reason as it is; what a
+// scan left out because the library holds it is for each face to tell its
+// way.
 struct CChangeResult {
     CChanges changes;
     std::string strRefused;
+    // The areas that already hold folders the change was asked to add, and
+    // so left out: adding one again would make a second area of the same
+    // scenery.
+    std::vector<int> held = {};
 
     bool Refused() const { return !strRefused.empty(); }
 };

@@ -54,6 +54,10 @@ public:
                 AddForArea(n, "no-scenery-files", ESeverity::kWarning,
                            "its scenery sub-folder holds no .bgl file");
             }
+            if (area.IsRequired() && !m_rows[n].bActive)
+                AddForArea(n, "required-off", ESeverity::kWarning,
+                           "is required but switched off: the simulator may miss its base "
+                           "scenery");
             auto [first, bNew] = firstRow.emplace(FolderIdentity(folder), n);
             if (!bNew)
                 AddForArea(n, "duplicate-local", ESeverity::kWarning,

@@ -124,7 +124,21 @@ CChanges CLibraryDocument::MoveRows(std::span<const int> aRows, int nBefore) {
     return changes;
 }
 
-CChanges CLibraryDocument::SetAreasActive(std::span<const int> aAreas, bool bActive) {
+int CLibraryDocument::RequiredOnAmong(std::span<const int> aAreas) const {
+    for (int nArea : aAreas) {
+        if (const CSceneryArea& area = m_areas.GetAt(nArea); area.IsRequired() && area.IsActive())
+            return nArea;
+    }
+    return -1;
+}
+
+CChangeResult CLibraryDocument::SetAreasActive(std::span<const int> aAreas, bool bActive,
+                                               bool bRequiredToo) {
+    if (const int nRequired = bActive || bRequiredToo ? -1 : RequiredOnAmong(aAreas);
+        nRequired >= 0)
+        return {{},
+                "\"" + m_areas.GetAt(nRequired).GetTitle() +
+                    "\" is required by the simulator, so nothing was switched off"};
     std::vector<int> aSwitched;
     std::vector<char> aTaken(static_cast<std::size_t>(m_areas.GetSize()), 0);
     for (int nArea : aAreas) {
@@ -133,7 +147,7 @@ CChanges CLibraryDocument::SetAreasActive(std::span<const int> aAreas, bool bAct
             aSwitched.push_back(nArea);
         bTaken = 1;
     }
-    return SwitchAreas(aSwitched);
+    return {SwitchAreas(aSwitched), {}};
 }
 
 CChanges CLibraryDocument::SwitchAreas(std::span<const int> aAreas) {
@@ -171,11 +185,21 @@ CChanges CLibraryDocument::PushAdded(int nAreasBefore) {
     return changes;
 }
 
-CChangeResult CLibraryDocument::AddArea(const std::string& folder, const std::string& title) {
+int CLibraryDocument::HeldBy(const std::string& folder) const {
+    return AreaHolding(HeldFolders(m_areas, m_strSimPath), folder);
+}
+
+CChangeResult CLibraryDocument::AddArea(const std::string& folder, const std::string& title,
+                                        bool bHeldToo) {
     if (std::string why = WhyNoAreaFits(); !why.empty())
         return {{}, why};
     if (!IsSceneryFolder(folder, *m_pDisk))
         return {{}, folder + " is no scenery folder: its scenery sub-folder holds no .bgl file"};
+    if (const int nHeld = bHeldToo ? -1 : HeldBy(folder); nHeld >= 0)
+        return {{},
+                folder + " is already in the library as \"" + m_areas.GetAt(nHeld).GetTitle() +
+                    "\"",
+                {nHeld}};
     const int nAreasBefore = m_areas.GetSize();
     ::AddArea(m_areas, folder, m_strSimPath, title);
     return {PushAdded(nAreasBefore), {}};
@@ -221,11 +245,12 @@ CChanges CLibraryDocument::RenameArea(int nArea, const std::string& title) {
     return changes;
 }
 
-CChangeResult CLibraryDocument::Scan(const std::string& directory) {
+CChangeResult CLibraryDocument::Scan(const std::string& directory, bool bHeldToo) {
     const int nAreasBefore = m_areas.GetSize();
-    const CScanResult found =
-        ScanDirectory(directory, m_strSimPath, m_areas, CAreaArray::kMaxAreas, *m_pDisk);
-    CChangeResult result{PushAdded(nAreasBefore), {}};
+    const CHeldFolders held = bHeldToo ? CHeldFolders() : HeldFolders(m_areas, m_strSimPath);
+    const CScanResult found = ScanDirectory(directory, m_strSimPath, m_areas,
+                                            CAreaArray::kMaxAreas, *m_pDisk, &held);
+    CChangeResult result{PushAdded(nAreasBefore), {}, found.aHeld};
     for (const std::string& name : found.aUnnamed)
         result.strRefused.append(result.strRefused.empty() ? "" : "\n")
             .append("left out ")
@@ -240,15 +265,12 @@ CChangeResult CLibraryDocument::Scan(const std::string& directory) {
     return result;
 }
 
-std::optional<ENotAdded> CLibraryDocument::WhyNotAdded(const std::string& folder) const {
+std::optional<ENotAdded> CLibraryDocument::WhyNotAdded(const std::string& folder,
+                                                       const CHeldFolders& held) const {
     if (m_pDisk->GetKind(folder) != EPathKind::kDirectory)
         return ENotAdded::kNotFolder;
-    for (int nArea = 0; nArea < m_areas.GetSize(); ++nArea) {
-        const CSceneryArea& area = m_areas.GetAt(nArea);
-        if (!area.IsRemoved() &&
-            IsSameFolder(FolderOfLocalPath(area.GetLocal(), m_strSimPath), folder))
-            return ENotAdded::kHeld;
-    }
+    if (AreaHolding(held, folder) >= 0)
+        return ENotAdded::kHeld;
     if (!IsSceneryFolder(folder, *m_pDisk))
         return ENotAdded::kNoScenery;
     if (IsLibraryFull(m_areas))
@@ -259,11 +281,13 @@ std::optional<ENotAdded> CLibraryDocument::WhyNotAdded(const std::string& folder
 CChangeResult CLibraryDocument::AddAreas(std::span<const std::string> folders) {
     const int nAreasBefore = m_areas.GetSize();
     std::vector<CNotAdded> notAdded;
+    CHeldFolders held = HeldFolders(m_areas, m_strSimPath);
     for (const std::string& folder : folders) {
-        if (const std::optional<ENotAdded> why = WhyNotAdded(folder))
+        if (const std::optional<ENotAdded> why = WhyNotAdded(folder, held))
             notAdded.push_back({folder, *why});
         else
-            ::AddArea(m_areas, folder, m_strSimPath, ProposedTitle(folder, m_strSimPath));
+            held.emplace(FolderIdentity(folder), ::AddArea(m_areas, folder, m_strSimPath,
+                                                           ProposedTitle(folder, m_strSimPath)));
     }
     return {PushAdded(nAreasBefore), NotAddedText(notAdded)};
 }
@@ -339,10 +363,20 @@ CChanges CLibraryDocument::RemoveFromFolder(int nFolder, int nEntry) {
     return changes;
 }
 
-CChanges CLibraryDocument::SetFolderActive(int nFolder, bool bActive) {
+CChangeResult CLibraryDocument::SetFolderActive(int nFolder, bool bActive, bool bRequiredToo) {
+    const CFolder& folder = m_folders.GetAt(nFolder);
+    if (!bActive && !bRequiredToo) {
+        std::vector<int> aAreas;
+        for (int e = 0; e < folder.GetCount(); ++e)
+            aAreas.push_back(folder.GetArea(e));
+        if (const int nRequired = RequiredOnAmong(aAreas); nRequired >= 0)
+            return {{},
+                    "\"" + folder.GetName() + "\" holds \"" +
+                        m_areas.GetAt(nRequired).GetTitle() +
+                        "\", which the simulator requires, so nothing was switched off"};
+    }
     const std::vector<int> aStates = FolderStates();
     const std::vector<int> aRows = RowsByArea();
-    const CFolder& folder = m_folders.GetAt(nFolder);
     std::vector<bool> aWasActive(static_cast<std::size_t>(folder.GetCount()));
     CStep step;
     for (int e = 0; e < folder.GetCount(); ++e) {
@@ -363,7 +397,7 @@ CChanges CLibraryDocument::SetFolderActive(int nFolder, bool bActive) {
         changes.push_back(
             {bActive ? EChange::kFolderOn : EChange::kFolderOff, -1, nFolder, -1, {}});
     Push(std::move(step), m_areas.GetSize(), aStates, changes);
-    return changes;
+    return {changes, {}};
 }
 
 void CLibraryDocument::SetFolderExpanded(int nFolder, bool bExpanded) {

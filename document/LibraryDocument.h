@@ -129,14 +129,20 @@ public:
     // row nBefore (the rows' count: to the end), one step.
     CChanges MoveRows(std::span<const int> aRows, int nBefore);
     // As a click on each area's box that leaves it so: every folder holding
-    // it follows.
-    CChanges SetAreasActive(std::span<const int> aAreas, bool bActive);
+    // it follows. Switching off an area the simulator requires is refused,
+    // changing nothing, unless bRequiredToo.
+    CChangeResult SetAreasActive(std::span<const int> aAreas, bool bActive,
+                                 bool bRequiredToo = false);
     // Why no area can be added now (the library addresses no more), or
     // empty; the window asks before it offers a folder to choose.
     std::string WhyNoAreaFits() const;
+    // The area holding the folder (see HeldFolders), or -1.
+    int HeldBy(const std::string& folder) const;
     // A new area for a scenery folder, on top; refused when the folder
-    // holds no scenery or no area fits.
-    CChangeResult AddArea(const std::string& folder, const std::string& title);
+    // holds no scenery or no area fits, or when the library holds it unless
+    // bHeldToo.
+    CChangeResult AddArea(const std::string& folder, const std::string& title,
+                          bool bHeldToo = false);
     // Refused, changing nothing, when an area is one the simulator requires,
     // unless bRequiredToo.
     CChangeResult RemoveAreas(std::span<const int> aAreas, bool bRequiredToo = false);
@@ -144,8 +150,9 @@ public:
     std::string WhyNotRemoved(std::span<const int> aAreas) const;
     CChanges RenameArea(int nArea, const std::string& title);
     // An area for every scenery folder inside the directory, in one step;
-    // those that found no room or no name are refused.
-    CChangeResult Scan(const std::string& directory);
+    // those that found no room or no name are refused, and those the
+    // library holds left out (held) unless bHeldToo.
+    CChangeResult Scan(const std::string& directory, bool bHeldToo = false);
     // An area for each of the folders that is a scenery folder the library
     // does not hold yet, titled as Add proposes and put on top as
     // successive Adds would put them, in one step; the others are refused
@@ -161,11 +168,13 @@ public:
     // Each area not in the folder yet joins it, in one step.
     CChanges AddToFolder(int nFolder, std::span<const int> aAreas);
     CChanges RemoveFromFolder(int nFolder, int nEntry);
-    // As a click on the folder's box that leaves it so.
-    CChanges SetFolderActive(int nFolder, bool bActive);
-    // A click on a folder's box: an unticked folder goes on, any other off.
+    // As a click on the folder's box that leaves it so; refused, as
+    // SetAreasActive, when it would switch off a required area.
+    CChangeResult SetFolderActive(int nFolder, bool bActive, bool bRequiredToo = false);
+    // A click on a folder's box: an unticked folder goes on, any other off,
+    // whatever it holds.
     CChanges ToggleFolder(int nFolder) {
-        return SetFolderActive(nFolder, m_folders.GetAt(nFolder).GetActive() == 0);
+        return SetFolderActive(nFolder, m_folders.GetAt(nFolder).GetActive() == 0, true).changes;
     }
     // How the folder is shown: no step of the history, no change to save.
     void SetFolderExpanded(int nFolder, bool bExpanded);
@@ -229,7 +238,11 @@ private:
     // The records of taking back a step that returned these.
     CChanges Undone(const CChanges& done) const;
     // Why AddAreas leaves the folder out, or nothing.
-    std::optional<ENotAdded> WhyNotAdded(const std::string& folder) const;
+    std::optional<ENotAdded> WhyNotAdded(const std::string& folder,
+                                         const CHeldFolders& held) const;
+    // The first of the areas that the simulator requires and is on, or -1:
+    // switching them off is refused for it.
+    int RequiredOnAmong(std::span<const int> aAreas) const;
     // The step of the areas added from nAreasBefore on: the last on top,
     // as successive Adds would put them.
     CChanges PushAdded(int nAreasBefore);

@@ -11,6 +11,15 @@ std::vector<CListRow> ListRows(const CAreaArray& areas) {
     return rows;
 }
 
+std::string WhyTitleRefused(const std::string& title) {
+    if (title.empty())
+        return "an area needs a title";
+    if (title.size() > kMaxNameLength)
+        return "a title holds at most " + std::to_string(kMaxNameLength) +
+               " characters, this one " + std::to_string(title.size());
+    return {};
+}
+
 std::string PositionName(int nPosition) {
     // Appended: gcc 12 wrongly warns of an overlap in "#" + std::to_string(n).
     std::string name = "#";
@@ -43,8 +52,23 @@ void RenameArea(CAreaArray& areas, int nArea, const std::string& title) {
     areas.GetAt(nArea).SetTitle(title.substr(0, kMaxNameLength));
 }
 
+CHeldFolders HeldFolders(const CAreaArray& areas, const std::string& simPath) {
+    CHeldFolders held;
+    for (int nArea = 0; nArea < areas.GetSize(); ++nArea) {
+        if (const CSceneryArea& area = areas.GetAt(nArea); !area.IsRemoved())
+            held.emplace(FolderIdentity(FolderOfLocalPath(area.GetLocal(), simPath)), nArea);
+    }
+    return held;
+}
+
+int AreaHolding(const CHeldFolders& held, const std::string& folder) {
+    const auto found = held.find(FolderIdentity(folder));
+    return found == held.end() ? -1 : found->second;
+}
+
 CScanResult ScanDirectory(const std::string& directory, const std::string& simPath,
-                          CAreaArray& areas, int nMaxAreas, const CSceneryDisk& disk) {
+                          CAreaArray& areas, int nMaxAreas, const CSceneryDisk& disk,
+                          const CHeldFolders* pHeld) {
     CScanResult result;
     std::string base = directory;
     if (base.empty() || base.back() != disk.GetSeparator())
@@ -55,11 +79,15 @@ CScanResult ScanDirectory(const std::string& directory, const std::string& simPa
         if (!entry.bDirectory || entry.bUnnamed || entry.strName.starts_with(".") ||
             !IsSceneryFolder(base + entry.strName, disk))
             continue;
+        const std::string folder = base + entry.strName;
+        if (const int nHolding = pHeld ? AreaHolding(*pHeld, folder) : -1; nHolding >= 0) {
+            result.aHeld.push_back(nHolding);
+            continue;
+        }
         if (areas.GetSize() >= nMaxAreas) {
             ++result.nLeftOut;
             continue;
         }
-        const std::string folder = base + entry.strName;
         AddArea(areas, folder, simPath, ProposedTitle(folder, simPath));
         ++result.nAdded;
     }

@@ -9,10 +9,15 @@
 #include "SceneryDisk.h"
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // The longest name the user gives an area or a folder; longer ones are cut.
 inline constexpr std::size_t kMaxNameLength = 255;
+
+// Why a title given whole (not typed into a field that stops at the limit)
+// cannot be an area's: empty, or longer than kMaxNameLength; else empty.
+std::string WhyTitleRefused(const std::string& title);
 
 // The rows of the scenery list of a library just read, top first: the
 // areas in reverse order, so that a fresh start shows the file's last area
@@ -40,17 +45,30 @@ void RemoveArea(CAreaArray& areas, int nArea);
 
 void RenameArea(CAreaArray& areas, int nArea, const std::string& title);
 
+// The folders the library holds: for each, by its identity (letter case and
+// separators aside), the first area not removed that names it. Adding such
+// a folder again would make a second area of the same scenery.
+using CHeldFolders = std::unordered_map<std::u32string, int>;
+CHeldFolders HeldFolders(const CAreaArray& areas, const std::string& simPath);
+// The area holding the folder, or -1.
+int AreaHolding(const CHeldFolders& held, const std::string& folder);
+
 struct CScanResult {
     int nAdded = 0;
     int nLeftOut = 0; // scenery folders found that no area index could address
+    // The areas holding scenery folders found that were held, in the order
+    // found.
+    std::vector<int> aHeld;
     // Folders inside whose names no path in the code page can name, as the
     // disk names them: they are not looked at.
     std::vector<std::string> aUnnamed;
 };
 
 // Adds an area for every scenery folder directly inside the directory, in
-// the order the disk lists them, skipping names that begin with "."; no
-// more than the array can address. Each is titled as Add proposes.
+// the order the disk lists them, skipping names that begin with "." and,
+// when given, the folders held; no more than the array can address. Each is
+// titled as Add proposes.
 CScanResult ScanDirectory(const std::string& directory, const std::string& simPath,
                           CAreaArray& areas, int nMaxAreas = CAreaArray::kMaxAreas,
-                          const CSceneryDisk& disk = SystemDisk());
+                          const CSceneryDisk& disk = SystemDisk(),
+                          const CHeldFolders* pHeld = nullptr);

@@ -50,7 +50,6 @@ std::string Summary(const CBglContents& contents) {
 
 } // namespace
 
-// Each shape with the offset of the bytes at fault.
 TEST(BglFile, IsDamagedAtTheBytesAtFault) {
     const std::tuple<const char*, std::string, std::uint64_t> cases[] = {
         {"NeitherFormat", With(Seattle(), 0, 0x5A4D, 2), 0},

@@ -43,10 +43,8 @@ const std::string kFolderTxt = "[Airports]\r\nActive=2\r\nExpand=1\r\n"
 std::string CaseName(const std::vector<std::string>& words, std::size_t nIndex) {
     std::string name;
     for (const std::string& word : words) {
-        for (char c : word) {
-            if (std::isalnum(static_cast<unsigned char>(c)))
-                name += c;
-        }
+        std::copy_if(word.begin(), word.end(), std::back_inserter(name),
+                     [](unsigned char c) { return std::isalnum(c); });
         name += '_';
     }
     return name + std::to_string(nIndex);
@@ -199,13 +197,20 @@ INSTANTIATE_TEST_SUITE_P(
         CChangeCase({"move", "Base", "--to", "1"}, "Base Twin Twin -Town Lake Airports=2"),
         CChangeCase({"move", "#5", "--above", "Town"}, "Twin Twin Base -Town Lake Airports=2"),
         CChangeCase({"move", "#1", "--below", "Lake"}, "Twin -Town Lake Twin Base Airports=2"),
-        CChangeCase({"add", "Addon Scenery/New", "--title", std::string(300, 'F')},
+        CChangeCase({"add", "Addon Scenery/New", "--title", std::string(255, 'F')},
                     std::string(255, 'F') + " Twin Twin -Town Lake Base Airports=2"),
+        CChangeCase({"add", "Addon Scenery/lake", "--force"},
+                    "lake Twin Twin -Town Lake Base Airports=2"),
         CChangeCase({"remove", "Town", "#1"}, "Twin Lake Base Airports=2"),
         CChangeCase({"remove", "Base", "--force"}, "Twin Twin -Town Lake Airports=2"),
-        CChangeCase({"rename", "Lake", std::string(300, 'L')},
+        CChangeCase({"disable", "Base", "Lake", "--force"},
+                    "Twin Twin -Town -Lake -Base Airports=0"),
+        CChangeCase({"rename", "Lake", std::string(255, 'L')},
                     "Twin Twin -Town " + std::string(255, 'L') + " Base Airports=2"),
-        CChangeCase({"scan", "Addon Scenery"},
+        CChangeCase({"scan", "Addon Scenery"}, "New Twin Twin -Town Lake Base Airports=2",
+                    "already in the library: #5 \"Lake\"\nalready in the library: #4 "
+                    "\"Town\"\n1 added, 2 already in the library\n"),
+        CChangeCase({"scan", "Addon Scenery", "--force"},
                     "Town New Lake Twin Twin -Town Lake Base Airports=2"),
         CChangeCase({"folder", "enable", "airports"}, "Twin Twin Town Lake Base Airports=1"),
         CChangeCase({"folder", "disable", "Airports", "--json"},
@@ -248,6 +253,15 @@ INSTANTIATE_TEST_SUITE_P(
         CRunCase({"enable", "twin"}, 2, "matches 2 areas: #1 \"Twin\" (Addon Scenery\\Twin B), #2"),
         CRunCase({"disable", "Lake", "#9"}, 2, "#9: there is no such row"),
         CRunCase({"remove", "Base"}, 2, "required"),
+        CRunCase({"disable", "Lake", "Base"}, 2,
+                 "\"Base\" is required by the simulator, so nothing was switched off; --force "
+                 "switches it off all the same"),
+        CRunCase({"add", "Addon Scenery/Lake/"}, 2,
+                 "Lake is already in the library as \"Lake\"; --force adds it "
+                 "again"),
+        CRunCase({"add", "Addon Scenery/New", "--title", std::string(256, 'F')}, 2,
+                 "TITLE: a title holds at most 255 characters, this one 256"),
+        CRunCase({"rename", "Lake", ""}, 2, "TITLE: an area needs a title"),
         CRunCase({"rename", "Lake", "Two\nlines"}, 2, "line break"),
         CRunCase({"add", "Addon Scenery/Empty"}, 2, "is no scenery folder"),
         CRunCase({"move", "Lake"}, 2, "--to N"),

@@ -44,24 +44,35 @@ inline std::vector<CChangeCase> LibraryChangeCases() {
          },
          "-Town* Base Lake* | 3 | " + kFolders},
         {"SwitchAreaInTwoFolders",
-         [](T& t) { return t.m_doc.SetAreasActive({{t.Area("Lake")}}, false); },
+         [](T& t) { return t.m_doc.SetAreasActive({{t.Area("Lake")}}, false).changes; },
          "-Town* -Lake* Base | 3 | Airports=0(Lake Town) Both=0(Lake) Empty=0()"},
         {"SwitchOnTheOffAreaOfAMixedFolder",
-         [](T& t) { return t.m_doc.SetAreasActive({{t.Area("Town")}}, true); },
+         [](T& t) { return t.m_doc.SetAreasActive({{t.Area("Town")}}, true).changes; },
          "Town* Lake* Base | 3 | Airports=1(Lake Town) Both=1(Lake) Empty=0()"},
-        {"SwitchAreaInNoFolder",
-         [](T& t) { return t.m_doc.SetAreasActive({{t.Area("Base")}}, false); },
+        {"SwitchRequiredAreaInNoFolderWhenTold",
+         [](T& t) {
+             EXPECT_EQ(t.m_doc.SetAreasActive({{t.Area("Base")}}, false).strRefused,
+                       "\"Base\" is required by the simulator, so nothing was switched off");
+             return t.m_doc.SetAreasActive({{t.Area("Base")}}, false, true).changes;
+         },
          "-Town* Lake* -Base | 3 | " + kFolders},
-        {"SwitchFolderOn", [](T& t) { return t.m_doc.SetFolderActive(0, true); },
+        {"SwitchFolderOn", [](T& t) { return t.m_doc.SetFolderActive(0, true).changes; },
          "Town* Lake* Base | 3 | Airports=1(Lake Town) Both=1(Lake) Empty=0()"},
-        {"SwitchFolderOff", [](T& t) { return t.m_doc.SetFolderActive(0, false); },
+        {"SwitchFolderOff", [](T& t) { return t.m_doc.SetFolderActive(0, false).changes; },
          "-Town* -Lake* Base | 3 | Airports=0(Lake Town) Both=0(Lake) Empty=0()"},
-        {"SwitchEmptyFolder", [](T& t) { return t.m_doc.SetFolderActive(2, true); },
+        {"SwitchEmptyFolder", [](T& t) { return t.m_doc.SetFolderActive(2, true).changes; },
          "-Town* Lake* Base | 3 | Airports=2(Lake Town) Both=1(Lake) Empty=1()"},
         {"Add", [](T& t) { return t.m_doc.AddArea(t.Addon("New"), "Brand New").changes; },
          "Brand New -Town* Lake* Base | 4 | " + kFolders},
-        {"ScanAddsEveryFolderInOneStep",
-         [](T& t) { return t.m_doc.Scan(t.m_disk.SimPath() + "Addon").changes; },
+        {"ScanAddsTheFoldersTheLibraryDoesNotHoldInOneStep",
+         [](T& t) {
+             const CChangeResult scanned = t.m_doc.Scan(t.m_disk.SimPath() + "Addon");
+             EXPECT_EQ(scanned.held, (std::vector{t.Area("Lake"), t.Area("Town")}));
+             return scanned.changes;
+         },
+         "Other New -Town* Lake* Base | 5 | " + kFolders},
+        {"ScanAddsHeldFoldersAgainWhenTold",
+         [](T& t) { return t.m_doc.Scan(t.m_disk.SimPath() + "Addon", true).changes; },
          "Town Other New Lake -Town* Lake* Base | 7 | " + kFolders},
         {"AddAreasAddsTheNewSceneryFoldersInOneStep",
          [](T& t) {

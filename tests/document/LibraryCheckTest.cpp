@@ -32,7 +32,6 @@ TEST_P(LibraryCheck, FindsWhatIsBrokenAndWhatTheNextSaveRewrites) {
     CTempFolder sim;
     const CCheckCase& param = GetParam();
     const CTestDisk test(sim.Path(""));
-    const CSceneryDisk& disk = test.Disk();
     const std::string& simPath = test.SimPath();
     // $SIM: the simulator folder, for whole paths.
     std::string sceneryCfg = param.sceneryCfg;
@@ -51,7 +50,7 @@ TEST_P(LibraryCheck, FindsWhatIsBrokenAndWhatTheNextSaveRewrites) {
                              : "");
     }
     CLibraryDocument doc;
-    ASSERT_EQ(doc.Open(simPath, disk), "");
+    ASSERT_EQ(doc.Open(simPath, test.Disk()), "");
     std::vector<std::string> found;
     for (const CFinding& finding : doc.Check())
         found.push_back(finding.strCode + " " +
@@ -65,8 +64,6 @@ INSTANTIATE_TEST_SUITE_P(
         CCheckCase("MissingFolderOnAndOff",
                    Area("area.001", "Gone", 1, false) + Area("area.002", "Gone Too", 2), {}, {},
                    {"missing-folder #1", "missing-folder-inactive #2"}),
-        CCheckCase("NoBglFile", Area("area.001", "Addon\\A", 1), {}, {"Addon/A"},
-                   {"no-scenery-files #1"}),
         CCheckCase("NoneForPathsInAnyCaseSeparatorOrWhole",
                    Area("area.001", "addon/a\\", 1) + Area("area.002", "$SIM\\Addon\\B", 2),
                    "[F]\r\nTitle.0=area.001\r\nLocal.0=addon/a\\\r\n", {"Addon/A+", "Addon/B+"},
@@ -81,8 +78,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {"Addon/A+"},
                    {"unmatched-folder-entry Folder.txt", "folder-entry-after-gap Folder.txt"}),
         CCheckCase("NoAreas", "[General]\r\n", {}, {}, {"no-areas scenery.cfg"}),
-        CCheckCase("AllAreasOff", Area("area.001", "A", 1, false), {}, {"A+"},
-                   {"all-areas-off scenery.cfg"}),
+        CCheckCase("RequiredOffAndAllAreasOff",
+                   Area("area.001", "A", 1, false) + "Required=TRUE\r\n", {}, {"A+"},
+                   {"required-off #1", "all-areas-off scenery.cfg"}),
         CCheckCase("SectionsRenumbered",
                    Area("Area.1", "Addon\\A", 1) + Area("area.003", "Addon\\A", 2) +
                        Area("area.003", "Addon\\B", 3),

@@ -58,12 +58,22 @@ TEST_F(LibraryDocument, RefusedChangesChangeNothingAndSayWhy) {
         {m_doc.AddArea(m_disk.SimPath() + "Addon", "Not one"), "is no scenery folder"},
         {m_doc.NewFolder(""), "name"},
         {m_doc.AddAreas(std::vector{Addon("Lake")}), "already in the library"},
+        {m_doc.AddArea(Addon("lake"), "Again"), "already in the library as \"Lake\""},
     };
     for (const auto& [result, pszWhy] : refused) {
         EXPECT_TRUE(result.changes.empty());
         EXPECT_NE(result.strRefused.find(pszWhy), std::string::npos) << result.strRefused;
     }
     EXPECT_FALSE(m_doc.CanUndo());
+}
+
+TEST_F(LibraryDocument, AFolderHoldingARequiredAreaGoesOffOnlyWhenTold) {
+    m_doc.AddToFolder(2, Area("Base"));
+    EXPECT_EQ(
+        m_doc.SetFolderActive(2, false).strRefused,
+        "\"Empty\" holds \"Base\", which the simulator requires, so nothing was switched off");
+    EXPECT_TRUE(m_doc.Area(Area("Base")).IsActive());
+    EXPECT_EQ(m_doc.SetFolderActive(2, false, true).changes.size(), 2u);
 }
 
 TEST_F(LibraryDocument, ANewChangeAfterAnUndoDropsWhatCouldBeDoneAgain) {

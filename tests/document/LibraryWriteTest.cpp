@@ -14,9 +14,6 @@
 
 namespace {
 
-// Lake is in both folders and a profile: renaming it changes all three
-// files; without Profiles.txt, the write leaves that file absent.
-
 // Every file of the simulator folder but the lock, by name.
 using CFiles = std::map<std::string, std::string>;
 
@@ -30,7 +27,8 @@ CFiles FilesOf(const CTempFolder& sim) {
     return files;
 }
 
-// Lake renamed and saved, the disk's calls going through the seam.
+// Lake, in both folders and a profile, renamed and saved: all three files
+// change, or two without Profiles.txt; the disk's calls go through the seam.
 CSaveResult RenameAndSave(CLibraryOnDisk& library, CFileCallSeam seam = {}) {
     SetFileCallSeam(std::move(seam));
     library.m_doc.RenameArea(library.Area("Lake"), "Pond");

@@ -20,20 +20,9 @@ namespace {
 // A simulator folder with an "Addon Scenery" directory to scan.
 class SceneryFolders : public ::testing::Test {
 protected:
-    SceneryFolders() : m_simPath(m_sim.Path("")) { Make("Addon Scenery"); }
-
-    void Make(const std::string& relative) {
-        std::filesystem::create_directories(m_sim.Path(Native(relative)));
-    }
-    void Touch(const std::string& relative) { m_sim.Write(Native(relative), ""); }
-    static std::string Native(std::string path) {
-        for (char& c : path)
-            c = c == '/' ? kPathSeparator : c;
-        return path;
-    }
+    SceneryFolders() { std::filesystem::create_directories(m_sim.Path("Addon Scenery")); }
 
     CTempFolder m_sim;
-    std::string m_simPath;
     CAreaArray m_areas;
 };
 
@@ -63,17 +52,16 @@ void MakeSceneryFolder(const std::string& directory, const std::string& name) {
 } // namespace
 
 TEST_F(SceneryFolders, ScanAddsOnlyTheSceneryFoldersDirectlyInside) {
-    Touch("Addon Scenery/Lake/scenery/LAKE.BGL");
-    Make("Addon Scenery/Docs");
-    Make("Addon Scenery/Town/scenery");
-    Touch("Addon Scenery/Pack/Deep/scenery/deep.bgl");
-    Touch("Addon Scenery/.hidden/scenery/h.bgl");
-    Touch("Addon Scenery/file.bgl");
+    for (const char* pszFile : {"Lake/scenery/LAKE.BGL", "Pack/Deep/scenery/deep.bgl",
+                                ".hidden/scenery/h.bgl", "file.bgl"})
+        m_sim.Write(std::string("Addon Scenery/") + pszFile, "");
+    for (const char* pszFolder : {"Docs", "Town/scenery"})
+        std::filesystem::create_directories(m_sim.Path("Addon Scenery/") + pszFolder);
 
-    CScanResult result = ScanDirectory(m_sim.Path("Addon Scenery"), m_simPath, m_areas);
+    CScanResult result = ScanDirectory(m_sim.Path("Addon Scenery"), m_sim.Path(""), m_areas);
     EXPECT_EQ(result.nAdded, 1);
     ASSERT_EQ(m_areas.GetSize(), 1);
-    EXPECT_EQ(m_areas.GetAt(0).GetLocal(), Native("Addon Scenery/Lake"));
+    EXPECT_EQ(m_areas.GetAt(0).GetLocal(), std::string("Addon Scenery") + kPathSeparator + "Lake");
     EXPECT_EQ(m_areas.GetAt(0).GetTitle(), "Lake");
     EXPECT_TRUE(m_areas.GetAt(0).IsActive());
 }
@@ -84,7 +72,7 @@ TEST_F(SceneryFolders, ScanAddsOnlyTheSceneryFoldersDirectlyInside) {
 TEST_F(SceneryFolders, ScanAddsInTheOrderWineListsAFolderUpToTheLastAddressableIndex) {
     for (auto name = kListed.rbegin(); name != kListed.rend(); ++name)
         MakeSceneryFolder(m_sim.Path("Addon Scenery"), *name);
-    const CTestDisk test(m_simPath);
+    const CTestDisk test(m_sim.Path(""));
     const int nRoom = static_cast<int>(kListed.size()) - 1;
     CScanResult result = ScanDirectory(test.SimPath() + "Addon Scenery", test.SimPath(), m_areas,
                                        nRoom, test.Disk());

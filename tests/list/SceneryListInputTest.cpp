@@ -208,11 +208,23 @@ TEST_F(ListInput, RemoveRenameAndAddThroughTheDialog) {
         m_answerer.m_strName = "";
         m_dlg.m_areaCommands.AddSceneryFolder(m_sim.WinPath() + "\\Addon\\Lake");
         EXPECT_EQ(m_dlg.m_areaCommands.m_strBrowsePath, m_sim.WinPath() + "\\Addon\\Lake");
-        m_dlg.m_areaCommands.AddSceneryFolders(m_sim.WinPath() + "\\Addon");
-        ASSERT_EQ(m_dlg.Document().Areas().GetSize(), 8);
-        EXPECT_EQ(m_dlg.Document().Area(7).GetLocal(), "Addon\\Lake");
+        ASSERT_EQ(m_dlg.Document().Areas().GetSize(), 7);
+        EXPECT_EQ(m_dlg.Document().Area(6).GetLocal(), "Addon\\Lake");
         EXPECT_EQ(List().GetText(0), "Lake");
-        EXPECT_EQ(List().GetText(1), "Lake");
+        // A folder the library holds: Scan says so and adds nothing; Add asks
+        // first, No the default.
+        m_answerer.m_aBoxes.clear();
+        m_answerer.m_nButton = 0;
+        m_dlg.m_areaCommands.AddSceneryFolders(m_sim.WinPath() + "\\Addon");
+        m_dlg.m_areaCommands.AddSceneryFolder(m_sim.WinPath() + "\\Addon\\Lake");
+        EXPECT_EQ(m_dlg.Document().Areas().GetSize(), 7);
+        const std::string lake = m_sim.WinPath() + "\\Addon\\Lake";
+        EXPECT_EQ(
+            m_answerer.m_aBoxes,
+            (std::vector<std::string>{
+                "Tarnwick|No new scenery folder in " + m_sim.WinPath() +
+                    "\\Addon: the 1 found are in the library already.",
+                "Tarnwick|" + lake + " is already in the library as \"Lake\".\nAdd it again?"}));
     });
 }
 
