@@ -7,7 +7,7 @@ std::string ParseArguments(std::span<const std::string> args,
     bool bWordsOnly = false;
     for (std::size_t n = 0; n < args.size(); ++n) {
         const std::string& arg = args[n];
-        if (bWordsOnly || arg.size() < 2 || arg[0] != '-' || (arg[1] != '-' && arg != "-h")) {
+        if (bWordsOnly || arg.size() < 2 || arg[0] != '-') {
             parsed.words.push_back(arg);
             continue;
         }
@@ -15,6 +15,9 @@ std::string ParseArguments(std::span<const std::string> args,
             bWordsOnly = true;
             continue;
         }
+        // Of the short options only -h is known; any other is not a word.
+        if (arg[1] != '-' && arg != "-h")
+            return "unknown option " + arg;
         std::string name = arg == "-h" ? "help" : arg.substr(2);
         std::optional<std::string> value;
         if (std::size_t nEquals = name.find('='); nEquals != std::string::npos) {
@@ -41,6 +44,8 @@ std::string ParseArguments(std::span<const std::string> args,
         }
         if (pFlag)
             *pFlag = true;
+        else if (name == "sim" && value->empty())
+            return "the option --sim needs a folder";
         else if (name == "sim")
             parsed.sim = *value;
         else

@@ -28,7 +28,8 @@ struct COptionRule {
 };
 
 // Reads the arguments after the program's name, knowing the options of
-// every command. Why they cannot be read (a usage error), or empty. After
-// "--" every argument is a word.
+// every command. Why they cannot be read (a usage error), or empty. An
+// argument that begins with "-" is an option; after "--" every argument is
+// a word.
 std::string ParseArguments(std::span<const std::string> args,
                            std::span<const COptionRule> commandOptions, CArguments& parsed);

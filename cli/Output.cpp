@@ -1,5 +1,6 @@
 #include "Output.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -57,6 +58,42 @@ std::string Quoted(const std::string& text) {
     quoted += text;
     quoted += '"';
     return quoted;
+}
+
+std::string Wrapped(std::string_view text, std::size_t nWidth, std::size_t nIndent,
+                    std::size_t nFirst) {
+    std::string wrapped;
+    std::size_t nColumn = nFirst;
+    bool bLineEmpty = true;
+    for (std::size_t n = 0; n < text.size();) {
+        if (text.substr(n).starts_with("\n\n")) {
+            wrapped.append("\n\n").append(nIndent, ' ');
+            nColumn = nIndent;
+            bLineEmpty = true;
+            n += 2;
+            continue;
+        }
+        if (text[n] == ' ' || text[n] == '\n') {
+            ++n;
+            continue;
+        }
+        const std::size_t nEnd = std::min(text.find_first_of(" \n", n), text.size());
+        const std::string_view word = text.substr(n, nEnd - n);
+        if (!bLineEmpty && nColumn + 1 + word.size() > nWidth) {
+            wrapped.append("\n").append(nIndent, ' ');
+            nColumn = nIndent;
+            bLineEmpty = true;
+        }
+        if (!bLineEmpty) {
+            wrapped += ' ';
+            ++nColumn;
+        }
+        wrapped += word;
+        nColumn += word.size();
+        bLineEmpty = false;
+        n = nEnd;
+    }
+    return wrapped;
 }
 
 void PrintLine(const std::string& text) {

@@ -8,6 +8,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -30,6 +31,13 @@ std::string Utf8Text(const CCodePage& codePage, const std::string& stored);
 
 // The text in double quotes, as twk shows titles and names.
 std::string Quoted(const std::string& text);
+
+// The text filled into lines of at most nWidth columns, its paragraphs
+// (parted by an empty line) kept apart; every line but the first after
+// nIndent spaces, the first starting nFirst columns in. A word wider than a
+// line stands alone.
+std::string Wrapped(std::string_view text, std::size_t nWidth, std::size_t nIndent = 0,
+                    std::size_t nFirst = 0);
 
 // A line on standard output; an error or a warning on standard error, after
 // the program's name.

@@ -26,6 +26,9 @@ struct CCommand {
     std::size_t nMaxArgs;
     EOpen open;
     int (*pRun)(CCommandRun& run);
+    // Which of the global options it heeds.
+    bool bJson = true;
+    bool bDryRun = true;
 };
 
 constexpr std::size_t kAny = SIZE_MAX;
@@ -49,7 +52,9 @@ const std::vector<CCommand>& Commands() {
          0,
          0,
          EOpen::kReads,
-         RunList},
+         RunList,
+         true,
+         false},
         {"check",
          "",
          "what is broken in the library",
@@ -71,7 +76,9 @@ const std::vector<CCommand>& Commands() {
          0,
          0,
          EOpen::kChecks,
-         RunCheck},
+         RunCheck,
+         true,
+         false},
         {"airports",
          "[IDENT...] [--all]",
          "which area the simulator uses for each airport",
@@ -92,7 +99,9 @@ const std::vector<CCommand>& Commands() {
          0,
          kAny,
          EOpen::kReads,
-         RunAirports},
+         RunAirports,
+         true,
+         false},
         {"enable",
          "AREA...",
          "switch areas on",
@@ -172,7 +181,9 @@ const std::vector<CCommand>& Commands() {
          0,
          0,
          EOpen::kReads,
-         RunFolderList},
+         RunFolderList,
+         true,
+         false},
         {"folder enable",
          "NAME",
          "switch on every area of a folder",
@@ -202,7 +213,9 @@ const std::vector<CCommand>& Commands() {
          0,
          0,
          EOpen::kReads,
-         RunProfileList},
+         RunProfileList,
+         true,
+         false},
         {"profile show",
          "NAME",
          "the areas of a profile",
@@ -214,7 +227,9 @@ const std::vector<CCommand>& Commands() {
          1,
          1,
          EOpen::kReads,
-         RunProfileShow},
+         RunProfileShow,
+         true,
+         false},
         {"profile save",
          "NAME [--force]",
          "save the areas on now as a profile",
@@ -273,54 +288,100 @@ const std::vector<CCommand>& Commands() {
          0,
          0,
          EOpen::kReads,
-         RunRestoreBackup},
+         RunRestoreBackup,
+         false,
+         true},
     };
     return commands;
 }
 
+constexpr std::size_t kHelpWidth = 80;
+
+std::string Usage(const CCommand& command) {
+    std::string usage = "usage: twk [--sim DIR]";
+    usage.append(command.bJson ? " [--json]" : "").append(command.bDryRun ? " [--dry-run]" : "");
+    usage.append(" ").append(command.pszName);
+    if (*command.pszArgs)
+        usage.append(" ").append(command.pszArgs);
+    return usage;
+}
+
+// The commands whose name starts with the words ("" for all), a line each:
+// name and arguments, then what it does from a column of its own.
+std::string CommandLines(std::string_view words) {
+    constexpr std::size_t kColumn = 34;
+    std::string lines;
+    for (const CCommand& command : Commands()) {
+        const std::string_view name = command.pszName;
+        if (!name.starts_with(words) ||
+            (!words.empty() && name.size() > words.size() && name[words.size()] != ' '))
+            continue;
+        std::string line = std::string("  ") + command.pszName;
+        if (*command.pszArgs)
+            line.append(" ").append(command.pszArgs);
+        line += line.size() < kColumn ? std::string(kColumn - line.size(), ' ')
+                                      : "\n" + std::string(kColumn, ' ');
+        lines.append(lines.empty() ? "" : "\n")
+            .append(line)
+            .append(Wrapped(command.pszSummary, kHelpWidth, kColumn, kColumn));
+    }
+    return lines;
+}
+
 void PrintProgramHelp() {
+    std::string json;
+    for (const CCommand& command : Commands()) {
+        if (command.bJson)
+            json.append(json.empty() ? "" : ", ").append(command.pszName);
+    }
     PrintLine("twk " TARNWICK_VERSION_TEXT
               ": the Flight Simulator 2004 scenery library from the command line\n"
               "\n"
               "usage: twk [--sim DIR] [--json] [--dry-run] COMMAND [ARGS]\n"
-              "       twk COMMAND --help\n"
+              "       twk help [COMMAND]\n"
               "\n"
-              "commands:");
-    for (const CCommand& command : Commands()) {
-        const std::string line = std::string("  ") + command.pszName + " " + command.pszArgs;
-        constexpr std::size_t kColumn = 34;
-        PrintLine(line.size() < kColumn
-                      ? line + std::string(kColumn - line.size(), ' ') + command.pszSummary
-                      : line + "\n" + std::string(kColumn, ' ') + command.pszSummary);
-    }
-    PrintLine(std::string("\n") + kAreaHelp +
+              "commands:\n" +
+              CommandLines("") + "\n\n" + Wrapped(kAreaHelp, kHelpWidth) +
               "\n"
               "\n"
               "options:\n"
               "  --sim DIR   the simulator folder, which holds scenery.cfg; else TARNWICK_SIM;\n"
-              "              else the simulator's registry value (natively on Linux in the Wine\n"
-              "              prefix WINEPREFIX, else ~/.wine); else Tarnwick.ini beside twk\n"
-              "  --json      list, check, the profiles and the changes made as JSON\n"
+              "              else the simulator's registry value (natively on Linux in the\n"
+              "              Wine prefix WINEPREFIX, else ~/.wine); else Tarnwick.ini beside\n"
+              "              twk\n"
+              "  --json      the output as JSON, in " +
+              Wrapped(json, kHelpWidth, 14, 37) +
+              "\n"
               "  --dry-run   show what a command would change, write nothing\n"
               "  --help      this text, or a command's\n"
               "  --version   the version\n"
-              "\n"
-              "A command that changes the library writes scenery.cfg, Folder.txt and\n"
-              "Profiles.txt as the window's Save does, all or none, after copying scenery.cfg\n"
-              "to scenery_bak.twk, and only while they are what twk read, holding the library's\n"
-              "lock (Tarnwick.lock) from its read to its write. profile save, rename and delete\n"
-              "write only Profiles.txt, with no backup. Exit status: 0 done, 1 the check found\n"
-              "an error, 2 bad usage, 3 a file could not be read or written, or another program\n"
-              "held the lock for 5 seconds (nothing changed).");
+              "  --          every argument after it is no option\n"
+              "\n" +
+              Wrapped("A command that changes the library writes scenery.cfg, Folder.txt and "
+                      "Profiles.txt as the window's Save does, all or none, after copying "
+                      "scenery.cfg to scenery_bak.twk, and only while they are what twk read, "
+                      "holding the library's lock (Tarnwick.lock) from its read to its write. "
+                      "profile save, rename and delete write only Profiles.txt, with no backup. "
+                      "Exit status: 0 done, 1 the check found an error, 2 bad usage, 3 a file "
+                      "could not be read or written, or another program held the lock for 5 "
+                      "seconds (nothing changed).",
+                      kHelpWidth));
 }
 
 void PrintCommandHelp(const CCommand& command) {
     std::string summary = command.pszSummary;
     summary[0] = static_cast<char>(summary[0] - 'a' + 'A');
-    PrintLine(std::string("usage: twk [--sim DIR] [--json] [--dry-run] ") + command.pszName + " " +
-              command.pszArgs + "\n\n" + summary + ".\n" + command.pszDetails);
+    PrintLine(Wrapped(Usage(command), kHelpWidth, 7) + "\n\n" +
+              Wrapped(summary + ". " + command.pszDetails, kHelpWidth));
     if (std::string_view(command.pszArgs).find("AREA") != std::string_view::npos)
-        PrintLine(std::string("\n") + kAreaHelp);
+        PrintLine("\n" + Wrapped(kAreaHelp, kHelpWidth));
+}
+
+// The help of the commands whose first word is the group's.
+void PrintGroupHelp(const std::string& group) {
+    PrintLine("usage: twk [--sim DIR] [--json] [--dry-run] " + group +
+              " COMMAND [ARGS]\n\ncommands:\n" + CommandLines(group) + "\n\ntwk help " + group +
+              " COMMAND tells more.");
 }
 
 // The command the words start with: two words before one.
@@ -391,11 +452,21 @@ int RunTwk(std::span<const std::string> args) {
         PrintLine("twk " TARNWICK_VERSION_TEXT);
         return kExitDone;
     }
+    // "twk help X" is "twk X --help".
+    if (!arguments.words.empty() && arguments.words[0] == "help") {
+        arguments.words.erase(arguments.words.begin());
+        arguments.bHelp = true;
+    }
     std::size_t nWords = 0;
     const CCommand* pCommand = FindCommand(arguments.words, nWords);
     if (pCommand == nullptr) {
         if (arguments.words.empty() && arguments.bHelp) {
             PrintProgramHelp();
+            return kExitDone;
+        }
+        if (arguments.words.size() == 1 && arguments.bHelp &&
+            !TwoWordCommandsOf(arguments.words[0]).empty()) {
+            PrintGroupHelp(arguments.words[0]);
             return kExitDone;
         }
         std::string error = "no command given";
@@ -422,8 +493,9 @@ int RunTwk(std::span<const std::string> args) {
     std::vector<std::string> operands(arguments.words.begin() + static_cast<std::ptrdiff_t>(nWords),
                                       arguments.words.end());
     if (operands.size() < pCommand->nMinArgs || operands.size() > pCommand->nMaxArgs) {
-        PrintError(std::string("usage: twk ") + pCommand->pszName + " " + pCommand->pszArgs +
-                   " (twk " + pCommand->pszName + " --help tells more)");
+        PrintError(std::string("usage: twk ") + pCommand->pszName +
+                   (*pCommand->pszArgs ? " " : "") + pCommand->pszArgs + " (twk help " +
+                   pCommand->pszName + " tells more)");
         return kExitUsage;
     }
     CSession session;
