@@ -2,6 +2,7 @@
 
 #include "AirportRunners.h"
 #include "ChangeRunners.h"
+#include "FindingCodes.h"
 #include "ListRunners.h"
 #include "Output.h"
 #include "ProfileRunners.h"
@@ -29,6 +30,8 @@ struct CCommand {
     // Which of the global options it heeds.
     bool bJson = true;
     bool bDryRun = true;
+    // A table its help ends with, or nullptr.
+    std::string (*pTable)() = nullptr;
 };
 
 constexpr std::size_t kAny = SIZE_MAX;
@@ -59,26 +62,20 @@ const std::vector<CCommand>& Commands() {
          "",
          "what is broken in the library",
          "One line per finding: severity, code, the area (position, title, local path) or the\n"
-         "file, and what was found. Codes: missing-folder, no-areas (errors),\n"
-         "missing-folder-inactive, no-scenery-files, duplicate-local, required-off,\n"
-         "all-areas-off, unmatched-folder-entry, folder-entry-after-gap,\n"
-         "unmatched-profile-entry (warnings),\n"
-         "renumbered-sections, layers-rewritten (notes on what the next save rewrites),\n"
-         "unreadable-file (error). Of the airports and the .bgl files of each\n"
-         "area's scenery sub-folder: airport-conflict, airport-merges-stock,\n"
-         "airport-twice-in-area, bgl-unreadable (warnings), bgl-damaged, bgl-other-simulator\n"
-         "(errors; warnings in an area that is off). --json: an array of objects with the\n"
-         "keys code, severity, position, title, local, file and text (null where a key does\n"
-         "not apply).\n"
-         "Exit status 1 when there is an error (a file read that is no library among them), 3\n"
-         "when the system will not let a file be read.",
+         "file, and what was found; the airports and the .bgl files of each area's scenery\n"
+         "sub-folder are looked at too (a .bgl file of an area that is off gives warnings\n"
+         "only). --json: an array of objects with the keys code, severity, position, title,\n"
+         "local, file and text (null where a key does not apply). Exit status 1 when there\n"
+         "is an error (a file read that is no library among them), 3 when the system will\n"
+         "not let a file be read.",
          {},
          0,
          0,
          EOpen::kChecks,
          RunCheck,
          true,
-         false},
+         false,
+         [] { return std::string("\nCodes:\n").append(FindingCodesText(2)); }},
         {"airports",
          "[IDENT...] [--all]",
          "which area the simulator uses for each airport",
@@ -374,7 +371,9 @@ void PrintCommandHelp(const CCommand& command) {
     PrintLine(Wrapped(Usage(command), kHelpWidth, 7) + "\n\n" +
               Wrapped(summary + ". " + command.pszDetails, kHelpWidth));
     if (std::string_view(command.pszArgs).find("AREA") != std::string_view::npos)
-        PrintLine("\n" + Wrapped(kAreaHelp, kHelpWidth));
+        PrintLine(std::string("\n").append(Wrapped(kAreaHelp, kHelpWidth)));
+    if (command.pTable)
+        PrintLine(command.pTable());
 }
 
 // The help of the commands whose first word is the group's.

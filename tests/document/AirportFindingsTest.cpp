@@ -1,4 +1,5 @@
 #include "AirportFindings.h"
+#include "FindingCodes.h"
 
 #include <gtest/gtest.h>
 
@@ -74,10 +75,12 @@ TEST(AirportFindings, NameTheAreasAndFilesAtFault) {
         std::vector<CFinding> findings;
         AddAirportFindings(index, AirportsOf(index), findings);
         std::vector<std::string> found;
-        for (const CFinding& finding : findings)
+        for (const CFinding& finding : findings) {
             found.push_back(std::string(SeverityName(finding.severity)) + " " + finding.strCode +
                             " " + PositionName(finding.nPosition) + " " + finding.strFile + ": " +
                             finding.strText);
+            EXPECT_NE(FindFindingCode(finding.strCode), nullptr) << finding.strCode;
+        }
         EXPECT_EQ(found, expected) << pszName;
     }
 }

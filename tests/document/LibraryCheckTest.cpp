@@ -1,10 +1,15 @@
 #include "LibraryDocument.h"
 
+#include "FindingCodes.h"
+
 #include "BglWriter.h"
 #include "TempFolder.h"
 #include "TestDisk.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -52,9 +57,11 @@ TEST_P(LibraryCheck, FindsWhatIsBrokenAndWhatTheNextSaveRewrites) {
     CLibraryDocument doc;
     ASSERT_EQ(doc.Open(simPath, test.Disk()), "");
     std::vector<std::string> found;
-    for (const CFinding& finding : doc.Check())
+    for (const CFinding& finding : doc.Check()) {
         found.push_back(finding.strCode + " " +
                         (finding.nPosition ? PositionName(finding.nPosition) : finding.strFile));
+        EXPECT_NE(FindFindingCode(finding.strCode), nullptr) << finding.strCode;
+    }
     EXPECT_EQ(found, param.findings);
 }
 
@@ -95,6 +102,19 @@ INSTANTIATE_TEST_SUITE_P(
                    {"unreadable-file Folder.txt", "missing-folder #2", "no-scenery-files #1",
                     "renumbered-sections scenery.cfg"})),
     [](const ::testing::TestParamInfo<CCheckCase>& info) { return info.param.pszName; });
+
+#ifdef TARNWICK_README
+// The README lists the codes as the table holds them.
+TEST(FindingCodes, AreListedInTheReadme) {
+    std::ifstream in(TARNWICK_README);
+    const std::string readme{std::istreambuf_iterator<char>(in), {}};
+    for (const CFindingCode& row : FindingCodes()) {
+        const std::string line = std::string("| `") + row.pszCode + "` | " +
+                                 SeverityName(row.severity) + " | " + row.pszMeaning + " |\n";
+        EXPECT_NE(readme.find(line), std::string::npos) << line;
+    }
+}
+#endif
 
 TEST(LibraryCheckText, ShowsAtMostTheLinesAskedThenHowManyMore) {
     EXPECT_EQ(FindingsText({}, 40), "No problems found.");
