@@ -222,7 +222,6 @@ void CSession::Report(const CChanges& changes, bool bDryRun, bool bJson) const {
             const bool bArea = change.nArea >= 0;
             const CSceneryArea* pArea = bArea ? &m_doc.Area(change.nArea) : nullptr;
             const int nRow = bArea ? aRows[static_cast<std::size_t>(change.nArea)] : -1;
-            const std::string from = FromOf(change);
             const std::string folder =
                 bArea ? std::string() : m_doc.Folders().GetAt(change.nFolder).GetName();
             const CCodePage& codePage = m_sim.codePage;
@@ -233,7 +232,10 @@ void CSession::Report(const CChanges& changes, bool bDryRun, bool bJson) const {
                   JsonStringOrNull(bArea ? Utf8Text(codePage, pArea->GetTitle()) : "", bArea)},
                  {"local",
                   JsonStringOrNull(bArea ? Utf8Text(codePage, pArea->GetLocal()) : "", bArea)},
-                 {"from", JsonStringOrNull(Utf8Text(codePage, from), !from.empty())},
+                 {"from", change.nFromRow >= 0
+                              ? std::to_string(change.nFromRow + 1)
+                              : JsonStringOrNull(Utf8Text(codePage, change.strFrom),
+                                                 !change.strFrom.empty())},
                  {"folder", JsonStringOrNull(Utf8Text(codePage, folder), !bArea)},
                  {"written", bDryRun ? "false" : "true"}}));
         }
