@@ -29,13 +29,13 @@ public:
             std::string heading = pAirport->strIdent;
             if (!pAirport->strName.empty())
                 heading.append(" ").append(Quoted(Shown(pAirport->strName)));
-            PrintLine(heading);
+            PrintFitted(heading);
             for (const CDefinition& definition : pAirport->definitions) {
                 // The areas' names line up after the longest word, "merges".
                 std::string line = std::string("  ") + AirportUseName(definition.use);
                 line.resize(10, ' ');
-                PrintLine(line + AreaText(definition) + ": " +
-                          Shown(FileOf(m_index, definition).strName));
+                PrintFitted(line + AreaText(definition) + ": " +
+                            Shown(FileOf(m_index, definition).strName));
             }
         }
     }

@@ -1,6 +1,7 @@
 #include "ListRunners.h"
 
 #include "AreaChanges.h"
+#include "Console.h"
 #include "LibraryCheck.h"
 
 #include <algorithm>
@@ -19,13 +20,6 @@ std::vector<std::vector<int>> FoldersByArea(const CLibraryDocument& doc) {
         }
     }
     return aFolders;
-}
-
-// The characters of terminal text, for lining up columns.
-std::size_t WidthOf(const std::string& text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
 }
 
 std::string Padded(std::string text, std::size_t nWidth) {
@@ -82,15 +76,28 @@ int RunList(CCommandRun& run) {
         for (std::size_t c = 0; c < 6; ++c)
             aWidths[c] = std::max(aWidths[c], std::min<std::size_t>(WidthOf(row[c]), 40));
     }
+    // On a terminal the title and the local path give up columns, the wider
+    // first, until a row fits; then what does not fit is cut in its middle,
+    // the folders' last.
+    const std::size_t nColumns = OutputTerminalColumns();
+    const std::size_t nFixed = aWidths[0] + aWidths[1] + aWidths[2] + aWidths[3] + 6 * 2;
+    while (nColumns > 0 && nFixed + aWidths[4] + aWidths[5] > nColumns &&
+           std::max(aWidths[4], aWidths[5]) > 8)
+        --aWidths[aWidths[4] >= aWidths[5] ? 4 : 5];
+    auto cell = [&](const std::string& text, std::size_t c) {
+        return Padded(nColumns > 0 ? ShortenedMiddle(text, aWidths[c]) : text, aWidths[c]);
+    };
     table.insert(table.begin(), {"#", "layer", "on", "req", "title", "local", "folders"});
     for (const std::vector<std::string>& row : table) {
         std::string line = PaddedLeft(row[0], aWidths[0]) + "  " + PaddedLeft(row[1], aWidths[1]) +
                            "  " + Padded(row[2], aWidths[2]) + "  " + Padded(row[3], aWidths[3]) +
-                           "  " + Padded(row[4], aWidths[4]) + "  " + Padded(row[5], aWidths[5]) +
-                           "  " + row[6];
+                           "  " + cell(row[4], 4) + "  " + cell(row[5], 5) + "  ";
+        const std::size_t nUsed = WidthOf(line);
+        line +=
+            nColumns == 0 ? row[6] : ShortenedMiddle(row[6], nColumns - std::min(nColumns, nUsed));
         while (!line.empty() && line.back() == ' ')
             line.pop_back();
-        PrintLine(line);
+        PrintFitted(line);
     }
     return kExitDone;
 }
@@ -119,7 +126,7 @@ int RunCheck(CCommandRun& run) {
         }
         PrintLine(JsonArray(elements));
     } else {
-        PrintLine(FindingsText(
+        PrintFitted(FindingsText(
             findings, findings.size(), [&](const std::string& text) { return session.Shown(text); },
             [&](const std::string& folder) { return ShownFolder(session.Sim(), folder); }));
     }
@@ -158,9 +165,9 @@ int RunFolderList(CCommandRun& run) {
                             {"state", JsonString(pszState)},
                             {"areas", JsonInlineArray(areas)}}));
         } else {
-            PrintLine(Quoted(session.Shown(folder.GetName())) + " " + pszState + ", " +
-                      std::to_string(areas.size()) + (areas.size() == 1 ? " area" : " areas") +
-                      titles);
+            PrintFitted(Quoted(session.Shown(folder.GetName())) + " " + pszState + ", " +
+                        std::to_string(areas.size()) + (areas.size() == 1 ? " area" : " areas") +
+                        titles);
         }
     }
     if (run.args.bJson)

@@ -1,5 +1,7 @@
 #include "Output.h"
 
+#include "Console.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string_view>
@@ -94,6 +96,56 @@ std::string Wrapped(std::string_view text, std::size_t nWidth, std::size_t nInde
         n = nEnd;
     }
     return wrapped;
+}
+
+std::size_t WidthOf(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+namespace {
+
+// Where the character after the first nChars begins.
+std::size_t ByteOfCharacter(std::string_view text, std::size_t nChars) {
+    std::size_t n = 0;
+    for (; n < text.size(); ++n) {
+        if ((static_cast<unsigned char>(text[n]) & 0xC0) != 0x80 && nChars-- == 0)
+            break;
+    }
+    return n;
+}
+
+} // namespace
+
+std::string ShortenedMiddle(const std::string& text, std::size_t nWidth) {
+    const std::size_t nHave = WidthOf(text);
+    if (nHave <= nWidth)
+        return text;
+    constexpr std::string_view kDots = "...";
+    if (nWidth <= kDots.size())
+        return text.substr(0, ByteOfCharacter(text, nWidth));
+    const std::size_t nTail = (nWidth - kDots.size()) / 2;
+    const std::size_t nHead = nWidth - kDots.size() - nTail;
+    return text.substr(0, ByteOfCharacter(text, nHead)) + std::string(kDots) +
+           text.substr(ByteOfCharacter(text, nHave - nTail));
+}
+
+std::string FittedLines(const std::string& text, std::size_t nWidth) {
+    if (nWidth == 0)
+        return text;
+    std::string fitted;
+    for (std::size_t nStart = 0; nStart <= text.size();) {
+        const std::size_t nEnd = std::min(text.find('\n', nStart), text.size());
+        fitted.append(nStart == 0 ? "" : "\n")
+            .append(ShortenedMiddle(text.substr(nStart, nEnd - nStart), nWidth));
+        nStart = nEnd + 1;
+    }
+    return fitted;
+}
+
+void PrintFitted(const std::string& text) {
+    PrintLine(FittedLines(text, OutputTerminalColumns()));
 }
 
 void PrintLine(const std::string& text) {

@@ -39,9 +39,20 @@ std::string Quoted(const std::string& text);
 std::string Wrapped(std::string_view text, std::size_t nWidth, std::size_t nIndent = 0,
                     std::size_t nFirst = 0);
 
+// The columns terminal text (UTF-8) takes: one a character.
+std::size_t WidthOf(std::string_view text);
+// The text cut to at most nWidth columns, "..." standing for its middle.
+std::string ShortenedMiddle(const std::string& text, std::size_t nWidth);
+// Each line of the text shortened in its middle to nWidth columns; as it
+// is for nWidth 0 (no terminal).
+std::string FittedLines(const std::string& text, std::size_t nWidth);
+
 // A line on standard output; an error or a warning on standard error, after
 // the program's name.
 void PrintLine(const std::string& text);
+// The same, each line fitted to the terminal standard output shows on, if
+// any: for listings, whose full text a pipe or a file still gets.
+void PrintFitted(const std::string& text);
 void PrintError(const std::string& text);
 
 // JSON values, written as text.

@@ -2,12 +2,16 @@
 
 // The console a command-line program runs in.
 
+#include <cstddef>
 #include <string>
 
 bool IsStandardInputTerminal();
 // Whether standard error shows on a terminal, where a progress line may be
 // rewritten in place.
 bool IsStandardErrorTerminal();
+// How many columns the terminal standard output shows on has; 0 when it
+// goes elsewhere (a pipe, a file), where nothing should be cut to fit.
+std::size_t OutputTerminalColumns();
 
 // Shows the question on the terminal itself, so that it shows when standard
 // output goes to a file (else on standard error), after what the program

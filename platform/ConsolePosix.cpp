@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <iostream>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 bool IsStandardInputTerminal() {
@@ -11,6 +12,14 @@ bool IsStandardInputTerminal() {
 
 bool IsStandardErrorTerminal() {
     return ::isatty(STDERR_FILENO) != 0;
+}
+
+std::size_t OutputTerminalColumns() {
+    winsize size{};
+    if (!::isatty(STDOUT_FILENO))
+        return 0;
+    // A terminal that does not tell its size is taken as the classic one.
+    return ::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
 }
 
 std::string AskOnTerminal(const std::string& question) {

@@ -15,6 +15,13 @@ bool IsStandardErrorTerminal() {
     return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &nMode) != 0;
 }
 
+std::size_t OutputTerminalColumns() {
+    CONSOLE_SCREEN_BUFFER_INFO info{};
+    if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_OUTPUT_HANDLE), &info))
+        return 0;
+    return static_cast<std::size_t>(info.srWindow.Right - info.srWindow.Left + 1);
+}
+
 std::string AskOnTerminal(const std::string& question) {
     std::fflush(stdout);
     // The console's screen, whatever standard output and error are.

@@ -1,6 +1,7 @@
 #include "Twk.h"
 #include "BglWriter.h"
 #include "InterruptedSave.h"
+#include "Output.h"
 #include "RunProgram.h"
 #include "Session.h"
 #include "TempFolder.h"
@@ -389,6 +390,25 @@ std::vector<std::string> HelpTopics() {
 
 INSTANTIATE_TEST_SUITE_P(Topics, TwkHelp, ::testing::ValuesIn(HelpTopics()),
                          [](const auto& info) { return CaseName({info.param}, info.index); });
+
+// On a terminal a listing's lines are cut in their middle to its width; a
+// pipe (width 0) gets them whole.
+TEST(TwkOutput, LinesAreCutInTheirMiddleOnlyToAWidthGiven) {
+    const struct {
+        const char* pszText;
+        std::size_t nWidth;
+        const char* pszFitted;
+    } cases[] = {
+        {"abcdefghij", 7, "ab...ij"},
+        {"abcdefghij", 10, "abcdefghij"},
+        {"abcdefghij", 2, "ab"},
+        {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", 4, "\xC3\xA9..."},
+        {"abcdefghij\nab", 5, "a...j\nab"},
+        {"abcdefghij\nab", 0, "abcdefghij\nab"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FittedLines(c.pszText, c.nWidth), c.pszFitted) << c.pszText << " " << c.nWidth;
+}
 
 TEST_F(Twk, WithoutASimulatorFolderSaysToPassOne) {
     CProgramRun run = RunFinding({"list"}, {{"HOME", m_sim.Path("")}});
