@@ -39,6 +39,15 @@ std::string FolderOfSettings(std::string& source) {
     return folder;
 }
 
+// Why the path given for the simulator folder is none, or empty.
+std::string WhyNoSimFolder(const std::string& given, EPathKind kind) {
+    if (kind == EPathKind::kDirectory)
+        return {};
+    if (kind == EPathKind::kNone)
+        return given + ": no such folder";
+    return given + ": a file, not a folder; give the folder that holds scenery.cfg";
+}
+
 std::string WithBackslashes(std::string path) {
     std::replace(path.begin(), path.end(), '/', '\\');
     return path;
@@ -68,11 +77,13 @@ public:
         source += bKeyFound ? " names no folder" : " is missing";
         return FolderOfSettings(source);
     }
+
+    std::string WhereWindowsPathsLead() const { return {}; }
 };
 
 std::string StoredSimFolder(const CSimulator&, const std::string& given, std::string& folder) {
     folder = FullPathOf(given);
-    return GetPathKind(folder) == EPathKind::kDirectory ? "" : given + ": no such folder";
+    return WhyNoSimFolder(given, GetPathKind(folder));
 }
 
 std::string StoredFolderOf(const CSimulator&, const std::string& argument, std::string& stored) {
@@ -103,8 +114,8 @@ std::string StoredDiskFolder(const CSimulator& sim, const std::string& diskPath,
 std::string StoredSimFolder(const CSimulator& sim, const std::string& given, std::string& folder) {
     if (HasDriveLetter(given))
         return StoredText(sim.codePage, "the folder", WithBackslashes(given), folder);
-    if (GetPathKind(given) != EPathKind::kDirectory)
-        return given + ": no such folder";
+    if (std::string why = WhyNoSimFolder(given, GetPathKind(given)); !why.empty())
+        return why;
     return StoredDiskFolder(sim, given, folder);
 }
 
@@ -124,8 +135,10 @@ std::string StoredFolderOf(const CSimulator& sim, const std::string& argument,
 class CSystem {
 public:
     explicit CSystem(CSimulator& sim) : m_prefix(EnvironmentValue("WINEPREFIX")) {
-        if (m_prefix.empty())
+        if (m_prefix.empty()) {
             m_prefix = EnvironmentValue("HOME") + "/.wine";
+            m_whence = "~/.wine, as WINEPREFIX is not set";
+        }
         ReadWholeFile(m_prefix + "/system.reg", m_systemReg);
         sim.codePage = CodePageOf(m_systemReg);
         sim.pOwnDisk = std::make_unique<CWineDisk>(ReadDrives(m_prefix), sim.codePage);
@@ -155,8 +168,14 @@ public:
         return folder;
     }
 
+    // Where a Windows path leads: the Wine prefix it was looked for in.
+    std::string WhereWindowsPathsLead() const {
+        return " in the Wine prefix " + m_prefix + " (" + m_whence + ")";
+    }
+
 private:
     std::string m_prefix;
+    std::string m_whence = "WINEPREFIX";
     std::string m_systemReg;
 };
 
@@ -181,7 +200,7 @@ std::string FindSimulator(const std::optional<std::string>& simOption, CSimulato
     sim.strSimPath = SimPathFromFolder(WithoutEndSeparators(WithBackslashes(folder)));
     if (sim.pDisk->GetKind(sim.strSimPath) != EPathKind::kDirectory)
         return "the simulator folder " + ShownFolder(sim, sim.strSimPath) + " (from " + source +
-               ") does not exist";
+               ") does not exist" + system.WhereWindowsPathsLead();
     return {};
 }
 

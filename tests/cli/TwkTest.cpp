@@ -416,6 +416,22 @@ TEST_F(Twk, WithoutASimulatorFolderSaysToPassOne) {
     EXPECT_NE(run.strErr.find("pass --sim DIR"), std::string::npos) << run.strErr;
     EXPECT_EQ(RunFinding({"list"}, {{"TARNWICK_SIM", m_sim.Path("nowhere")}}).nExit, 2);
     EXPECT_EQ(RunFinding({"list"}, {{"TARNWICK_SIM", m_sim.Path("")}}).nExit, 0);
+    // What is wrong with the folder given, and where a Windows path was
+    // looked for.
+    std::vector<std::pair<std::vector<std::string>, std::string>> said = {
+        {{"--sim", m_sim.Path("scenery.cfg"), "list"},
+         "scenery.cfg: a file, not a folder; give the folder that holds scenery.cfg"},
+        {{"--sim", m_sim.Path("nowhere"), "list"}, "nowhere: no such folder"}};
+#ifndef _WIN32
+    said.push_back({{"--sim", "C:\\Nowhere", "list"},
+                    "C:\\Nowhere\\ (from --sim) does not exist in the Wine prefix " + Prefix() +
+                        " (WINEPREFIX)"});
+#endif
+    for (const auto& [args, text] : said) {
+        run = RunFinding(args, {});
+        EXPECT_EQ(run.nExit, 2);
+        EXPECT_NE(run.strErr.find(text), std::string::npos) << run.strErr;
+    }
 }
 
 // The backup differs from scenery.cfg: Old instead of Base, Lake off, Town on.
