@@ -27,6 +27,19 @@ std::string Padded(std::string text, std::size_t nWidth) {
     return nHave < nWidth ? text + std::string(nWidth - nHave, ' ') : text;
 }
 
+// The twk command that shows more of a finding, or mends it where one
+// command can; empty where none does.
+std::string CheckHint(const CFinding& finding) {
+    const std::string area = Quoted(PositionName(finding.nPosition));
+    if (!finding.strAirport.empty())
+        return "see: twk airports " + finding.strAirport;
+    if (finding.strCode == "required-off")
+        return "fix: twk enable " + area;
+    if (finding.strCode == "missing-folder" || finding.strCode == "duplicate-local")
+        return "fix: twk remove " + area;
+    return {};
+}
+
 std::string PaddedLeft(const std::string& text, std::size_t nWidth) {
     return text.size() < nWidth ? std::string(nWidth - text.size(), ' ') + text : text;
 }
@@ -126,9 +139,17 @@ int RunCheck(CCommandRun& run) {
         }
         PrintLine(JsonArray(elements));
     } else {
-        PrintFitted(FindingsText(
-            findings, findings.size(), [&](const std::string& text) { return session.Shown(text); },
-            [&](const std::string& folder) { return ShownFolder(session.Sim(), folder); }));
+        const CShowText shown = [&](const std::string& text) { return session.Shown(text); };
+        const CShowText shownFolder = [&](const std::string& folder) {
+            return ShownFolder(session.Sim(), folder);
+        };
+        if (findings.empty())
+            PrintLine(FindingsText(findings, 0));
+        for (const CFinding& finding : findings) {
+            PrintFitted(FindingLine(finding, shown, shownFolder));
+            if (const std::string hint = CheckHint(finding); !hint.empty())
+                PrintLine("  " + hint);
+        }
     }
     // A file the system would not let be read, not one read and found to
     // be no library (an error of the check's).

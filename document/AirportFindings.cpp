@@ -39,8 +39,7 @@ public:
         const std::vector<CDefinition>& definitions = airport.definitions;
         if (airport.bConflict) {
             const CDefinition& used = definitions[static_cast<std::size_t>(airport.nUsed)];
-            std::string text = AirportName(airport) + " is defined by more than one active add-on: "
-                                                      "the simulator uses this one";
+            std::string text = AirportName(airport) + " is used from here";
             for (std::size_t n = definitions.size(); n-- > 0;) {
                 const CDefinition& other = definitions[n];
                 if (static_cast<int>(n) != airport.nUsed && other.use != EAirportUse::kOff &&
@@ -49,7 +48,7 @@ public:
                             (other.use == EAirportUse::kHidden ? " is hidden" : " merges into it");
             }
             Add(static_cast<std::size_t>(used.nSlot), FileOf(m_index, used).strName,
-                "airport-conflict", ESeverity::kWarning, text);
+                "airport-conflict", ESeverity::kWarning, text, airport.strIdent);
         }
         if (airport.bMergesStock) {
             for (std::size_t n = 0; n < definitions.size(); ++n) {
@@ -65,8 +64,8 @@ public:
                 if (!addOns.empty())
                     Add(static_cast<std::size_t>(stock.nSlot), FileOf(m_index, stock).strName,
                         "airport-merges-stock", ESeverity::kWarning,
-                        "the stock " + AirportName(airport) +
-                            " is not hidden by the add-ons above it and merges with " + addOns);
+                        "the stock " + AirportName(airport) + " merges with " + addOns,
+                        airport.strIdent);
             }
         }
         if (airport.bTwiceInArea)
@@ -88,8 +87,8 @@ private:
                     FileOf(m_index, definitions[n]).strName, "airport-twice-in-area",
                     ESeverity::kWarning,
                     AirportName(airport) + " is defined " + std::to_string(nEnd - n) +
-                        " times in this area (" + files +
-                        "): which one the simulator takes is not known");
+                        " times here (" + files + "): which one is used is not known",
+                    airport.strIdent);
             }
             n = nEnd;
         }
@@ -100,22 +99,26 @@ private:
     }
 
     static std::string AirportName(const CAirport& airport) {
-        return "airport " + airport.strIdent +
-               (airport.strName.empty() ? "" : " \"" + airport.strName + "\"");
+        return airport.strIdent + (airport.strName.empty() ? "" : " \"" + airport.strName + "\"");
     }
 
-    // "#N "title" (file)": the area and its file.
-    std::string DefinitionName(const CDefinition& definition) const {
-        return PositionName(definition.nSlot + 1) + " \"" +
-               m_index.areas[static_cast<std::size_t>(definition.nSlot)].strTitle + "\" (" +
-               FileOf(m_index, definition).strName + ")";
+    // "#N": the area, which the list names; twk airports tells its file.
+    static std::string DefinitionName(const CDefinition& definition) {
+        return PositionName(definition.nSlot + 1);
     }
 
     void Add(std::size_t nSlot, const std::string& file, const char* pszCode, ESeverity severity,
-             std::string text) {
+             std::string text, std::string airport = {}) {
         const CIndexArea& area = m_index.areas[nSlot];
-        m_findings.push_back({pszCode, severity, static_cast<int>(nSlot) + 1, area.strTitle,
-                              area.strLocal, file, std::move(text)});
+        m_findings.push_back({pszCode,
+                              severity,
+                              static_cast<int>(nSlot) + 1,
+                              area.strTitle,
+                              area.strLocal,
+                              file,
+                              std::move(text),
+                              {},
+                              std::move(airport)});
     }
 
     const CAirportIndex& m_index;

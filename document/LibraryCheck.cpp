@@ -238,6 +238,20 @@ std::string FindingSentence(const CFinding& finding, const CShowText& showText,
     return "the folder " + showFolder(finding.strFolder) + " " + showText(finding.strText);
 }
 
+std::string FindingLine(const CFinding& finding, const CShowText& showText,
+                        const CShowText& showFolder) {
+    std::string line = std::string(SeverityName(finding.severity)) + " " + finding.strCode + ": ";
+    // An area by its row and title (its local path is in the list); an
+    // entry that names no area by both its names.
+    if (finding.nPosition > 0)
+        line += PositionName(finding.nPosition) + " " + Quoted(showText(finding.strTitle)) + ": ";
+    if (!finding.strFile.empty())
+        line += finding.strFile + ": ";
+    if (finding.nPosition == 0 && (!finding.strTitle.empty() || !finding.strLocal.empty()))
+        line += Quoted(showText(finding.strTitle)) + " (" + showText(finding.strLocal) + "): ";
+    return line + FindingSentence(finding, showText, showFolder);
+}
+
 std::string FindingsText(std::span<const CFinding> findings, std::size_t nMaxLines,
                          const CShowText& showText, const CShowText& showFolder) {
     if (findings.empty())
@@ -245,15 +259,7 @@ std::string FindingsText(std::span<const CFinding> findings, std::size_t nMaxLin
     std::string text;
     const std::size_t nLines = std::min(findings.size(), nMaxLines);
     for (std::size_t n = 0; n < nLines; ++n) {
-        const CFinding& finding = findings[n];
-        text += std::string(SeverityName(finding.severity)) + " " + finding.strCode + ": ";
-        if (finding.nPosition > 0)
-            text += PositionName(finding.nPosition) + " ";
-        if (!finding.strFile.empty())
-            text += finding.strFile + ": ";
-        if (!finding.strTitle.empty() || !finding.strLocal.empty())
-            text += Quoted(showText(finding.strTitle)) + " (" + showText(finding.strLocal) + "): ";
-        text += FindingSentence(finding, showText, showFolder);
+        text += FindingLine(findings[n], showText, showFolder);
         if (n + 1 < findings.size())
             text += "\n";
     }

@@ -34,6 +34,8 @@ struct CFinding {
     // The folder the finding is about, as the files store it, or empty. Each
     // face names it its own way: twk natively on Linux by the Linux path.
     std::string strFolder = {};
+    // The ident of the airport it is about, or empty.
+    std::string strAirport = {};
 };
 
 // The findings on the areas in the order of their rows (top first), on the
@@ -61,6 +63,11 @@ inline std::string ShownAsStored(const std::string& stored) {
 // the face shows it.
 std::string FindingSentence(const CFinding& finding, const CShowText& showText,
                             const CShowText& showFolder);
+
+// The finding in one line: severity, code, what it is about (an area by its
+// position and title, a file, an entry by its names) and its sentence.
+std::string FindingLine(const CFinding& finding, const CShowText& showText,
+                        const CShowText& showFolder);
 
 // One line per finding, at most nMaxLines of them and then a line telling
 // how many more there are; "No problems found." when there is none. No line

@@ -248,8 +248,8 @@ CChanges CLibraryDocument::RenameArea(int nArea, const std::string& title) {
 CChangeResult CLibraryDocument::Scan(const std::string& directory, bool bHeldToo) {
     const int nAreasBefore = m_areas.GetSize();
     const CHeldFolders held = bHeldToo ? CHeldFolders() : HeldFolders(m_areas, m_strSimPath);
-    const CScanResult found = ScanDirectory(directory, m_strSimPath, m_areas,
-                                            CAreaArray::kMaxAreas, *m_pDisk, &held);
+    const CScanResult found =
+        ScanDirectory(directory, m_strSimPath, m_areas, CAreaArray::kMaxAreas, *m_pDisk, &held);
     CChangeResult result{PushAdded(nAreasBefore), {}, found.aHeld};
     for (const std::string& name : found.aUnnamed)
         result.strRefused.append(result.strRefused.empty() ? "" : "\n")
@@ -371,8 +371,7 @@ CChangeResult CLibraryDocument::SetFolderActive(int nFolder, bool bActive, bool 
             aAreas.push_back(folder.GetArea(e));
         if (const int nRequired = RequiredOnAmong(aAreas); nRequired >= 0)
             return {{},
-                    "\"" + folder.GetName() + "\" holds \"" +
-                        m_areas.GetAt(nRequired).GetTitle() +
+                    "\"" + folder.GetName() + "\" holds \"" + m_areas.GetAt(nRequired).GetTitle() +
                         "\", which the simulator requires, so nothing was switched off"};
     }
     const std::vector<int> aStates = FolderStates();

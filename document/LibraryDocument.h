@@ -238,8 +238,7 @@ private:
     // The records of taking back a step that returned these.
     CChanges Undone(const CChanges& done) const;
     // Why AddAreas leaves the folder out, or nothing.
-    std::optional<ENotAdded> WhyNotAdded(const std::string& folder,
-                                         const CHeldFolders& held) const;
+    std::optional<ENotAdded> WhyNotAdded(const std::string& folder, const CHeldFolders& held) const;
     // The first of the areas that the simulator requires and is on, or -1:
     // switching them off is refused for it.
     int RequiredOnAmong(std::span<const int> aAreas) const;

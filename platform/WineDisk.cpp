@@ -45,7 +45,15 @@ CDiskPath CWineDisk::Locate(const std::string& path) const {
         if (!utf8)
             return {{}, m_codePage.WhyNotConverted(path)};
         if (bFound) {
-            const auto [first, last] = ListingOf(disk).diskNames.equal_range(FoldName(name));
+            auto [first, last] = ListingOf(disk).diskNames.equal_range(FoldName(name));
+            // As Wine looks a name up: the name as given first, then in any
+            // letter case.
+            if (const auto exact = std::find_if(
+                    first, last, [&](const auto& match) { return match.second == *utf8; });
+                exact != last) {
+                first = exact;
+                last = std::next(exact);
+            }
             if (first != last && std::next(first) != last) {
                 std::vector<std::string> both;
                 for (auto match = first; match != last; ++match)

@@ -309,6 +309,9 @@ INSTANTIATE_TEST_SUITE_P(
             {},
             // Town switched on, above Lake.
             std::string(kSceneryCfg).replace(kSceneryCfg.find("Active=FALSE"), 12, "Active=TRUE")),
+        CRunCase(
+            {"check"}, 1, "", "\n  see: twk airports KTWN\n", {},
+            std::string(kSceneryCfg).replace(kSceneryCfg.find("Active=FALSE"), 12, "Active=TRUE")),
         CRunCase({"airports", "klak", "zzzz", "--json"}, 0, "",
                  "\"use\": \"hidden\"}, {\"position\": 4, \"title\": \"Lake\", \"local\": "
                  "\"Addon Scenery\\\\Lake\", \"file\": \"x.BGL\", \"active\": true, \"use\": "
@@ -549,7 +552,7 @@ TEST_F(Twk, NamesFoldersByTheirLinuxPaths) {
         {Run({"add", "Addon Scenery\\Empty"}), ": " + sim + "/Addon Scenery/Empty is no scenery"},
         {RunFinding({"list"}, {{"TARNWICK_SIM", "Z:" + sim + "/gone"}}),
          "folder " + sim + "/gone (from TARNWICK_SIM) does not exist"},
-        {Run({"check"}), "(Addon Scenery\\Twin B): " + twinB + "\n"},
+        {Run({"check"}), "#1 \"Twin\": " + twinB + "\n  fix: twk remove \"#1\"\n"},
         {Run({"check", "--json"}), "\"text\": \"" + twinB + "\"}"}};
     for (const auto& [run, text] : runs)
         EXPECT_NE((run.strErr + run.strOut).find(text), std::string::npos)

@@ -35,7 +35,7 @@ struct CFindingsCase {
     std::vector<std::string> findings; // "severity code #position file: text"
 };
 
-const std::string kSeattle = "airport KSEA \"Seattle\"";
+const std::string kSeattle = "KSEA \"Seattle\"";
 
 } // namespace
 
@@ -47,21 +47,18 @@ TEST(AirportFindings, NameTheAreasAndFilesAtFault) {
            {File("b.bgl", {{"KSEA", 0xE8}})},
            {File("c.bgl", {{"KSEA", 0}})}}},
          {"warning airport-conflict #1 a.bgl: " + kSeattle +
-          " is defined by more than one active add-on: the simulator uses this one; "
-          "#2 \"B\" (b.bgl) merges into it; #3 \"C\" (c.bgl) is hidden"}},
+          " is used from here; #2 merges into it; #3 is hidden"}},
         {"MergesStock",
          {{Area("A"), Area("World", true, true)},
           {{File("a.bgl", {{"KSEA", 0x28}})}, {File("ap.bgl", {{"KSEA", 0}})}}},
-         {"warning airport-merges-stock #2 ap.bgl: the stock " + kSeattle +
-          " is not hidden by the add-ons above it and merges with #1 \"A\" (a.bgl)"}},
+         {"warning airport-merges-stock #2 ap.bgl: the stock " + kSeattle + " merges with #1"}},
         // Inactive, B's two definitions load nowhere.
         {"TwiceInActiveAreaOnly",
          {{Area("A"), Area("B", false)},
           {{File("a.bgl", {{"KSEA", 0}}), File("b.bgl", {{"KSEA", 0}})},
            {File("c.bgl", {{"KSEA", 0}, {"KSEA", 0}})}}},
          {"warning airport-twice-in-area #1 a.bgl: " + kSeattle +
-          " is defined 2 times in this area (a.bgl, b.bgl): which one the simulator "
-          "takes is not known"}},
+          " is defined 2 times here (a.bgl, b.bgl): which one is used is not known"}},
         {"FilesErrorsWhenActiveWarningsWhenNot",
          {{Area("A"), Area("B", false)},
           {{Read("bad.bgl", EBglKind::kDamaged), Read("fsx.bgl", EBglKind::kAirports, 2)},

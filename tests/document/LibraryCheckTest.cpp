@@ -121,8 +121,8 @@ TEST(LibraryCheckText, ShowsAtMostTheLinesAskedThenHowManyMore) {
     std::vector<CFinding> findings(
         3, {"missing-folder", ESeverity::kError, 2, "T", "L", {}, "x", "C:\\F"});
     findings[2] = {"layers-rewritten", ESeverity::kInfo, 0, {}, {}, "scenery.cfg", "y"};
-    EXPECT_EQ(FindingsText(findings, 2), "error missing-folder: #2 \"T\" (L): the folder C:\\F x\n"
-                                         "error missing-folder: #2 \"T\" (L): the folder C:\\F x\n"
+    EXPECT_EQ(FindingsText(findings, 2), "error missing-folder: #2 \"T\": the folder C:\\F x\n"
+                                         "error missing-folder: #2 \"T\": the folder C:\\F x\n"
                                          "... and 1 more");
     EXPECT_TRUE(FindingsText(findings, 3).ends_with("x\ninfo layers-rewritten: scenery.cfg: y"));
 }

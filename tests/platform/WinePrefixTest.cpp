@@ -109,6 +109,12 @@ TEST_F(WineDrives, LocateFollowsTheDriveAndMatchesNamesWithoutRegardToCase) {
     EXPECT_EQ(disk.Locate("D:\\").strPath, std::filesystem::canonical(m_other.Path("")).string());
     for (const char* pszNowhere : {"Q:\\x", "E:\\x", "\\\\server\\share"})
         EXPECT_NE(disk.Locate(pszNowhere).strError, "") << pszNowhere;
+    // Of two names that differ only in case the one given wins, as in Wine;
+    // given in a third case, neither.
+    m_prefix.Write("drive_c/games/fs9/scenery.cfg", "");
+    EXPECT_EQ(Disk().Locate("C:\\games\\fs9\\scenery.cfg").strPath,
+              driveC + "/games/fs9/scenery.cfg");
+    EXPECT_NE(Disk().Locate("C:\\games\\fs9\\Scenery.cfg").strError, "");
 }
 
 TEST_F(WineDrives, ListsInTheCodePageAndStoresPathsThroughTheClosestDrive) {
