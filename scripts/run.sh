@@ -60,19 +60,22 @@ window_geometry='window_geometry() {
     done
     sleep 2
     xwininfo -root -tree | sed -n "s/.*\"$1\".*  \([0-9x+]*\)  .*/\1/p" | head -n 1
-}'
-xvfb-run -a -s "-screen 0 1100x860x24" bash -c "$window_geometry"'
-    "$WINE" explorer /desktop=Demo,1100x860 Tarnwick.exe &
-    window=$(window_geometry Tarnwick)
-    # The window Wine'"'"'s desktop starts is drawn inactive until one of its own
-    # closes: the About box, the sixth item from the end of the system menu,
-    # opened and closed makes it the active one.
+}
+# The window Wine'"'"'s desktop starts is drawn inactive until one of its own
+# closes: the About box, the sixth item from the end of the system menu,
+# opened and closed makes it the active one.
+activate() {
     xdotool search --name "^Tarnwick$" windowfocus --sync key alt+space
     sleep 1
     xdotool key Up Up Up Up Up Up Return
     sleep 2
     xdotool key Escape
     sleep 1
+}'
+xvfb-run -a -s "-screen 0 1100x860x24" bash -c "$window_geometry"'
+    "$WINE" explorer /desktop=Demo,1100x860 Tarnwick.exe &
+    window=$(window_geometry Tarnwick)
+    activate
     import -window root -crop "$window" screenshot.png
     xdotool key alt+space
     sleep 1
@@ -88,12 +91,7 @@ xvfb-run -a -s "-screen 0 1600x1200x24" bash -c "$window_geometry"'
     "$WINE" reg add "$0" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
     "$WINE" explorer /desktop=Demo,1600x1200 Tarnwick.exe &
     window=$(window_geometry Tarnwick)
-    xdotool search --name "^Tarnwick$" windowfocus --sync key alt+space
-    sleep 1
-    xdotool key Up Up Up Up Up Up Return
-    sleep 2
-    xdotool key Escape
-    sleep 1
+    activate
     import -window root -crop "$window" screenshot-150.png
     "$WINE" reg delete "$0" /v LogPixels /f >/dev/null 2>&1
     "$WINESERVER" -k' "$desktop"
