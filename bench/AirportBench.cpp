@@ -7,6 +7,7 @@
 // the simulator makes of each ident, and the cold index's peak heap.
 
 #include "AirportCache.h"
+#include "AirportFindings.h"
 #include "AirportIndex.h"
 #include "Airports.h"
 #include "BglWriter.h"
@@ -169,6 +170,23 @@ void BM_AirportsOf(benchmark::State& state) {
         benchmark::DoNotOptimize(AirportsOf(index));
 }
 
+// The findings of 20,000 copies of one airport in a stock file below an
+// add-on that defines it too: one finding for the file, not one a copy.
+void BM_CopiesFindings(benchmark::State& state) {
+    CAirportIndex index;
+    index.areas = {{0, "Add-on", "Addon\\A", {}, true, false},
+                   {1, "World", "Scenery\\World", {}, true, true}};
+    CIndexedFile addOn{"a.bgl", {}}, stock{"ap.bgl", {}};
+    addOn.contents.airports.push_back({.strIdent = "KSEA", .strName = "Seattle"});
+    stock.contents.airports.assign(20000, {.strIdent = "KSEA", .strName = "Seattle"});
+    index.files = {{addOn}, {stock}};
+    for (auto _ : state) {
+        std::vector<CFinding> findings;
+        AddAirportFindings(index, AirportsOf(index), findings);
+        benchmark::DoNotOptimize(findings);
+    }
+}
+
 // The median of five runs of each: the other programs of a shared machine
 // slow one run or another, and a ratio of two single runs with them.
 void Repeated(benchmark::internal::Benchmark* pBench) {
@@ -180,6 +198,7 @@ BENCHMARK(BM_ColdIndex)->Apply(Repeated);
 BENCHMARK(BM_ListStat)->Apply(Repeated);
 BENCHMARK(BM_WarmIndex)->Apply(Repeated);
 BENCHMARK(BM_AirportsOf)->Apply(Repeated);
+BENCHMARK(BM_CopiesFindings)->Apply(Repeated);
 
 // Prints the figures of the runs there are: a filter may leave some out.
 class CRatioReporter : public CTimeReporter {
@@ -189,6 +208,9 @@ public:
         PrintRatio("airport_index_warm_vs_stat_20000", "BM_WarmIndex", "BM_ListStat");
         if (m_aTime.count(Median("BM_AirportsOf")))
             std::printf("airport_conflicts_ms_20000: %.1f\n", m_aTime.at(Median("BM_AirportsOf")));
+        if (m_aTime.count(Median("BM_CopiesFindings")))
+            std::printf("airport_copies_findings_ms_20000: %.2f\n",
+                        m_aTime.at(Median("BM_CopiesFindings")));
     }
 
 private:

@@ -2,6 +2,8 @@
 
 #include "AreaChanges.h"
 
+#include <algorithm>
+
 namespace {
 
 class CAirportChecker {
@@ -35,63 +37,99 @@ public:
         }
     }
 
+    // One finding per airport, area and file, whatever the number of copies
+    // of the airport, found in one pass over its definitions or two.
     void CheckAirport(const CAirport& airport) {
         const std::vector<CDefinition>& definitions = airport.definitions;
         if (airport.bConflict) {
             const CDefinition& used = definitions[static_cast<std::size_t>(airport.nUsed)];
-            std::string text = AirportName(airport) + " is used from here";
+            std::vector<std::string> others;
             for (std::size_t n = definitions.size(); n-- > 0;) {
                 const CDefinition& other = definitions[n];
                 if (static_cast<int>(n) != airport.nUsed && other.use != EAirportUse::kOff &&
                     !IsStock(other))
-                    text += "; " + DefinitionName(other) +
-                            (other.use == EAirportUse::kHidden ? " is hidden" : " merges into it");
+                    others.push_back(DefinitionName(other) + (other.use == EAirportUse::kHidden
+                                                                  ? " is hidden"
+                                                                  : " merges into it"));
             }
             Add(static_cast<std::size_t>(used.nSlot), FileOf(m_index, used).strName,
-                "airport-conflict", ESeverity::kWarning, text, airport.strIdent);
+                "airport-conflict", ESeverity::kWarning,
+                AirportName(airport) + " is used from here; " + Listed(others, "; "),
+                airport.strIdent);
         }
-        if (airport.bMergesStock) {
-            for (std::size_t n = 0; n < definitions.size(); ++n) {
-                const CDefinition& stock = definitions[n];
-                if (!IsStock(stock) || stock.use != EAirportUse::kMerges)
-                    continue;
-                std::string addOns;
-                for (std::size_t m = n + 1; m < definitions.size(); ++m) {
-                    if (definitions[m].use != EAirportUse::kOff && !IsStock(definitions[m]) &&
-                        definitions[m].nSlot < stock.nSlot)
-                        addOns += (addOns.empty() ? "" : ", ") + DefinitionName(definitions[m]);
-                }
-                if (!addOns.empty())
-                    Add(static_cast<std::size_t>(stock.nSlot), FileOf(m_index, stock).strName,
-                        "airport-merges-stock", ESeverity::kWarning,
-                        "the stock " + AirportName(airport) + " merges with " + addOns,
-                        airport.strIdent);
-            }
-        }
+        if (airport.bMergesStock)
+            CheckMergesStock(airport);
         if (airport.bTwiceInArea)
             CheckTwiceInArea(airport);
     }
 
 private:
+    // From the top down: the add-on areas that are on, each once, as they
+    // come; each stock file's merging copies, with those above them.
+    void CheckMergesStock(const CAirport& airport) {
+        const std::vector<CDefinition>& definitions = airport.definitions;
+        std::vector<std::string> addOns;
+        int nLastSlot = -1;
+        for (std::size_t nEnd = definitions.size(); nEnd > 0;) {
+            const CDefinition& last = definitions[nEnd - 1];
+            std::size_t nStart = nEnd - 1;
+            while (nStart > 0 && definitions[nStart - 1].nSlot == last.nSlot &&
+                   definitions[nStart - 1].nFile == last.nFile)
+                --nStart;
+            if (!IsStock(last)) {
+                if (last.use != EAirportUse::kOff && last.nSlot != nLastSlot)
+                    addOns.push_back(DefinitionName(last));
+                nLastSlot = last.nSlot;
+            } else if (!addOns.empty()) {
+                const std::size_t nMerging = static_cast<std::size_t>(std::count_if(
+                    definitions.begin() + static_cast<std::ptrdiff_t>(nStart),
+                    definitions.begin() + static_cast<std::ptrdiff_t>(nEnd),
+                    [](const CDefinition& d) { return d.use == EAirportUse::kMerges; }));
+                if (nMerging > 0)
+                    Add(static_cast<std::size_t>(last.nSlot), FileOf(m_index, last).strName,
+                        "airport-merges-stock", ESeverity::kWarning,
+                        "the stock " + AirportName(airport) + Copies(nMerging) + " merges with " +
+                            Listed(addOns, ", "),
+                        airport.strIdent);
+            }
+            nEnd = nStart;
+        }
+    }
+
     void CheckTwiceInArea(const CAirport& airport) {
         const std::vector<CDefinition>& definitions = airport.definitions;
         for (std::size_t n = 0; n < definitions.size();) {
             std::size_t nEnd = n + 1;
-            while (nEnd < definitions.size() && definitions[nEnd].nSlot == definitions[n].nSlot)
-                ++nEnd;
-            if (nEnd - n > 1 && definitions[n].use != EAirportUse::kOff) {
-                std::string files;
-                for (std::size_t m = n; m < nEnd; ++m)
-                    files += (m == n ? "" : ", ") + FileOf(m_index, definitions[m]).strName;
+            std::vector<std::string> files = {FileOf(m_index, definitions[n]).strName};
+            for (; nEnd < definitions.size() && definitions[nEnd].nSlot == definitions[n].nSlot;
+                 ++nEnd) {
+                if (definitions[nEnd].nFile != definitions[nEnd - 1].nFile)
+                    files.push_back(FileOf(m_index, definitions[nEnd]).strName);
+            }
+            if (nEnd - n > 1 && definitions[n].use != EAirportUse::kOff)
                 Add(static_cast<std::size_t>(definitions[n].nSlot),
                     FileOf(m_index, definitions[n]).strName, "airport-twice-in-area",
                     ESeverity::kWarning,
                     AirportName(airport) + " is defined " + std::to_string(nEnd - n) +
-                        " times here (" + files + "): which one is used is not known",
+                        " times here (" + Listed(files, ", ") + "): which one is used is not known",
                     airport.strIdent);
-            }
             n = nEnd;
         }
+    }
+
+    // The first few of the names, then how many more.
+    static std::string Listed(const std::vector<std::string>& names, const char* pszBetween) {
+        constexpr std::size_t kShown = 3;
+        std::string text;
+        for (std::size_t n = 0; n < std::min(names.size(), kShown); ++n)
+            text.append(n == 0 ? "" : pszBetween).append(names[n]);
+        if (names.size() > kShown)
+            text.append(" and ").append(std::to_string(names.size() - kShown)).append(" more");
+        return text;
+    }
+
+    static std::string Copies(std::size_t nCopies) {
+        return nCopies == 1 ? "" : " (" + std::to_string(nCopies) + " copies)";
     }
 
     bool IsStock(const CDefinition& definition) const {

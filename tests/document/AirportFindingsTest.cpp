@@ -53,6 +53,17 @@ TEST(AirportFindings, NameTheAreasAndFilesAtFault) {
           {{File("a.bgl", {{"KSEA", 0x28}})}, {File("ap.bgl", {{"KSEA", 0}})}}},
          {"warning airport-merges-stock #2 ap.bgl: the stock " + kSeattle + " merges with #1"}},
         // Inactive, B's two definitions load nowhere.
+        // However many copies a file holds, a fault is one finding: below one
+        // add-on, 20,000 copies of an airport in a stock file that hide nothing.
+        {"CopiesAreCountedNotListed",
+         {{Area("A"), Area("World", true, true)},
+          {{File("a.bgl", {{"KSEA", 0}})},
+           {File("ap.bgl",
+                 std::vector<std::pair<std::string, std::uint16_t>>(20000, {"KSEA", 0}))}}},
+         {"warning airport-merges-stock #2 ap.bgl: the stock " + kSeattle +
+              " (20000 copies) merges with #1",
+          "warning airport-twice-in-area #2 ap.bgl: " + kSeattle +
+              " is defined 20000 times here (ap.bgl): which one is used is not known"}},
         {"TwiceInActiveAreaOnly",
          {{Area("A"), Area("B", false)},
           {{File("a.bgl", {{"KSEA", 0}}), File("b.bgl", {{"KSEA", 0}})},
