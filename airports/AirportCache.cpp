@@ -13,7 +13,7 @@ namespace {
 // The first bytes of every cache file, and the version of its layout: a
 // file of another version is rebuilt, never read.
 constexpr std::string_view kMagic = "Tarnwick airport cache\n";
-constexpr std::uint32_t kVersion = 1;
+constexpr std::uint32_t kVersion = 2;
 // The fewest bytes an entry takes in the file (a path, its size and time, and
 // contents of no reason and no airports), so that a damaged count cannot make
 // room for more entries than the text holds.
@@ -87,6 +87,10 @@ void WriteContents(CWriter& out, const CBglContents& contents) {
     out.Number(contents.nLaterRecords, 4);
     out.Number(contents.nLaterId, 2);
     out.Number(contents.nLaterOffset, 8);
+    out.Number(contents.nBeforeFault, 4);
+    out.Number(contents.aBeforeFault.size(), 1);
+    for (const std::string& ident : contents.aBeforeFault)
+        out.Text(ident);
     out.Number(contents.airports.size(), 4);
     for (const CAirportRecord& airport : contents.airports) {
         out.Text(airport.strIdent);
@@ -109,6 +113,10 @@ bool ReadContents(CReader& in, CBglContents& contents) {
     contents.nLaterRecords = static_cast<std::uint32_t>(in.Number(4));
     contents.nLaterId = static_cast<std::uint16_t>(in.Number(2));
     contents.nLaterOffset = in.Number(8);
+    contents.nBeforeFault = static_cast<std::uint32_t>(in.Number(4));
+    const std::uint64_t nNamed = in.Number(1);
+    for (std::uint64_t n = 0; n < nNamed && in.Ok(); ++n)
+        contents.aBeforeFault.push_back(std::string(in.Text()));
     const std::uint64_t nAirports = in.Number(4);
     for (std::uint64_t n = 0; n < nAirports && in.Ok(); ++n) {
         CAirportRecord airport;

@@ -87,9 +87,18 @@ public:
     CBglReader(const CBglSource& source, CBglContents& contents)
         : m_window(source), m_contents(contents) {}
 
+    // The idents a damaged file names before its fault.
+    static constexpr std::size_t kNamedBeforeFault = 5;
+
     void Read() {
         if (ReadHeader())
             ReadSections();
+        if (m_contents.kind == EBglKind::kDamaged) {
+            m_contents.nBeforeFault = static_cast<std::uint32_t>(m_contents.airports.size());
+            for (std::size_t n = 0; n < std::min(m_contents.airports.size(), kNamedBeforeFault);
+                 ++n)
+                m_contents.aBeforeFault.push_back(m_contents.airports[n].strIdent);
+        }
         if (m_contents.kind != EBglKind::kAirports)
             m_contents.airports.clear();
     }

@@ -50,6 +50,11 @@ struct CBglContents {
     std::uint32_t nLaterRecords = 0;
     std::uint16_t nLaterId = 0;
     std::uint64_t nLaterOffset = 0;
+    // Of a damaged file: how many airports were read before the fault, and
+    // the idents of the first few, for the user to know what it would bring
+    // once mended.
+    std::uint32_t nBeforeFault = 0;
+    std::vector<std::string> aBeforeFault = {};
 };
 
 // A number as the reasons and findings give offsets and values: "0x" and

@@ -22,7 +22,7 @@ public:
                 if (contents.kind == EBglKind::kDamaged)
                     Add(nSlot, file.strName, "bgl-damaged", severity,
                         "cannot be read by the simulator: " + contents.strReason + " (at byte " +
-                            HexNumber(contents.nOffset) + ")");
+                            HexNumber(contents.nOffset) + ")" + BeforeFault(contents));
                 else if (contents.kind == EBglKind::kUnreadable)
                     Add(nSlot, file.strName, "bgl-unreadable", ESeverity::kWarning,
                         "cannot be opened or read: " + contents.strReason);
@@ -115,6 +115,26 @@ private:
                     airport.strIdent);
             n = nEnd;
         }
+    }
+
+    // What a damaged file would bring once mended: "; before that it holds
+    // KSEA, KBFI and 3 more airports"; nothing when it holds none.
+    static std::string BeforeFault(const CBglContents& contents) {
+        if (contents.nBeforeFault == 0)
+            return {};
+        std::string text = "; before that it holds ";
+        for (std::size_t n = 0; n < contents.aBeforeFault.size(); ++n)
+            text.append(n == 0 ? ""
+                        : n + 1 == contents.aBeforeFault.size() &&
+                                contents.nBeforeFault == contents.aBeforeFault.size()
+                            ? " and "
+                            : ", ")
+                .append(contents.aBeforeFault[n]);
+        if (contents.nBeforeFault > contents.aBeforeFault.size())
+            text.append(" and ")
+                .append(std::to_string(contents.nBeforeFault - contents.aBeforeFault.size()))
+                .append(" more");
+        return text + (contents.nBeforeFault == 1 ? " airport" : " airports");
     }
 
     // The first few of the names, then how many more.

@@ -82,6 +82,18 @@ TEST(BglFile, IsDamagedAtTheBytesAtFault) {
     }
 }
 
+// A file damaged at its second airport brings nothing, but names the one
+// read before the fault.
+TEST(BglFile, DamagedNamesTheAirportsReadBeforeItsFault) {
+    const std::string good = MakeBglFile({{"KSEA", "Seattle"}, {"KBFI", "Boeing"}});
+    const std::uint64_t nSecond = ReadBglBytes(good).airports.at(1).nOffset;
+    const CBglContents contents = ReadBglBytes(With(good, nSecond + 0x28, 0));
+    EXPECT_EQ(contents.kind, EBglKind::kDamaged);
+    EXPECT_TRUE(contents.airports.empty());
+    EXPECT_EQ(contents.nBeforeFault, 1u);
+    EXPECT_EQ(contents.aBeforeFault, std::vector<std::string>{"KSEA"});
+}
+
 TEST(BglFile, ReadsTheAirportsAsTheSimulatorWould) {
     const std::tuple<const char*, std::string, std::string> cases[] = {
         {"NamesWithoutTerminatorAndOneIdentTwice",

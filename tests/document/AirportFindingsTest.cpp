@@ -24,9 +24,11 @@ CIndexedFile File(const std::string& name,
     return file;
 }
 
-// A file read as of the kind, with records of a later simulator when so many.
-CIndexedFile Read(const std::string& name, EBglKind kind, std::uint32_t nLater = 0) {
-    return {name, {kind, "bad", 0x10, {}, nLater, 0x3C, 0x5C}};
+// A file read as of the kind, with records of a later simulator when so many,
+// and a damaged one with airports read before its fault.
+CIndexedFile Read(const std::string& name, EBglKind kind, std::uint32_t nLater = 0,
+                  std::uint32_t nBeforeFault = 0, std::vector<std::string> before = {}) {
+    return {name, {kind, "bad", 0x10, {}, nLater, 0x3C, 0x5C, nBeforeFault, std::move(before)}};
 }
 
 struct CFindingsCase {
@@ -72,9 +74,11 @@ TEST(AirportFindings, NameTheAreasAndFilesAtFault) {
           " is defined 2 times here (a.bgl, b.bgl): which one is used is not known"}},
         {"FilesErrorsWhenActiveWarningsWhenNot",
          {{Area("A"), Area("B", false)},
-          {{Read("bad.bgl", EBglKind::kDamaged), Read("fsx.bgl", EBglKind::kAirports, 2)},
+          {{Read("bad.bgl", EBglKind::kDamaged, 0, 7, {"KA", "KB", "KC", "KD", "KE"}),
+            Read("fsx.bgl", EBglKind::kAirports, 2)},
            {Read("bad.bgl", EBglKind::kDamaged), Read("gone.bgl", EBglKind::kUnreadable)}}},
-         {"error bgl-damaged #1 bad.bgl: cannot be read by the simulator: bad (at byte 0x10)",
+         {"error bgl-damaged #1 bad.bgl: cannot be read by the simulator: bad (at byte 0x10); "
+          "before that it holds KA, KB, KC, KD, KE and 2 more airports",
           "error bgl-other-simulator #1 fsx.bgl: holds 2 airport records of a later "
           "simulator (id 0x3C at byte 0x5C), which this simulator cannot use",
           "warning bgl-damaged #2 bad.bgl: cannot be read by the simulator: bad (at byte 0x10)",
