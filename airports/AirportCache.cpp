@@ -13,11 +13,11 @@ namespace {
 // The first bytes of every cache file, and the version of its layout: a
 // file of another version is rebuilt, never read.
 constexpr std::string_view kMagic = "Tarnwick airport cache\n";
-constexpr std::uint32_t kVersion = 2;
-// The fewest bytes an entry takes in the file (a path, its size and time, and
+constexpr std::uint32_t kVersion = 3;
+// The fewest bytes an entry takes in the file (a path, its attributes, and
 // contents of no reason and no airports), so that a damaged count cannot make
 // room for more entries than the text holds.
-constexpr std::size_t kLeastEntryBytes = 4 + 8 + 8 + 1 + 4 + 8 + 4 + 2 + 8 + 4;
+constexpr std::size_t kLeastEntryBytes = 4 + 5 * 8 + 1 + 4 + 8 + 4 + 2 + 8 + 4 + 1 + 4;
 
 class CWriter {
 public:
@@ -160,25 +160,33 @@ void CAirportCache::Load(const std::string& path, const std::string& simPath) {
     m_bChanged = false;
 }
 
-const CBglContents* CAirportCache::Find(const std::string& path) {
+bool CAirportCache::Take(const std::string& path, const CFileAttributes& state,
+                         CBglContents& contents) {
     const auto it = m_entries.find(path);
     if (it == m_entries.end())
-        return nullptr;
-    const CFileAttributes state = GetFileAttributesOf(path);
-    if (!state.bPresent || it->second.nSize != state.nSize ||
-        it->second.nWriteTime != state.nWriteTime)
-        return nullptr;
-    it->second.bUsed = true;
-    return &it->second.contents;
+        return false;
+    CEntry& entry = it->second;
+    const CFileAttributes& known = entry.state;
+    if (!state.bPresent || state.nSize != known.nSize || state.nWriteTime != known.nWriteTime ||
+        state.nChangeTime != known.nChangeTime || state.nFileId != known.nFileId ||
+        state.nVolume != known.nVolume)
+        return false;
+    contents = entry.pShared ? *entry.pShared : std::move(entry.contents);
+    entry.pShared = &contents;
+    entry.bUsed = true;
+    return true;
 }
 
 void CAirportCache::Put(const std::string& path, const CFileAttributes& state,
-                        const CBglContents& contents) {
-    if (contents.kind == EBglKind::kUnreadable || !state.bPresent || state.nSize == kUnknownSize) {
+                        const CBglContents& contents, std::uint64_t nListedAt) {
+    const bool bRacilyClean =
+        state.nWriteTime >= nListedAt || nListedAt - state.nWriteTime < 2 * kFileTimeSecond;
+    if (contents.kind == EBglKind::kUnreadable || contents.bStopped || !state.bPresent ||
+        state.nSize == kUnknownSize || bRacilyClean) {
         m_bChanged = m_entries.erase(path) > 0 || m_bChanged;
         return;
     }
-    m_entries[path] = {state.nSize, state.nWriteTime, contents, true};
+    m_entries[path] = {state, {}, &contents, true};
     m_bChanged = true;
 }
 
@@ -208,9 +216,12 @@ std::string CAirportCache::Serialize() const {
     out.Number(m_entries.size(), 4);
     for (const auto& [path, entry] : m_entries) {
         out.Text(path);
-        out.Number(entry.nSize, 8);
-        out.Number(entry.nWriteTime, 8);
-        WriteContents(out, entry.contents);
+        out.Number(entry.state.nSize, 8);
+        out.Number(entry.state.nWriteTime, 8);
+        out.Number(entry.state.nChangeTime, 8);
+        out.Number(entry.state.nFileId, 8);
+        out.Number(entry.state.nVolume, 8);
+        WriteContents(out, entry.Contents());
     }
     // A file cut short or changed by hand shows as a wrong sum.
     const std::uint64_t nSum = HashFileBytes(out.Result());
@@ -236,8 +247,12 @@ bool CAirportCache::Deserialize(std::string_view text) {
     for (std::uint64_t n = 0; n < nEntries && in.Ok(); ++n) {
         std::string path = in.Text();
         CEntry entry;
-        entry.nSize = in.Number(8);
-        entry.nWriteTime = in.Number(8);
+        entry.state.bPresent = true;
+        entry.state.nSize = in.Number(8);
+        entry.state.nWriteTime = in.Number(8);
+        entry.state.nChangeTime = in.Number(8);
+        entry.state.nFileId = in.Number(8);
+        entry.state.nVolume = in.Number(8);
         if (!ReadContents(in, entry.contents))
             break;
         m_entries[std::move(path)] = std::move(entry);

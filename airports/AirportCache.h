@@ -1,10 +1,12 @@
 #pragma once
 
-// What the .bgl files of one simulator folder held when last read, keyed by
-// each file's path on the disk, size and last-write time, so that a second
-// look at an unchanged library reads no .bgl file. Kept in a file of its own
-// per simulator folder; a cache file that is damaged, of another folder or
-// of another version is ignored, and rebuilt.
+// What the .bgl files of one simulator folder held when last read, so that a
+// second look at an unchanged library reads no .bgl file. Each file is keyed
+// by its path on the disk and what its folder's listing tells of it: size,
+// last-write time, change time and identity, so that bytes changed with
+// their time put back, or another file moved over it, show as a change.
+// Kept in a file of its own per simulator folder; a cache file that is
+// damaged, of another folder or of another version is ignored, and rebuilt.
 
 #include "BglFile.h"
 
@@ -20,12 +22,21 @@ public:
 
     // Takes the cache file of the simulator folder, when it is one.
     void Load(const std::string& path, const std::string& simPath);
-    // What the file held, when it is still of the size and time it had
-    // then; it counts as found. The file is looked at only when the cache
-    // holds its path: one never seen costs no look before its read.
-    const CBglContents* Find(const std::string& path);
-    // Files the system could not read are not kept.
-    void Put(const std::string& path, const CFileAttributes& state, const CBglContents& contents);
+    bool Holds(const std::string& path) const { return m_entries.contains(path); }
+    // Moves what the file held into contents, when its attributes are still
+    // those it had then; it counts as found.
+    bool Take(const std::string& path, const CFileAttributes& state, CBglContents& contents);
+    // Keeps what was read of the file, its attributes taken after the
+    // moment nListedAt and before the read. Not kept: a file the system
+    // could not read or whose read was stopped, and a file written within
+    // two seconds of that moment or later (one dated in the future too):
+    // its time may not change when it is written again at once, or an
+    // installer may still be writing it; it is read again at the next look.
+    void Put(const std::string& path, const CFileAttributes& state, const CBglContents& contents,
+             std::uint64_t nListedAt);
+    // The cache holds no second copy of what it gave or was given: it
+    // refers to those contents until Save, and they must stay where they
+    // are until then.
     // Forgets the files not found since Load.
     void DropUnused();
     // Writes the cache file, making its folder, when anything changed since
@@ -40,10 +51,11 @@ public:
 
 private:
     struct CEntry {
-        std::uint64_t nSize = 0;
-        std::uint64_t nWriteTime = 0;
-        CBglContents contents;
+        CFileAttributes state;
+        CBglContents contents;                 // as loaded, until taken
+        const CBglContents* pShared = nullptr; // where it went, or was given from
         bool bUsed = false;
+        const CBglContents& Contents() const { return pShared ? *pShared : contents; }
     };
     std::string m_strPath;
     std::string m_strSimPath;

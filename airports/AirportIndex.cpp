@@ -12,12 +12,10 @@ namespace {
 struct CFound {
     std::size_t nSlot;
     std::size_t nFile;
-    std::string strPath; // on the disk; empty when the disk has no path for it
+    std::string strPath;     // on the disk; empty when the disk has no path for it
+    CFileAttributes listed;  // when its folder's listing gave them
+    std::uint64_t nListedAt; // the moment before its folder was listed
 };
-
-bool NameBefore(const CIndexedFile& a, const CIndexedFile& b) {
-    return LessNoCase(a.strName, b.strName);
-}
 
 } // namespace
 
@@ -45,32 +43,42 @@ CAirportIndex BuildAirportIndex(std::vector<CIndexArea> areas, const CSceneryDis
     std::vector<CFound> found;
     for (std::size_t nSlot = 0; nSlot < index.areas.size(); ++nSlot) {
         const std::string scenery = index.areas[nSlot].strFolder + disk.GetSeparator() + "scenery";
+        const std::uint64_t nListedAt = FileTimeNow();
+        std::vector<CDirEntry> listed = disk.List(scenery);
+        std::erase_if(listed, [](const CDirEntry& entry) {
+            return entry.bDirectory || !IsBglFileName(entry.strName);
+        });
+        std::sort(listed.begin(), listed.end(), [](const CDirEntry& a, const CDirEntry& b) {
+            return LessNoCase(a.strName, b.strName);
+        });
         std::vector<CIndexedFile>& files = index.files[nSlot];
-        for (const CDirEntry& entry : disk.List(scenery)) {
-            if (!entry.bDirectory && IsBglFileName(entry.strName))
-                files.push_back({entry.strName, {}});
-        }
-        std::sort(files.begin(), files.end(), NameBefore);
-        for (std::size_t nFile = 0; nFile < files.size(); ++nFile) {
-            CDiskPath path = disk.Locate(scenery + disk.GetSeparator() + files[nFile].strName);
+        for (CDirEntry& entry : listed) {
+            CDiskPath path = disk.Locate(scenery + disk.GetSeparator() + entry.strName);
+            CIndexedFile& file = files.emplace_back(CIndexedFile{std::move(entry.strName), {}});
             if (!path.strError.empty()) {
-                files[nFile].contents.kind = EBglKind::kUnreadable;
-                files[nFile].contents.strReason = path.strError;
+                file.contents.kind = EBglKind::kUnreadable;
+                file.contents.strReason = std::move(path.strError);
+                path.strPath.clear();
             }
             found.push_back(
-                {nSlot, nFile, path.strError.empty() ? std::move(path.strPath) : std::string()});
+                {nSlot, files.size() - 1, std::move(path.strPath), entry.attributes, nListedAt});
         }
     }
     for (std::size_t n = 0; n < found.size(); ++n) {
         const CFound& file = found[n];
         if (!file.strPath.empty()) {
             CBglContents& contents = index.files[file.nSlot][file.nFile].contents;
-            if (const CBglContents* pKnown = cache.Find(file.strPath)) {
-                contents = *pKnown;
-            } else {
-                CFileAttributes state;
-                contents = ReadBglFile(file.strPath, state);
-                cache.Put(file.strPath, state, contents);
+            // Natively the listing gives names alone: a file the cache holds
+            // is then looked at, and a new one's attributes come from its
+            // opening, so that it costs no look before its read.
+            CFileAttributes state = file.listed;
+            if (!state.bPresent && cache.Holds(file.strPath))
+                state = GetFileAttributesOf(file.strPath);
+            if (!state.bPresent || !cache.Take(file.strPath, state, contents)) {
+                CFileAttributes opened;
+                contents = ReadBglFile(file.strPath, opened,
+                                       [&] { return !progress || progress(n, found.size()); });
+                cache.Put(file.strPath, state.bPresent ? state : opened, contents, file.nListedAt);
             }
         }
         if (progress && !progress(n + 1, found.size())) {

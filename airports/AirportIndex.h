@@ -50,7 +50,8 @@ struct CAirportIndex {
 using CIndexProgress = std::function<bool(std::size_t nDone, std::size_t nTotal)>;
 
 // Lists each area's scenery sub-folder through the disk and reads the .bgl
-// files the cache does not hold as they are now.
+// files the cache does not hold as they are now. The cache then refers to
+// the index's contents: it is saved, if at all, before the index goes.
 CAirportIndex BuildAirportIndex(std::vector<CIndexArea> areas, const CSceneryDisk& disk,
                                 CAirportCache& cache, const CIndexProgress& progress = {});
 

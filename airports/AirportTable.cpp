@@ -30,17 +30,19 @@ std::string AlsoIn(const CAirportIndex& index, const CAirport& airport) {
 CAirportTable::CAirportTable(const CAirportIndex& index) {
     const std::vector<CAirport> airports = AirportsOf(index);
     m_entries.reserve(airports.size());
+    static const std::string kNone;
     for (const CAirport& airport : airports) {
         CEntry entry;
-        entry.Text(EAirportColumn::kIdent) = airport.strIdent;
-        entry.Text(EAirportColumn::kName) = airport.strName;
+        const CAirportRecord& named =
+            RecordOf(index, airport.definitions[NamedDefinition(airport)]);
+        entry.shared = {&named.strIdent, &named.strName, &kNone};
         if (airport.nUsed >= 0) {
             const CIndexArea& area = index.areas[static_cast<std::size_t>(
                 airport.definitions[static_cast<std::size_t>(airport.nUsed)].nSlot)];
-            entry.Text(EAirportColumn::kUsed) = area.strTitle;
+            entry.shared[static_cast<std::size_t>(EAirportColumn::kUsed)] = &area.strTitle;
             entry.nUsedArea = area.nArea;
         }
-        entry.Text(EAirportColumn::kAlsoIn) = AlsoIn(index, airport);
+        entry.strAlsoIn = AlsoIn(index, airport);
         entry.bFinding = airport.HasFinding();
         m_entries.push_back(std::move(entry));
     }

@@ -23,7 +23,8 @@ inline constexpr std::size_t kAirportColumns = 4;
 
 class CAirportTable {
 public:
-    // All airports, in the order of their idents.
+    // All airports, in the order of their idents. The index outlives the
+    // table.
     explicit CAirportTable(const CAirportIndex& index);
 
     // Only the airports with a finding (see CAirport::HasFinding).
@@ -41,11 +42,15 @@ public:
     int UsedArea(std::size_t nRow) const;
 
 private:
+    // The ident, the name and the title of the area used are the index's
+    // own, which the table refers to rather than copy; the other areas are
+    // a text of the table's.
     struct CEntry {
-        std::array<std::string, kAirportColumns> texts;
-        std::string& Text(EAirportColumn column) { return texts[static_cast<std::size_t>(column)]; }
+        std::array<const std::string*, kAirportColumns - 1> shared;
+        std::string strAlsoIn;
         const std::string& Text(EAirportColumn column) const {
-            return texts[static_cast<std::size_t>(column)];
+            return column == EAirportColumn::kAlsoIn ? strAlsoIn
+                                                     : *shared[static_cast<std::size_t>(column)];
         }
         int nUsedArea = -1;
         bool bFinding = false;

@@ -1,6 +1,7 @@
 #include "Airports.h"
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_map>
 
 namespace {
@@ -49,17 +50,19 @@ void Resolve(const CAirportIndex& index, CAirport& airport) {
         bAddOnInSlot = bAddOnInSlot || !bStock;
         bHidesInSlot = bHidesInSlot || HidesEarlier(RecordOf(index, definition));
     }
-    const CDefinition& named =
-        definitions[airport.nUsed >= 0 ? static_cast<std::size_t>(airport.nUsed)
-                                       : definitions.size() - 1];
-    airport.strName = RecordOf(index, named).strName;
+    airport.strName = RecordOf(index, definitions[NamedDefinition(airport)]).strName;
 }
 
 } // namespace
 
+std::size_t NamedDefinition(const CAirport& airport) {
+    return airport.nUsed >= 0 ? static_cast<std::size_t>(airport.nUsed)
+                              : airport.definitions.size() - 1;
+}
+
 std::vector<CAirport> AirportsOf(const CAirportIndex& index) {
     std::vector<CAirport> airports;
-    std::unordered_map<std::string, std::size_t> byIdent;
+    std::unordered_map<std::string_view, std::size_t> byIdent;
     for (std::size_t nSlot = index.areas.size(); nSlot-- > 0;) {
         const std::vector<CIndexedFile>& files = index.files[nSlot];
         for (std::size_t nFile = 0; nFile < files.size(); ++nFile) {

@@ -41,6 +41,8 @@ struct CAirport {
 
 // Every ident of the index, in the order of the idents.
 std::vector<CAirport> AirportsOf(const CAirportIndex& index);
+// The definition whose name the airport takes.
+std::size_t NamedDefinition(const CAirport& airport);
 
 const char* AirportUseName(EAirportUse use);
 // The record and the file of a definition.

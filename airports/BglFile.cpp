@@ -6,6 +6,10 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
+#include <new>
+#include <numeric>
+#include <optional>
 
 namespace {
 
@@ -23,8 +27,18 @@ constexpr std::uint16_t kDeleteRecord = 0x0033;
 // Airport records of the simulators after this one, in the same section.
 constexpr std::array<std::uint16_t, 3> kLaterAirportRecords = {0x003C, 0x00AB, 0x0056};
 
-// The most the reader holds of a file at once; a name longer than this is cut.
+// Reads are rounded up to pages of 4 KB and take at most 64 KB ahead of what
+// is asked; a name longer than that is cut.
+constexpr std::uint64_t kPage = 4 * 1024;
 constexpr std::size_t kWindowSize = 64 * 1024;
+// The buffer's size past which a read lets go of the bytes before the item
+// walked.
+constexpr std::size_t kBufferSize = 4 * kWindowSize;
+// Sections and subsections walked between two looks at whether to go on.
+constexpr std::uint64_t kStepsPerLook = 64;
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+// The fault of tables and spans that walk more bytes than the file holds.
+constexpr const char* kGivenTwice = "the airport sections give the same bytes more than once";
 
 std::uint16_t U16(const char* p) {
     const auto* b = reinterpret_cast<const unsigned char*>(p);
@@ -37,8 +51,39 @@ std::uint32_t U32(const char* p) {
            static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
 }
 
-// Positioned reads through one window of the file, so that the small
-// records of one subsection cost one read of the system between them.
+std::uint64_t PageOf(std::uint64_t nOffset) {
+    return nOffset / kPage * kPage;
+}
+
+std::uint64_t PageEnd(std::uint64_t nOffset) {
+    return PageOf(nOffset + kPage - 1);
+}
+
+// What the reader walks from its start on: a table, or a span of records.
+struct CExtent {
+    std::uint64_t nStart = 0;
+    std::uint64_t nEnd = 0;
+    bool Short() const { return nEnd - nStart <= kWindowSize; }
+};
+
+// Positioned reads through one buffer of the file. A crafted file can point
+// its subsection tables and record spans anywhere, in any order, small spans
+// scattered over it: read where each is asked for, each would cost a read of
+// its own. So the reader walks the items of each kind in the order
+// WalkOrder gives, the short ones by the page they start on and the long
+// ones after them, and the window
+// - while it walks a short item, keeps every byte it holds from the item's
+//   first page on. The next short item starts on that page or a later one,
+//   so the window never goes back: the walk of the short items reads no byte
+//   twice, the file at most once (give or take the one read that may go back
+//   to the first item's page);
+// - reads a long item forward from the bytes asked for to no further than
+//   its end: at most the item's bytes.
+// The items' sizes add up to no more than the file, or the file is damaged
+// (CBglReader::Walk); the header and section table are read once, forward.
+// So a file costs at most its size for the section table, twice its size for
+// the short tables and spans and once more for the long ones: four times a
+// file of airport records, which the reader reads once.
 class CWindow {
 public:
     explicit CWindow(const CBglSource& source) : m_source(source), m_nSize(source.Size()) {}
@@ -46,53 +91,155 @@ public:
     std::uint64_t FileSize() const { return m_nSize; }
     const std::string& Failure() const { return m_strFailure; }
 
-    // The bytes from the offset on, size at most the window's; null when
-    // they do not all lie in the file or the read failed.
-    const char* Bytes(std::uint64_t nOffset, std::size_t nSize) {
-        if (nOffset > m_nSize || nSize > m_nSize - nOffset)
-            return nullptr;
-        if (nOffset >= m_nStart && nOffset + nSize <= m_nStart + m_nFilled)
+    // The bytes from the offset on, which lie in the item; null when the
+    // read failed.
+    const char* Bytes(std::uint64_t nOffset, std::size_t nSize, const CExtent& item) {
+        const std::uint64_t nEnd = m_nStart + m_buffer.size();
+        if (nOffset >= m_nStart && nOffset + nSize <= nEnd)
             return m_buffer.data() + (nOffset - m_nStart);
-        // No larger than the file's rest: most files are far smaller than
-        // the window, and each byte of the buffer is cleared before the read.
-        const std::size_t nWant =
-            static_cast<std::size_t>(std::min<std::uint64_t>(kWindowSize, m_nSize - nOffset));
-        m_buffer.resize(nWant);
-        const long long nRead = m_source.ReadAt(nOffset, m_buffer.data(), nWant, m_strFailure);
-        m_nStart = nOffset;
-        m_nFilled = nRead < 0 ? 0 : static_cast<std::size_t>(nRead);
+        std::uint64_t nKeep = nOffset;
+        if (item.Short())
+            nKeep = item.nStart >= m_nStart ? std::max(PageOf(item.nStart), m_nStart)
+                                            : PageOf(item.nStart);
+        std::uint64_t nFrom = nEnd;
+        if (nKeep < m_nStart || nKeep > nEnd) {
+            m_buffer.clear();
+            m_nStart = nFrom = nKeep;
+        } else if (m_buffer.size() > kBufferSize) {
+            // Only now and then, so that the bytes kept are moved seldom.
+            m_buffer.erase(m_buffer.begin(),
+                           m_buffer.begin() + static_cast<std::ptrdiff_t>(nKeep - m_nStart));
+            m_nStart = nKeep;
+        }
+        const std::uint64_t nNeed =
+            item.Short() ? std::min(PageEnd(nOffset + nSize), m_nSize) : nOffset + nSize;
+        const std::uint64_t nAhead =
+            item.Short() ? std::min(PageEnd(item.nEnd), m_nSize) : item.nEnd;
+        const std::size_t nWant = static_cast<std::size_t>(
+            std::max(nNeed, std::min(nAhead, nFrom + kWindowSize)) - nFrom);
+        const std::size_t nHeld = m_buffer.size();
+        m_buffer.resize(nHeld + nWant);
+        const long long nRead =
+            m_source.ReadAt(nFrom, m_buffer.data() + nHeld, nWant, m_strFailure);
+        m_buffer.resize(nHeld + (nRead < 0 ? 0 : static_cast<std::size_t>(nRead)));
         if (nRead < 0)
             return nullptr;
         // A file cut while it is being read.
-        if (m_nFilled < nSize) {
+        if (nOffset + nSize > m_nStart + m_buffer.size()) {
             m_strFailure = "the file got shorter while it was read";
             return nullptr;
         }
-        return m_buffer.data();
+        return m_buffer.data() + (nOffset - m_nStart);
     }
 
 private:
     const CBglSource& m_source;
     std::uint64_t m_nSize;
     std::vector<char> m_buffer;
-    std::uint64_t m_nStart = 0;
-    std::size_t m_nFilled = 0;
+    std::uint64_t m_nStart = 0; // the offset of the buffer's first byte
     std::string m_strFailure;
 };
 
-// Walks the file; each step returns false once the file is found damaged
-// or unreadable, with the outcome recorded.
+// The order to walk items in (see CWindow): the short ones by the page they
+// start on, then the long ones, each group in the order given. The items of
+// most files come in that order already.
+template <class FExtent>
+std::vector<std::uint32_t> WalkOrder(std::size_t nItems, std::uint64_t nFileSize,
+                                     const FExtent& extentOf) {
+    const std::size_t nLong = static_cast<std::size_t>(nFileSize / kPage) + 1;
+    const auto group = [&](std::size_t n) {
+        const CExtent item = extentOf(n);
+        return item.Short() ? static_cast<std::size_t>(item.nStart / kPage) : nLong;
+    };
+    std::vector<std::uint32_t> aOrder(nItems);
+    std::size_t n = 1;
+    while (n < nItems && group(n - 1) <= group(n))
+        ++n;
+    if (n >= nItems) {
+        std::iota(aOrder.begin(), aOrder.end(), 0u);
+        return aOrder;
+    }
+    // Counted, then placed: linear in the items, as a sort of hundreds of
+    // thousands of them would not be.
+    std::vector<std::uint32_t> aNext(nLong + 2);
+    for (n = 0; n < nItems; ++n)
+        ++aNext[group(n) + 1];
+    std::partial_sum(aNext.begin(), aNext.end(), aNext.begin());
+    for (n = 0; n < nItems; ++n)
+        aOrder[aNext[group(n)]++] = static_cast<std::uint32_t>(n);
+    return aOrder;
+}
+
+// The items of a walk lie in memory in the tables' order and are taken in the
+// file's: the one a few ahead asked for now, their fetches from memory
+// overlap rather than follow each other, a fifth of the time of a file of
+// hundreds of thousands of them.
+template <class TItem>
+void FetchAhead(const std::vector<TItem>& items, const std::vector<std::uint32_t>& order,
+                std::size_t n) {
+    constexpr std::size_t kAhead = 16;
+    if (n + kAhead < order.size())
+        __builtin_prefetch(&items[order[n + kAhead]]);
+}
+
+// An airport section: its entry, its subsection table, and where its
+// subsections begin among the file's.
+struct CSection {
+    std::uint32_t nIndex = 0; // in the section table
+    std::uint32_t nTable = 0;
+    std::uint32_t nCount = 0;
+    std::uint32_t nEntrySize = 0; // 16 or 20
+    std::size_t nFirst = 0;
+
+    std::uint64_t Entry() const { return kHeaderSize + nIndex * kSectionEntrySize; }
+    CExtent Table() const { return {nTable, nTable + std::uint64_t{nCount} * nEntrySize}; }
+    // Of a subsection's entry, the offset of its records' offset; their
+    // size follows. The wide entry has a second cell word before the count.
+    std::uint64_t RecordsAt(std::uint64_t n) const {
+        return nTable + n * nEntrySize + (nEntrySize == 20 ? 12 : 8);
+    }
+};
+
+// A subsection's records as its entry gives them, and what walking them found.
+struct CSpan {
+    std::uint32_t nAt = 0;
+    std::uint32_t nSize = 0;
+    std::uint32_t nFirstAirport = 0; // among the airports found, in the order walked
+    std::uint32_t nAirports = 0;
+    std::uint32_t nLater = 0;
+
+    CExtent Records() const { return {nAt, std::uint64_t{nAt} + nSize}; }
+};
+
+struct CFault {
+    std::string strReason;
+    std::uint64_t nOffset = 0;
+};
+
+// Reads the header and section table, then the airport sections' subsection
+// tables, then their records, each kind in the order the window reads best
+// (see CWindow). What the file holds, its fault and what comes before it are
+// as the tables order them, as the simulator walks them: the entries and the
+// walk are checked in that order before any record is read, the findings of
+// each span are kept apart, and put together in that order at the end. A
+// step returns false once the file is unreadable, or damaged before any
+// section.
 class CBglReader {
 public:
-    CBglReader(const CBglSource& source, CBglContents& contents)
-        : m_window(source), m_contents(contents) {}
+    CBglReader(const CBglSource& source, CBglContents& contents,
+               const std::function<bool()>& keepGoing)
+        : m_window(source), m_contents(contents), m_keepGoing(keepGoing) {}
 
     // The idents a damaged file names before its fault.
     static constexpr std::size_t kNamedBeforeFault = 5;
 
     void Read() {
-        if (ReadHeader())
-            ReadSections();
+        if (!ReadHeader()) {
+            if (m_fault)
+                SetDamaged(std::move(*m_fault));
+        } else if (ReadSectionTable() && ReadSubsectionTables() && WalkSpans()) {
+            Assemble();
+        }
         if (m_contents.kind == EBglKind::kDamaged) {
             m_contents.nBeforeFault = static_cast<std::uint32_t>(m_contents.airports.size());
             for (std::size_t n = 0; n < std::min(m_contents.airports.size(), kNamedBeforeFault);
@@ -105,16 +252,31 @@ public:
 
 private:
     bool Damaged(std::string reason, std::uint64_t nOffset) {
-        m_contents.kind = EBglKind::kDamaged;
-        m_contents.strReason = std::move(reason);
-        m_contents.nOffset = nOffset;
+        m_fault = CFault{std::move(reason), nOffset};
         return false;
     }
 
-    // The bytes, which the caller has found to lie in the file; false when
-    // the system failed to read them.
+    void SetDamaged(CFault fault) {
+        m_contents.kind = EBglKind::kDamaged;
+        m_contents.strReason = std::move(fault.strReason);
+        m_contents.nOffset = fault.nOffset;
+    }
+
+    bool Failed() const { return m_contents.kind == EBglKind::kUnreadable; }
+
+    bool KeepGoing() {
+        if (++m_nSteps % kStepsPerLook != 0 || !m_keepGoing || m_keepGoing())
+            return true;
+        m_contents.kind = EBglKind::kUnreadable;
+        m_contents.strReason = "stopped";
+        m_contents.bStopped = true;
+        return false;
+    }
+
+    // The bytes of the item walked, which the caller has found to lie in it;
+    // null when the system failed to read them.
     const char* Bytes(std::uint64_t nOffset, std::size_t nSize) {
-        const char* p = m_window.Bytes(nOffset, nSize);
+        const char* p = m_window.Bytes(nOffset, nSize, m_item);
         if (p == nullptr) {
             m_contents.kind = EBglKind::kUnreadable;
             m_contents.strReason = m_window.Failure();
@@ -123,16 +285,18 @@ private:
         return p;
     }
 
+    std::uint64_t FileSize() const { return m_window.FileSize(); }
+
     bool Fits(std::uint64_t nOffset, std::uint64_t nSize) const {
-        return nOffset <= m_window.FileSize() && nSize <= m_window.FileSize() - nOffset;
+        return nOffset <= FileSize() && nSize <= FileSize() - nOffset;
     }
 
     bool ReadHeader() {
-        const std::uint64_t nFileSize = m_window.FileSize();
+        const std::uint64_t nFileSize = FileSize();
         if (nFileSize < 4)
             return Damaged("shorter than 4 bytes", 0);
-        const char* p =
-            Bytes(0, static_cast<std::size_t>(std::min<std::uint64_t>(nFileSize, kHeaderSize)));
+        m_item = {0, std::min<std::uint64_t>(nFileSize, kHeaderSize)};
+        const char* p = Bytes(0, static_cast<std::size_t>(m_item.nEnd));
         if (p == nullptr)
             return false;
         if (U32(p) != kMagic) {
@@ -161,62 +325,166 @@ private:
         return true;
     }
 
-    void ReadSections() {
+    // The airport sections up to the first whose entry is at fault, which
+    // is the file's fault unless its records come to one first.
+    bool ReadSectionTable() {
+        m_item = {kHeaderSize, kHeaderSize + m_nSections * kSectionEntrySize};
+        std::uint64_t nTables = 0;
+        std::size_t nSpans = 0;
         for (std::uint64_t n = 0; n < m_nSections; ++n) {
+            if (!KeepGoing())
+                return false;
             const std::uint64_t nEntry = kHeaderSize + n * kSectionEntrySize;
             const char* p = Bytes(nEntry, kSectionEntrySize);
             if (p == nullptr)
-                return;
+                return false;
             if (U32(p) != kAirportSection)
                 continue;
-            const std::uint64_t nEntrySize = (U32(p + 4) & kWideEntries) ? 20 : 16;
-            const std::uint64_t nCount = U32(p + 8);
-            const std::uint64_t nTable = U32(p + 12);
+            const CSection section{static_cast<std::uint32_t>(n), U32(p + 12), U32(p + 8),
+                                   (U32(p + 4) & kWideEntries) ? 20u : 16u, nSpans};
             const std::uint64_t nTableSize = U32(p + 16);
-            if (!Fits(nTable, nTableSize)) {
-                Damaged("a subsection table runs past the end of the file", nEntry + 12);
-                return;
+            if (!Fits(section.nTable, nTableSize)) {
+                m_pending = CFault{"a subsection table runs past the end of the file", nEntry + 12};
+                break;
             }
-            if (nTableSize < nCount * nEntrySize) {
-                Damaged("a subsection table of " + std::to_string(nTableSize) +
-                            " bytes is smaller than its " + std::to_string(nCount) + " entries",
-                        nEntry + 8);
-                return;
+            const std::uint64_t nTableUsed = section.Table().nEnd - section.nTable;
+            if (nTableSize < nTableUsed) {
+                m_pending = CFault{"a subsection table of " + std::to_string(nTableSize) +
+                                       " bytes is smaller than its " +
+                                       std::to_string(section.nCount) + " entries",
+                                   nEntry + 8};
+                break;
             }
-            if (!Walk(nCount * nEntrySize, nEntry + 8))
-                return;
-            if (!ReadSubsections(nTable, nCount, nEntrySize))
-                return;
+            // The tables alone give more bytes than the file: this section's,
+            // walked, is at fault if nothing before it is.
+            nTables += nTableUsed;
+            if (nTables > FileSize()) {
+                m_pending = CFault{kGivenTwice, nEntry + 8};
+                break;
+            }
+            m_sections.push_back(section);
+            nSpans += static_cast<std::size_t>(section.nCount);
         }
+        m_spans.resize(nSpans);
+        return true;
+    }
+
+    bool ReadSubsectionTables() {
+        const auto tableOf = [&](std::size_t n) { return m_sections[n].Table(); };
+        const std::vector<std::uint32_t> aOrder = WalkOrder(m_sections.size(), FileSize(), tableOf);
+        for (std::size_t k = 0; k < aOrder.size(); ++k) {
+            FetchAhead(m_sections, aOrder, k);
+            const CSection& section = m_sections[aOrder[k]];
+            m_item = section.Table();
+            for (std::uint64_t n = 0; n < section.nCount; ++n) {
+                if (!KeepGoing())
+                    return false;
+                const std::uint64_t nRecordsAt = section.RecordsAt(n);
+                const char* p = Bytes(nRecordsAt, 8);
+                if (p == nullptr)
+                    return false;
+                CSpan& span = m_spans[section.nFirst + static_cast<std::size_t>(n)];
+                span.nAt = U32(p);
+                span.nSize = U32(p + 4);
+            }
+        }
+        return true;
     }
 
     // Tables and records of a file each lie in their own bytes, so that their
     // sizes add up to no more than the file. Tables or spans given again and
     // again would have a file of a few hundred kilobytes yield millions of
     // airports: such a file is damaged.
-    bool Walk(std::uint64_t nSize, std::uint64_t nOffset) {
-        m_nWalked += nSize;
-        return m_nWalked <= m_window.FileSize() ||
-               Damaged("the airport sections give the same bytes more than once", nOffset);
+    bool Walk(std::uint64_t& nWalked, std::uint64_t nSize, std::uint64_t nOffset) {
+        nWalked += nSize;
+        if (nWalked <= FileSize())
+            return true;
+        m_pending = CFault{kGivenTwice, nOffset};
+        return false;
     }
 
-    bool ReadSubsections(std::uint64_t nTable, std::uint64_t nCount, std::uint64_t nEntrySize) {
-        // The wide entry has a second cell word before the count.
-        const std::size_t nCountAt = nEntrySize == 20 ? 8 : 4;
-        for (std::uint64_t n = 0; n < nCount; ++n) {
-            const std::uint64_t nEntry = nTable + n * nEntrySize;
-            const char* p = Bytes(nEntry, static_cast<std::size_t>(nEntrySize));
-            if (p == nullptr)
+    // The spans before the first that its entry or the walk puts at fault,
+    // in the tables' order.
+    std::size_t WalkableSpans() {
+        std::uint64_t nWalked = 0;
+        for (const CSection& section : m_sections) {
+            if (!Walk(nWalked, section.Table().nEnd - section.nTable, section.Entry() + 8))
+                return section.nFirst;
+            for (std::uint64_t n = 0; n < section.nCount; ++n) {
+                const std::size_t nSpan = section.nFirst + static_cast<std::size_t>(n);
+                const std::uint64_t nRecordsAt = section.RecordsAt(n);
+                if (!Fits(m_spans[nSpan].nAt, m_spans[nSpan].nSize)) {
+                    m_pending = CFault{"the records of a subsection run past the end of the file",
+                                       nRecordsAt};
+                    return nSpan;
+                }
+                if (!Walk(nWalked, m_spans[nSpan].nSize, nRecordsAt + 4))
+                    return nSpan;
+            }
+        }
+        return m_spans.size();
+    }
+
+    bool WalkSpans() {
+        m_nWalkable = WalkableSpans();
+        const auto recordsOf = [&](std::size_t n) { return m_spans[n].Records(); };
+        const std::vector<std::uint32_t> aOrder = WalkOrder(m_nWalkable, FileSize(), recordsOf);
+        for (std::size_t k = 0; k < aOrder.size(); ++k) {
+            FetchAhead(m_spans, aOrder, k);
+            const std::size_t nSpan = aOrder[k];
+            // What a span after the first fault holds does not count.
+            if (nSpan > m_nFaultSpan)
+                continue;
+            if (!KeepGoing())
                 return false;
-            const std::uint64_t nRecords = U32(p + nCountAt + 4);
-            const std::uint64_t nSize = U32(p + nCountAt + 8);
-            if (!Fits(nRecords, nSize))
-                return Damaged("the records of a subsection run past the end of the file",
-                               nEntry + nCountAt + 4);
-            if (!Walk(nSize, nEntry + nCountAt + 8) || !ReadRecords(nRecords, nRecords + nSize))
-                return false;
+            CSpan& span = m_spans[nSpan];
+            m_nSpan = nSpan;
+            m_item = span.Records();
+            span.nFirstAirport = static_cast<std::uint32_t>(m_found.size());
+            const bool bRead = ReadRecords(m_item.nStart, m_item.nEnd);
+            span.nAirports = static_cast<std::uint32_t>(m_found.size()) - span.nFirstAirport;
+            if (!bRead) {
+                if (Failed())
+                    return false;
+                m_nFaultSpan = nSpan;
+                m_spanFault = std::move(m_fault);
+            }
         }
         return true;
+    }
+
+    // The airports and later records of the spans in the tables' order, up
+    // to the first fault.
+    void Assemble() {
+        const std::size_t nSpans = m_nFaultSpan != kNone ? m_nFaultSpan + 1 : m_nWalkable;
+        std::size_t nAirports = 0;
+        std::uint32_t nLater = 0;
+        bool bInOrder = true;
+        for (std::size_t n = 0; n < nSpans; ++n) {
+            bInOrder = bInOrder && m_spans[n].nFirstAirport == nAirports;
+            nAirports += m_spans[n].nAirports;
+            nLater += m_spans[n].nLater;
+        }
+        if (bInOrder) {
+            m_found.erase(m_found.begin() + static_cast<std::ptrdiff_t>(nAirports), m_found.end());
+            m_contents.airports = std::move(m_found);
+        } else {
+            m_contents.airports.reserve(nAirports);
+            for (std::size_t n = 0; n < nSpans; ++n) {
+                const auto first = m_found.begin() + m_spans[n].nFirstAirport;
+                std::move(first, first + m_spans[n].nAirports,
+                          std::back_inserter(m_contents.airports));
+            }
+        }
+        if (nLater > 0) {
+            m_contents.nLaterRecords = nLater;
+            m_contents.nLaterId = m_nLaterId;
+            m_contents.nLaterOffset = m_nLaterOffset;
+        }
+        if (m_nFaultSpan != kNone)
+            SetDamaged(std::move(*m_spanFault));
+        else if (m_pending)
+            SetDamaged(std::move(*m_pending));
     }
 
     // Each record's header, if it lies in the span; its id and size.
@@ -249,9 +517,10 @@ private:
                     return false;
             } else if (std::find(kLaterAirportRecords.begin(), kLaterAirportRecords.end(), nId) !=
                        kLaterAirportRecords.end()) {
-                if (m_contents.nLaterRecords++ == 0) {
-                    m_contents.nLaterId = nId;
-                    m_contents.nLaterOffset = nAt;
+                if (m_spans[m_nSpan].nLater++ == 0 && m_nSpan < m_nLaterSpan) {
+                    m_nLaterSpan = m_nSpan;
+                    m_nLaterId = nId;
+                    m_nLaterOffset = nAt;
                 }
             }
             nAt += nSize;
@@ -301,14 +570,33 @@ private:
             }
             nChild += nChildSize;
         }
-        m_contents.airports.push_back(std::move(airport));
+        m_found.push_back(std::move(airport));
         return true;
     }
 
     CWindow m_window;
     CBglContents& m_contents;
+    const std::function<bool()>& m_keepGoing;
+    std::uint64_t m_nSteps = 0;
     std::uint64_t m_nSections = 0;
-    std::uint64_t m_nWalked = 0; // the bytes of the tables and records walked
+    CExtent m_item;                // the header, table or span walked
+    std::optional<CFault> m_fault; // of the step at hand
+    // The fault of a section's entry or the walk, which is the file's unless
+    // a span before it holds one.
+    std::optional<CFault> m_pending;
+    std::vector<CSection> m_sections;
+    std::vector<CSpan> m_spans;  // of all airport sections, in the tables' order
+    std::size_t m_nWalkable = 0; // the spans before the first at fault by its entry or the walk
+    std::size_t m_nSpan = 0;     // walked
+    // The airports of the spans walked, each span's together.
+    std::vector<CAirportRecord> m_found;
+    // The first span, in the tables' order, found at fault; its fault.
+    std::size_t m_nFaultSpan = kNone;
+    std::optional<CFault> m_spanFault;
+    // The first span, in the tables' order, with later records; its first.
+    std::size_t m_nLaterSpan = kNone;
+    std::uint16_t m_nLaterId = 0;
+    std::uint64_t m_nLaterOffset = 0;
 };
 
 class CBytesSource final : public CBglSource {
@@ -347,20 +635,31 @@ std::string HexNumber(std::uint64_t nValue) {
     return text;
 }
 
-CBglContents ReadBgl(const CBglSource& source) {
-    CBglContents contents;
-    CBglReader(source, contents).Read();
-    return contents;
+CBglContents ReadBgl(const CBglSource& source, const std::function<bool()>& keepGoing) {
+    // Taken before anything else: once memory has run out, saying so must
+    // not need more.
+    std::string tooLarge = "too large to index";
+    try {
+        CBglContents contents;
+        CBglReader(source, contents, keepGoing).Read();
+        return contents;
+    } catch (const std::bad_alloc&) {
+        CBglContents contents;
+        contents.kind = EBglKind::kUnreadable;
+        contents.strReason = std::move(tooLarge);
+        return contents;
+    }
 }
 
 CBglContents ReadBglBytes(std::string_view bytes) {
     return ReadBgl(CBytesSource(bytes));
 }
 
-CBglContents ReadBglFile(const std::string& path, CFileAttributes& state) {
+CBglContents ReadBglFile(const std::string& path, CFileAttributes& state,
+                         const std::function<bool()>& keepGoing) {
     CReadOnlyFile file;
     const CFileResult opened = file.Open(path);
-    state = {opened.disk.bPresent, opened.disk.nSize, opened.disk.nWriteTime};
+    state = file.Attributes();
     if (!opened) {
         CBglContents contents;
         contents.kind = EBglKind::kUnreadable;
@@ -369,5 +668,5 @@ CBglContents ReadBglFile(const std::string& path, CFileAttributes& state) {
         state.bPresent = opened.status != EFileStatus::kMissing;
         return contents;
     }
-    return ReadBgl(CFileSource(file));
+    return ReadBgl(CFileSource(file), keepGoing);
 }

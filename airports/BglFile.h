@@ -2,13 +2,15 @@
 
 // The airports a scenery file (.bgl) of the simulator holds, read from the
 // parts of the file that hold them: its header, its section table and the
-// airport sections' subsection tables and records, each by a read at its
-// offset. Whatever the bytes, the reader returns; a file it cannot make
-// sense of is damaged, with the reason and the offset of the bytes at fault.
+// airport sections' subsection tables and records. Whatever the bytes, the
+// reader returns, having read no more than a few times the file's size; a
+// file it cannot make sense of is damaged, with the reason and the offset of
+// the bytes at fault.
 
 #include "Files.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +57,8 @@ struct CBglContents {
     // once mended.
     std::uint32_t nBeforeFault = 0;
     std::vector<std::string> aBeforeFault = {};
+    // Unreadable because the caller asked the reader to stop.
+    bool bStopped = false;
 };
 
 // A number as the reasons and findings give offsets and values: "0x" and
@@ -72,9 +76,14 @@ public:
                              std::string& reason) const = 0;
 };
 
-CBglContents ReadBgl(const CBglSource& source);
+// keepGoing, when given, is asked at least every 64 sections and subsections:
+// on false the reading stops and the file is kUnreadable, "stopped". A file
+// whose tables and airports do not fit in memory is kUnreadable, "too large
+// to index".
+CBglContents ReadBgl(const CBglSource& source, const std::function<bool()>& keepGoing = {});
 // The bytes as a file.
 CBglContents ReadBglBytes(std::string_view bytes);
-// The file at the disk path; state receives its size and last-write time
+// The file at the disk path; state receives its attributes at its opening
 // (bPresent false when there is no such file, which is kUnreadable).
-CBglContents ReadBglFile(const std::string& path, CFileAttributes& state);
+CBglContents ReadBglFile(const std::string& path, CFileAttributes& state,
+                         const std::function<bool()>& keepGoing = {});

@@ -2,6 +2,7 @@
 
 #include "resource.h"
 
+#include <new>
 #include <utility>
 
 namespace {
@@ -33,13 +34,18 @@ BOOL CIndexProgressDlg::OnInitDialog() {
     SetTimer(m_hWnd, kShowTimer, kShowAfterMs, nullptr);
     const HWND hWnd = m_hWnd;
     m_worker = std::thread([this, hWnd] {
-        m_index = m_work([this, hWnd](std::size_t nDone, std::size_t nTotal) {
-            m_nDone = nDone;
-            m_nTotal = nTotal;
-            if (!m_bProgressPosted.exchange(true))
-                ::PostMessageA(hWnd, WM_INDEX_PROGRESS, 0, 0);
-            return !m_bCancel;
-        });
+        // An exception leaving the thread would end the program.
+        try {
+            m_index = m_work([this, hWnd](std::size_t nDone, std::size_t nTotal) {
+                m_nDone = nDone;
+                m_nTotal = nTotal;
+                if (!m_bProgressPosted.exchange(true))
+                    ::PostMessageA(hWnd, WM_INDEX_PROGRESS, 0, 0);
+                return !m_bCancel;
+            });
+        } catch (const std::bad_alloc&) {
+            m_bOutOfMemory = true;
+        }
         ::PostMessageA(hWnd, WM_INDEX_DONE, 0, 0);
     });
     return TRUE;
@@ -72,7 +78,7 @@ LRESULT CIndexProgressDlg::OnProgress(WPARAM, LPARAM) {
 
 LRESULT CIndexProgressDlg::OnDone(WPARAM, LPARAM) {
     m_worker.join();
-    EndDialog(m_index.bComplete ? IDOK : IDCANCEL);
+    EndDialog(m_index.bComplete && !m_bOutOfMemory ? IDOK : IDCANCEL);
     return 0;
 }
 

@@ -26,6 +26,8 @@ public:
 
     // After DoModal: what was read, incomplete after Cancel.
     CAirportIndex& Index() { return m_index; }
+    // After DoModal: whether the work ran out of memory (IDCANCEL then).
+    bool OutOfMemory() const { return m_bOutOfMemory; }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -47,6 +49,7 @@ private:
     CProgressCtrl m_progress;
     std::thread m_worker;
     bool m_bShown = false;
+    bool m_bOutOfMemory = false; // by the worker, before it posts that it is done
     std::atomic<bool> m_bCancel{false};
     // The worker's last count, and whether a message about it is on its way:
     // one at a time, as files read from the cache come faster than the

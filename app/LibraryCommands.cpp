@@ -4,12 +4,17 @@
 #include "SaveCheck.h"
 #include "SimulatorLocation.h"
 
+#include <new>
+#include <optional>
 #include <utility>
 
 namespace {
 
 // The most findings the check's box lists.
 constexpr std::size_t kMaxCheckLines = 40;
+// The airports' memory grows with the scenery files, and may run out where
+// the library's own never does.
+constexpr const char* kNoMemoryForAirports = "Not enough memory to index the airports.";
 
 // The wait for the lock, the window's messages flowing meanwhile.
 CLockWait LockWait() {
@@ -214,17 +219,25 @@ void CLibraryCommands::OnCheckLibrary() {
         CAirportIndex airports;
         if (!IndexAirports(airports))
             return;
-        const std::vector<CFinding> findings = m_doc.Check(airports);
-        text = FindingsText(findings, kMaxCheckLines);
-        nIcon = HasErrors(findings) ? MB_ICONWARNING : MB_ICONINFORMATION;
+        try {
+            const std::vector<CFinding> findings = m_doc.Check(airports);
+            text = FindingsText(findings, kMaxCheckLines);
+            nIcon = HasErrors(findings) ? MB_ICONWARNING : MB_ICONINFORMATION;
+        } catch (const std::bad_alloc&) {
+            ShowError(kNoMemoryForAirports);
+            return;
+        }
     }
     MessageBoxA(m_wnd.m_hWnd, text.c_str(), "Check library", MB_OK | nIcon);
 }
 
 bool CLibraryCommands::IndexAirports(CAirportIndex& index) {
     CIndexProgressDlg progress(m_dialogs.AirportIndexWork(), &m_wnd);
-    if (progress.DoModal() != IDOK)
+    if (progress.DoModal() != IDOK) {
+        if (progress.OutOfMemory())
+            ShowError(kNoMemoryForAirports);
         return false;
+    }
     index = std::move(progress.Index());
     return true;
 }
@@ -235,9 +248,15 @@ void CLibraryCommands::OnAirports() {
     CAirportIndex index;
     if (!IndexAirports(index))
         return;
-    CAirportsDlg airports(index, &m_wnd);
-    if (m_dialogs.RunAirportsDlg(airports) == IDC_SHOW_IN_LIST) {
-        m_list.SetCurSel(m_doc.RowOf(airports.ShownArea()));
+    std::optional<CAirportsDlg> airports;
+    try {
+        airports.emplace(index, &m_wnd);
+    } catch (const std::bad_alloc&) {
+        ShowError(kNoMemoryForAirports);
+        return;
+    }
+    if (m_dialogs.RunAirportsDlg(*airports) == IDC_SHOW_IN_LIST) {
+        m_list.SetCurSel(m_doc.RowOf(airports->ShownArea()));
         m_list.SetFocus();
     }
 }

@@ -4,12 +4,15 @@
 // against the least any reader does: open each file, read its header and
 // section table, close it. The warm index (the cache file of a previous run)
 // against listing each scenery folder and a stat of each file. Then what
-// the simulator makes of each ident, and the cold index's peak heap.
+// the simulator makes of each ident, and the cold index's peak heap. Last,
+// one scenery file crafted to cost its reader the most against one of
+// airport records of its size.
 
 #include "AirportCache.h"
 #include "AirportFindings.h"
 #include "AirportIndex.h"
 #include "Airports.h"
+#include "BglFile.h"
 #include "BglWriter.h"
 #include "HeapCounter.h"
 #include "TimeReporter.h"
@@ -187,6 +190,53 @@ void BM_CopiesFindings(benchmark::State& state) {
     }
 }
 
+// One scenery file of airport records filling 8 MB against a crafted one as
+// large, of the shape slowest to read (MakeScatteredSectionsBgl), each read
+// through ReadBglFile from the disk.
+class CBglFilePair {
+public:
+    CBglFilePair() : m_root(std::filesystem::temp_directory_path() / "tarnwick-bgl-bench") {
+        std::filesystem::create_directories(m_root);
+        std::vector<CTestAirport> airports;
+        for (int n = 0; n < 66000; ++n)
+            airports.push_back({IdentOf(n % kIdents), "Airport " + std::to_string(n)});
+        const std::string normal = MakeBglFile(airports);
+        std::string crafted = MakeScatteredSectionsBgl(normal.size());
+        crafted.resize(normal.size());
+        std::ofstream(Normal(), std::ios::binary) << normal;
+        std::ofstream(Crafted(), std::ios::binary) << crafted;
+    }
+    ~CBglFilePair() { std::filesystem::remove_all(m_root); }
+
+    std::string Normal() const { return (m_root / "airports.bgl").string(); }
+    std::string Crafted() const { return (m_root / "crafted.bgl").string(); }
+
+private:
+    std::filesystem::path m_root;
+};
+
+const CBglFilePair& BglFiles() {
+    static const CBglFilePair files;
+    return files;
+}
+
+void ReadBglRuns(benchmark::State& state, const std::string& path) {
+    for (auto _ : state) {
+        CFileAttributes attributes;
+        const CBglContents contents = ReadBglFile(path, attributes);
+        if (contents.kind != EBglKind::kAirports)
+            state.SkipWithError(contents.strReason.c_str());
+    }
+}
+
+void BM_ReadAirportsBgl(benchmark::State& state) {
+    ReadBglRuns(state, BglFiles().Normal());
+}
+
+void BM_ReadCraftedBgl(benchmark::State& state) {
+    ReadBglRuns(state, BglFiles().Crafted());
+}
+
 // The median of five runs of each: the other programs of a shared machine
 // slow one run or another, and a ratio of two single runs with them.
 void Repeated(benchmark::internal::Benchmark* pBench) {
@@ -199,6 +249,8 @@ BENCHMARK(BM_ListStat)->Apply(Repeated);
 BENCHMARK(BM_WarmIndex)->Apply(Repeated);
 BENCHMARK(BM_AirportsOf)->Apply(Repeated);
 BENCHMARK(BM_CopiesFindings)->Apply(Repeated);
+BENCHMARK(BM_ReadAirportsBgl)->Apply(Repeated);
+BENCHMARK(BM_ReadCraftedBgl)->Apply(Repeated);
 
 // Prints the figures of the runs there are: a filter may leave some out.
 class CRatioReporter : public CTimeReporter {
@@ -206,6 +258,7 @@ public:
     void PrintFigures() const {
         PrintRatio("airport_index_cold_vs_floor_20000", "BM_ColdIndex", "BM_OpenReadTable");
         PrintRatio("airport_index_warm_vs_stat_20000", "BM_WarmIndex", "BM_ListStat");
+        PrintRatio("bgl_crafted_vs_normal_8mb", "BM_ReadCraftedBgl", "BM_ReadAirportsBgl");
         if (m_aTime.count(Median("BM_AirportsOf")))
             std::printf("airport_conflicts_ms_20000: %.1f\n", m_aTime.at(Median("BM_AirportsOf")));
         if (m_aTime.count(Median("BM_CopiesFindings")))

@@ -4,6 +4,7 @@
 #include "Airports.h"
 
 #include <algorithm>
+#include <new>
 
 namespace {
 
@@ -92,9 +93,7 @@ private:
     std::vector<std::string> m_elements;
 };
 
-} // namespace
-
-int RunAirports(CCommandRun& run) {
+int ReportAirports(CCommandRun& run) {
     const CAirportIndex index = run.session.IndexAirports();
     const std::vector<CAirport> airports = AirportsOf(index);
     CAirportReport report(run.session, index, run.args.bJson);
@@ -123,4 +122,19 @@ int RunAirports(CCommandRun& run) {
     std::vector<CFinding> findings;
     AddAirportFindings(index, {}, findings);
     return HasErrors(findings) ? kExitFindings : kExitDone;
+}
+
+} // namespace
+
+int RunAirports(CCommandRun& run) {
+    return RunIndexing([&] { return ReportAirports(run); });
+}
+
+int RunIndexing(const std::function<int()>& work) {
+    try {
+        return work();
+    } catch (const std::bad_alloc&) {
+        PrintError("not enough memory to index the airports");
+        return kExitFile;
+    }
 }

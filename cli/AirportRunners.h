@@ -5,4 +5,11 @@
 
 #include "CommandRun.h"
 
+#include <functional>
+
 int RunAirports(CCommandRun& run);
+
+// Runs what indexes the airports and works on them: their memory grows with
+// the scenery files, so running out ends the command with that said (exit
+// status 3), nothing written.
+int RunIndexing(const std::function<int()>& work);

@@ -1,5 +1,6 @@
 #include "ListRunners.h"
 
+#include "AirportRunners.h"
 #include "AreaChanges.h"
 #include "Console.h"
 #include "LibraryCheck.h"
@@ -42,6 +43,51 @@ std::string CheckHint(const CFinding& finding) {
 
 std::string PaddedLeft(const std::string& text, std::size_t nWidth) {
     return text.size() < nWidth ? std::string(nWidth - text.size(), ' ') + text : text;
+}
+
+int ReportCheck(CCommandRun& run) {
+    const CSession& session = run.session;
+    const std::vector<CFinding> findings = session.Doc().Check(session.IndexAirports());
+    if (run.args.bJson) {
+        const CCodePage& codePage = session.Sim().codePage;
+        const CShowText utf8 = [&](const std::string& text) { return Utf8Text(codePage, text); };
+        const CShowText utf8Folder = [&](const std::string& folder) {
+            return Utf8Folder(session.Sim(), folder);
+        };
+        std::vector<std::string> elements;
+        for (const CFinding& finding : findings) {
+            const bool bArea = finding.nPosition > 0 || finding.strFile.empty();
+            const bool bNamed = bArea || !finding.strTitle.empty() || !finding.strLocal.empty();
+            elements.push_back(JsonObject(
+                {{"code", JsonString(finding.strCode)},
+                 {"severity", JsonString(SeverityName(finding.severity))},
+                 {"position", JsonNumberOrNull(finding.nPosition, finding.nPosition > 0)},
+                 {"title", JsonStringOrNull(Utf8Text(codePage, finding.strTitle), bNamed)},
+                 {"local", JsonStringOrNull(Utf8Text(codePage, finding.strLocal), bNamed)},
+                 {"file", JsonStringOrNull(finding.strFile, !finding.strFile.empty())},
+                 {"text", JsonString(FindingSentence(finding, utf8, utf8Folder))}}));
+        }
+        PrintLine(JsonArray(elements));
+    } else {
+        const CShowText shown = [&](const std::string& text) { return session.Shown(text); };
+        const CShowText shownFolder = [&](const std::string& folder) {
+            return ShownFolder(session.Sim(), folder);
+        };
+        if (findings.empty())
+            PrintLine(FindingsText(findings, 0));
+        for (const CFinding& finding : findings) {
+            PrintFitted(FindingLine(finding, shown, shownFolder));
+            if (const std::string hint = CheckHint(finding); !hint.empty())
+                PrintLine("  " + hint);
+        }
+    }
+    // A file the system would not let be read, not one read and found to
+    // be no library (an error of the check's).
+    const CLibraryFiles& files = session.Doc().Files();
+    const bool bUnreadable = std::any_of(files.begin(), files.end(), [](const CFileResult& file) {
+        return file.status == EFileStatus::kFailed && !file.disk.bPresent;
+    });
+    return bUnreadable ? kExitFile : HasErrors(findings) ? kExitFindings : kExitDone;
 }
 
 } // namespace
@@ -116,48 +162,7 @@ int RunList(CCommandRun& run) {
 }
 
 int RunCheck(CCommandRun& run) {
-    const CSession& session = run.session;
-    const std::vector<CFinding> findings = session.Doc().Check(session.IndexAirports());
-    if (run.args.bJson) {
-        const CCodePage& codePage = session.Sim().codePage;
-        const CShowText utf8 = [&](const std::string& text) { return Utf8Text(codePage, text); };
-        const CShowText utf8Folder = [&](const std::string& folder) {
-            return Utf8Folder(session.Sim(), folder);
-        };
-        std::vector<std::string> elements;
-        for (const CFinding& finding : findings) {
-            const bool bArea = finding.nPosition > 0 || finding.strFile.empty();
-            const bool bNamed = bArea || !finding.strTitle.empty() || !finding.strLocal.empty();
-            elements.push_back(JsonObject(
-                {{"code", JsonString(finding.strCode)},
-                 {"severity", JsonString(SeverityName(finding.severity))},
-                 {"position", JsonNumberOrNull(finding.nPosition, finding.nPosition > 0)},
-                 {"title", JsonStringOrNull(Utf8Text(codePage, finding.strTitle), bNamed)},
-                 {"local", JsonStringOrNull(Utf8Text(codePage, finding.strLocal), bNamed)},
-                 {"file", JsonStringOrNull(finding.strFile, !finding.strFile.empty())},
-                 {"text", JsonString(FindingSentence(finding, utf8, utf8Folder))}}));
-        }
-        PrintLine(JsonArray(elements));
-    } else {
-        const CShowText shown = [&](const std::string& text) { return session.Shown(text); };
-        const CShowText shownFolder = [&](const std::string& folder) {
-            return ShownFolder(session.Sim(), folder);
-        };
-        if (findings.empty())
-            PrintLine(FindingsText(findings, 0));
-        for (const CFinding& finding : findings) {
-            PrintFitted(FindingLine(finding, shown, shownFolder));
-            if (const std::string hint = CheckHint(finding); !hint.empty())
-                PrintLine("  " + hint);
-        }
-    }
-    // A file the system would not let be read, not one read and found to
-    // be no library (an error of the check's).
-    const CLibraryFiles& files = session.Doc().Files();
-    const bool bUnreadable = std::any_of(files.begin(), files.end(), [](const CFileResult& file) {
-        return file.status == EFileStatus::kFailed && !file.disk.bPresent;
-    });
-    return bUnreadable ? kExitFile : HasErrors(findings) ? kExitFindings : kExitDone;
+    return RunIndexing([&] { return ReportCheck(run); });
 }
 
 int RunFolderList(CCommandRun& run) {

@@ -10,6 +10,7 @@
 #include "TarnwickVersion.h"
 
 #include <algorithm>
+#include <new>
 #include <vector>
 
 namespace {
@@ -441,7 +442,9 @@ std::span<const COptionRule> CommandOptionRules() {
     return rules;
 }
 
-int RunTwk(std::span<const std::string> args) {
+namespace {
+
+int RunCommand(std::span<const std::string> args) {
     CArguments arguments;
     if (std::string error = ParseArguments(args, CommandOptionRules(), arguments); !error.empty()) {
         PrintError(error + " (twk --help tells the options)");
@@ -503,4 +506,18 @@ int RunTwk(std::span<const std::string> args) {
         return nExit;
     CCommandRun run{arguments, std::move(operands), session};
     return pCommand->pRun(run);
+}
+
+} // namespace
+
+int RunTwk(std::span<const std::string> args) {
+    // The library, its files and the command line are small; what runs out
+    // of memory in practice is the airport index, which says so itself. A
+    // write this ends is put back by its journal, as after a crash.
+    try {
+        return RunCommand(args);
+    } catch (const std::bad_alloc&) {
+        PrintError("not enough memory");
+        return kExitFile;
+    }
 }

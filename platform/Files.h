@@ -52,12 +52,31 @@ struct CFileResult {
 
 enum class EPathKind { kNone, kFile, kDirectory };
 
+// What the system tells of a file without opening it. The times are in the
+// system's own units, only ever compared with another of their kind.
+struct CFileAttributes {
+    bool bPresent = false;
+    std::uint64_t nSize = 0;
+    std::uint64_t nWriteTime = 0;
+    // When the file's entry last changed: its bytes, its times, a file moved
+    // over it. A tool that puts the last-write time back cannot put this
+    // back. 0 where the system does not tell.
+    std::uint64_t nChangeTime = 0;
+    // Which file it is: its number on its volume, and the volume (0 where
+    // the system does not tell), so that a file moved over it shows.
+    std::uint64_t nFileId = 0;
+    std::uint64_t nVolume = 0;
+};
+
 struct CDirEntry {
     std::string strName;
     bool bDirectory = false;
     // The name is the disk's own, which no path in the program's code page
     // can name (see SceneryDisk.h); the system's own listings never set it.
     bool bUnnamed = false;
+    // The file's attributes when the listing itself gives them (on Windows,
+    // where the system can list them); bPresent false when it does not.
+    CFileAttributes attributes = {};
 };
 
 // Reads the whole file into text (empty unless kOk).
@@ -120,17 +139,18 @@ CFileResult CopyFileOver(const std::string& from, const std::string& to,
                          std::string_view tempSuffix);
 EPathKind GetPathKind(const std::string& path);
 
-// What the system tells of a file without opening it. The last-write time is
-// in the system's own units, only ever compared with another of its kind.
-struct CFileAttributes {
-    bool bPresent = false;
-    std::uint64_t nSize = 0;
-    std::uint64_t nWriteTime = 0;
-};
 // A file whose attributes cannot be looked at counts as present with a size
 // no file has, so that it never compares equal to what was seen of it.
 CFileAttributes GetFileAttributesOf(const std::string& path);
 inline constexpr std::uint64_t kUnknownSize = UINT64_MAX;
+// The present moment in the units of the files' times, and how many of them
+// make a second.
+std::uint64_t FileTimeNow();
+#ifdef _WIN32
+inline constexpr std::uint64_t kFileTimeSecond = 10000000;
+#else
+inline constexpr std::uint64_t kFileTimeSecond = 1000000000;
+#endif
 // The entries of a folder, "." and ".." left out, in the order the system
 // gives them. Empty when the folder cannot be read.
 std::vector<CDirEntry> ListDirectory(const std::string& folder);
@@ -151,7 +171,9 @@ public:
     // (locked, no permission, a folder). disk receives its size and
     // last-write time.
     CFileResult Open(const std::string& path);
-    std::uint64_t Size() const { return m_nSize; }
+    std::uint64_t Size() const { return m_attributes.nSize; }
+    // Of the file opened, as GetFileAttributesOf gives them.
+    const CFileAttributes& Attributes() const { return m_attributes; }
     // Reads up to size bytes at the offset; the count read (short at the end
     // of the file), or -1 with the system's reason when the read failed.
     long long ReadAt(std::uint64_t nOffset, char* pBuffer, std::size_t nSize,
@@ -160,5 +182,5 @@ public:
 
 private:
     std::intptr_t m_hFile = -1; // the system's handle or descriptor
-    std::uint64_t m_nSize = 0;
+    CFileAttributes m_attributes;
 };

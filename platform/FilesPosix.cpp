@@ -5,6 +5,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 #include <utility>
 
@@ -12,6 +13,20 @@ namespace {
 
 std::string Reason(int nError) {
     return std::strerror(nError);
+}
+
+std::uint64_t Nanoseconds(const timespec& time) {
+    return static_cast<std::uint64_t>(time.tv_sec) * 1000000000u +
+           static_cast<std::uint64_t>(time.tv_nsec);
+}
+
+CFileAttributes AttributesOf(const struct stat& info) {
+    return {true,
+            static_cast<std::uint64_t>(info.st_size),
+            Nanoseconds(info.st_mtim),
+            Nanoseconds(info.st_ctim),
+            static_cast<std::uint64_t>(info.st_ino),
+            static_cast<std::uint64_t>(info.st_dev)};
 }
 
 class CFd {
@@ -143,9 +158,13 @@ CFileAttributes GetFileAttributesOf(const std::string& path) {
                                                    : CFileAttributes{true, kUnknownSize, 0};
     if (!S_ISREG(info.st_mode))
         return {true, kUnknownSize, 0};
-    return {true, static_cast<std::uint64_t>(info.st_size),
-            static_cast<std::uint64_t>(info.st_mtim.tv_sec) * 1000000000u +
-                static_cast<std::uint64_t>(info.st_mtim.tv_nsec)};
+    return AttributesOf(info);
+}
+
+std::uint64_t FileTimeNow() {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return Nanoseconds(now);
 }
 
 std::vector<CDirEntry> ListDirectory(const std::string& folder) {
@@ -187,12 +206,9 @@ CFileResult CReadOnlyFile::Open(const std::string& path) {
     if (!S_ISREG(info.st_mode))
         return CFileResult::Failed(Reason(EISDIR));
     m_hFile = fd.Release();
-    m_nSize = static_cast<std::uint64_t>(info.st_size);
+    m_attributes = AttributesOf(info);
     CFileResult result;
-    result.disk = {true, m_nSize,
-                   static_cast<std::uint64_t>(info.st_mtim.tv_sec) * 1000000000u +
-                       static_cast<std::uint64_t>(info.st_mtim.tv_nsec),
-                   0};
+    result.disk = {true, m_attributes.nSize, m_attributes.nWriteTime, 0};
     return result;
 }
 
@@ -218,5 +234,5 @@ long long CReadOnlyFile::ReadAt(std::uint64_t nOffset, char* pBuffer, std::size_
 void CReadOnlyFile::Close() {
     if (m_hFile >= 0)
         ::close(static_cast<int>(std::exchange(m_hFile, -1)));
-    m_nSize = 0;
+    m_attributes = {};
 }

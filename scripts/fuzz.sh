@@ -24,7 +24,8 @@
 #
 # The targets run with the ASAN_OPTIONS the test command gives them
 # (TARNWICK_FUZZ_ASAN_OPTIONS in tests/fuzz/CMakeLists.txt), before any in
-# the environment. Installs what is missing first, as the other commands do.
+# the environment, and with its timeout for an input. Installs what is
+# missing first, as the other commands do.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -45,6 +46,11 @@ build() {
     *":$options:"*) ;;
     *) export ASAN_OPTIONS="$options${ASAN_OPTIONS:+:$ASAN_OPTIONS}" ;;
     esac
+}
+
+# The seconds an input of the target may take, as its test command gives them.
+input_timeout() {
+    ctest --test-dir build/fuzz -N -V -R "^$1_fuzz\$" | sed -n 's/.*"-timeout=\([0-9]*\)".*/\1/p'
 }
 
 # The value of a libFuzzer final statistic in the given logs, summed.
@@ -102,15 +108,16 @@ merge() {
     local target=$1 kept=tests/fuzz/corpus/$1 merged
     merged=$(mktemp -d)
     cp "$kept"/finding-* "$merged"/ 2>/dev/null || true
-    "$fuzz_dir/${target}_fuzzer" -merge=1 -use_counters=0 -timeout=10 -rss_limit_mb=2048 \
-        "$merged" "$kept" "$fuzz_dir/corpus/$target" >"$fuzz_dir/run/$target/merge.log" 2>&1
+    "$fuzz_dir/${target}_fuzzer" -merge=1 -use_counters=0 -timeout="$(input_timeout "$target")" \
+        -rss_limit_mb=2048 "$merged" "$kept" "$fuzz_dir/corpus/$target" \
+        >"$fuzz_dir/run/$target/merge.log" 2>&1
     rm -f "$kept"/*
     cp "$merged"/* "$kept"/
     rm -rf "$merged"
 }
 
 fuzz() {
-    local seconds=$1 do_merge=$2 jobs target run started elapsed units coverage findings
+    local seconds=$1 do_merge=$2 jobs target run started elapsed units coverage findings timeout
     jobs=$(nproc)
     build fuzz
     for target in "${targets[@]}"; do
@@ -118,10 +125,11 @@ fuzz() {
         rm -rf "$run" && mkdir -p "$run" "$fuzz_dir/corpus/$target" "$fuzz_dir/findings/$target"
         touch "$run/started"
         started=$SECONDS
+        timeout=$(input_timeout "$target")
         # libFuzzer runs the jobs from the folder it is started in, each
         # writing its log there; they share the first corpus folder.
         (cd "$run" && "$fuzz_dir/${target}_fuzzer" -jobs="$jobs" -workers="$jobs" \
-            -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+            -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb=2048 -print_final_stats=1 \
             -dict="$root/tests/fuzz/$target.dict" -artifact_prefix="$fuzz_dir/findings/$target/" \
             "$fuzz_dir/corpus/$target" "$root/tests/fuzz/corpus/$target" >fuzz.log 2>&1) || true
         elapsed=$((SECONDS - started))

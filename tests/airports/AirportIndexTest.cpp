@@ -1,4 +1,5 @@
 #include "AirportIndex.h"
+#include "AirportCache.h"
 #include "Airports.h"
 #include "FileState.h"
 
@@ -50,6 +51,14 @@ public:
     void Write(std::size_t nSlot, const std::string& name,
                const std::vector<CTestAirport>& airports) const {
         m_sim.Write(PathOf(nSlot, name), MakeBglFile(airports)); // a whole path, in m_sim
+    }
+    // Sets the file's last-write time this far from now, in whole seconds,
+    // which every system's file times hold.
+    void SetTime(std::size_t nSlot, const std::string& name,
+                 std::filesystem::file_time_type::duration offset) const {
+        std::filesystem::last_write_time(
+            PathOf(nSlot, name), std::chrono::floor<std::chrono::seconds>(
+                                     std::filesystem::file_time_type::clock::now() + offset));
     }
     std::string Cache() const { return m_sim.Read("airports.cache"); }
     void SetCache(const std::string& text) const { m_sim.Write("airports.cache", text); }
@@ -114,40 +123,98 @@ TEST(AirportIndex, ResolvesEachIdentAsTheSimulatorLoadsIt) {
     }
 }
 
+// The cache text with its sum made right again after an edit.
+std::string Summed(std::string text) {
+    SetLe(text, text.size() - 8, HashFileBytes(std::string_view(text).substr(0, text.size() - 8)),
+          8);
+    return text;
+}
+
 TEST(AirportCache, ReusesWhatItHeldOfUnchangedFilesAndIgnoresACacheNotOfThisLibrary) {
     CTestLibrary library({"A: a.bgl=KSEA b.bgl=KBFI"});
-    // Whole seconds, which every system's file times hold.
-    const auto time = std::chrono::floor<std::chrono::seconds>(
-        std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
-    std::filesystem::last_write_time(library.PathOf(0, "a.bgl"), time);
+    // Set back, so that the file is not written too lately to be kept.
+    library.SetTime(0, "a.bgl", -std::chrono::hours(1));
     // Stopped after the first file: what was read is kept and cached.
-    const CAirportIndex stopped = library.Index(true, {}, [](std::size_t, std::size_t nTotal) {
-        EXPECT_EQ(nTotal, 2u);
-        return false;
-    });
+    const CAirportIndex stopped =
+        library.Index(true, {}, [](std::size_t nDone, std::size_t nTotal) {
+            EXPECT_EQ(nTotal, 2u);
+            return nDone == 0;
+        });
     EXPECT_FALSE(stopped.bComplete);
     EXPECT_EQ(Idents(stopped), " KSEA");
-    // Other bytes of the same size at the same time: as it was to the cache.
-    library.Write(0, "a.bgl", {{"KPDX"}});
-    std::filesystem::last_write_time(library.PathOf(0, "a.bgl"), time);
-    EXPECT_EQ(Idents(library.Index(true)), " KSEA KBFI");
 
-    const std::string text = library.Cache();
+    // A cache that answers what the file no longer holds shows when it is
+    // used; b.bgl, just written, is read again at every look.
+    std::string text = library.Cache();
+    text.replace(text.find("KSEA"), 4, "KSFO");
+    text = Summed(text);
+    library.SetCache(text);
+    EXPECT_EQ(Idents(library.Index(true)), " KSFO KBFI");
     std::string older = text, changed = text;
     SetLe(older, older.find('\n') + 1, 0);
-    SetLe(older, older.size() - 8,
-          HashFileBytes(std::string_view(older).substr(0, older.size() - 8)), 8);
     changed[text.size() / 2] ^= 1;
     const std::tuple<const char*, std::string, std::string> kIgnored[] = {
         {"cut short", text.substr(0, text.size() - 1), ""},
         {"a byte changed", changed, ""},
-        {"an older version", older, ""},
+        {"an older version", Summed(older), ""},
         {"another simulator folder", text, "C:\\Other\\"}};
     for (const auto& [pszName, ignored, simPath] : kIgnored) {
         library.SetCache(ignored);
-        EXPECT_EQ(Idents(library.Index(true, simPath)), " KPDX KBFI") << pszName;
+        EXPECT_EQ(Idents(library.Index(true, simPath)), " KSEA KBFI") << pszName;
     }
-    library.SetCache(text);
-    library.Write(0, "b.bgl", {{"KTST", "Changed"}});
-    EXPECT_EQ(Idents(library.Index(true)), " KSEA KTST");
+}
+
+TEST(AirportCache, ReadsAgainAFileChangedAtTheSameSizeWithItsTimePutBack) {
+    CTestLibrary library({"A: a.bgl=KSEA"});
+    library.SetTime(0, "a.bgl", -std::chrono::hours(1));
+    EXPECT_EQ(Idents(library.Index(true)), " KSEA");
+    const auto time = std::filesystem::last_write_time(library.PathOf(0, "a.bgl"));
+    // In place, and moved over it: the change time or the identity shows it.
+    library.Write(0, "a.bgl", {{"KPDX"}});
+    std::filesystem::last_write_time(library.PathOf(0, "a.bgl"), time);
+    EXPECT_EQ(Idents(library.Index(true)), " KPDX");
+    library.Write(0, "b.new", {{"KBFI"}});
+    std::filesystem::last_write_time(library.PathOf(0, "b.new"), time);
+    std::filesystem::rename(library.PathOf(0, "b.new"), library.PathOf(0, "a.bgl"));
+    EXPECT_EQ(Idents(library.Index(true)), " KBFI");
+}
+
+TEST(AirportCache, KeepsOnlyWhatItCanTellFromAChangedFileLater) {
+    CAirportCache cache;
+    CBglContents read, taken;
+    read.airports.resize(1);
+    read.airports[0].strIdent = "KSEA";
+    const std::uint64_t nNow = FileTimeNow(), nHour = 3600 * kFileTimeSecond;
+    const CFileAttributes kept = {true, 100, nNow - nHour, nNow - nHour, 7, 8};
+    // Written within two seconds of its listing, or later, or dated in the
+    // future: it may be written again at the same time, and is read again.
+    const std::pair<std::uint64_t, bool> kWritten[] = {{nNow - 3 * kFileTimeSecond, true},
+                                                       {nNow - kFileTimeSecond, false},
+                                                       {nNow, false},
+                                                       {nNow + nHour, false}};
+    for (const auto& [nWriteTime, bKept] : kWritten) {
+        CFileAttributes state = kept;
+        state.nWriteTime = nWriteTime;
+        cache.Put("a.bgl", state, read, nNow);
+        EXPECT_EQ(cache.Take("a.bgl", state, taken), bKept) << nNow - nWriteTime;
+    }
+    cache.Put("a.bgl", kept, read, nNow);
+    ASSERT_TRUE(cache.Take("a.bgl", kept, taken));
+    EXPECT_EQ(taken.airports[0].strIdent, "KSEA");
+    std::uint64_t CFileAttributes::*const kKeys[] = {
+        &CFileAttributes::nSize, &CFileAttributes::nWriteTime, &CFileAttributes::nChangeTime,
+        &CFileAttributes::nFileId, &CFileAttributes::nVolume};
+    for (std::uint64_t CFileAttributes::*pKey : kKeys) {
+        CFileAttributes other = kept;
+        ++(other.*pKey);
+        EXPECT_FALSE(cache.Take("a.bgl", other, taken));
+    }
+    // A read the system refused or the user stopped says nothing of the file.
+    CBglContents unreadable, stopped;
+    unreadable.kind = stopped.kind = EBglKind::kUnreadable;
+    stopped.bStopped = true;
+    for (const CBglContents& contents : {unreadable, stopped}) {
+        cache.Put("a.bgl", kept, contents, nNow);
+        EXPECT_FALSE(cache.Take("a.bgl", kept, taken));
+    }
 }

@@ -56,7 +56,8 @@ TEST(AirportTable, RowsShowTheUsedAreaAndTheOthersLowerFirstWithTheirUse) {
 }
 
 TEST(AirportTable, ConflictsOnlyAndTheTextNarrowTheRowsAColumnSortsThemAgainReverses) {
-    CAirportTable table(Index());
+    const CAirportIndex index = Index();
+    CAirportTable table(index);
     for (const auto& [bConflictsOnly, pszFilter, idents] :
          {std::tuple{true, "", std::vector<std::string>{"EGLL", "KBFI"}},
           {false, "FIELD", {"KBFI"}},

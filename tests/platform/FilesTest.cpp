@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <optional>
@@ -32,6 +33,36 @@ TEST(ReplaceFileAtomically, WritesEveryByteThatReadWholeFileGivesBack) {
     ASSERT_TRUE(ReplaceFileAtomically(folder.Path("f"), "short", kTemp));
     EXPECT_EQ(folder.Read("f"), "short");
     EXPECT_EQ(GetPathKind(folder.Path("f.new")), EPathKind::kNone);
+}
+
+TEST(ListDirectory, GivesEachEntryAsTheSystemsOtherCallsDo) {
+    CTempFolder folder;
+    // A letter of the code page, made and listed through the same "A" calls.
+    const std::string name = "caf\xE9.bgl";
+    ASSERT_TRUE(ReplaceFileAtomically(folder.Path("") + name, "12345", kTemp));
+    MakeFolder(folder.Path("sub"));
+    std::vector<CDirEntry> entries = ListDirectory(folder.Path(""));
+    std::sort(entries.begin(), entries.end(),
+              [](const CDirEntry& a, const CDirEntry& b) { return a.strName < b.strName; });
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].strName, name);
+    EXPECT_EQ(entries[1].strName, "sub");
+    EXPECT_FALSE(entries[0].bDirectory);
+    EXPECT_TRUE(entries[1].bDirectory);
+    // Where the listing gives attributes (every Windows since Vista, and
+    // Wine), they are those a look gives.
+    const CFileAttributes listed = entries[0].attributes;
+    const CFileAttributes looked = GetFileAttributesOf(folder.Path("") + name);
+#ifdef _WIN32
+    EXPECT_TRUE(listed.bPresent);
+#endif
+    if (listed.bPresent) {
+        EXPECT_EQ(listed.nSize, 5u);
+        EXPECT_EQ(listed.nWriteTime, looked.nWriteTime);
+        EXPECT_NE(listed.nChangeTime, 0u);
+        EXPECT_NE(listed.nFileId, 0u);
+    }
+    EXPECT_FALSE(entries[1].attributes.bPresent);
 }
 
 TEST(ReadWholeFile, TellsAMissingFileFromOneThatCannotBeRead) {
