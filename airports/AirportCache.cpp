@@ -160,12 +160,13 @@ void CAirportCache::Load(const std::string& path, const std::string& simPath) {
     m_bChanged = false;
 }
 
-bool CAirportCache::Take(const std::string& path, const CFileAttributes& state,
-                         CBglContents& contents) {
+bool CAirportCache::Take(const std::string& path, CFileAttributes& state, CBglContents& contents) {
     const auto it = m_entries.find(path);
     if (it == m_entries.end())
         return false;
     CEntry& entry = it->second;
+    if (!state.bPresent)
+        state = GetFileAttributesOf(path);
     const CFileAttributes& known = entry.state;
     if (!state.bPresent || state.nSize != known.nSize || state.nWriteTime != known.nWriteTime ||
         state.nChangeTime != known.nChangeTime || state.nFileId != known.nFileId ||

@@ -22,10 +22,12 @@ public:
 
     // Takes the cache file of the simulator folder, when it is one.
     void Load(const std::string& path, const std::string& simPath);
-    bool Holds(const std::string& path) const { return m_entries.contains(path); }
     // Moves what the file held into contents, when its attributes are still
-    // those it had then; it counts as found.
-    bool Take(const std::string& path, const CFileAttributes& state, CBglContents& contents);
+    // those it had then; it counts as found. state holds the attributes its
+    // listing gave; when it gave none, those of a look at the file the cache
+    // holds are put there (so that a file never seen costs no look before
+    // its read).
+    bool Take(const std::string& path, CFileAttributes& state, CBglContents& contents);
     // Keeps what was read of the file, its attributes taken after the
     // moment nListedAt and before the read. Not kept: a file the system
     // could not read or whose read was stopped, and a file written within

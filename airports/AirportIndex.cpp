@@ -68,13 +68,10 @@ CAirportIndex BuildAirportIndex(std::vector<CIndexArea> areas, const CSceneryDis
         const CFound& file = found[n];
         if (!file.strPath.empty()) {
             CBglContents& contents = index.files[file.nSlot][file.nFile].contents;
-            // Natively the listing gives names alone: a file the cache holds
-            // is then looked at, and a new one's attributes come from its
-            // opening, so that it costs no look before its read.
+            // Natively the listing gives names alone: a new file's
+            // attributes then come from its opening.
             CFileAttributes state = file.listed;
-            if (!state.bPresent && cache.Holds(file.strPath))
-                state = GetFileAttributesOf(file.strPath);
-            if (!state.bPresent || !cache.Take(file.strPath, state, contents)) {
+            if (!cache.Take(file.strPath, state, contents)) {
                 CFileAttributes opened;
                 contents = ReadBglFile(file.strPath, opened,
                                        [&] { return !progress || progress(n, found.size()); });

@@ -295,8 +295,11 @@ private:
         const std::uint64_t nFileSize = FileSize();
         if (nFileSize < 4)
             return Damaged("shorter than 4 bytes", 0);
-        m_item = {0, std::min<std::uint64_t>(nFileSize, kHeaderSize)};
-        const char* p = Bytes(0, static_cast<std::size_t>(m_item.nEnd));
+        // The header with up to a window's bytes after it: the whole of most
+        // files, their tables and records following it, in one read.
+        m_item = {0, std::min<std::uint64_t>(nFileSize, kWindowSize)};
+        const char* p =
+            Bytes(0, static_cast<std::size_t>(std::min<std::uint64_t>(nFileSize, kHeaderSize)));
         if (p == nullptr)
             return false;
         if (U32(p) != kMagic) {

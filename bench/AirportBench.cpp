@@ -23,6 +23,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <numeric>
+#include <random>
 
 namespace {
 
@@ -51,6 +53,8 @@ public:
     CAirportLibrary() : m_root(std::filesystem::temp_directory_path() / "tarnwick-airport-bench") {
         std::filesystem::remove_all(m_root);
         int nAirport = 0;
+        const auto installed =
+            std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
         for (int nSlot = 0; nSlot < kAreas; ++nSlot) {
             const bool bStock = nSlot >= kAreas - kStockAreas;
             char name[32];
@@ -77,6 +81,9 @@ public:
                     bytes.resize(256 * 1024);
                 const auto path = folder / "scenery" / ("file" + std::to_string(nFile) + ".bgl");
                 std::ofstream(path, std::ios::binary) << bytes;
+                // Dated as installed files are: the cache keeps no file
+                // written moments before it was read.
+                std::filesystem::last_write_time(path, installed);
                 m_files.push_back(path.string());
             }
         }
@@ -188,6 +195,34 @@ void BM_CopiesFindings(benchmark::State& state) {
         AddAirportFindings(index, AirportsOf(index), findings);
         benchmark::DoNotOptimize(findings);
     }
+}
+
+// A crafted file of about nSize bytes: as many airport sections as fit, each
+// with a subsection table of one entry giving one record of six bytes (of a
+// later simulator's airport, which readers count), the tables and the
+// records each in an order shuffled against the sections'. Read where each
+// table and record is asked for, it costs two reads a section; of the shapes
+// tried, it is the slowest to read.
+std::string MakeScatteredSectionsBgl(std::size_t nSize) {
+    const std::size_t nCount = (nSize - 0x38) / 42, nTables = 0x38 + 20 * nCount,
+                      nRecords = nTables + 16 * nCount;
+    std::vector<std::size_t> table(nCount), record(nCount);
+    std::iota(table.begin(), table.end(), std::size_t{0});
+    std::iota(record.begin(), record.end(), std::size_t{0});
+    std::mt19937 random(7);
+    std::shuffle(table.begin(), table.end(), random);
+    std::shuffle(record.begin(), record.end(), random);
+    std::string bytes =
+        Le(0x19920201) + Le(0x38) + Le(0, 8) + Le(0x08051803) + Le(nCount) + std::string(32, '\0');
+    for (std::size_t n = 0; n < nCount; ++n)
+        bytes += Le(3) + Le(0) + Le(1) + Le(nTables + 16 * table[n]) + Le(16);
+    std::string tables(16 * nCount, '\0');
+    for (std::size_t n = 0; n < nCount; ++n)
+        tables.replace(16 * table[n], 16, Le(0x2A5) + Le(1) + Le(nRecords + 6 * record[n]) + Le(6));
+    bytes += tables;
+    for (std::size_t n = 0; n < nCount; ++n)
+        bytes += BglRecord(0x3C, "");
+    return bytes;
 }
 
 // One scenery file of airport records filling 8 MB against a crafted one as

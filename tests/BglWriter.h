@@ -2,16 +2,12 @@
 
 // Scenery files (.bgl) of the current format made from the format's facts,
 // for tests and the sample simulator folder: an airport section of the
-// airports given, after a section of another kind that readers must skip;
-// and a crafted file that costs readers the most.
+// airports given, after a section of another kind that readers must skip.
 
 #include "Ident.h"
 
-#include <algorithm>
 #include <cstdint>
-#include <numeric>
 #include <optional>
-#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -92,32 +88,4 @@ inline std::string MakeBglFile(const std::vector<CTestAirport>& airports,
     }
     return Le(0x19920201) + Le(0x38) + Le(0, 8) + Le(0x08051803) + Le(sections.size()) +
            std::string(32, '\0') + table + subsections;
-}
-
-// A crafted file of about nSize bytes: as many airport sections as fit, each
-// with a subsection table of one entry giving one record of six bytes (of a
-// later simulator's airport, which readers count), the tables and the
-// records each in an order shuffled against the sections'. Read where each
-// table and record is asked for, it costs two reads a section; of the shapes
-// tried, it is the slowest to read.
-inline std::string MakeScatteredSectionsBgl(std::size_t nSize) {
-    const std::size_t nCount = (nSize - 0x38) / 42, nTables = 0x38 + 20 * nCount,
-                      nRecords = nTables + 16 * nCount;
-    std::vector<std::size_t> table(nCount), record(nCount);
-    std::iota(table.begin(), table.end(), std::size_t{0});
-    std::iota(record.begin(), record.end(), std::size_t{0});
-    std::mt19937 random(7);
-    std::shuffle(table.begin(), table.end(), random);
-    std::shuffle(record.begin(), record.end(), random);
-    std::string bytes =
-        Le(0x19920201) + Le(0x38) + Le(0, 8) + Le(0x08051803) + Le(nCount) + std::string(32, '\0');
-    for (std::size_t n = 0; n < nCount; ++n)
-        bytes += Le(3) + Le(0) + Le(1) + Le(nTables + 16 * table[n]) + Le(16);
-    std::string tables(16 * nCount, '\0');
-    for (std::size_t n = 0; n < nCount; ++n)
-        tables.replace(16 * table[n], 16, Le(0x2A5) + Le(1) + Le(nRecords + 6 * record[n]) + Le(6));
-    bytes += tables;
-    for (std::size_t n = 0; n < nCount; ++n)
-        bytes += BglRecord(0x3C, "");
-    return bytes;
 }

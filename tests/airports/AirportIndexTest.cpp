@@ -181,40 +181,31 @@ TEST(AirportCache, ReadsAgainAFileChangedAtTheSameSizeWithItsTimePutBack) {
 
 TEST(AirportCache, KeepsOnlyWhatItCanTellFromAChangedFileLater) {
     CAirportCache cache;
-    CBglContents read, taken;
-    read.airports.resize(1);
-    read.airports[0].strIdent = "KSEA";
-    const std::uint64_t nNow = FileTimeNow(), nHour = 3600 * kFileTimeSecond;
-    const CFileAttributes kept = {true, 100, nNow - nHour, nNow - nHour, 7, 8};
-    // Written within two seconds of its listing, or later, or dated in the
-    // future: it may be written again at the same time, and is read again.
-    const std::pair<std::uint64_t, bool> kWritten[] = {{nNow - 3 * kFileTimeSecond, true},
-                                                       {nNow - kFileTimeSecond, false},
-                                                       {nNow, false},
-                                                       {nNow + nHour, false}};
-    for (const auto& [nWriteTime, bKept] : kWritten) {
-        CFileAttributes state = kept;
-        state.nWriteTime = nWriteTime;
-        cache.Put("a.bgl", state, read, nNow);
-        EXPECT_EQ(cache.Take("a.bgl", state, taken), bKept) << nNow - nWriteTime;
-    }
-    cache.Put("a.bgl", kept, read, nNow);
-    ASSERT_TRUE(cache.Take("a.bgl", kept, taken));
-    EXPECT_EQ(taken.airports[0].strIdent, "KSEA");
-    std::uint64_t CFileAttributes::*const kKeys[] = {
-        &CFileAttributes::nSize, &CFileAttributes::nWriteTime, &CFileAttributes::nChangeTime,
-        &CFileAttributes::nFileId, &CFileAttributes::nVolume};
-    for (std::uint64_t CFileAttributes::*pKey : kKeys) {
-        CFileAttributes other = kept;
-        ++(other.*pKey);
-        EXPECT_FALSE(cache.Take("a.bgl", other, taken));
-    }
-    // A read the system refused or the user stopped says nothing of the file.
-    CBglContents unreadable, stopped;
+    CBglContents read, unreadable, stopped, taken;
     unreadable.kind = stopped.kind = EBglKind::kUnreadable;
     stopped.bStopped = true;
-    for (const CBglContents& contents : {unreadable, stopped}) {
-        cache.Put("a.bgl", kept, contents, nNow);
-        EXPECT_FALSE(cache.Take("a.bgl", kept, taken));
+    const std::uint64_t nNow = FileTimeNow(), nSecond = kFileTimeSecond;
+    const CFileAttributes kept = {true, 100, nNow - 3 * nSecond, nNow, 7, 8};
+    CFileAttributes state = kept;
+    ASSERT_TRUE((cache.Put("a", kept, read, nNow), cache.Take("a", state, taken)));
+    // Any attribute changed, and the file is read again.
+    for (std::uint64_t CFileAttributes::*pKey :
+         {&CFileAttributes::nSize, &CFileAttributes::nWriteTime, &CFileAttributes::nChangeTime,
+          &CFileAttributes::nFileId, &CFileAttributes::nVolume}) {
+        state = kept;
+        EXPECT_FALSE(cache.Take("a", (++(state.*pKey), state), taken));
+    }
+    // Written within two seconds of its listing, or later (dated in the
+    // future too): it may be written again at the same time. A read the
+    // system refused or the user stopped says nothing of the file.
+    for (const auto& [nWriteTime, pRead] : {std::pair(nNow - nSecond, &read),
+                                            {nNow, &read},
+                                            {nNow + 3600 * nSecond, &read},
+                                            {kept.nWriteTime, &unreadable},
+                                            {kept.nWriteTime, &stopped}}) {
+        state = kept;
+        state.nWriteTime = nWriteTime;
+        cache.Put("a", state, *pRead, nNow);
+        EXPECT_FALSE(cache.Take("a", state, taken)) << nNow - nWriteTime;
     }
 }

@@ -64,41 +64,19 @@ std::string OneSection(const std::vector<std::pair<std::size_t, std::size_t>>& s
     return file + bytes;
 }
 
-// Records of a later simulator, which the reader counts: the smallest a
-// record can be.
-std::string LaterRecords(std::size_t nCount) {
+// Records of six bytes (the least a record takes, of a later simulator's
+// airport, which the reader counts), each a subsection's, in an order
+// shuffled against their entries'.
+std::string TinySpans(std::size_t nSize) {
+    const std::size_t nCount = (nSize - 0x5C) / 22, nRecords = 0x4C + 16 * nCount;
+    std::vector<std::pair<std::size_t, std::size_t>> spans;
     std::string records;
-    for (std::size_t n = 0; n < nCount; ++n)
-        records += BglRecord(0x3C, "");
-    return records;
-}
-
-// Crafted shapes. Records of six bytes, each a subsection's, in an order
-// shuffled against their entries'; with bLong, the first subsection gives
-// them all at once, a span over which the others lie.
-std::string TinySpans(std::size_t nSize, bool bLong = false) {
-    const std::size_t nCount = (nSize - 0x5C) / (bLong ? 28 : 22),
-                      nRecords = 0x4C + 16 * (nCount + bLong);
-    std::vector<std::pair<std::size_t, std::size_t>> spans;
-    if (bLong)
-        spans.emplace_back(nRecords, 6 * nCount);
-    for (std::size_t n = 0; n < nCount; ++n)
+    for (std::size_t n = 0; n < nCount; ++n) {
         spans.emplace_back(nRecords + 6 * n, 6);
-    std::shuffle(spans.begin() + bLong, spans.end(), std::mt19937(7));
-    return OneSection(spans, LaterRecords(nCount));
-}
-
-// A record on every page of the file, across its end.
-std::string SpansAcrossEachPage(std::size_t nSize) {
-    std::vector<std::pair<std::size_t, std::size_t>> spans;
-    for (std::size_t n = 4096; n < nSize; n += 4096)
-        spans.emplace_back(n - 3, 6);
+        records += BglRecord(0x3C, "");
+    }
     std::shuffle(spans.begin(), spans.end(), std::mt19937(7));
-    std::string bytes = OneSection(spans, "");
-    bytes.resize(nSize);
-    for (const auto& [nAt, nSize] : spans)
-        bytes.replace(nAt, nSize, LaterRecords(1));
-    return bytes;
+    return OneSection(spans, records);
 }
 
 // What a source was asked for.
@@ -108,7 +86,8 @@ public:
     std::uint64_t Size() const override { return m_bytes.size(); }
     long long ReadAt(std::uint64_t nOffset, char* pBuffer, std::size_t nSize,
                      std::string&) const override {
-        const auto nRead = static_cast<std::size_t>(std::min<std::uint64_t>(nSize, m_bytes.size() - nOffset));
+        const auto nRead =
+            static_cast<std::size_t>(std::min<std::uint64_t>(nSize, m_bytes.size() - nOffset));
         std::memcpy(pBuffer, m_bytes.data() + nOffset, nRead);
         ++m_nReads;
         m_nBytes += nRead;
@@ -121,20 +100,6 @@ public:
 private:
     const std::string& m_bytes;
 };
-
-// Three subsections whose records lie in the file in the other order than
-// their entries', each on a page of its own: KPDX, KSEA, KBFI in the table at
-// 0x4C, KBFI at 0x1000, KSEA at 0x2000, KPDX at 0x3000.
-std::string AgainstTheTable() {
-    std::string bytes(0x3000, '\0');
-    std::vector<std::pair<std::size_t, std::size_t>> spans;
-    for (const char* pszIdent : {"KPDX", "KSEA", "KBFI"}) {
-        const std::string record = AirportRecordBytes({pszIdent}, true);
-        spans.emplace_back(0x4000 - 0x1000 * (spans.size() + 1), record.size());
-        bytes.replace(spans.back().first, record.size(), record);
-    }
-    return OneSection(spans, "") + bytes.substr(0x7C);
-}
 
 // A file of airport records only, about a megabyte.
 const std::string& AirportsOnly() {
@@ -180,18 +145,6 @@ TEST(BglFile, IsDamagedAtTheBytesAtFault) {
         EXPECT_FALSE(contents.strReason.empty());
         EXPECT_TRUE(contents.airports.empty());
     }
-}
-
-// A file damaged at its second airport brings nothing, but names the one
-// read before the fault.
-TEST(BglFile, DamagedNamesTheAirportsReadBeforeItsFault) {
-    const std::string good = MakeBglFile({{"KSEA", "Seattle"}, {"KBFI", "Boeing"}});
-    const std::uint64_t nSecond = ReadBglBytes(good).airports.at(1).nOffset;
-    const CBglContents contents = ReadBglBytes(With(good, nSecond + 0x28, 0));
-    EXPECT_EQ(contents.kind, EBglKind::kDamaged);
-    EXPECT_TRUE(contents.airports.empty());
-    EXPECT_EQ(contents.nBeforeFault, 1u);
-    EXPECT_EQ(contents.aBeforeFault, std::vector<std::string>{"KSEA"});
 }
 
 TEST(BglFile, ReadsTheAirportsAsTheSimulatorWould) {
@@ -259,108 +212,68 @@ TEST(BglFile, ReadsACraftedFileInAtMostFourTimesTheBytesOfAFileOfAirports) {
     ASSERT_EQ(ReadBgl(airports).airports.size(), 8000u);
     EXPECT_LE(airports.m_nBytes, nSize);
     EXPECT_LE(airports.m_nReads, nSize / (64 * 1024) + 2);
-
-    const std::tuple<const char*, std::string, std::uint32_t> cases[] = {
-        {"TinySpans", TinySpans(nSize), (nSize - 0x5C) / 22},
-        {"ScatteredSections", MakeScatteredSectionsBgl(nSize), (nSize - 0x38) / 42},
-        {"TinySpansInALongOne", TinySpans(nSize, true), (nSize - 0x5C) / 28 * 2},
-        {"SpansAcrossEachPage", SpansAcrossEachPage(nSize), (nSize - 1) / 4096}};
-    for (const auto& [pszName, crafted, nRecords] : cases) {
-        SCOPED_TRACE(pszName);
-        ASSERT_LE(crafted.size(), nSize);
-        const std::string bytes = crafted + std::string(nSize - crafted.size(), '\0');
-        CCountingSource source(bytes);
-        const CBglContents contents = ReadBgl(source);
-        EXPECT_EQ(contents.kind, EBglKind::kAirports) << contents.strReason;
-        EXPECT_EQ(contents.nLaterRecords, nRecords);
-        EXPECT_LE(source.m_nBytes, 4 * airports.m_nBytes);
-        EXPECT_LE(source.m_nReads, 4 * nSize / 4096);
-    }
+    const std::string crafted = TinySpans(nSize);
+    CCountingSource source(crafted);
+    EXPECT_EQ(ReadBgl(source).nLaterRecords, (nSize - 0x5C) / 22);
+    EXPECT_LE(source.m_nBytes, 4 * airports.m_nBytes);
+    EXPECT_LE(source.m_nReads, 4 * nSize / 4096);
 }
 
-// The records are walked in the file's order, but what the file holds, its
-// fault and what comes before it are those of the table's order.
+// The records are read in the file's order, but what the file holds, its
+// fault and what comes before it are those of the tables' order: KPDX, KSEA
+// and KBFI there, in the file KBFI at 0x1000, KSEA at 0x2000, KPDX at 0x3000.
 TEST(BglFile, GivesTheAirportsAndFaultOfTheTablesOrderWhereverTheRecordsLie) {
-    const std::string bytes = AgainstTheTable();
-    // A subsection's entry made to give the whole file: more bytes than it holds.
-    const auto whole = [&](std::string file, std::size_t nEntry) {
-        return With(With(std::move(file), nEntry + 8, 0), nEntry + 12, bytes.size());
-    };
-    const std::string pdxAtFault = With(bytes, 0x3028, 0), seaAtFault = With(bytes, 0x2028, 0),
-                      bfiAtFault = With(bytes, 0x1028, 0);
-    const std::tuple<const char*, std::string, std::string> cases[] = {
-        {"Sound", bytes, "KPDX KSEA KBFI"},
-        {"FirstInTheTableLastInTheFile", pdxAtFault, "damaged at 12328 after"},
-        {"LastInTheTableFirstInTheFile", bfiAtFault, "damaged at 4136 after KPDX KSEA"},
-        {"RecordBeforeAnEntryAtFault", With(seaAtFault, 0x74, 0x10000),
-         "damaged at 8232 after KPDX"},
-        {"EntryAtFaultBeforeARecord", With(seaAtFault, 0x54, 0x10000), "damaged at 84 after"},
-        {"RecordBeforeTheWalkAtFault", whole(seaAtFault, 0x6C), "damaged at 8232 after KPDX"},
-        {"WalkAtFaultBeforeARecord", whole(bfiAtFault, 0x5C), "damaged at 104 after KPDX"}};
-    for (const auto& [pszName, file, summary] : cases) {
+    std::string records(0x3000, '\0');
+    std::vector<std::pair<std::size_t, std::size_t>> spans;
+    for (const char* pszIdent : {"KPDX", "KSEA", "KBFI"}) {
+        const std::string record = AirportRecordBytes({pszIdent}, true);
+        spans.emplace_back(0x3000 - 0x1000 * spans.size(), record.size());
+        records.replace(spans.back().first, record.size(), record);
+    }
+    const std::string bytes = OneSection(spans, "") + records.substr(0x7C);
+    // An ident that does not decode puts a record at fault; records past the
+    // end of the file, their entry.
+    const std::tuple<std::string, std::string> cases[] = {
+        {bytes, "KPDX KSEA KBFI"},
+        {With(bytes, 0x3028, 0), "damaged at 12328 after 0:"},
+        {With(bytes, 0x1028, 0), "damaged at 4136 after 2: KPDX KSEA"},
+        {With(With(bytes, 0x2028, 0), 0x74, 0x10000), "damaged at 8232 after 1: KPDX"},
+        {With(With(bytes, 0x2028, 0), 0x54, 0x10000), "damaged at 84 after 0:"}};
+    for (const auto& [file, summary] : cases) {
         const CBglContents contents = ReadBglBytes(file);
         std::string text;
-        if (contents.kind == EBglKind::kDamaged) {
-            text = "damaged at " + std::to_string(contents.nOffset) + " after";
-            for (const std::string& ident : contents.aBeforeFault)
-                text += " " + ident;
-            EXPECT_EQ(contents.nBeforeFault, contents.aBeforeFault.size()) << pszName;
-        }
+        if (contents.kind == EBglKind::kDamaged)
+            text = "damaged at " + std::to_string(contents.nOffset) + " after " +
+                   std::to_string(contents.nBeforeFault) + ":";
+        for (const std::string& ident : contents.aBeforeFault)
+            text += " " + ident;
         for (const CAirportRecord& airport : contents.airports)
             text += (text.empty() ? "" : " ") + airport.strIdent;
-        EXPECT_EQ(text, summary) << pszName;
+        EXPECT_EQ(text, summary);
     }
 }
 
 // Asked every 64 subsections at the latest, the reader stops at the first
-// no, with nothing read.
-TEST(BglFile, StopsWhenAskedLookingAtLeastEvery64Subsections) {
-    constexpr std::size_t kSubsections = 1000;
-    const std::string airport = AirportRecordBytes({"KSEA"}, true);
-    std::vector<std::pair<std::size_t, std::size_t>> spans;
-    std::string records;
-    for (std::size_t n = 0; n < kSubsections; ++n) {
-        spans.emplace_back(0x4C + 16 * kSubsections + records.size(), airport.size());
-        records += airport;
-    }
-    const std::string bytes = OneSection(spans, records);
-    const CCountingSource source(bytes);
-
+// no, with nothing read; out of memory, the file is too large to index.
+TEST(BglFile, StopsWhenAskedAndIsTooLargeToIndexWhenMemoryRunsOut) {
+    const std::string bytes = TinySpans(64 * 1024);
     int nAsked = 0;
-    const CBglContents all = ReadBgl(source, [&] { return ++nAsked > 0; });
-    EXPECT_EQ(all.airports.size(), kSubsections);
-    EXPECT_FALSE(all.bStopped);
-    EXPECT_GE(nAsked, static_cast<int>(kSubsections / 64));
-
-    // Past the subsection tables, into the records.
+    EXPECT_FALSE(ReadBgl(CCountingSource(bytes), [&] { return ++nAsked > 0; }).bStopped);
+    EXPECT_GE(nAsked, static_cast<int>(bytes.size() / 22 / 64));
     const int nStopAt = nAsked - 2;
     nAsked = 0;
-    const CBglContents stopped = ReadBgl(source, [&] { return ++nAsked < nStopAt; });
+    const CBglContents stopped =
+        ReadBgl(CCountingSource(bytes), [&] { return ++nAsked < nStopAt; });
     EXPECT_EQ(nAsked, nStopAt);
     EXPECT_TRUE(stopped.bStopped);
-    EXPECT_EQ(stopped.kind, EBglKind::kUnreadable);
-    EXPECT_EQ(stopped.strReason, "stopped");
-    EXPECT_TRUE(stopped.airports.empty());
-}
+    EXPECT_EQ(std::tuple(stopped.kind, stopped.strReason, stopped.nLaterRecords),
+              std::tuple(EBglKind::kUnreadable, "stopped", 0u));
 
-// Whatever runs out of memory, the airports or the tables of a file, the
-// file is too large to index, and nothing is thrown.
-TEST(BglFile, IsTooLargeToIndexWhenMemoryRunsOut) {
-    constexpr std::size_t kFailFrom = 512 * 1024;
-    const std::pair<const char*, std::string> cases[] = {
-        {"TheAirports", AirportsOnly()}, {"TheSubsectionTables", TinySpans(1000 * 1000)}};
-    for (const auto& [pszName, bytes] : cases) {
-        SCOPED_TRACE(pszName);
-        ASSERT_EQ(ReadBglBytes(bytes).kind, EBglKind::kAirports);
-        CBglContents contents;
-        {
-            const CFailingAllocations failing(kFailFrom);
-            EXPECT_THROW(::operator delete(::operator new(kFailFrom)), std::bad_alloc);
-            contents = ReadBglBytes(bytes);
-        }
-        EXPECT_EQ(contents.kind, EBglKind::kUnreadable);
-        EXPECT_EQ(contents.strReason, "too large to index");
-        EXPECT_TRUE(contents.airports.empty());
-        EXPECT_FALSE(contents.bStopped);
+    CBglContents tooLarge;
+    {
+        const CFailingAllocations failing(512 * 1024);
+        tooLarge = ReadBglBytes(AirportsOnly());
     }
+    EXPECT_EQ(std::tuple(tooLarge.kind, tooLarge.strReason, tooLarge.airports.size()),
+              std::tuple(EBglKind::kUnreadable, "too large to index", 0u));
 }
