@@ -1,5 +1,6 @@
 #include "BglFile.h"
 
+#include "BglWindow.h"
 #include "Ident.h"
 
 #include <algorithm>
@@ -27,13 +28,6 @@ constexpr std::uint16_t kDeleteRecord = 0x0033;
 // Airport records of the simulators after this one, in the same section.
 constexpr std::array<std::uint16_t, 3> kLaterAirportRecords = {0x003C, 0x00AB, 0x0056};
 
-// Reads are rounded up to pages of 4 KB and take at most 64 KB ahead of what
-// is asked; a name longer than that is cut.
-constexpr std::uint64_t kPage = 4 * 1024;
-constexpr std::size_t kWindowSize = 64 * 1024;
-// The buffer's size past which a read lets go of the bytes before the item
-// walked.
-constexpr std::size_t kBufferSize = 4 * kWindowSize;
 // Sections and subsections walked between two looks at whether to go on.
 constexpr std::uint64_t kStepsPerLook = 64;
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
@@ -49,137 +43,6 @@ std::uint32_t U32(const char* p) {
     const auto* b = reinterpret_cast<const unsigned char*>(p);
     return static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
            static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
-}
-
-std::uint64_t PageOf(std::uint64_t nOffset) {
-    return nOffset / kPage * kPage;
-}
-
-std::uint64_t PageEnd(std::uint64_t nOffset) {
-    return PageOf(nOffset + kPage - 1);
-}
-
-// What the reader walks from its start on: a table, or a span of records.
-struct CExtent {
-    std::uint64_t nStart = 0;
-    std::uint64_t nEnd = 0;
-    bool Short() const { return nEnd - nStart <= kWindowSize; }
-};
-
-// Positioned reads through one buffer of the file. A crafted file can point
-// its subsection tables and record spans anywhere, in any order, small spans
-// scattered over it: read where each is asked for, each would cost a read of
-// its own. So the reader walks the items of each kind in the order
-// WalkOrder gives, the short ones by the page they start on and the long
-// ones after them, and the window
-// - while it walks a short item, keeps every byte it holds from the item's
-//   first page on. The next short item starts on that page or a later one,
-//   so the window never goes back: the walk of the short items reads no byte
-//   twice, the file at most once (give or take the one read that may go back
-//   to the first item's page);
-// - reads a long item forward from the bytes asked for to no further than
-//   its end: at most the item's bytes.
-// The items' sizes add up to no more than the file, or the file is damaged
-// (CBglReader::Walk); the header and section table are read once, forward.
-// So a file costs at most its size for the section table, twice its size for
-// the short tables and spans and once more for the long ones: four times a
-// file of airport records, which the reader reads once.
-class CWindow {
-public:
-    explicit CWindow(const CBglSource& source) : m_source(source), m_nSize(source.Size()) {}
-
-    std::uint64_t FileSize() const { return m_nSize; }
-    const std::string& Failure() const { return m_strFailure; }
-
-    // The bytes from the offset on, which lie in the item; null when the
-    // read failed.
-    const char* Bytes(std::uint64_t nOffset, std::size_t nSize, const CExtent& item) {
-        const std::uint64_t nEnd = m_nStart + m_buffer.size();
-        if (nOffset >= m_nStart && nOffset + nSize <= nEnd)
-            return m_buffer.data() + (nOffset - m_nStart);
-        std::uint64_t nKeep = nOffset;
-        if (item.Short())
-            nKeep = item.nStart >= m_nStart ? std::max(PageOf(item.nStart), m_nStart)
-                                            : PageOf(item.nStart);
-        std::uint64_t nFrom = nEnd;
-        if (nKeep < m_nStart || nKeep > nEnd) {
-            m_buffer.clear();
-            m_nStart = nFrom = nKeep;
-        } else if (m_buffer.size() > kBufferSize) {
-            // Only now and then, so that the bytes kept are moved seldom.
-            m_buffer.erase(m_buffer.begin(),
-                           m_buffer.begin() + static_cast<std::ptrdiff_t>(nKeep - m_nStart));
-            m_nStart = nKeep;
-        }
-        const std::uint64_t nNeed =
-            item.Short() ? std::min(PageEnd(nOffset + nSize), m_nSize) : nOffset + nSize;
-        const std::uint64_t nAhead =
-            item.Short() ? std::min(PageEnd(item.nEnd), m_nSize) : item.nEnd;
-        const std::size_t nWant = static_cast<std::size_t>(
-            std::max(nNeed, std::min(nAhead, nFrom + kWindowSize)) - nFrom);
-        const std::size_t nHeld = m_buffer.size();
-        m_buffer.resize(nHeld + nWant);
-        const long long nRead =
-            m_source.ReadAt(nFrom, m_buffer.data() + nHeld, nWant, m_strFailure);
-        m_buffer.resize(nHeld + (nRead < 0 ? 0 : static_cast<std::size_t>(nRead)));
-        if (nRead < 0)
-            return nullptr;
-        // A file cut while it is being read.
-        if (nOffset + nSize > m_nStart + m_buffer.size()) {
-            m_strFailure = "the file got shorter while it was read";
-            return nullptr;
-        }
-        return m_buffer.data() + (nOffset - m_nStart);
-    }
-
-private:
-    const CBglSource& m_source;
-    std::uint64_t m_nSize;
-    std::vector<char> m_buffer;
-    std::uint64_t m_nStart = 0; // the offset of the buffer's first byte
-    std::string m_strFailure;
-};
-
-// The order to walk items in (see CWindow): the short ones by the page they
-// start on, then the long ones, each group in the order given. The items of
-// most files come in that order already.
-template <class FExtent>
-std::vector<std::uint32_t> WalkOrder(std::size_t nItems, std::uint64_t nFileSize,
-                                     const FExtent& extentOf) {
-    const std::size_t nLong = static_cast<std::size_t>(nFileSize / kPage) + 1;
-    const auto group = [&](std::size_t n) {
-        const CExtent item = extentOf(n);
-        return item.Short() ? static_cast<std::size_t>(item.nStart / kPage) : nLong;
-    };
-    std::vector<std::uint32_t> aOrder(nItems);
-    std::size_t n = 1;
-    while (n < nItems && group(n - 1) <= group(n))
-        ++n;
-    if (n >= nItems) {
-        std::iota(aOrder.begin(), aOrder.end(), 0u);
-        return aOrder;
-    }
-    // Counted, then placed: linear in the items, as a sort of hundreds of
-    // thousands of them would not be.
-    std::vector<std::uint32_t> aNext(nLong + 2);
-    for (n = 0; n < nItems; ++n)
-        ++aNext[group(n) + 1];
-    std::partial_sum(aNext.begin(), aNext.end(), aNext.begin());
-    for (n = 0; n < nItems; ++n)
-        aOrder[aNext[group(n)]++] = static_cast<std::uint32_t>(n);
-    return aOrder;
-}
-
-// The items of a walk lie in memory in the tables' order and are taken in the
-// file's: the one a few ahead asked for now, their fetches from memory
-// overlap rather than follow each other, a fifth of the time of a file of
-// hundreds of thousands of them.
-template <class TItem>
-void FetchAhead(const std::vector<TItem>& items, const std::vector<std::uint32_t>& order,
-                std::size_t n) {
-    constexpr std::size_t kAhead = 16;
-    if (n + kAhead < order.size())
-        __builtin_prefetch(&items[order[n + kAhead]]);
 }
 
 // An airport section: its entry, its subsection table, and where its
@@ -218,7 +81,7 @@ struct CFault {
 
 // Reads the header and section table, then the airport sections' subsection
 // tables, then their records, each kind in the order the window reads best
-// (see CWindow). What the file holds, its fault and what comes before it are
+// (see CBglWindow). What the file holds, its fault and what comes before it are
 // as the tables order them, as the simulator walks them: the entries and the
 // walk are checked in that order before any record is read, the findings of
 // each span are kept apart, and put together in that order at the end. A
@@ -556,6 +419,7 @@ private:
             if (!RecordAt(nChild, nEnd, nId, nChildSize, "child record"))
                 return false;
             if (nId == kNameRecord) {
+                // A name longer than a window is cut.
                 const std::size_t nText = static_cast<std::size_t>(
                     std::min<std::uint64_t>(nChildSize - kRecordHeaderSize, kWindowSize));
                 const char* pText = Bytes(nChild + kRecordHeaderSize, nText);
@@ -577,7 +441,7 @@ private:
         return true;
     }
 
-    CWindow m_window;
+    CBglWindow m_window;
     CBglContents& m_contents;
     const std::function<bool()>& m_keepGoing;
     std::uint64_t m_nSteps = 0;
