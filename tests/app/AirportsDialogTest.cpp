@@ -3,7 +3,6 @@
 #include "BglWriter.h"
 #include "resource.h"
 
-#include <filesystem>
 #include <tuple>
 
 namespace {
@@ -25,10 +24,8 @@ protected:
             {"Addon/One", {{"EGLL", "London"}, {"KSEA", "Seattle"}}},
             {"Addon/Two", {{"EGLL", "Heathrow"}}},
             {"Addon/Off", {{"LFPG", "Paris"}}}};
-        for (const auto& [folder, airports] : files) {
-            std::filesystem::create_directories(m_sim.Path(folder) + "/scenery");
+        for (const auto& [folder, airports] : files)
             m_sim.Write(std::string(folder) + "/scenery/a.bgl", MakeBglFile(airports));
-        }
     }
 
     static std::vector<std::string> Idents(const CAirportsDlg& dlg) {
@@ -65,8 +62,7 @@ TEST_F(AirportsDialog, OpensOnTheConflictsNarrowsItsRowsAndShowsTheUsedAreaInThe
         bRan = true;
     };
     Run([&] {
-        m_dlg.PostMessage(WM_SYSCOMMAND, IDM_AIRPORTS, 0);
-        Pump(m_dlg);
+        SysCommand(IDM_AIRPORTS);
         EXPECT_EQ(List().GetCurSel(), 1);
     });
     EXPECT_TRUE(bRan);
@@ -79,8 +75,7 @@ TEST_F(AirportsDialog, CancelDuringASlowReadingStopsItAndShowsNothingMore) {
         m_dlg.m_nSlowSteps = 0;
         m_answerer.m_aBoxes.clear();
         RunMain(m_dlg, [&] {
-            m_dlg.PostMessage(WM_SYSCOMMAND, nCommand, 0);
-            Pump(m_dlg);
+            SysCommand(nCommand);
             Click(m_dlg, IDOK);
         });
         // Answered once shown: after half a second (ten steps), not at once.

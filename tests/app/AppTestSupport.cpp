@@ -2,9 +2,6 @@
 
 #include "Settings.h"
 
-#include <shlobj.h>
-
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <utility>
@@ -63,6 +60,11 @@ BOOL CALLBACK FindFolderTree(HWND hChild, LPARAM lParam) {
     return TRUE;
 }
 
+// A dialog the main window opens, run with the test's script, which runs once.
+template <class TDialog> INT_PTR RunScripted(TDialog& dlg, std::function<void(TDialog&)>& script) {
+    return RunModal(dlg, [&dlg, script = std::exchange(script, nullptr)] { script(dlg); });
+}
+
 } // namespace
 
 void Pump(CDialog& dlg) {
@@ -114,17 +116,11 @@ CIndexWork CTestManagerDlg::AirportIndexWork() const {
 }
 
 INT_PTR CTestManagerDlg::RunAirportsDlg(CAirportsDlg& dlg) {
-    if (!m_airportsScript)
-        return CManagerDlg::RunAirportsDlg(dlg);
-    return RunModal(dlg,
-                    [&dlg, script = std::exchange(m_airportsScript, nullptr)] { script(dlg); });
+    return m_airportsScript ? RunScripted(dlg, m_airportsScript) : CManagerDlg::RunAirportsDlg(dlg);
 }
 
 INT_PTR CTestManagerDlg::RunProfilesDlg(CProfilesDlg& dlg) {
-    if (!m_profilesScript)
-        return CManagerDlg::RunProfilesDlg(dlg);
-    return RunModal(dlg,
-                    [&dlg, script = std::exchange(m_profilesScript, nullptr)] { script(dlg); });
+    return m_profilesScript ? RunScripted(dlg, m_profilesScript) : CManagerDlg::RunProfilesDlg(dlg);
 }
 
 CAnswerer::CAnswerer() : m_nTimer(SetTimer(nullptr, 0, 20, &CAnswerer::OnTimer)) {

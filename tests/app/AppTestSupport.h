@@ -76,6 +76,13 @@ void SetSimRegistry(const std::string& folder, DWORD nType = REG_SZ);
 void SetSimRegistryBytes(const void* pData, DWORD nSize, DWORD nType);
 void RemoveSimRegistry();
 
+// Rows from the top: xabc (on), ABCD (off), Alpha (on, required).
+inline const std::string kThreeAreas =
+    "[General]\r\nTitle=Mine\r\n"
+    "[Area.001]\r\nTitle=Alpha\r\nActive=TRUE\r\nRequired=TRUE\r\nLocal=Scenery\\Alpha\r\n"
+    "[Area.002]\r\nTitle=ABCD\r\nActive=FALSE\r\nExclude.0=x\r\n"
+    "[Area.003]\r\nTitle=xabc\r\nActive=TRUE\r\n";
+
 // A simulator folder with fs9.exe and the given scenery.cfg, whose Windows
 // path ends without a backslash.
 class CSimFolder : public CTempFolder {

@@ -1,26 +1,17 @@
 #include "MainWindowTest.h"
 
-#include "AboutDlg.h"
 #include "NameDlg.h"
 #include "library/LibraryText.h"
 #include "resource.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <functional>
 
 namespace {
 
-const std::string kLibrary = "[General]\r\nTitle=Mine\r\n"
-                             "[Area.001]\r\nTitle=Alpha\r\nActive=TRUE\r\nRequired=TRUE\r\n"
-                             "Local=Scenery\\Alpha\r\n"
-                             "[Area.002]\r\nTitle=ABCD\r\nActive=FALSE\r\nExclude.0=x\r\n"
-                             "[Area.003]\r\nTitle=xabc\r\nActive=TRUE\r\n";
-
 class MainDialog : public CMainWindowTest {
 protected:
-    explicit MainDialog(const std::string& sceneryCfg = kLibrary) : CMainWindowTest(sceneryCfg) {}
+    explicit MainDialog(const std::string& sceneryCfg = kThreeAreas)
+        : CMainWindowTest(sceneryCfg) {}
 
     bool Enabled(int nID) { return IsWindowEnabled(m_dlg.GetDlgItem(nID)) != FALSE; }
     void Select(int nRow) {
@@ -46,8 +37,7 @@ TEST_F(MainDialog, SystemMenuEndsWithTheWindowsCommands) {
             EXPECT_EQ(GetMenuState(hMenu, n++, MF_BYPOSITION) & MF_GRAYED,
                       nID == IDM_UNDO || nID == IDM_REDO ? static_cast<UINT>(MF_GRAYED) : 0u);
         }
-        m_dlg.PostMessage(WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-        Pump(m_dlg);
+        SysCommand(IDM_ABOUTBOX);
     });
     ASSERT_EQ(m_answerer.m_aBoxes.size(), 1u);
     EXPECT_EQ(m_answerer.m_aBoxes[0].substr(0, 15), "About Tarnwick|");
@@ -97,14 +87,14 @@ struct CDiskEdit {
 };
 
 void AddInstallerArea(CSimFolder& sim) {
-    sim.Write("scenery.cfg", kLibrary + "[Area.004]\r\nTitle=Installed\r\nActive=TRUE\r\n");
+    sim.Write("scenery.cfg", kThreeAreas + "[Area.004]\r\nTitle=Installed\r\nActive=TRUE\r\n");
 }
 
 // The rules of what counts as a change are the file states' own: the
 // window only asks and adopts the answer.
 const CDiskEdit kDiskEdits[] = {
-    {"installer's area kept on No, the default", false, AddInstallerArea, 0, "scenery.cfg"},
-    {"both replaced on Yes", true,
+    {"InstallersAreaKeptOnNoTheDefault", false, AddInstallerArea, 0, "scenery.cfg"},
+    {"BothReplacedOnYes", true,
      [](CSimFolder& sim) {
          AddInstallerArea(sim);
          sim.Write("Folder.txt", kFolders + "[Other]\r\nActive=0\r\nExpand=0\r\n");
@@ -112,46 +102,42 @@ const CDiskEdit kDiskEdits[] = {
      IDYES, "scenery.cfg and Folder.txt"},
 };
 
+class SaveAfterAnotherProgram : public MainDialog,
+                                public ::testing::WithParamInterface<CDiskEdit> {};
+
 } // namespace
 
 // Two Saves after each edit: No keeps what the other program wrote and asks
 // again; Yes writes what the window shows, and the second Save asks nothing.
-TEST_F(MainDialog, SaveAsksBeforeReplacingAnotherProgramsChangesAndOnlyThen) {
-    for (const CDiskEdit& edit : kDiskEdits) {
-        SCOPED_TRACE(edit.pszCase);
-        CSimFolder sim(kLibrary);
-        if (edit.bFolderTxt)
-            sim.Write("Folder.txt", kFolders);
-        SetSimRegistry(sim.WinPath());
-        m_answerer.m_aBoxes.clear();
-        m_answerer.m_nButton = edit.nButton;
-        std::string library, folders;
-        int nRows = 0;
-        CTestManagerDlg dlg;
-        RunMain(dlg, [&] {
-            Pump(dlg);
-            edit.edit(sim);
-            library = sim.Read("scenery.cfg");
-            folders = sim.Read("Folder.txt");
-            Click(dlg, IDC_SAVE);
-            Click(dlg, IDC_SAVE);
-            nRows = dlg.m_listScenery.GetCount();
-            Click(dlg, IDOK);
-        });
-        EXPECT_EQ(nRows, 3);
-        const bool bWritten = edit.nButton == IDYES;
-        const bool bBoth = std::string(edit.pszAsked).find(" and ") != std::string::npos;
-        EXPECT_EQ(m_answerer.m_aBoxes,
-                  std::vector<std::string>(
-                      bWritten ? 1 : 2,
-                      std::string("Warning|") + edit.pszAsked +
-                          (bBoth ? " were changed by another program after Tarnwick read them."
-                                 : " was changed by another program after Tarnwick read it.") +
-                          "\nSaving now replaces those changes.\n\nSave anyway?"));
-        EXPECT_EQ(sim.Read("scenery.cfg"), bWritten ? SaveText(*ParseLibrary(kLibrary)) : library);
-        EXPECT_EQ(sim.Read("Folder.txt"), bWritten && !folders.empty() ? kFolders : folders);
-    }
+TEST_P(SaveAfterAnotherProgram, AsksBeforeReplacingItsChangesAndOnlyThen) {
+    const CDiskEdit& edit = GetParam();
+    if (edit.bFolderTxt)
+        m_sim.Write("Folder.txt", kFolders);
+    m_answerer.m_nButton = edit.nButton;
+    std::string library, folders;
+    Run([&] {
+        edit.edit(m_sim);
+        library = m_sim.Read("scenery.cfg");
+        folders = m_sim.Read("Folder.txt");
+        Click(m_dlg, IDC_SAVE);
+        Click(m_dlg, IDC_SAVE);
+        EXPECT_EQ(List().GetCount(), 3);
+    });
+    const bool bWritten = edit.nButton == IDYES;
+    const bool bBoth = std::string(edit.pszAsked).find(" and ") != std::string::npos;
+    EXPECT_EQ(m_answerer.m_aBoxes,
+              std::vector<std::string>(
+                  bWritten ? 1 : 2,
+                  std::string("Warning|") + edit.pszAsked +
+                      (bBoth ? " were changed by another program after Tarnwick read them."
+                             : " was changed by another program after Tarnwick read it.") +
+                      "\nSaving now replaces those changes.\n\nSave anyway?"));
+    EXPECT_EQ(m_sim.Read("scenery.cfg"), bWritten ? SaveText(*ParseLibrary(kThreeAreas)) : library);
+    EXPECT_EQ(m_sim.Read("Folder.txt"), bWritten && !folders.empty() ? kFolders : folders);
 }
+
+INSTANTIATE_TEST_SUITE_P(Edits, SaveAfterAnotherProgram, ::testing::ValuesIn(kDiskEdits),
+                         [](const auto& info) { return info.param.pszCase; });
 
 class UnreadableLibrary : public MainDialog {
 protected:

@@ -14,6 +14,16 @@ public:
     }
     ~CMainWindowTest() override { RemoveSimRegistry(); }
 
+    // Areas A0 up to A(n-1), all on, each in its own folder under Scenery;
+    // the rows from the top show them from the last down.
+    static std::string NumberedAreas(int nAreas) {
+        std::string text;
+        for (int i = 0; i < nAreas; ++i)
+            text += "[area." + std::to_string(i + 1) + "]\r\nTitle=A" + std::to_string(i) +
+                    "\r\nActive=TRUE\r\nLocal=Scenery\\A" + std::to_string(i) + "\r\n";
+        return text;
+    }
+
     // Runs the script in the main window, then quits, leaving unsaved
     // changes unsaved.
     void Run(std::function<void()> script) {
@@ -26,6 +36,18 @@ public:
         });
     }
     CSceneryListBox& List() { return m_dlg.m_listScenery; }
+    // Of numbered areas, the titles' numbers from the top row down.
+    std::string Order() {
+        std::string order;
+        for (int n = 0; n < List().GetCount(); ++n)
+            order += List().GetText(n).substr(1);
+        return order;
+    }
+    // A system menu command, as the menu sends it.
+    void SysCommand(UINT nID) {
+        m_dlg.PostMessage(WM_SYSCOMMAND, nID, 0);
+        Pump(m_dlg);
+    }
     static RECT WindowRect(HWND hWnd) {
         RECT rect;
         GetWindowRect(hWnd, &rect);
@@ -38,6 +60,13 @@ public:
     void Mouse(UINT nMessage, int x, int y, WPARAM nKeys = 0) {
         PostMessageA(List().m_hWnd, nMessage, nKeys, MAKELPARAM(x, y));
         Pump(m_dlg);
+    }
+    // What the list's window shows at a point, without repainting first.
+    COLORREF ListPixel(int x, int y) {
+        HDC hDC = GetDC(List().m_hWnd);
+        const COLORREF colour = GetPixel(hDC, x, y);
+        ReleaseDC(List().m_hWnd, hDC);
+        return colour;
     }
     void ClickAt(int x, int y) {
         Mouse(WM_LBUTTONDOWN, x, y, MK_LBUTTON);

@@ -6,11 +6,6 @@
 
 namespace {
 
-const std::string kLibrary = "[General]\r\nTitle=Mine\r\n"
-                             "[Area.001]\r\nTitle=Alpha\r\nActive=TRUE\r\nRequired=TRUE\r\n"
-                             "Local=Scenery\\Alpha\r\n"
-                             "[Area.002]\r\nTitle=ABCD\r\nActive=FALSE\r\n"
-                             "[Area.003]\r\nTitle=xabc\r\nActive=TRUE\r\n";
 const std::string kRegistryMessage =
     "Error|Flight Simulator 2004 registry cannot be found.\n"
     "Use FS9 path utility (or see \"Finding the simulator\" in README.txt)";
@@ -19,25 +14,16 @@ class StartUp : public ::testing::Test {
 protected:
     ~StartUp() override { RemoveSimRegistry(); }
 
-    // Starts the main window, notes what it shows, and quits.
-    void StartAndQuit() {
-        RunMain(m_dlg, [this] {
-            m_nRows = m_dlg.m_listScenery.GetCount();
-            Click(m_dlg, IDOK);
-        });
-    }
-
     CSettingsFile m_settings;
     CAnswerer m_answerer;
     CManagerDlg m_dlg;
-    int m_nRows = -1;
 };
 
 } // namespace
 
 TEST_F(StartUp, RegistryFolderGivesThePathsTheBackupAndTheSettings) {
     for (const char* suffix : {"", "\\"}) {
-        CSimFolder sim(kLibrary);
+        CSimFolder sim(kThreeAreas);
         SetSimRegistry(sim.WinPath() + suffix);
 #ifdef _WIN64
         // Written in the 32-bit view only, where the simulator writes it.
@@ -46,30 +32,26 @@ TEST_F(StartUp, RegistryFolderGivesThePathsTheBackupAndTheSettings) {
                   ERROR_SUCCESS);
 #endif
         CManagerDlg dlg;
-        int nRows = 0;
-        RunMain(dlg, [&] {
-            nRows = dlg.m_listScenery.GetCount();
-            Click(dlg, IDOK);
-        });
+        RunMain(dlg, [&] { Click(dlg, IDOK); });
         const std::string simPath = sim.WinPath() + "\\";
         EXPECT_EQ(dlg.Document().SimPath(), simPath);
         EXPECT_EQ(dlg.m_areaCommands.m_strBrowsePath, simPath);
-        EXPECT_EQ(nRows, 3);
-        EXPECT_EQ(sim.Read("scenery_bak.twk"), kLibrary);
+        EXPECT_EQ(dlg.Document().RowCount(), 3);
+        EXPECT_EQ(sim.Read("scenery_bak.twk"), kThreeAreas);
         EXPECT_EQ(m_settings.Read(), "[Tarnwick]\r\nFS2004Path=" + simPath + "\r\n");
     }
     EXPECT_TRUE(m_answerer.m_aBoxes.empty());
 }
 
 TEST_F(StartUp, WithoutRegistryKeyTheErrorComesFirstThenTheSettingsFile) {
-    CSimFolder sim(kLibrary);
+    CSimFolder sim(kThreeAreas);
     const std::string other = "; mine\r\n[Other]\r\nk=v\r\n";
     m_settings.Write(other + "[Tarnwick]\r\nFS2004Path=" + sim.WinPath() + "\r\n");
-    StartAndQuit();
+    RunMain(m_dlg, [this] { Click(m_dlg, IDOK); });
     EXPECT_EQ(m_answerer.m_aBoxes, std::vector<std::string>{kRegistryMessage});
     EXPECT_EQ(m_answerer.m_nBrowsers, 0);
     EXPECT_EQ(m_dlg.Document().SimPath(), sim.WinPath() + "\\");
-    EXPECT_EQ(m_nRows, 3);
+    EXPECT_EQ(m_dlg.Document().RowCount(), 3);
     EXPECT_EQ(m_settings.Read(), other + "[Tarnwick]\r\nFS2004Path=" + sim.WinPath() + "\\\r\n");
 }
 
@@ -88,7 +70,7 @@ TEST_F(StartUp, WithNothingKnownTheBrowserAsksAndCancelLeavesNoFolder) {
 }
 
 TEST_F(StartUp, RegistryValueMustBeAWholeStringFolder) {
-    CSimFolder sim(kLibrary);
+    CSimFolder sim(kThreeAreas);
     bool bKeyFound = false;
     // Stored without its terminating zero: still the folder.
     SetSimRegistryBytes(sim.WinPath().data(), static_cast<DWORD>(sim.WinPath().size()), REG_SZ);

@@ -4,21 +4,14 @@
 
 #include <shlobj.h>
 
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <filesystem>
 
 namespace {
 
-const std::string kLibrary = "[General]\r\nTitle=Mine\r\n"
-                             "[Area.001]\r\nTitle=Alpha\r\nActive=TRUE\r\nRequired=TRUE\r\n"
-                             "Local=Scenery\\Alpha\r\n"
-                             "[Area.002]\r\nTitle=ABCD\r\nActive=FALSE\r\n";
-
 class WindowSizeAndDrop : public CMainWindowTest {
 protected:
-    WindowSizeAndDrop() : CMainWindowTest(kLibrary) {}
+    WindowSizeAndDrop() : CMainWindowTest(kThreeAreas) {}
 
     RECT Child(int nID) const { return WindowRect(m_dlg.GetDlgItem(nID)); }
     static int Width(const RECT& rect) { return rect.right - rect.left; }
@@ -75,8 +68,7 @@ TEST_F(WindowSizeAndDrop, ResizeMovesTheControlsAndThePlaceIsKeptRestoredOrIgnor
 
         moved = {50, 40, Width(window) + 150, Height(window) + 100};
         MoveWindow(m_dlg.m_hWnd, 50, 40, Width(moved), Height(moved), TRUE);
-        m_dlg.PostMessage(WM_SYSCOMMAND, SC_MAXIMIZE);
-        Pump(m_dlg);
+        SysCommand(SC_MAXIMIZE);
     });
     const std::string kept = Settings("WindowPlacement=50,40," + std::to_string(moved.right) + "," +
                                       std::to_string(moved.bottom) + ",1\r\n");
@@ -131,13 +123,12 @@ TEST_F(WindowSizeAndDrop, DroppedSceneryFolderIsAddedAndTheOthersNamedInOneBox) 
     Run([&] {
         m_dlg.PostMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(hBlock));
         Pump(m_dlg);
-        ASSERT_EQ(List().GetCount(), 3);
+        ASSERT_EQ(List().GetCount(), 4);
         const CLibraryDocument& doc = m_dlg.Document();
         EXPECT_EQ(doc.Area(doc.Rows()[0].nArea).GetTitle(), "New");
         EXPECT_EQ(doc.Area(doc.Rows()[0].nArea).GetLocal(), "Addon\\New");
-        m_dlg.PostMessage(WM_SYSCOMMAND, IDM_UNDO);
-        Pump(m_dlg);
-        EXPECT_EQ(List().GetCount(), 2);
+        SysCommand(IDM_UNDO);
+        EXPECT_EQ(List().GetCount(), 3);
         EXPECT_FALSE(doc.CanUndo());
     });
     ASSERT_EQ(m_answerer.m_aBoxes.size(), 1u);

@@ -2,21 +2,12 @@
 
 #include "resource.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
 
 namespace {
 
-// Six areas, the rows from the top showing A5 down to A0, and a folder
-// Group holding A0.
-std::string Library() {
-    std::string text;
-    for (const char* pszN : {"0", "1", "2", "3", "4", "5"})
-        text += "[area." + std::string(pszN) + "]\r\nTitle=A" + pszN +
-                "\r\nActive=TRUE\r\nLocal=Scenery\\A" + pszN + "\r\n";
-    return text;
-}
+// Six numbered areas and a folder Group holding A0.
+const std::string kLibrary = CMainWindowTest::NumberedAreas(6);
 const std::string kFolders =
     "[Group]\r\nActive=1\r\nExpand=0\r\nTitle.0=A0\r\nLocal.0=Scenery\\A0\r\n";
 // The one question before two rows go.
@@ -39,14 +30,7 @@ public:
         ClickRows({2, 4});
         m_dlg.m_treeFolders.SelectItem(m_dlg.m_treeFolders.FolderItem(0));
     }
-    ListSelection() : CMainWindowTest(Library()) { m_sim.Write("Folder.txt", kFolders); }
-
-    std::string Order() {
-        std::string order;
-        for (int n = 0; n < List().GetCount(); ++n)
-            order += List().GetText(n).substr(1);
-        return order;
-    }
+    ListSelection() : CMainWindowTest(kLibrary) { m_sim.Write("Folder.txt", kFolders); }
 };
 
 // A change made on the library's document, and the gestures that make it in
@@ -101,7 +85,7 @@ const CBlockCase kBlocks[] = {
 // Each gesture on several rows is one step, and Save writes what the same
 // change made on the document writes.
 TEST_P(ListSelectionBlocks, SavesTheBytesOfTheSameChangeOnTheDocument) {
-    CSimFolder expected(Library());
+    CSimFolder expected(kLibrary);
     expected.Write("Folder.txt", kFolders);
     CLibraryDocument doc;
     ASSERT_EQ(doc.Open(SimPathFromFolder(expected.WinPath())), "");

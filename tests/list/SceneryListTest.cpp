@@ -1,7 +1,5 @@
 #include "MainWindowTest.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 class SceneryList : public CMainWindowTest {
@@ -10,16 +8,6 @@ protected:
         : CMainWindowTest("[area.001]\r\nTitle=A0\r\nActive=TRUE\r\n[area.002]\r\nTitle=A1\r\n"
                           "[area.003]\r\nTitle=A2\r\nActive=TRUE\r\n[area.004]\r\nTitle=" +
                           std::string(100, 't') + "\r\n") {}
-
-    COLORREF Pixel(int nRow, int dx, int dy) {
-        RECT row;
-        List().GetItemRect(nRow, &row);
-        UpdateWindow(List().m_hWnd);
-        HDC hDC = GetDC(List().m_hWnd);
-        COLORREF colour = GetPixel(hDC, row.left + dx, row.top + dy);
-        ReleaseDC(List().m_hWnd, hDC);
-        return colour;
-    }
 };
 
 } // namespace
@@ -42,10 +30,11 @@ TEST_F(SceneryList, RowsShowTheirMarksAndTitlesAsTheyAre) {
     Run([&] {
         // Pixels of a colour in a band of a row, the marks left of x = 25.
         auto ink = [&](int nRow, int xFrom, int xTo, COLORREF colour) {
+            UpdateWindow(List().m_hWnd);
             int n = 0;
             for (int x = xFrom; x < xTo; ++x)
                 for (int y = 0; y < CSceneryListBox::kRowHeight; ++y)
-                    n += Pixel(nRow, x, y) == colour;
+                    n += ListPixel(x, RowTop(nRow) + y) == colour;
             return n;
         };
         // Row 1 (A2) on and in the selected folder, row 0 off and in another
