@@ -48,6 +48,9 @@ CAirportTable::CAirportTable(const CAirportIndex& index) {
     }
     m_order.resize(m_entries.size());
     std::iota(m_order.begin(), m_order.end(), std::size_t{0});
+    // Room for every row, so that filtering in the dialog never allocates:
+    // the memory runs out here, where the window can say so, if at all.
+    m_rows.reserve(m_entries.size());
     Filter();
 }
 

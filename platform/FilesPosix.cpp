@@ -4,6 +4,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
@@ -169,10 +170,11 @@ std::uint64_t FileTimeNow() {
 
 std::vector<CDirEntry> ListDirectory(const std::string& folder) {
     std::vector<CDirEntry> entries;
-    DIR* pDir = ::opendir(folder.c_str());
-    if (pDir == nullptr)
+    // Closed however the listing ends, an allocation failing in it too.
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+    if (dir == nullptr)
         return entries;
-    while (const dirent* pEntry = ::readdir(pDir)) {
+    while (const dirent* pEntry = ::readdir(dir.get())) {
         std::string name = pEntry->d_name;
         if (name == "." || name == "..")
             continue;
@@ -181,7 +183,6 @@ std::vector<CDirEntry> ListDirectory(const std::string& folder) {
             bDirectory = GetPathKind(folder + "/" + name) == EPathKind::kDirectory;
         entries.push_back({std::move(name), bDirectory});
     }
-    ::closedir(pDir);
     return entries;
 }
 

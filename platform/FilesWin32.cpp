@@ -241,13 +241,17 @@ std::vector<CDirEntry> ListDirectory(const std::string& folder) {
     HANDLE hFind = FindFirstFileA(pattern.c_str(), &data);
     if (hFind == INVALID_HANDLE_VALUE)
         return entries;
+    // Closed however the listing ends, an allocation failing in it too.
+    const struct CFindGuard {
+        HANDLE h;
+        ~CFindGuard() { FindClose(h); }
+    } guard{hFind};
     do {
         std::string name = data.cFileName;
         if (name != "." && name != "..")
             entries.push_back(
                 {std::move(name), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
     } while (FindNextFileA(hFind, &data));
-    FindClose(hFind);
     return entries;
 }
 

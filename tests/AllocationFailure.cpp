@@ -6,11 +6,11 @@
 
 namespace {
 
-// The smallest allocation that fails: none while no CFailingAllocations lives.
-std::atomic<std::size_t> g_nFailFrom{static_cast<std::size_t>(-1)};
+// The allocations until the one that fails; none while 0.
+std::atomic<std::size_t> g_nCountdown{0};
 
 void* Allocate(std::size_t nSize) noexcept {
-    if (nSize >= g_nFailFrom.load(std::memory_order_relaxed))
+    if (g_nCountdown.load(std::memory_order_relaxed) != 0 && g_nCountdown.fetch_sub(1) == 1)
         return nullptr;
     return std::malloc(nSize != 0 ? nSize : 1);
 }
@@ -23,11 +23,10 @@ void* AllocateOrThrow(std::size_t nSize) {
 
 } // namespace
 
-CFailingAllocations::CFailingAllocations(std::size_t nFromSize)
-    : m_nPrevious(g_nFailFrom.exchange(nFromSize)) {}
-
-CFailingAllocations::~CFailingAllocations() {
-    g_nFailFrom = m_nPrevious;
+bool FailAllocation(std::size_t nNth, const std::function<void()>& run) {
+    g_nCountdown = nNth;
+    run();
+    return g_nCountdown.exchange(0) == 0;
 }
 
 // Every form without alignment, so that no block is given by one allocator

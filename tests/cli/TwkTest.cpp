@@ -1,4 +1,5 @@
 #include "Twk.h"
+#include "AllocationFailure.h"
 #include "BglWriter.h"
 #include "InterruptedSave.h"
 #include "Output.h"
@@ -54,6 +55,10 @@ std::string CaseName(const std::vector<std::string>& words, std::size_t nIndex) 
 class Twk : public ::testing::Test {
 protected:
     Twk() {
+#ifndef _WIN32
+        // None, as in twk's runs here, for the tests that run it in-process.
+        ::setenv("WINEPREFIX", Prefix().c_str(), 1);
+#endif
         m_sim.Write("scenery.cfg", kSceneryCfg);
         m_sim.Write("Folder.txt", kFolderTxt);
         const CTestAirport town{"KTWN", "Town Field"};
@@ -87,7 +92,9 @@ protected:
             pText->erase(std::remove(pText->begin(), pText->end(), '\r'), pText->end());
         return run;
     }
-    std::string Prefix() const { return m_sim.Path("no prefix"); }
+    std::string Prefix() const {
+        return m_sim.Path("no prefix");
+    }
 
     // The library as the window would show it at start: the titles from the
     // top, "-" before one switched off, then each folder's state.
@@ -473,9 +480,6 @@ TEST_F(Twk, RestoreBackupTellsWhatWouldChangeThenPutsItBack) {
 // Between twk's read and its write another program changes a file: twk
 // names it and leaves it as that program wrote it.
 TEST_F(Twk, LeavesAFileChangedWhileItWorksAsTheOtherProgramWroteIt) {
-#ifndef _WIN32
-    ::setenv("WINEPREFIX", Prefix().c_str(), 1); // none, as in twk's runs here
-#endif
     for (const char* pszFile : {"scenery.cfg", "Folder.txt"}) {
         CSession session;
         ASSERT_EQ(session.Open(m_sim.Path(""), EOpen::kReads, false), kExitDone);
@@ -489,6 +493,29 @@ TEST_F(Twk, LeavesAFileChangedWhileItWorksAsTheOtherProgramWroteIt) {
                   std::string::npos);
         EXPECT_EQ(m_sim.Read(pszFile), theirs);
         EXPECT_FALSE(std::filesystem::exists(m_sim.Path("scenery_bak.twk")));
+    }
+}
+
+// Wherever memory runs out, an airport command ends saying so in one line,
+// exit status 3, or goes on without the file it was reading.
+TEST_F(Twk, RunningOutOfMemoryAnywhereEndsTheAirportCommandsSayingSo) {
+    for (const char* pszCommand : {"airports", "check"}) {
+        const std::vector<std::string> args = {"--sim", m_sim.Path(""), pszCommand};
+        // Every allocation of the first hundred, then one in seven: a run
+        // makes some thousands.
+        for (std::size_t nNth = 1;; nNth += nNth < 100 ? 1 : 7) {
+            ::testing::internal::CaptureStdout();
+            ::testing::internal::CaptureStderr();
+            int nExit = 0;
+            const bool bCame = FailAllocation(nNth, [&] { nExit = RunTwk(args); });
+            ::testing::internal::GetCapturedStdout();
+            const std::string error = ::testing::internal::GetCapturedStderr();
+            if (!bCame)
+                break;
+            EXPECT_TRUE(nExit <= kExitFindings || error == "twk: not enough memory\n" ||
+                        error == "twk: not enough memory to index the airports\n")
+                << nNth << ": " << nExit << " " << error;
+        }
     }
 }
 
