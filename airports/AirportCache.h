@@ -7,6 +7,8 @@
 // their time put back, or another file moved over it, show as a change.
 // Kept in a file of its own per simulator folder; a cache file that is
 // damaged, of another folder or of another version is ignored, and rebuilt.
+// The cache holds no second copy of the contents it gave or was given: it
+// refers to them until Save, and they must stay where they are until then.
 
 #include "BglFile.h"
 
@@ -36,9 +38,6 @@ public:
     // installer may still be writing it; it is read again at the next look.
     void Put(const std::string& path, const CFileAttributes& state, const CBglContents& contents,
              std::uint64_t nListedAt);
-    // The cache holds no second copy of what it gave or was given: it
-    // refers to those contents until Save, and they must stay where they
-    // are until then.
     // Forgets the files not found since Load.
     void DropUnused();
     // Writes the cache file, making its folder, when anything changed since
