@@ -28,8 +28,8 @@ std::vector<CIndexArea> IndexAreasOf(const CAreaArray& areas, std::span<const CL
         const CSceneryArea& area = areas.GetAt(row.nArea);
         std::string folder = FolderOfLocalPath(area.GetLocal(), simPath);
         const bool bStock = FolderIdentity(folder).starts_with(stock);
-        indexAreas.push_back(
-            {row.nArea, area.GetTitle(), area.GetLocal(), std::move(folder), row.bActive, bStock});
+        indexAreas.push_back({row.nArea, area.GetTitle(), area.GetLocal(), std::move(folder),
+                              row.bActive, bStock, area.IsRequired()});
     }
     return indexAreas;
 }

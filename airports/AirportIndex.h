@@ -28,6 +28,7 @@ struct CIndexArea {
     bool bActive = false;
     // One of the simulator's own areas, whose folder lies in its Scenery folder.
     bool bStock = false;
+    bool bRequired = false; // the simulator requires it
 };
 
 // The rows as the index takes them, top row first.

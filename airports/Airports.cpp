@@ -6,16 +6,18 @@
 
 namespace {
 
-bool IsActive(const CAirportIndex& index, const CDefinition& definition) {
-    return index.areas[static_cast<std::size_t>(definition.nSlot)].bActive;
+bool IsActive(const CAirportIndex& index, const CLayout* pLayout, const CDefinition& definition) {
+    const std::size_t nSlot = static_cast<std::size_t>(definition.nSlot);
+    return pLayout != nullptr ? pLayout->aActive[nSlot] != 0 : index.areas[nSlot].bActive;
 }
 
 bool IsStock(const CAirportIndex& index, const CDefinition& definition) {
     return index.areas[static_cast<std::size_t>(definition.nSlot)].bStock;
 }
 
-// Decides each definition's use, from the top of the load order down.
-void Resolve(const CAirportIndex& index, CAirport& airport) {
+// Decides each definition's use, from the top of the load order down, the
+// rows as the index holds them or as the layout puts them.
+void Resolve(const CAirportIndex& index, const CLayout* pLayout, CAirport& airport) {
     std::vector<CDefinition>& definitions = airport.definitions;
     bool bHiddenFromAbove = false; // by an active record of a higher area
     bool bAddOnAbove = false;
@@ -30,7 +32,7 @@ void Resolve(const CAirportIndex& index, CAirport& airport) {
             nSlot = definition.nSlot;
             nActiveInSlot = 0;
         }
-        if (!IsActive(index, definition)) {
+        if (!IsActive(index, pLayout, definition)) {
             definition.use = EAirportUse::kOff;
             continue;
         }
@@ -79,10 +81,22 @@ std::vector<CAirport> AirportsOf(const CAirportIndex& index) {
         }
     }
     for (CAirport& airport : airports)
-        Resolve(index, airport);
+        Resolve(index, nullptr, airport);
     std::sort(airports.begin(), airports.end(),
               [](const CAirport& a, const CAirport& b) { return a.strIdent < b.strIdent; });
     return airports;
+}
+
+CAirport Rearranged(const CAirportIndex& index, const CAirport& airport, const CLayout& layout) {
+    CAirport rearranged{airport.strIdent, {}, airport.definitions, -1, false, false, false};
+    // Load order is bottom row first; an area's own definitions keep theirs.
+    std::stable_sort(rearranged.definitions.begin(), rearranged.definitions.end(),
+                     [&](const CDefinition& a, const CDefinition& b) {
+                         return layout.aRow[static_cast<std::size_t>(a.nSlot)] >
+                                layout.aRow[static_cast<std::size_t>(b.nSlot)];
+                     });
+    Resolve(index, &layout, rearranged);
+    return rearranged;
 }
 
 const char* AirportUseName(EAirportUse use) {

@@ -41,6 +41,16 @@ struct CAirport {
 
 // Every ident of the index, in the order of the idents.
 std::vector<CAirport> AirportsOf(const CAirportIndex& index);
+
+// The rows as a change would leave them, by the index's slots: each slot's
+// row after the change (0 = top) and whether its area is on.
+struct CLayout {
+    std::vector<int> aRow;
+    std::vector<char> aActive;
+};
+// The airport as the simulator would load it were the rows so: its
+// definitions in that load order, each with its use.
+CAirport Rearranged(const CAirportIndex& index, const CAirport& airport, const CLayout& layout);
 // The definition whose name the airport takes.
 std::size_t NamedDefinition(const CAirport& airport);
 

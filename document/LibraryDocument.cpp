@@ -94,6 +94,15 @@ bool CLibraryDocument::Push(CStep step, int nAreasBefore, const std::vector<int>
 }
 
 CChanges CLibraryDocument::MoveRows(std::span<const int> aRows, int nBefore) {
+    CStep step;
+    CChanges changes;
+    MoveRowsIn(step, changes, aRows, nBefore);
+    Push(std::move(step), m_areas.GetSize(), FolderStates(), changes);
+    return changes;
+}
+
+void CLibraryDocument::MoveRowsIn(CStep& step, CChanges& changes, std::span<const int> aRows,
+                                  int nBefore) {
     // Where the block starts once its rows are out of the list.
     const int nTo =
         nBefore -
@@ -101,14 +110,12 @@ CChanges CLibraryDocument::MoveRows(std::span<const int> aRows, int nBefore) {
     // A block already in one piece at that place does not move.
     if (!aRows.empty() && aRows.front() == nTo &&
         aRows.back() - aRows.front() + 1 == static_cast<int>(aRows.size()))
-        return {};
+        return;
     std::vector<CListRow> block;
-    CChanges changes;
     for (int nRow : aRows) {
         block.push_back(m_rows[static_cast<std::size_t>(nRow)]);
         changes.push_back({EChange::kMove, block.back().nArea, -1, nRow, {}});
     }
-    CStep step;
     // Each run of adjacent rows leaves in one splice, the lowest first, so
     // that the rows above keep their places; a single row moves as two
     // splices, out and in.
@@ -120,8 +127,6 @@ CChanges CLibraryDocument::MoveRows(std::span<const int> aRows, int nBefore) {
         nEnd = nStart;
     }
     step.SpliceRows(m_rows, static_cast<std::size_t>(nTo), 0, std::move(block));
-    Push(std::move(step), m_areas.GetSize(), FolderStates(), changes);
-    return changes;
 }
 
 int CLibraryDocument::RequiredOnAmong(std::span<const int> aAreas) const {
@@ -152,9 +157,15 @@ CChangeResult CLibraryDocument::SetAreasActive(std::span<const int> aAreas, bool
 
 CChanges CLibraryDocument::SwitchAreas(std::span<const int> aAreas) {
     const std::vector<int> aStates = FolderStates();
-    const std::vector<int> aRows = RowsByArea();
     CStep step;
     CChanges changes;
+    SwitchAreasIn(step, changes, aAreas);
+    Push(std::move(step), m_areas.GetSize(), aStates, changes);
+    return changes;
+}
+
+void CLibraryDocument::SwitchAreasIn(CStep& step, CChanges& changes, std::span<const int> aAreas) {
+    const std::vector<int> aRows = RowsByArea();
     for (int nArea : aAreas)
         step.NoteArea(m_areas, nArea);
     ::SwitchAreas(m_folders, m_areas, aAreas);
@@ -164,6 +175,33 @@ CChanges CLibraryDocument::SwitchAreas(std::span<const int> aAreas) {
             step.SpliceRows(m_rows, static_cast<std::size_t>(nRow), 1, {{nArea, bActive}});
         changes.push_back({bActive ? EChange::kOn : EChange::kOff, nArea, -1, -1, {}});
     }
+}
+
+CChanges CLibraryDocument::Rearrange(const CRearrangement& change) {
+    const std::vector<int> aStates = FolderStates();
+    std::vector<int> aSwitched;
+    for (const auto& [pAreas, bActive] :
+         {std::pair(&change.switchedOn, true), std::pair(&change.switchedOff, false)}) {
+        for (int nArea : *pAreas) {
+            if (m_areas.GetAt(nArea).IsActive() != bActive)
+                aSwitched.push_back(nArea);
+        }
+    }
+    CStep step;
+    CChanges changes;
+    SwitchAreasIn(step, changes, aSwitched);
+    // Areas removed since the change was worked out have no row to move.
+    const std::vector<int> aRowOf = RowsByArea();
+    std::vector<int> aRows;
+    for (int nArea : change.moved) {
+        if (const int nRow = aRowOf[static_cast<std::size_t>(nArea)]; nRow >= 0)
+            aRows.push_back(nRow);
+    }
+    std::sort(aRows.begin(), aRows.end());
+    if (const int nNextTo =
+            change.nNextTo >= 0 ? aRowOf[static_cast<std::size_t>(change.nNextTo)] : -1;
+        !aRows.empty() && nNextTo >= 0)
+        MoveRowsIn(step, changes, aRows, nNextTo + (change.bBelow ? 1 : 0));
     Push(std::move(step), m_areas.GetSize(), aStates, changes);
     return changes;
 }

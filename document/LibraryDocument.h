@@ -19,6 +19,7 @@
 #include "LibraryCheck.h"
 #include "LibraryFiles.h"
 #include "ProfileChanges.h"
+#include "Resolution.h"
 #include "SceneryCfg.h"
 #include "SceneryDisk.h"
 #include "SceneryHeader.h"
@@ -176,6 +177,10 @@ public:
     CChanges ToggleFolder(int nFolder) {
         return SetFolderActive(nFolder, m_folders.GetAt(nFolder).GetActive() == 0, true).changes;
     }
+    // The areas switched, then moved, in one step; folders follow the
+    // switches as after clicks on the areas' boxes. Used to make an
+    // airport's chosen definition the one the simulator uses.
+    CChanges Rearrange(const CRearrangement& change);
     // How the folder is shown: no step of the history, no change to save.
     void SetFolderExpanded(int nFolder, bool bExpanded);
     // The profile's areas on, every other area off unless required, in one
@@ -225,6 +230,10 @@ public:
 private:
     // Each area to the other state, in one step.
     CChanges SwitchAreas(std::span<const int> aAreas);
+    // The parts of a step: the areas to the other state, the rows moved as
+    // MoveRows moves them.
+    void SwitchAreasIn(CStep& step, CChanges& changes, std::span<const int> aAreas);
+    void MoveRowsIn(CStep& step, CChanges& changes, std::span<const int> aRows, int nBefore);
     // The change's step goes into the history when it changed something.
     bool Push(CStep step, int nAreasBefore, const std::vector<int>& aStatesBefore,
               CChanges changes = {});
