@@ -110,11 +110,13 @@ std::string CSession::AreaJson(int nArea, int nRow) const {
                        {"local", JsonString(Utf8Text(m_sim.codePage, area.GetLocal()))}});
 }
 
+int CSession::Commit(const CChanges& changes, bool bDryRun) {
+    return changes.empty() || bDryRun ? kExitDone : Write(EWrite::kLibrary);
+}
+
 int CSession::Finish(const CChanges& changes, bool bDryRun, bool bJson) {
-    if (!changes.empty() && !bDryRun) {
-        if (int nExit = Write(EWrite::kLibrary); nExit != kExitDone)
-            return nExit;
-    }
+    if (int nExit = Commit(changes, bDryRun); nExit != kExitDone)
+        return nExit;
     Report(changes, bDryRun, bJson);
     return kExitDone;
 }
@@ -214,34 +216,36 @@ std::string FromOf(const CChange& change) {
 
 } // namespace
 
-void CSession::Report(const CChanges& changes, bool bDryRun, bool bJson) const {
+std::vector<std::string> CSession::ChangesJson(const CChanges& changes, bool bDryRun) const {
     const std::vector<int> aRows = m_doc.RowsByArea();
+    std::vector<std::string> elements;
+    for (const CChange& change : changes) {
+        const bool bArea = change.nArea >= 0;
+        const CSceneryArea* pArea = bArea ? &m_doc.Area(change.nArea) : nullptr;
+        const int nRow = bArea ? aRows[static_cast<std::size_t>(change.nArea)] : -1;
+        const std::string folder =
+            bArea ? std::string() : m_doc.Folders().GetAt(change.nFolder).GetName();
+        const CCodePage& codePage = m_sim.codePage;
+        elements.push_back(JsonObject(
+            {{"change", JsonString(WordsOf(change.kind).pszKind)},
+             {"position", JsonNumberOrNull(nRow + 1, nRow >= 0)},
+             {"title", JsonStringOrNull(bArea ? Utf8Text(codePage, pArea->GetTitle()) : "", bArea)},
+             {"local", JsonStringOrNull(bArea ? Utf8Text(codePage, pArea->GetLocal()) : "", bArea)},
+             {"from", change.nFromRow >= 0 ? std::to_string(change.nFromRow + 1)
+                                           : JsonStringOrNull(Utf8Text(codePage, change.strFrom),
+                                                              !change.strFrom.empty())},
+             {"folder", JsonStringOrNull(Utf8Text(codePage, folder), !bArea)},
+             {"written", bDryRun ? "false" : "true"}}));
+    }
+    return elements;
+}
+
+void CSession::Report(const CChanges& changes, bool bDryRun, bool bJson) const {
     if (bJson) {
-        std::vector<std::string> elements;
-        for (const CChange& change : changes) {
-            const bool bArea = change.nArea >= 0;
-            const CSceneryArea* pArea = bArea ? &m_doc.Area(change.nArea) : nullptr;
-            const int nRow = bArea ? aRows[static_cast<std::size_t>(change.nArea)] : -1;
-            const std::string folder =
-                bArea ? std::string() : m_doc.Folders().GetAt(change.nFolder).GetName();
-            const CCodePage& codePage = m_sim.codePage;
-            elements.push_back(JsonObject(
-                {{"change", JsonString(WordsOf(change.kind).pszKind)},
-                 {"position", JsonNumberOrNull(nRow + 1, nRow >= 0)},
-                 {"title",
-                  JsonStringOrNull(bArea ? Utf8Text(codePage, pArea->GetTitle()) : "", bArea)},
-                 {"local",
-                  JsonStringOrNull(bArea ? Utf8Text(codePage, pArea->GetLocal()) : "", bArea)},
-                 {"from", change.nFromRow >= 0
-                              ? std::to_string(change.nFromRow + 1)
-                              : JsonStringOrNull(Utf8Text(codePage, change.strFrom),
-                                                 !change.strFrom.empty())},
-                 {"folder", JsonStringOrNull(Utf8Text(codePage, folder), !bArea)},
-                 {"written", bDryRun ? "false" : "true"}}));
-        }
-        PrintLine(JsonArray(elements));
+        PrintLine(JsonArray(ChangesJson(changes, bDryRun)));
         return;
     }
+    const std::vector<int> aRows = m_doc.RowsByArea();
     if (changes.empty())
         PrintLine("nothing to change");
     for (const CChange& change : changes) {

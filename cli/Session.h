@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // twk's exit statuses.
 enum EExit : int { kExitDone = 0, kExitFindings = 1, kExitUsage = 2, kExitFile = 3 };
@@ -58,6 +59,11 @@ public:
     // The same for a change the library may refuse: a refusal of all of it
     // is bad usage, of a part a warning, each line on standard error.
     int Finish(const CChangeResult& result, bool bDryRun, bool bJson);
+    // Writes the changes unless this is a dry run or there are none; the
+    // exit status. Finish is this, then the changes printed.
+    int Commit(const CChanges& changes, bool bDryRun);
+    // The changes as Finish prints them in JSON: an object each.
+    std::vector<std::string> ChangesJson(const CChanges& changes, bool bDryRun) const;
     // Writes the library, or only Profiles.txt without a backup of
     // scenery.cfg; why not on standard error. The exit status.
     enum class EWrite { kLibrary, kProfilesOnly };

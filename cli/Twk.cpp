@@ -77,6 +77,25 @@ const std::vector<CCommand>& Commands() {
          true,
          false,
          [] { return std::string("\nCodes:\n").append(FindingCodesText(2)); }},
+        {"airports resolve",
+         "IDENT --use AREA [--move use|others] [--others-off]",
+         "make the simulator use an area's definition of an airport",
+         "Without --move or --others-off, the change Tarnwick proposes: the area switched on if\n"
+         "it is off, and either moved up to just above the highest other area that is on and\n"
+         "defines the airport (use), or those others moved as one block to just below it\n"
+         "(others), whichever changes fewer other airports. --move forces that move.\n"
+         "--others-off switches off every other add-on area defining the airport instead, for\n"
+         "when the chosen definition deletes nothing and the others would still merge into it:\n"
+         "then, without either option, nothing is changed (exit status 2). Areas the simulator\n"
+         "requires and its own areas are never moved or switched off. Prints the change and\n"
+         "every other airport it changes, then writes it. --json: an object with the keys\n"
+         "ident, name, use, way, steps, notes, airports (ident, name, before, after) and\n"
+         "changes. IDENT: the case of letters ignored; AREA must define the airport.",
+         {{"use", true}, {"move", true}, {"others-off", false}},
+         1,
+         1,
+         EOpen::kWrites,
+         RunAirportsResolve},
         {"airports",
          "[IDENT...] [--all]",
          "which area the simulator uses for each airport",

@@ -226,6 +226,24 @@ INSTANTIATE_TEST_SUITE_P(
         CChangeCase({"folder", "enable", "airports"}, "Twin Twin Town Lake Base Airports=1"),
         CChangeCase({"folder", "disable", "Airports", "--json"},
                     "Twin Twin -Town -Lake Base Airports=0"),
+        // Town's KTWN deletes nothing: Lake's would merge into it.
+        CChangeCase({"airports", "resolve", "ktwn", "--use", "Town", "--move", "use"},
+                    "Twin Twin Town Lake Base Airports=1",
+                    "KTWN \"Town Field\": use #3 \"Town\" (Addon Scenery\\Town)\n  Switch "
+                    "\"Town\" on\n  KTWN of \"Lake\" merges into it all the same: the chosen "
+                    "definition does not delete the airport loaded before it.\nOther airports it "
+                    "changes: none\nswitched on: #3 \"Town\""),
+        CChangeCase({"airports", "resolve", "KTWN", "--use", "Town", "--others-off"},
+                    "Twin Twin Town -Lake Base Airports=2",
+                    "  Switch \"Lake\" off (1 scenery file, 1 other airport)\n"),
+        // Base is required: Lake goes below it, and the stock KLAK is used.
+        CChangeCase({"--json", "airports", "resolve", "KLAK", "--use", "Base", "--move", "others"},
+                    "Twin Twin -Town Base Lake Airports=2",
+                    "\"way\": \"move-others\", \"steps\": [\"Move \\\"Lake\\\" below "
+                    "\\\"Base\\\"\"], \"notes\": [\"KLAK of \\\"Lake\\\" merges into it all "
+                    "the same: the chosen definition does not delete the airport loaded before "
+                    "it.\"], \"airports\": [], \"changes\": [{\"change\": \"move\", "
+                    "\"position\": 5, "),
         // The entry naming no area is a warning; the profiles stay as they are.
         CChangeCase({"profile", "apply", "Quiet"}, "-Twin -Twin Town Lake Base Airports=1", "",
                     kProfilesTxt, kGoneWarning)),
@@ -324,6 +342,28 @@ INSTANTIATE_TEST_SUITE_P(
                  "\"Addon Scenery\\\\Lake\", \"file\": \"x.BGL\", \"active\": true, \"use\": "
                  "\"used\"}]},\n  {\"ident\": \"ZZZZ\", \"name\": null, \"used\": null, "
                  "\"definitions\": []}\n]\n"),
+        CRunCase({"airports", "resolve", "KTWN", "--use", "Town"}, 2,
+                 "KTWN: the others would still merge into it, so nothing changed; --others-off"),
+        CRunCase({"airports", "resolve", "KLAK", "--use", "Lake"}, 0, "",
+                 "  \"Lake\" is the one the simulator uses already.\nOther airports it changes: "
+                 "none\nnothing to change\n"),
+        CRunCase({"airports", "resolve", "KLAK", "--use", "Base", "--move", "use"}, 2,
+                 "KLAK: move-use cannot be taken: it would move \"Base\", which the simulator "
+                 "requires"),
+        CRunCase({"airports", "resolve", "KTWN", "--use", "#1"}, 2,
+                 "\"Twin\" does not define KTWN"),
+        CRunCase({"airports", "resolve", "ZZZZ", "--use", "Lake"}, 2,
+                 "ZZZZ: no area defines this airport"),
+        CRunCase({"airports", "resolve", "KTWN"}, 2, "give --use AREA"),
+        CRunCase({"airports", "resolve", "KTWN", "--use", "Twin"}, 2, "matches 2 areas"),
+        CRunCase({"airports", "resolve", "KTWN", "--use", "Town", "--move", "up"}, 2,
+                 "--move up: give --move use or --move others"),
+        CRunCase({"airports", "resolve", "KTWN", "--use", "Town", "--move", "use", "--others-off"},
+                 2, "give --move or --others-off, not both"),
+        CRunCase({"airports", "resolve", "KTWN", "--use", "Town", "--others-off", "--dry-run"}, 0,
+                 "",
+                 "Other airports it changes:\n  KLAK \"Lake\": now \"Lake\" (x.BGL), then "
+                 "\"Base\" (x.BGL)\nwould switch on: #3 "),
         CRunCase({"--help"}, 0, "", "usage: twk [--sim DIR] [--json] [--dry-run] COMMAND"),
         CRunCase({"--version"}, 0, "", "twk ")),
     kNamedByArgs);

@@ -56,6 +56,12 @@ inline std::vector<CChangeCase> LibraryChangeCases() {
              return t.m_doc.SetAreasActive({{t.Area("Base")}}, false, true).changes;
          },
          "-Town* Lake* -Base | 3 | " + kFolders},
+        {"RearrangeSwitchesAndMovesInOneStep",
+         [](T& t) {
+             return t.m_doc.Rearrange(
+                 {{t.Area("Town")}, {t.Area("Lake")}, {t.Area("Base")}, t.Area("Town"), false});
+         },
+         "Base Town* -Lake* | 3 | Airports=2(Lake Town) Both=0(Lake) Empty=0()"},
         {"SwitchFolderOn", [](T& t) { return t.m_doc.SetFolderActive(0, true).changes; },
          "Town* Lake* Base | 3 | Airports=1(Lake Town) Both=1(Lake) Empty=0()"},
         {"SwitchFolderOff", [](T& t) { return t.m_doc.SetFolderActive(0, false).changes; },
