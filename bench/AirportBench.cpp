@@ -15,6 +15,7 @@
 #include "BglFile.h"
 #include "BglWriter.h"
 #include "HeapCounter.h"
+#include "Resolution.h"
 #include "TimeReporter.h"
 
 #include <benchmark/benchmark.h>
@@ -180,6 +181,32 @@ void BM_AirportsOf(benchmark::State& state) {
         benchmark::DoNotOptimize(AirportsOf(index));
 }
 
+// The resolution of the conflict whose chosen definition lies furthest
+// below the used one, every way worked out with what else it changes: the
+// areas between are the most a move passes.
+void BM_Resolve(benchmark::State& state) {
+    const CAirportIndex index = ColdIndex();
+    const std::vector<CAirport> airports = AirportsOf(index);
+    std::size_t nChosenAirport = 0;
+    int nChosenSlot = 0, nDistance = -1;
+    for (std::size_t n = 0; n < airports.size(); ++n) {
+        const CAirport& airport = airports[n];
+        if (!airport.bConflict)
+            continue;
+        const int nUsed = airport.definitions[static_cast<std::size_t>(airport.nUsed)].nSlot;
+        for (const CDefinition& definition : airport.definitions) {
+            const CIndexArea& area = index.areas[static_cast<std::size_t>(definition.nSlot)];
+            if (area.bActive && !area.bStock && definition.nSlot - nUsed > nDistance) {
+                nDistance = definition.nSlot - nUsed;
+                nChosenAirport = n;
+                nChosenSlot = definition.nSlot;
+            }
+        }
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ResolveAirport(index, airports, nChosenAirport, nChosenSlot));
+}
+
 // The findings of 20,000 copies of one airport in a stock file below an
 // add-on that defines it too: one finding for the file, not one a copy.
 void BM_CopiesFindings(benchmark::State& state) {
@@ -283,6 +310,7 @@ BENCHMARK(BM_ColdIndex)->Apply(Repeated);
 BENCHMARK(BM_ListStat)->Apply(Repeated);
 BENCHMARK(BM_WarmIndex)->Apply(Repeated);
 BENCHMARK(BM_AirportsOf)->Apply(Repeated);
+BENCHMARK(BM_Resolve)->Apply(Repeated);
 BENCHMARK(BM_CopiesFindings)->Apply(Repeated);
 BENCHMARK(BM_ReadAirportsBgl)->Apply(Repeated);
 BENCHMARK(BM_ReadCraftedBgl)->Apply(Repeated);
@@ -296,6 +324,9 @@ public:
         PrintRatio("bgl_crafted_vs_normal_8mb", "BM_ReadCraftedBgl", "BM_ReadAirportsBgl");
         if (m_aTime.count(Median("BM_AirportsOf")))
             std::printf("airport_conflicts_ms_20000: %.1f\n", m_aTime.at(Median("BM_AirportsOf")));
+        PrintRatio("airport_resolve_vs_airports_20000", "BM_Resolve", "BM_AirportsOf");
+        if (m_aTime.count(Median("BM_Resolve")))
+            std::printf("airport_resolve_ms_20000: %.2f\n", m_aTime.at(Median("BM_Resolve")));
         if (m_aTime.count(Median("BM_CopiesFindings")))
             std::printf("airport_copies_findings_ms_20000: %.2f\n",
                         m_aTime.at(Median("BM_CopiesFindings")));
