@@ -158,7 +158,7 @@ public:
         PrintFitted(
             heading + ": use " +
             m_session.AreaText(m_index.areas[static_cast<std::size_t>(nSlot)].nArea, nSlot));
-        for (const std::vector<std::string>* pLines : {&way.lines, &resolution.notes, &way.notes})
+        for (const std::vector<std::string>* pLines : {&resolution.notes, &way.lines, &way.notes})
             for (const std::string& line : *pLines)
                 PrintFitted("  " + Shown(line));
         PrintLine("Other airports it changes:" + std::string(way.effects.empty() ? " none" : ""));

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The README's twk examples run as a user would run them, in their order, on
-# a copy of the sample simulator folder: each must succeed, the airports it
-# shows must be what twk prints, and the library must end as the examples
+# a copy of the sample simulator folder: each must succeed, the airports and
+# the resolution it shows must be what twk prints, and the library must end as the examples
 # say. Usage: readme-examples.sh TWK SOURCE_DIR
 set -euo pipefail
 twk=$1
@@ -17,9 +17,14 @@ fail() {
     exit 1
 }
 
-# The output the README shows for twk airports, against a fresh copy.
-shown=$(sed -n '/^`twk airports` on the sample/,/^Natively/p' "$readme" | sed -n 's/^    //p')
+# The output the README shows for twk airports and for the resolution of
+# its conflict, against a fresh copy.
+shown=$(sed -n '/^`twk airports` on the sample/,/^To have one add-on win/p' "$readme" |
+    sed -n 's/^    //p')
 [ "$shown" = "$("$twk" --sim FS9 airports)" ] || fail "twk airports prints other than it shows"
+shown=$(sed -n '/^    S43 "Harvey Field": use/,/^$/p' "$readme" | sed -n 's/^    //p')
+[ "$shown" = "$("$twk" --sim FS9 airports resolve S43 --use "S43 Harvey Field" --others-off \
+    --dry-run)" ] || fail "twk airports resolve prints other than it shows"
 
 examples=$(sed -n 's/^    \(twk --sim FS9 .*\)$/\1/p' "$readme")
 [ -n "$examples" ] || fail "none found"
