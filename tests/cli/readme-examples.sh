@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The README's twk examples run as a user would run them, in their order, on
 # a copy of the sample simulator folder: each must succeed, the airports and
-# the resolution it shows must be what twk prints, and the library must end as the examples
-# say. Usage: readme-examples.sh TWK SOURCE_DIR
+# the resolution it shows must be what twk prints, and the library must end
+# as the examples say. Usage: readme-examples.sh TWK SOURCE_DIR
 set -euo pipefail
 twk=$1
 source=$2
