@@ -11,8 +11,8 @@ namespace {
 // whole airport loaded before it. Area n is the library's area n.
 CAirportIndex IndexOf(const std::vector<std::string>& areas) {
     CAirportIndex index;
-    for (const std::string& spec : areas) {
-        std::istringstream words(spec);
+    for (const std::string& row : areas) {
+        std::istringstream words(row);
         std::string title;
         words >> title;
         title.pop_back(); // the colon
