@@ -71,8 +71,11 @@ BOOL CManagerDlg::OnInitDialog() {
         }
         m_view.ShowAll();
         m_areaCommands.m_strBrowsePath = m_doc.SimPath();
+        // Both are passed over when they cannot be kept: the library is
+        // only read.
         std::string backup;
         m_doc.TakeBackup(backup);
+        m_doc.KeepSet("start");
         AcceptDroppedFolders();
     }
     SendMessage(DM_SETDEFID, static_cast<WPARAM>(-1), 0);

@@ -24,11 +24,12 @@ std::string ParseArguments(std::span<const std::string> args,
             value = name.substr(nEquals + 1);
             name.resize(nEquals);
         }
-        bool* pFlag = name == "json"      ? &parsed.bJson
-                      : name == "dry-run" ? &parsed.bDryRun
-                      : name == "help"    ? &parsed.bHelp
-                      : name == "version" ? &parsed.bVersion
-                                          : nullptr;
+        bool* pFlag = name == "json"        ? &parsed.bJson
+                      : name == "dry-run"   ? &parsed.bDryRun
+                      : name == "no-backup" ? &parsed.bNoBackup
+                      : name == "help"      ? &parsed.bHelp
+                      : name == "version"   ? &parsed.bVersion
+                                            : nullptr;
         const auto known =
             std::find_if(commandOptions.begin(), commandOptions.end(),
                          [&](const COptionRule& option) { return name == option.pszName; });

@@ -13,6 +13,7 @@ struct CArguments {
     std::optional<std::string> sim;
     bool bJson = false;
     bool bDryRun = false;
+    bool bNoBackup = false; // write without keeping a set of the files first
     bool bHelp = false;
     bool bVersion = false;
     // The command's words and arguments, in their order.

@@ -173,6 +173,10 @@ int CSession::WriteFailed(const CSaveResult& write) const {
     case CSaveResult::kReadOnly:
         PrintError(write.strPath + " is read-only" + done);
         break;
+    case CSaveResult::kNoBackup:
+        PrintError("the backup of the library could not be kept (" + write.strReason + ")" + done +
+                   "; --no-backup writes without one");
+        break;
     case CSaveResult::kLocked:
         PrintError("another program is writing the library (" + write.strPath + ")" + done);
         break;

@@ -370,13 +370,15 @@ void PrintProgramHelp() {
               Wrapped(json, kHelpWidth, 14, 37) +
               "\n"
               "  --dry-run   show what a command would change, write nothing\n"
+              "  --no-backup write without first keeping a backup set of the files\n"
               "  --help      this text, or a command's\n"
               "  --version   the version\n"
               "  --          every argument after it is no option\n"
               "\n" +
               Wrapped("A command that changes the library writes scenery.cfg, Folder.txt and "
                       "Profiles.txt as the window's Save does, all or none, after copying "
-                      "scenery.cfg to scenery_bak.twk, and only while they are what twk read, "
+                      "scenery.cfg to scenery_bak.twk and keeping the files as they were as a "
+                      "set in \"Tarnwick backups\", and only while they are what twk read, "
                       "holding the library's lock (Tarnwick.lock) from its read to its write. "
                       "profile save, rename and delete write only Profiles.txt, with no backup. "
                       "Exit status: 0 done, 1 the check found an error, 2 bad usage, 3 a file "
@@ -523,6 +525,11 @@ int RunCommand(std::span<const std::string> args) {
     if (int nExit = session.Open(arguments.sim, pCommand->open, arguments.bDryRun);
         nExit != kExitDone)
         return nExit;
+    // Each write keeps a set of the files first, named by the command line.
+    std::string line = "twk";
+    for (const std::string& arg : args)
+        line.append(" ").append(arg.find(' ') == std::string::npos ? arg : Quoted(arg));
+    session.Doc().KeepSetsAs(arguments.bNoBackup ? std::nullopt : std::optional(line));
     CCommandRun run{arguments, std::move(operands), session};
     return pCommand->pRun(run);
 }

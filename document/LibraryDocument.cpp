@@ -77,6 +77,17 @@ std::string CLibraryDocument::TakeBackup(std::string& path) const {
     return copy ? std::string() : path + ": cannot be written: " + copy.strReason;
 }
 
+std::string CLibraryDocument::BackupsFolder() const {
+    return m_pDisk->Locate(m_strSimPath + kBackupsFolderName).strPath;
+}
+
+CKeptSet CLibraryDocument::KeepSet(const std::string& by) const {
+    const CDiskPath folder = m_pDisk->Locate(m_strSimPath + kBackupsFolderName);
+    if (!folder.strError.empty())
+        return {false, folder.strError, {}};
+    return KeepBackupSet(folder.strPath, m_paths, by);
+}
+
 std::vector<int> CLibraryDocument::FolderStates() const {
     std::vector<int> aStates;
     aStates.reserve(static_cast<std::size_t>(m_folders.GetSize()));
@@ -570,6 +581,14 @@ CSaveResult CLibraryDocument::Saved(const std::function<CLibraryWrite()>& write)
     const bool bOwnLock = !m_lock.IsHeld();
     if (bOwnLock && Lock() == CFileLock::EOutcome::kBusy)
         return {CSaveResult::kLocked, m_paths.strLock, {}, false, {}};
+    // The files as they are, kept under the lock before they are replaced.
+    if (m_setWriter) {
+        if (const CKeptSet set = KeepSet(*m_setWriter); !set.strError.empty()) {
+            if (bOwnLock)
+                Unlock();
+            return {CSaveResult::kNoBackup, BackupsFolder(), set.strError, false, {}};
+        }
+    }
     const CLibraryWrite written = write();
     if (bOwnLock)
         Unlock();

@@ -12,6 +12,7 @@
 #include "AddedFolders.h"
 #include "AreaArray.h"
 #include "AreaChanges.h"
+#include "BackupSets.h"
 #include "Change.h"
 #include "FileLock.h"
 #include "Folder.h"
@@ -41,6 +42,7 @@ struct CSaveResult {
         kFailed,     // the system refused a write
         kReadOnly,   // the user protected a file the write replaces or removes
         kLocked,     // another program held the library's lock past the wait
+        kNoBackup,   // the set of the files as they were could not be kept (see BackupSets.h)
     };
     EOutcome outcome = kWritten;
     std::string strPath;   // the file it is about
@@ -122,6 +124,13 @@ public:
     // Copies scenery.cfg over its backup beside it. Why not, or empty;
     // path receives the backup's path once it is found.
     std::string TakeBackup(std::string& path) const;
+    // Where the sets of the library's files are kept, and every write's
+    // keeping one first, named by its writer ("Save", twk's command line);
+    // none for writes without one, when the user says so.
+    std::string BackupsFolder() const;
+    void KeepSetsAs(std::optional<std::string> writer) { m_setWriter = std::move(writer); }
+    // Keeps a set of the files as they are now, as the window's start does.
+    CKeptSet KeepSet(const std::string& by) const;
 
     // The changes. Rows count from 0 at the top.
     // The row goes above the row nBefore (the rows' count: to the end).
@@ -270,4 +279,5 @@ private:
     std::vector<CListRow> m_rows;
     CHistory m_history;
     long long m_nSavedPoint = 0;
+    std::optional<std::string> m_setWriter = "Save";
 };

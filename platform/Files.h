@@ -156,6 +156,12 @@ inline constexpr std::uint64_t kFileTimeSecond = 1000000000;
 std::vector<CDirEntry> ListDirectory(const std::string& folder);
 // Makes the folder, its parent being there; kOk when it is there already.
 CFileResult MakeFolder(const std::string& folder);
+// Removes the folder when it is empty; fails when anything is left in it.
+CFileResult RemoveFolder(const std::string& folder);
+// Whether the path is a link to elsewhere (a symbolic link, or on Windows
+// any reparse point: a junction too), which a program removing what it made
+// never follows.
+bool IsLink(const std::string& path);
 
 // A file open for reading at chosen offsets, for formats whose files are far
 // larger than the parts a program needs of them. Other programs may read and

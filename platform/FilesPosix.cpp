@@ -193,6 +193,19 @@ CFileResult MakeFolder(const std::string& folder) {
     return {};
 }
 
+CFileResult RemoveFolder(const std::string& folder) {
+    if (!IsFileCallAllowed(EFileCall::kRemove, folder))
+        return Refused();
+    if (::rmdir(folder.c_str()) != 0)
+        return CFileResult::Failed(Reason(errno));
+    return {};
+}
+
+bool IsLink(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
 CFileResult CReadOnlyFile::Open(const std::string& path) {
     Close();
     CFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));

@@ -264,6 +264,19 @@ CFileResult MakeFolder(const std::string& folder) {
     return {};
 }
 
+CFileResult RemoveFolder(const std::string& folder) {
+    if (!IsFileCallAllowed(EFileCall::kRemove, folder))
+        return Refused();
+    if (!RemoveDirectoryA(folder.c_str()))
+        return CFileResult::Failed(Reason(GetLastError()));
+    return {};
+}
+
+bool IsLink(const std::string& path) {
+    const DWORD nAttributes = GetFileAttributesA(path.c_str());
+    return nAttributes != INVALID_FILE_ATTRIBUTES && (nAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
 CFileResult CReadOnlyFile::Open(const std::string& path) {
     Close();
     HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,

@@ -65,10 +65,12 @@ protected:
         m_after = FilesOf(saved.m_sim);
         m_before = FilesOf(m_library.m_sim);
     }
-    // The step of the call, in a Save that meets no fault.
+    // The step of the call, in a Save that meets no fault: the last of that
+    // name, since the backup set kept first makes calls on its copies.
     std::size_t StepOf(EFileCall call, const std::string& name) const {
-        return static_cast<std::size_t>(
-            std::find(m_calls.begin(), m_calls.end(), std::pair{call, name}) - m_calls.begin());
+        const auto it = std::find(m_calls.rbegin(), m_calls.rend(), std::pair{call, name});
+        return it == m_calls.rend() ? m_calls.size()
+                                    : static_cast<std::size_t>(m_calls.rend() - it) - 1;
     }
     // The library as the next open finds it, and what that open said.
     CRecovery Reopen(const CLibraryOnDisk& library, CFiles& files) const {
