@@ -217,7 +217,7 @@ void CLibraryCommands::OnCheckLibrary() {
     UINT nIcon = MB_ICONWARNING;
     if (m_doc.IsOpen()) {
         CAirportIndex airports;
-        if (!IndexAirports(airports))
+        if (!IndexAirports(airports, m_wnd))
             return;
         try {
             const std::vector<CFinding> findings = m_doc.Check(airports);
@@ -231,8 +231,8 @@ void CLibraryCommands::OnCheckLibrary() {
     MessageBoxA(m_wnd.m_hWnd, text.c_str(), "Check library", MB_OK | nIcon);
 }
 
-bool CLibraryCommands::IndexAirports(CAirportIndex& index) {
-    CIndexProgressDlg progress(m_dialogs.AirportIndexWork(), &m_wnd);
+bool CLibraryCommands::IndexAirports(CAirportIndex& index, CWnd& owner) {
+    CIndexProgressDlg progress(m_dialogs.AirportIndexWork(), &owner);
     if (progress.DoModal() != IDOK) {
         if (progress.OutOfMemory())
             ShowError(kNoMemoryForAirports);
@@ -246,16 +246,24 @@ void CLibraryCommands::OnAirports() {
     if (!IsLibraryOpen("airports", "Airports"))
         return;
     CAirportIndex index;
-    if (!IndexAirports(index))
+    if (!IndexAirports(index, m_wnd))
         return;
+    CAirportResolving resolving{[this](CResolveDlg& dlg) { return m_dialogs.RunResolveDlg(dlg); },
+                                [this, &index](const CRearrangement& change, CWnd& owner) {
+                                    m_view.Show(m_doc.Rearrange(change));
+                                    return IndexAirports(index, owner);
+                                }};
     std::optional<CAirportsDlg> airports;
     try {
-        airports.emplace(index, &m_wnd);
+        airports.emplace(index, &m_wnd, std::move(resolving));
     } catch (const std::bad_alloc&) {
         ShowError(kNoMemoryForAirports);
         return;
     }
-    if (m_dialogs.RunAirportsDlg(*airports) == IDC_SHOW_IN_LIST) {
+    const INT_PTR nResult = m_dialogs.RunAirportsDlg(*airports);
+    if (nResult == IDABORT)
+        ShowError(kNoMemoryForAirports);
+    if (nResult == IDC_SHOW_IN_LIST) {
         m_list.SetCurSel(m_doc.RowOf(airports->ShownArea()));
         m_list.SetFocus();
     }

@@ -8,6 +8,7 @@
 #include "CommandTarget.h"
 #include "IndexProgressDlg.h"
 #include "ProfilesDlg.h"
+#include "ResolveDlg.h"
 #include "SystemMenu.h"
 
 #include <string>
@@ -22,6 +23,8 @@ public:
     virtual CIndexWork AirportIndexWork() const = 0;
     virtual INT_PTR RunAirportsDlg(CAirportsDlg& dlg) = 0;
     virtual INT_PTR RunProfilesDlg(CProfilesDlg& dlg) = 0;
+    // The Resolve dialog the Airports dialog opens.
+    virtual INT_PTR RunResolveDlg(CResolveDlg& dlg) { return dlg.DoModal(); }
 };
 
 class CLibraryCommands : public CCommandTarget {
@@ -47,7 +50,8 @@ protected:
     void OnAbout();
     // The library's health check, in a box.
     void OnCheckLibrary();
-    // The library's airports; Show in list selects the chosen one's area.
+    // The library's airports; Show in list selects the chosen one's area,
+    // Resolve makes a change to the library from within the dialog.
     void OnAirports();
     // The Profiles dialog, unless Profiles.txt could not be read.
     void OnProfiles();
@@ -77,8 +81,9 @@ private:
     // read or saved: true when there is none or on Yes.
     bool ConfirmReplaceChangedFiles();
     // The library's airports as it stands, read on a worker thread behind
-    // the progress dialog; false when the user stopped the reading.
-    bool IndexAirports(CAirportIndex& index);
+    // the progress dialog, which the owner gives way to; false when the user
+    // stopped the reading.
+    bool IndexAirports(CAirportIndex& index, CWnd& owner);
 
     CLibraryDialogs& m_dialogs;
 };

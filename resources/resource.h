@@ -21,6 +21,7 @@
 #define IDB_TREE_150 136
 #define IDB_TREE_200 137
 #define IDD_PROFILES 138
+#define IDD_RESOLVE 139
 
 // Commands of the main window's system menu: the system keeps the low four
 // bits for itself.
@@ -53,6 +54,7 @@
 #define IDC_AIRPORT_FILTER 1001
 #define IDC_CONFLICTS_ONLY 1002
 #define IDC_SHOW_IN_LIST 1003
+#define IDC_RESOLVE 1004
 
 #define IDC_INDEX_PROGRESS 1000
 
@@ -61,3 +63,13 @@
 #define IDC_SAVE_PROFILE 1002
 #define IDC_RENAME_PROFILE 1003
 #define IDC_DELETE_PROFILE 1004
+
+#define IDC_DEFINITION_LIST 1000
+#define IDC_RESOLVE_WORDS 1001
+// One per way, in the order of EResolution.
+#define IDC_MOVE_USE 1002
+#define IDC_MOVE_OTHERS 1003
+#define IDC_OTHERS_OFF 1004
+#define IDC_SWITCHED_OFF 1005
+#define IDC_EFFECT_LIST 1006
+#define IDC_DEFINITIONS_LABEL 1007

@@ -123,6 +123,10 @@ INT_PTR CTestManagerDlg::RunProfilesDlg(CProfilesDlg& dlg) {
     return m_profilesScript ? RunScripted(dlg, m_profilesScript) : CManagerDlg::RunProfilesDlg(dlg);
 }
 
+INT_PTR CTestManagerDlg::RunResolveDlg(CResolveDlg& dlg) {
+    return m_resolveScript ? RunScripted(dlg, m_resolveScript) : CManagerDlg::RunResolveDlg(dlg);
+}
+
 CAnswerer::CAnswerer() : m_nTimer(SetTimer(nullptr, 0, 20, &CAnswerer::OnTimer)) {
     g_pAnswerer = this;
 }

@@ -35,6 +35,8 @@ public:
     std::function<void(CAirportsDlg&)> m_airportsScript;
     // Drives the Profiles dialog through RunModal, when set.
     std::function<void(CProfilesDlg&)> m_profilesScript;
+    // Drives the Resolve dialog through RunModal, when set.
+    std::function<void(CResolveDlg&)> m_resolveScript;
     // The reading of the airports replaced by 100 steps of 50 ms that read
     // nothing; how many it took.
     bool m_bSlowIndex = false;
@@ -44,6 +46,7 @@ protected:
     CIndexWork AirportIndexWork() const override;
     INT_PTR RunAirportsDlg(CAirportsDlg& dlg) override;
     INT_PTR RunProfilesDlg(CProfilesDlg& dlg) override;
+    INT_PTR RunResolveDlg(CResolveDlg& dlg) override;
 };
 
 // Answers the thread's modal questions while it exists: a message box gets
