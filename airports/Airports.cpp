@@ -6,7 +6,8 @@
 
 namespace {
 
-bool IsActive(const CAirportIndex& index, const CLayout* pLayout, const CDefinition& definition) {
+bool IsActive(const CAirportIndex& index, const CAirportLayout* pLayout,
+              const CDefinition& definition) {
     const std::size_t nSlot = static_cast<std::size_t>(definition.nSlot);
     return pLayout != nullptr ? pLayout->aActive[nSlot] != 0 : index.areas[nSlot].bActive;
 }
@@ -17,7 +18,7 @@ bool IsStock(const CAirportIndex& index, const CDefinition& definition) {
 
 // Decides each definition's use, from the top of the load order down, the
 // rows as the index holds them or as the layout puts them.
-void Resolve(const CAirportIndex& index, const CLayout* pLayout, CAirport& airport) {
+void Resolve(const CAirportIndex& index, const CAirportLayout* pLayout, CAirport& airport) {
     std::vector<CDefinition>& definitions = airport.definitions;
     bool bHiddenFromAbove = false; // by an active record of a higher area
     bool bAddOnAbove = false;
@@ -87,7 +88,8 @@ std::vector<CAirport> AirportsOf(const CAirportIndex& index) {
     return airports;
 }
 
-CAirport Rearranged(const CAirportIndex& index, const CAirport& airport, const CLayout& layout) {
+CAirport Rearranged(const CAirportIndex& index, const CAirport& airport,
+                    const CAirportLayout& layout) {
     CAirport rearranged{airport.strIdent, {}, airport.definitions, -1, false, false, false};
     // Load order is bottom row first; an area's own definitions keep theirs.
     std::stable_sort(rearranged.definitions.begin(), rearranged.definitions.end(),

@@ -44,13 +44,14 @@ std::vector<CAirport> AirportsOf(const CAirportIndex& index);
 
 // The rows as a change would leave them, by the index's slots: each slot's
 // row after the change (0 = top) and whether its area is on.
-struct CLayout {
+struct CAirportLayout {
     std::vector<int> aRow;
     std::vector<char> aActive;
 };
 // The airport as the simulator would load it were the rows so: its
 // definitions in that load order, each with its use.
-CAirport Rearranged(const CAirportIndex& index, const CAirport& airport, const CLayout& layout);
+CAirport Rearranged(const CAirportIndex& index, const CAirport& airport,
+                    const CAirportLayout& layout);
 // The definition whose name the airport takes.
 std::size_t NamedDefinition(const CAirport& airport);
 

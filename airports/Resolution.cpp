@@ -166,7 +166,7 @@ private:
             }
         }
         Describe(plan, way);
-        const CLayout layout = LayoutOf(plan);
+        const CAirportLayout layout = LayoutOf(plan);
         const CAirport after = Rearranged(m_index, m_airport, layout);
         std::vector<std::string> addOns, stock;
         for (const CDefinition& definition : std::views::reverse(after.definitions)) {
@@ -234,9 +234,9 @@ private:
         return {nSlot, files.size(), nDistinct};
     }
 
-    CLayout LayoutOf(const CPlan& plan) const {
+    CAirportLayout LayoutOf(const CPlan& plan) const {
         const std::size_t nSlots = m_index.areas.size();
-        CLayout layout{std::vector<int>(nSlots), std::vector<char>(nSlots)};
+        CAirportLayout layout{std::vector<int>(nSlots), std::vector<char>(nSlots)};
         for (std::size_t n = 0; n < nSlots; ++n)
             layout.aActive[n] = m_index.areas[n].bActive;
         for (int nSlot : plan.on)
@@ -259,7 +259,7 @@ private:
 
     // Every other airport whose use the plan changes. Only those defined in
     // the areas it moves or switches can change.
-    std::vector<CAirportEffect> EffectsOf(const CPlan& plan, const CLayout& layout) const {
+    std::vector<CAirportEffect> EffectsOf(const CPlan& plan, const CAirportLayout& layout) const {
         std::vector<char> seen(m_airports.size());
         std::vector<std::size_t> touched;
         for (const std::vector<int>* pSlots : {&plan.on, &plan.off, &plan.moved}) {
