@@ -18,6 +18,11 @@ void CLibraryView::ShowAllRows() {
 }
 
 void CLibraryView::Show(const CChanges& changes) {
+    if (std::any_of(changes.begin(), changes.end(),
+                    [](const CChange& c) { return c.kind == EChange::kReplaceLibrary; })) {
+        ShowAll();
+        return;
+    }
     const bool bRowsChanged = std::any_of(changes.begin(), changes.end(), [](const CChange& c) {
         return c.kind == EChange::kAdd || c.kind == EChange::kRemove || c.kind == EChange::kRename;
     });

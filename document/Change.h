@@ -21,6 +21,9 @@ enum class EChange {
     kRemoveFolder,
     kAddToFolder,
     kRemoveFromFolder,
+    // The whole library gave way to another (a backup set's): every view
+    // shows it anew. The record names no area nor folder.
+    kReplaceLibrary,
 };
 
 struct CChange {

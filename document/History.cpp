@@ -89,6 +89,8 @@ void CStep::SpliceRows(std::vector<CListRow>& rows, std::size_t nAt, std::size_t
 bool CStep::Finish(const CLibraryState& state, int nAreasBefore,
                    const std::vector<int>& aStatesBefore, CChanges changes) {
     m_changes = std::move(changes);
+    if (m_pReplaced)
+        return true;
     for (CAreaEdit& edit : m_aAreas)
         edit.after = FlagsOf(state.areas.GetAt(edit.nArea));
     std::erase_if(m_aAreas, [](const CAreaEdit& edit) { return edit.before == edit.after; });
@@ -125,7 +127,29 @@ bool CStep::Finish(const CLibraryState& state, int nAreasBefore,
            !m_aStates.empty();
 }
 
+namespace {
+
+void Swap(const CLibraryState& state, CLibraryCopy& other) {
+    std::swap(state.areas, other.areas);
+    std::swap(state.rows, other.rows);
+    std::swap(state.folders, other.folders);
+    std::swap(state.profiles, other.profiles);
+    std::swap(state.header, other.header);
+    std::swap(state.profilesLead, other.profilesLead);
+}
+
+} // namespace
+
+void CStep::ReplaceLibrary(const CLibraryState& state, CLibraryCopy other) {
+    m_pReplaced = std::make_unique<CLibraryCopy>(std::move(other));
+    Swap(state, *m_pReplaced);
+}
+
 void CStep::Undo(const CLibraryState& state) {
+    if (m_pReplaced) {
+        Swap(state, *m_pReplaced);
+        return;
+    }
     if (m_nProfile >= 0)
         PutProfile(state.profiles, m_nProfile, m_profileAfter, m_profileBefore);
     for (const CStateEdit& edit : m_aStates)
@@ -143,6 +167,10 @@ void CStep::Undo(const CLibraryState& state) {
 }
 
 void CStep::Redo(const CLibraryState& state) {
+    if (m_pReplaced) {
+        Swap(state, *m_pReplaced);
+        return;
+    }
     while (!m_aAppended.empty()) {
         state.areas.Add(std::move(m_aAppended.back()));
         m_aAppended.pop_back();

@@ -9,6 +9,7 @@
 #include "AreaArray.h"
 #include "Change.h"
 #include "Folder.h"
+#include "LibraryFiles.h"
 #include "SceneryCfg.h"
 #include "SceneryProfile.h"
 
@@ -25,6 +26,8 @@ struct CLibraryState {
     std::vector<CListRow>& rows;
     CFolderArray& folders;
     CSceneryProfiles& profiles;
+    CSceneryHeader& header;
+    CKeptLines& profilesLead;
 };
 
 struct CAreaFlags {
@@ -42,6 +45,9 @@ public:
     void NoteFolder(const CFolderArray& folders, int nFolder, bool bExists = true);
     // The same for the one profile it may change, erase or insert.
     void NoteProfile(const CSceneryProfiles& profiles, int nProfile, bool bExists = true);
+    // The whole library gives way to the other one, made here; the step
+    // keeps the library it replaced.
+    void ReplaceLibrary(const CLibraryState& state, CLibraryCopy other);
     // The change's own row edit, made here and kept: nErase rows from nAt
     // give way to the rows inserted.
     void SpliceRows(std::vector<CListRow>& rows, std::size_t nAt, std::size_t nErase,
@@ -89,6 +95,8 @@ private:
     // Appended by the change; held here while the step is undone.
     int m_nAreasBefore = 0, m_nAreasAfter = 0;
     std::vector<std::unique_ptr<CSceneryArea>> m_aAppended;
+    // The library a replacing step swaps with the state, each way.
+    std::unique_ptr<CLibraryCopy> m_pReplaced;
     CChanges m_changes;
 };
 

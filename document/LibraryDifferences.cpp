@@ -15,8 +15,7 @@ CLibrarySet ReadLibrarySet(const CByLibraryFile<std::string>& files) {
     CLibrarySet set;
     CLibraryPaths paths;
     paths.files = files;
-    set.files =
-        ReadLibrary(paths, {set.header, set.areas, set.folders, set.profiles, set.profilesLead});
+    set.files = ReadLibrary(paths, set.Contents());
     set.rows = ListRows(set.areas);
     return set;
 }

@@ -27,13 +27,7 @@ struct CLibraryView {
 
 // A set's three files read as the library's own are read, its rows those of
 // a fresh start.
-struct CLibrarySet {
-    CSceneryHeader header;
-    CAreaArray areas;
-    CFolderArray folders;
-    CSceneryProfiles profiles;
-    CKeptLines profilesLead;
-    std::vector<CListRow> rows;
+struct CLibrarySet : CLibraryCopy {
     CLibraryFiles files; // how each file fared
     CLibraryView View() const { return {areas, rows, folders, profiles}; }
 };

@@ -217,6 +217,14 @@ CChanges CLibraryDocument::Rearrange(const CRearrangement& change) {
     return changes;
 }
 
+CChanges CLibraryDocument::ReplaceLibrary(CLibraryCopy library) {
+    const CChanges changes = {{EChange::kReplaceLibrary, -1, -1, -1, {}}};
+    CStep step;
+    step.ReplaceLibrary(State(), std::move(library));
+    Push(std::move(step), m_areas.GetSize(), FolderStates(), changes);
+    return changes;
+}
+
 std::string CLibraryDocument::WhyNoAreaFits() const {
     return IsLibraryFull(m_areas) ? std::string(kLibraryFull) + ": nothing was added." : "";
 }

@@ -190,6 +190,11 @@ public:
     // switches as after clicks on the areas' boxes. Used to make an
     // airport's chosen definition the one the simulator uses.
     CChanges Rearrange(const CRearrangement& change);
+    // The library becomes the one given (a backup set read as the files
+    // are read: header, areas, order, switches, folders and profiles, and
+    // what Tarnwick does not know of them), in one step; the files are
+    // written at the next Save, as after any change.
+    CChanges ReplaceLibrary(CLibraryCopy library);
     // How the folder is shown: no step of the history, no change to save.
     void SetFolderExpanded(int nFolder, bool bExpanded);
     // The profile's areas on, every other area off unless required, in one
@@ -247,7 +252,9 @@ private:
     bool Push(CStep step, int nAreasBefore, const std::vector<int>& aStatesBefore,
               CChanges changes = {});
     std::vector<int> FolderStates() const;
-    CLibraryState State() { return {m_areas, m_rows, m_folders, m_profiles}; }
+    CLibraryState State() {
+        return {m_areas, m_rows, m_folders, m_profiles, m_header, m_profilesLead};
+    }
     CLibraryContents Contents() {
         return {m_header, m_areas, m_folders, m_profiles, m_profilesLead};
     }

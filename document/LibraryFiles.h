@@ -65,6 +65,19 @@ struct CLibraryContents {
     CKeptLines& profilesLead; // Profiles.txt's lines before its first profile
 };
 
+// A library of its own, read from files elsewhere (a backup set), with
+// the rows a fresh start shows.
+struct CLibraryCopy {
+    CSceneryHeader header;
+    CAreaArray areas;
+    std::vector<CListRow> rows;
+    CFolderArray folders;
+    CSceneryProfiles profiles;
+    CKeptLines profilesLead;
+
+    CLibraryContents Contents() { return {header, areas, folders, profiles, profilesLead}; }
+};
+
 // A file of the library: how it is read into the contents and written from
 // them, each row of the list giving its area's place and state.
 struct CLibraryFileKind {

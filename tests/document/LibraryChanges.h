@@ -6,6 +6,7 @@
 
 #include "LibraryOnDisk.h"
 
+#include "LibraryDifferences.h"
 #include "ProfileChanges.h"
 
 #include <functional>
@@ -62,6 +63,14 @@ inline std::vector<CChangeCase> LibraryChangeCases() {
                  {{t.Area("Town")}, {t.Area("Lake")}, {t.Area("Base")}, t.Area("Town"), false});
          },
          "Base Town* -Lake* | 3 | Airports=2(Lake Town) Both=0(Lake) Empty=0()"},
+        {"ReplaceLibraryByOneReadFromOtherFiles",
+         [](T& t) {
+             t.m_sim.Write("set.cfg", "[General]\r\nTitle=Set\r\n[Area.001]\r\nTitle=Lake\r\n"
+                                      "Local=Addon\\Lake\r\nActive=FALSE\r\n");
+             const std::string none = t.m_sim.Path("none.txt");
+             return t.m_doc.ReplaceLibrary(ReadLibrarySet({t.m_sim.Path("set.cfg"), none, none}));
+         },
+         "-Lake | 1 |"},
         {"SwitchFolderOn", [](T& t) { return t.m_doc.SetFolderActive(0, true).changes; },
          "Town* Lake* Base | 3 | Airports=1(Lake Town) Both=1(Lake) Empty=0()"},
         {"SwitchFolderOff", [](T& t) { return t.m_doc.SetFolderActive(0, false).changes; },
