@@ -1,6 +1,7 @@
 #include "Twk.h"
 
 #include "AirportRunners.h"
+#include "BackupRunners.h"
 #include "ChangeRunners.h"
 #include "FindingCodes.h"
 #include "ListRunners.h"
@@ -293,6 +294,46 @@ const std::vector<CCommand>& Commands() {
          2,
          EOpen::kWrites,
          RunProfileRename},
+        {"backup list",
+         "",
+         "the backup sets of the library, newest first",
+         "Before each write of the library, and at each start of the window, its files as they\n"
+         "are are kept as a set in \"Tarnwick backups\" in the simulator folder. Each set: its\n"
+         "number, when it was kept (UTC), how many areas, folders and profiles it holds, and\n"
+         "what kept it. --json: an array of objects with the keys number, when, by, areas,\n"
+         "folders, profiles and unusable (why it cannot be restored, or null).",
+         {},
+         0,
+         0,
+         EOpen::kReads,
+         RunBackupList,
+         true,
+         false},
+        {"backup show",
+         "NUMBER",
+         "what restoring a backup set would change",
+         "NUMBER is the set's own, as backup list shows it. One line a difference: areas that\n"
+         "come back, go, switch, take back a title or move; folders and profiles that come\n"
+         "back, go or change. --json: an object with the keys number, when, by, differences\n"
+         "and written.",
+         {},
+         1,
+         1,
+         EOpen::kReads,
+         RunBackupShow,
+         true,
+         false},
+        {"backup restore",
+         "NUMBER [--yes]",
+         "put the library back as a backup set holds it",
+         "Shows what changes, then asks on the terminal; without a terminal and without --yes\n"
+         "nothing is written (exit status 2). The set's areas, order, switches, folders and\n"
+         "profiles are written as one change, a set of the library as it was kept first.",
+         {{"yes", false}},
+         1,
+         1,
+         EOpen::kReads,
+         RunBackupRestore},
         {"restore-backup",
          "[--yes]",
          "put scenery_bak.twk back as scenery.cfg",

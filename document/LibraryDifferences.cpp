@@ -20,6 +20,24 @@ CLibrarySet ReadLibrarySet(const CByLibraryFile<std::string>& files) {
     return set;
 }
 
+std::string ReadBackupSet(const CBackupSet& backup, CLibrarySet& set) {
+    if (!backup.strUnusable.empty())
+        return backup.strUnusable;
+    CByLibraryFile<std::string> files;
+    for (std::size_t n = 0; n < kLibraryFileCount; ++n) {
+        // A file the library did not have then reads as missing.
+        files[n] =
+            backup.FilePath(static_cast<ELibraryFile>(n)) + (backup.abHolds[n] ? "" : ".none");
+    }
+    set = ReadLibrarySet(files);
+    for (std::size_t n = 0; n < kLibraryFileCount; ++n) {
+        if (backup.abHolds[n] && set.files[n].status != EFileStatus::kOk)
+            return std::string(kLibraryFiles[n].pszName) + ": " +
+                   (set.files[n].strReason.empty() ? "cannot be read" : set.files[n].strReason);
+    }
+    return {};
+}
+
 namespace {
 
 int RowCount(const CLibraryView& library) {

@@ -5,6 +5,7 @@
 // difference, in the present tense.
 
 #include "AreaArray.h"
+#include "BackupSets.h"
 #include "Folder.h"
 #include "LibraryFiles.h"
 #include "SceneryCfg.h"
@@ -34,6 +35,9 @@ struct CLibrarySet : CLibraryCopy {
 
 // The files by ELibraryFile: scenery.cfg, Folder.txt, Profiles.txt.
 CLibrarySet ReadLibrarySet(const CByLibraryFile<std::string>& files);
+// A backup set's files read so; why it cannot be restored (a file that
+// cannot be read, a scenery.cfg that is no library), or empty.
+std::string ReadBackupSet(const CBackupSet& backup, CLibrarySet& set);
 
 // The lines, in this order: the areas that come back, go, take back a title,
 // move and switch; the folders that come back, go, gain or lose areas, list

@@ -460,6 +460,38 @@ TEST(TwkOutput, LinesAreCutInTheirMiddleOnlyToAWidthGiven) {
         EXPECT_EQ(FittedLines(c.pszText, c.nWidth), c.pszFitted) << c.pszText << " " << c.nWidth;
 }
 
+TEST_F(Twk, BackupSetsAreListedShownAndRestoredOnlyWhenAskedFor) {
+    ASSERT_EQ(Run({"disable", "Lake"}).nExit, 0);
+    EXPECT_NE(Run({"backup", "list"}).strOut.find("    1  "), std::string::npos);
+    const CProgramRun shown = Run({"backup", "show", "0001"});
+    EXPECT_EQ(shown.nExit, 0) << shown.strErr;
+    EXPECT_NE(shown.strOut.find("  \"Lake\" (Addon Scenery\\Lake) switches on\n"),
+              std::string::npos)
+        << shown.strOut;
+    for (const auto& [args, nExit, error] :
+         std::vector<std::tuple<std::vector<std::string>, int, std::string>>{
+             {{"backup", "restore", "1"}, 2, "no terminal to ask on; --yes restores the set"},
+             {{"backup", "show", "2"}, 2, "NUMBER 2: there is no backup set of that number"},
+             {{"backup", "restore", "1", "--dry-run"}, 0, ""}}) {
+        const CProgramRun run = Run(args);
+        EXPECT_EQ(run.nExit, nExit);
+        EXPECT_NE(run.strErr.find(error), std::string::npos) << run.strErr;
+    }
+    EXPECT_EQ(Library(), "Twin Twin -Town -Lake Base Airports=0");
+    EXPECT_EQ(Run({"backup", "restore", "1", "--yes"}).nExit, 0);
+    EXPECT_EQ(Library(), kStart);
+    EXPECT_NE(Run({"backup", "list"}).strOut.find("    2  "), std::string::npos);
+    // A set that cannot be kept stops the write, unless told.
+    std::filesystem::remove_all(m_sim.Path("Tarnwick backups"));
+    m_sim.Write("Tarnwick backups", "");
+    const CProgramRun refused = Run({"disable", "Lake"});
+    EXPECT_EQ(refused.nExit, 3);
+    EXPECT_NE(refused.strErr.find("; --no-backup writes without one"), std::string::npos)
+        << refused.strErr;
+    EXPECT_EQ(Run({"disable", "Lake", "--no-backup"}).nExit, 0);
+    EXPECT_EQ(Library(), "Twin Twin -Town -Lake Base Airports=0");
+}
+
 TEST_F(Twk, WithoutASimulatorFolderSaysToPassOne) {
     CProgramRun run = RunFinding({"list"}, {{"HOME", m_sim.Path("")}});
     EXPECT_EQ(run.nExit, 2);
