@@ -1,5 +1,6 @@
 #include "BackupSets.h"
 
+#include "FileState.h"
 #include "IniText.h"
 
 #include <algorithm>
@@ -10,8 +11,6 @@ namespace {
 
 constexpr std::size_t kNewestKept = 50;
 constexpr int kDaysKept = 30;
-// A set's files are written under this suffix and then moved to their name.
-constexpr const char* kSetTempSuffix = ".twk-set";
 
 std::string InFolder(const std::string& folder, const std::string& name) {
     return std::string(folder).append(1, kPathSeparator).append(name);
@@ -88,8 +87,19 @@ CBackupSet SetOf(const std::string& backupsFolder, const CSetFolder& folder) {
     for (std::size_t n = 0; n < kLibraryFileCount; ++n) {
         const std::string name = kLibraryFiles[n].pszName;
         set.abHolds[n] = files.find("," + name + ",") != std::string::npos;
-        if (set.abHolds[n] && GetPathKind(InFolder(set.strPath, name)) != EPathKind::kFile)
+        if (!set.abHolds[n])
+            continue;
+        // "size hash", the hash in hexadecimal.
+        const std::string kept = ini.GetString(*pSection, name, "");
+        const std::size_t nSpace = kept.find(' ');
+        set.anSize[n] = std::strtoull(kept.c_str(), nullptr, 10);
+        set.anHash[n] =
+            nSpace == std::string::npos ? 0 : std::strtoull(kept.c_str() + nSpace + 1, nullptr, 16);
+        const CFileAttributes copy = GetFileAttributesOf(InFolder(set.strPath, name));
+        if (!copy.bPresent)
             set.strUnusable = name + " is missing";
+        else if (copy.nSize != set.anSize[n])
+            set.strUnusable = name + " is not as it was kept";
     }
     if (set.strUnusable.empty() && !set.abHolds[kSceneryCfgFile])
         set.strUnusable = std::string(kSceneryCfgName) + " is missing";
@@ -125,10 +135,8 @@ std::chrono::sys_days ParsedDay(const std::string& day) {
 // nothing else is left in it.
 void RemoveSet(const std::string& folder) {
     for (const CLibraryFileKind& kind : kLibraryFiles) {
-        for (const std::string& name :
-             {std::string(kind.pszName), kind.pszName + std::string(kSetTempSuffix)})
-            if (GetPathKind(InFolder(folder, name)) == EPathKind::kFile)
-                RemoveFile(InFolder(folder, name));
+        if (GetPathKind(InFolder(folder, kind.pszName)) == EPathKind::kFile)
+            RemoveFile(InFolder(folder, kind.pszName));
     }
     if (GetPathKind(InFolder(folder, kBackupTextName)) == EPathKind::kFile)
         RemoveFile(InFolder(folder, kBackupTextName));
@@ -180,15 +188,15 @@ std::string UtcDayOf(std::chrono::system_clock::time_point now) {
     return DayOf(std::chrono::floor<std::chrono::days>(now));
 }
 
-// Whether the set holds the same files with the same bytes.
+// Whether the set holds the same files with the same bytes, as its sizes
+// and hashes tell.
 bool HoldsTheSame(const CBackupSet& set, const CByLibraryFile<std::string>& texts,
                   const CByLibraryFile<bool>& abHolds) {
     if (!set.strUnusable.empty() || set.abHolds != abHolds)
         return false;
     for (std::size_t n = 0; n < kLibraryFileCount; ++n) {
-        std::string text;
         if (abHolds[n] &&
-            (!ReadWholeFile(set.FilePath(static_cast<ELibraryFile>(n)), text) || text != texts[n]))
+            (set.anSize[n] != texts[n].size() || set.anHash[n] != HashFileBytes(texts[n])))
             return false;
     }
     return true;
@@ -197,10 +205,16 @@ bool HoldsTheSame(const CBackupSet& set, const CByLibraryFile<std::string>& text
 std::string TextOf(std::chrono::system_clock::time_point now, const std::string& by,
                    const CByLibraryFile<std::string>& texts, const CByLibraryFile<bool>& abHolds) {
     const std::string when = UtcDayOf(now) + " " + UtcTimeOf(now, ":");
-    std::string files;
+    std::string files, copies;
     for (std::size_t n = 0; n < kLibraryFileCount; ++n) {
-        if (abHolds[n])
-            files.append(files.empty() ? "" : ",").append(kLibraryFiles[n].pszName);
+        if (!abHolds[n])
+            continue;
+        files.append(files.empty() ? "" : ",").append(kLibraryFiles[n].pszName);
+        char copy[64];
+        std::snprintf(copy, sizeof copy, "=%llu %016llX\r\n",
+                      static_cast<unsigned long long>(texts[n].size()),
+                      static_cast<unsigned long long>(HashFileBytes(texts[n])));
+        copies.append(kLibraryFiles[n].pszName).append(copy);
     }
     // The command line may hold any byte but a line end.
     std::string byLine = by;
@@ -210,7 +224,7 @@ std::string TextOf(std::chrono::system_clock::time_point now, const std::string&
            "\r\nAreas=" + std::to_string(SectionsOf(texts[kSceneryCfgFile], true)) +
            "\r\nFolders=" + std::to_string(SectionsOf(texts[kFolderTxtFile], false)) +
            "\r\nProfiles=" + std::to_string(SectionsOf(texts[kProfilesTxtFile], false)) +
-           "\r\nFiles=" + files + "\r\n";
+           "\r\nFiles=" + files + "\r\n" + copies;
 }
 
 } // namespace
@@ -259,15 +273,15 @@ CKeptSet KeepBackupSet(const std::string& backupsFolder, const CLibraryPaths& pa
     const std::string name = std::string(number) + " " + UtcDayOf(now) + " " + UtcTimeOf(now, "");
     kept.strFolder = InFolder(backupsFolder, name);
     CFileResult written = MakeFolder(kept.strFolder);
-    // Its files whole, then its text file, which makes it a set.
+    // Its files, then its text file, which makes it a set.
     for (std::size_t n = 0; written && n < kLibraryFileCount; ++n) {
         if (abHolds[n])
-            written = ReplaceFileAtomically(InFolder(kept.strFolder, kLibraryFiles[n].pszName),
-                                            texts[n], kSetTempSuffix);
+            written =
+                WriteUnflushedFile(InFolder(kept.strFolder, kLibraryFiles[n].pszName), texts[n]);
     }
     if (written)
-        written = ReplaceFileAtomically(InFolder(kept.strFolder, kBackupTextName),
-                                        TextOf(now, by, texts, abHolds), kSetTempSuffix);
+        written = WriteUnflushedFile(InFolder(kept.strFolder, kBackupTextName),
+                                     TextOf(now, by, texts, abHolds));
     if (!written) {
         RemoveSet(kept.strFolder);
         kept.strError = kept.strFolder + ": cannot be written: " + written.strReason;

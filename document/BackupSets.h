@@ -7,12 +7,14 @@
 // ones). A set is named by a number, one above the highest there, and its
 // UTC time, "0042 2026-12-09 014512", so that the order never depends on
 // the clock. Its text file, written last, says when, by what and what it
-// holds: a folder without one is a set left half-written, never listed.
+// holds, with each copy's size and hash: a folder without one is a set left
+// half-written, never listed, and a copy that differs is never restored.
 
 #include "LibraryFiles.h"
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -30,6 +32,10 @@ struct CBackupSet {
     // The library's files it holds, by file; a file the library did not
     // have then is not there.
     CByLibraryFile<bool> abHolds{};
+    // Each file's size and hash as kept: a copy that differs (one a crash
+    // cut short: copies are not flushed one by one) is not restored.
+    CByLibraryFile<std::uint64_t> anSize{};
+    CByLibraryFile<std::uint64_t> anHash{};
     // Why it cannot be restored (its text file damaged, a file it names
     // missing), or empty.
     std::string strUnusable;

@@ -31,20 +31,25 @@ std::string ReadBackupSet(const CBackupSet& backup, CLibrarySet& set) {
     }
     set = ReadLibrarySet(files);
     for (std::size_t n = 0; n < kLibraryFileCount; ++n) {
-        if (backup.abHolds[n] && set.files[n].status != EFileStatus::kOk)
+        if (!backup.abHolds[n])
+            continue;
+        const CFileResult& read = set.files[n];
+        if (read.status != EFileStatus::kOk)
             return std::string(kLibraryFiles[n].pszName) + ": " +
-                   (set.files[n].strReason.empty() ? "cannot be read" : set.files[n].strReason);
+                   (read.strReason.empty() ? "cannot be read" : read.strReason);
+        if (read.disk.nHash != backup.anHash[n])
+            return std::string(kLibraryFiles[n].pszName) + " is not as it was kept";
     }
     return {};
 }
 
 namespace {
 
-int RowCount(const CLibraryView& library) {
+int RowCount(const CComparedLibrary& library) {
     return static_cast<int>(library.rows.size());
 }
 
-CNames RowNames(const CLibraryView& library, int nRow) {
+CNames RowNames(const CComparedLibrary& library, int nRow) {
     return NamesOf(library.areas, library.rows[static_cast<std::size_t>(nRow)].nArea);
 }
 
@@ -98,7 +103,7 @@ struct CRowPairs {
     }
 };
 
-CRowPairs PairRows(const CLibraryView& now, const CLibraryView& set) {
+CRowPairs PairRows(const CComparedLibrary& now, const CComparedLibrary& set) {
     CRowPairs pairs{std::vector<int>(now.rows.size(), -1), std::vector<int>(set.rows.size(), -1)};
     // Folder.txt's look-up of areas by their names. Several areas of the
     // same names come as one range of its sorted areas, whose start tells
@@ -143,7 +148,7 @@ CRowPairs PairRows(const CLibraryView& now, const CLibraryView& set) {
         if (pairs.NowRowOf(nRow) < 0)
             aSetLeft.push_back(nRow);
     }
-    auto local = [](const CLibraryView& library) {
+    auto local = [](const CComparedLibrary& library) {
         return [&library](int nRow) { return RowNames(library, nRow).second; };
     };
     for (const auto& [nNowRow, nSetRow] :
@@ -183,9 +188,9 @@ std::vector<char> RowsStaying(const CRowPairs& pairs) {
     return abStaying;
 }
 
-void AddAreaLines(const CLibraryView& now, const CLibraryView& set, const CRowPairs& pairs,
+void AddAreaLines(const CComparedLibrary& now, const CComparedLibrary& set, const CRowPairs& pairs,
                   std::vector<std::string>& lines) {
-    auto on = [](const CLibraryView& library, int nRow) {
+    auto on = [](const CComparedLibrary& library, int nRow) {
         return library.rows[static_cast<std::size_t>(nRow)].bActive;
     };
     for (int nRow = 0; nRow < RowCount(set); ++nRow) {
@@ -222,7 +227,7 @@ void AddAreaLines(const CLibraryView& now, const CLibraryView& set, const CRowPa
 
 // By area, whether the library lists it: a folder's or a profile's entry of
 // an area without a row names a removed area.
-std::vector<char> AreasListed(const CLibraryView& library) {
+std::vector<char> AreasListed(const CComparedLibrary& library) {
     std::vector<char> abListed(static_cast<std::size_t>(library.areas.GetSize()), 0);
     for (const CListRow& row : library.rows)
         abListed[static_cast<std::size_t>(row.nArea)] = 1;
@@ -231,7 +236,7 @@ std::vector<char> AreasListed(const CLibraryView& library) {
 
 // By area of now, the names going back gives it: its paired area's, else
 // its own. Folders and profiles compare their areas by these.
-std::vector<CNames> NamesGoingBack(const CLibraryView& now, const CLibraryView& set,
+std::vector<CNames> NamesGoingBack(const CComparedLibrary& now, const CComparedLibrary& set,
                                    const CRowPairs& pairs) {
     std::vector<CNames> names;
     names.reserve(static_cast<std::size_t>(now.areas.GetSize()));
@@ -316,7 +321,7 @@ const char* FolderStateName(int nActive) {
     return nActive == 0 ? "off" : nActive == 1 ? "on" : "partly on";
 }
 
-void AddFolderLines(const CLibraryView& now, const CLibraryView& set,
+void AddFolderLines(const CComparedLibrary& now, const CComparedLibrary& set,
                     const std::vector<CNames>& namesBack, std::vector<std::string>& lines) {
     auto nameOf = [](const CFolderArray& folders) {
         return [&folders](int f) { return std::string_view(folders.GetAt(f).GetName()); };
@@ -349,7 +354,7 @@ void AddFolderLines(const CLibraryView& now, const CLibraryView& set,
     }
 }
 
-void AddProfileLines(const CLibraryView& now, const CLibraryView& set,
+void AddProfileLines(const CComparedLibrary& now, const CComparedLibrary& set,
                      const std::vector<CNames>& namesBack, std::vector<std::string>& lines) {
     auto nameOf = [](const CSceneryProfiles& profiles) {
         return [&profiles](int p) {
@@ -382,7 +387,8 @@ void AddProfileLines(const CLibraryView& now, const CLibraryView& set,
 
 } // namespace
 
-std::vector<std::string> LibraryDifferences(const CLibraryView& now, const CLibraryView& set) {
+std::vector<std::string> LibraryDifferences(const CComparedLibrary& now,
+                                            const CComparedLibrary& set) {
     std::vector<std::string> lines;
     const CRowPairs pairs = PairRows(now, set);
     AddAreaLines(now, set, pairs, lines);

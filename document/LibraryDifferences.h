@@ -19,7 +19,7 @@
 // One library as compared: its areas, the rows of its list (top row first:
 // an area without a row was removed), its folders and its profiles. The
 // document gives its own: {Areas(), Rows(), Folders(), Profiles()}.
-struct CLibraryView {
+struct CComparedLibrary {
     const CAreaArray& areas;
     std::span<const CListRow> rows;
     const CFolderArray& folders;
@@ -30,7 +30,7 @@ struct CLibraryView {
 // a fresh start.
 struct CLibrarySet : CLibraryCopy {
     CLibraryFiles files; // how each file fared
-    CLibraryView View() const { return {areas, rows, folders, profiles}; }
+    CComparedLibrary View() const { return {areas, rows, folders, profiles}; }
 };
 
 // The files by ELibraryFile: scenery.cfg, Folder.txt, Profiles.txt.
@@ -56,4 +56,5 @@ std::string ReadBackupSet(const CBackupSet& backup, CLibrarySet& set);
 // a folder's only while listed (a folder's entries that named no area when
 // read are shown nowhere and go at the next Save), a profile's also when
 // they name no area.
-std::vector<std::string> LibraryDifferences(const CLibraryView& now, const CLibraryView& set);
+std::vector<std::string> LibraryDifferences(const CComparedLibrary& now,
+                                            const CComparedLibrary& set);

@@ -99,6 +99,10 @@ CFileResult ReplaceFileAtomically(const std::string& path, std::string_view text
 // at path, where there is one.
 CFileResult WriteTempFile(const std::string& path, std::string_view tempSuffix,
                           std::string_view text);
+// Writes a new file where there is none, leaving its bytes to reach the
+// disk in the system's time: for copies whose holder keeps their size and
+// hash to tell a copy a crash cut short.
+CFileResult WriteUnflushedFile(const std::string& path, std::string_view text);
 // Moves the file over the target (replacing it) in one step, through to the
 // disk.
 CFileResult MoveFileOver(const std::string& from, const std::string& to);

@@ -64,12 +64,14 @@ CFileResult Refused() {
 }
 
 // Writes and flushes a file that must not exist yet.
-CFileResult WriteNewFile(const std::string& path, std::string_view text, mode_t nMode) {
+CFileResult WriteNewFile(const std::string& path, std::string_view text, mode_t nMode,
+                         bool bFlush = true) {
     CFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
     if (fd.Get() < 0)
         return CFileResult::Failed(Reason(errno));
     ::fchmod(fd.Get(), nMode);
-    if (!WriteAll(fd.Get(), text) || ::fsync(fd.Get()) != 0 || ::close(fd.Release()) != 0) {
+    if (!WriteAll(fd.Get(), text) || (bFlush && ::fsync(fd.Get()) != 0) ||
+        ::close(fd.Release()) != 0) {
         const int nError = errno;
         ::unlink(path.c_str());
         return CFileResult::Failed(Reason(nError));
@@ -97,6 +99,12 @@ CFileResult WriteTempFile(const std::string& path, std::string_view tempSuffix,
     struct stat old {};
     const bool bOld = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
     return WriteNewFile(temp, text, bOld ? old.st_mode & 07777 : 0644);
+}
+
+CFileResult WriteUnflushedFile(const std::string& path, std::string_view text) {
+    if (!IsFileCallAllowed(EFileCall::kWrite, path))
+        return Refused();
+    return WriteNewFile(path, text, 0644, false);
 }
 
 CFileResult MoveFileOver(const std::string& from, const std::string& to) {

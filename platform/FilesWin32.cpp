@@ -54,12 +54,12 @@ CFileResult Refused() {
 }
 
 // Writes and flushes a file that must not exist yet.
-CFileResult WriteNewFile(const std::string& path, std::string_view text) {
+CFileResult WriteNewFile(const std::string& path, std::string_view text, bool bFlush = true) {
     CHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                              FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsValid())
         return CFileResult::Failed(Reason(GetLastError()));
-    if (!WriteAll(file.Get(), text) || !FlushFileBuffers(file.Get()) || !file.Close()) {
+    if (!WriteAll(file.Get(), text) || (bFlush && !FlushFileBuffers(file.Get())) || !file.Close()) {
         const DWORD nError = GetLastError();
         file.Close();
         DeleteFileA(path.c_str());
@@ -85,6 +85,12 @@ CFileResult WriteTempFile(const std::string& path, std::string_view tempSuffix,
         return Refused();
     RemoveLeftFile(temp);
     return WriteNewFile(temp, text);
+}
+
+CFileResult WriteUnflushedFile(const std::string& path, std::string_view text) {
+    if (!IsFileCallAllowed(EFileCall::kWrite, path))
+        return Refused();
+    return WriteNewFile(path, text, false);
 }
 
 CFileResult MoveFileOver(const std::string& from, const std::string& to) {

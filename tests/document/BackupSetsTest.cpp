@@ -1,5 +1,6 @@
 #include "BackupSets.h"
 
+#include "LibraryDifferences.h"
 #include "LibraryOnDisk.h"
 
 #include <gtest/gtest.h>
@@ -81,7 +82,7 @@ TEST_F(BackupSets, ASetThatCannotBeKeptStopsTheWriteUnlessToldToWriteWithout) {
 }
 
 TEST_F(BackupSets, OnlyWholeSetsAreListedAndOnlyTarnwicksFilesRemoved) {
-    ASSERT_TRUE(KeepAt(kMorning, "[One]\r\n").bKept);
+    ASSERT_TRUE(KeepAt(kMorning, "[General]\r\n").bKept);
     ASSERT_TRUE(KeepAt(kMorning + minutes(1), "[Two]\r\n").bKept);
     ASSERT_TRUE(KeepAt(kMorning + minutes(2), "[Three]\r\n").bKept);
     const std::vector<CBackupSet> sets = ListBackupSets(Folder());
@@ -100,6 +101,11 @@ TEST_F(BackupSets, OnlyWholeSetsAreListedAndOnlyTarnwicksFilesRemoved) {
     EXPECT_EQ(listed[0].strUnusable, "Folder.txt is missing");
     EXPECT_EQ(listed[1].strUnusable, "Backup.txt is damaged");
     EXPECT_EQ(listed[2].strUnusable, "");
+    // A copy a crash left otherwise than kept is never restored.
+    m_sim.Write(LeafOfPath(Folder()) + "/" + LeafOfPath(listed[2].strPath) + "/scenery.cfg",
+                "[general]\r\n");
+    CLibrarySet set;
+    EXPECT_EQ(ReadBackupSet(listed[2], set), "scenery.cfg is not as it was kept");
     // The next set takes a number above every set folder's, and the
     // half-written one goes; what is not Tarnwick's stays.
     const CKeptSet next = KeepAt(kMorning + minutes(3), "[Four]\r\n");
