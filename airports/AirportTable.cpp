@@ -27,8 +27,7 @@ std::string AlsoIn(const CAirportIndex& index, const CAirport& airport) {
 
 } // namespace
 
-CAirportTable::CAirportTable(const CAirportIndex& index) {
-    const std::vector<CAirport> airports = AirportsOf(index);
+CAirportTable::CAirportTable(const CAirportIndex& index, const std::vector<CAirport>& airports) {
     m_entries.reserve(airports.size());
     static const std::string kNone;
     for (const CAirport& airport : airports) {

@@ -7,6 +7,7 @@
 // of the rows it draws.
 
 #include "AirportIndex.h"
+#include "Airports.h"
 
 #include <array>
 #include <cstddef>
@@ -23,9 +24,9 @@ inline constexpr std::size_t kAirportColumns = 4;
 
 class CAirportTable {
 public:
-    // All airports, in the order of their idents. The index outlives the
-    // table.
-    explicit CAirportTable(const CAirportIndex& index);
+    // All airports of the index (as AirportsOf gives them), in the order
+    // of their idents. The index outlives the table.
+    CAirportTable(const CAirportIndex& index, const std::vector<CAirport>& airports);
 
     // Only the airports with a finding (see CAirport::HasFinding).
     void SetConflictsOnly(bool bOn);

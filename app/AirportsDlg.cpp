@@ -20,7 +20,7 @@ constexpr CColumn kColumns[kAirportColumns] = {
 
 CAirportsDlg::CAirportsDlg(const CAirportIndex& index, CWnd* pParent, CAirportResolving resolving)
     : CDialog(IDD_AIRPORTS, pParent), m_index(index), m_resolving(std::move(resolving)),
-      m_airports(AirportsOf(index)), m_table(index) {}
+      m_airports(AirportsOf(index)), m_table(index, m_airports) {}
 
 void CAirportsDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_AIRPORT_LIST, m_listAirports);
@@ -109,7 +109,7 @@ void CAirportsDlg::Reload(const std::string& ident) {
     m_listAirports.SetItemCount(0);
     try {
         m_airports = AirportsOf(m_index);
-        m_table = CAirportTable(m_index);
+        m_table = CAirportTable(m_index, m_airports);
     } catch (const std::bad_alloc&) {
         EndDialog(IDABORT);
         return;

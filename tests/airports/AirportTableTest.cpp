@@ -49,7 +49,7 @@ std::vector<std::string> Rows(const CAirportTable& table, bool bIdentsOnly = tru
 } // namespace
 
 TEST(AirportTable, RowsShowTheUsedAreaAndTheOthersLowerFirstWithTheirUse) {
-    EXPECT_EQ(Rows(CAirportTable(Index()), false),
+    EXPECT_EQ(Rows(CAirportTable(Index(), AirportsOf(Index())), false),
               (std::vector<std::string>{"EGLL|Heathrow|Two|One (hidden)|2",
                                         "KBFI|Boeing Field|One|Default Scenery (merges)|1",
                                         "KSEA|Seattle|Two||2", "LFPG|Paris||Off (off)|-1"}));
@@ -57,7 +57,7 @@ TEST(AirportTable, RowsShowTheUsedAreaAndTheOthersLowerFirstWithTheirUse) {
 
 TEST(AirportTable, ConflictsOnlyAndTheTextNarrowTheRowsAColumnSortsThemAgainReverses) {
     const CAirportIndex index = Index();
-    CAirportTable table(index);
+    CAirportTable table(index, AirportsOf(index));
     for (const auto& [bConflictsOnly, pszFilter, idents] :
          {std::tuple{true, "", std::vector<std::string>{"EGLL", "KBFI"}},
           {false, "FIELD", {"KBFI"}},
