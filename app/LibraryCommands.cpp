@@ -37,6 +37,7 @@ CSystemMenu<CLibraryCommands> CLibraryCommands::SystemMenu() {
         {IDM_CHECK_LIBRARY, IDS_CHECK_LIBRARY, &CLibraryCommands::OnCheckLibrary},
         {IDM_AIRPORTS, IDS_AIRPORTS, &CLibraryCommands::OnAirports},
         {IDM_PROFILES, IDS_PROFILES, &CLibraryCommands::OnProfiles},
+        {IDM_BACKUPS, IDS_BACKUPS, &CLibraryCommands::OnBackups},
         {IDM_UNDO, IDS_UNDO, &CLibraryCommands::OnUndo, &CLibraryCommands::CanUndo},
         {IDM_REDO, IDS_REDO, &CLibraryCommands::OnRedo, &CLibraryCommands::CanRedo},
     };
@@ -147,11 +148,30 @@ bool CLibraryCommands::Save() {
                   "), so it was left as it is and nothing was saved.");
         return false;
     }
+    const std::vector<std::string> names = m_doc.SavedFileNames();
+    std::optional<CSaveResult> write = WriteLibrary();
+    if (write && write->outcome == CSaveResult::kNoBackup) {
+        const std::string question = "The backup of the scenery library could not be kept (" +
+                                     write->strReason + ").\nSave without a backup?";
+        if (MessageBoxA(m_wnd.m_hWnd, question.c_str(), "Tarnwick",
+                        MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
+            return false;
+        m_doc.KeepSetsAs(std::nullopt);
+        write = WriteLibrary();
+        m_doc.KeepSetsAs("Save");
+    }
+    if (!write)
+        return false;
+    ShowSaveResult(*write, names);
+    return write->outcome == CSaveResult::kWritten;
+}
+
+std::optional<CSaveResult> CLibraryCommands::WriteLibrary() {
     // The questions come first, without the lock; holding it, the files are
     // looked at again, and a change that came meanwhile is asked about anew.
     for (;;) {
         if (!ConfirmReplaceChangedFiles() || !LockLibrary())
-            return false;
+            return std::nullopt;
         // A save that died, put back on taking the lock, is told with the
         // lock let go, and the changed files are asked about anew.
         if (!m_doc.IsLocked() ||
@@ -160,12 +180,10 @@ bool CLibraryCommands::Save() {
         m_doc.Unlock();
         ShowRecovery();
     }
-    const std::vector<std::string> names = m_doc.SavedFileNames();
     const CSaveResult write = m_doc.Save();
     m_doc.Unlock();
     ShowRecovery();
-    ShowSaveResult(write, names);
-    return write.outcome == CSaveResult::kWritten;
+    return write;
 }
 
 void CLibraryCommands::ShowSaveResult(const CSaveResult& write,
@@ -283,6 +301,14 @@ void CLibraryCommands::OnProfiles() {
     CProfilesDlg profiles(
         m_doc, [this](const CChanges& changes) { m_view.Show(changes); }, &m_wnd);
     m_dialogs.RunProfilesDlg(profiles);
+}
+
+void CLibraryCommands::OnBackups() {
+    if (!IsLibraryOpen("backups", "Backups"))
+        return;
+    CBackupsDlg backups(m_doc, &m_wnd);
+    if (m_dialogs.RunBackupsDlg(backups) == IDOK)
+        m_view.Show(m_doc.ReplaceLibrary(std::move(backups.ChosenSet())));
 }
 
 BEGIN_MESSAGE_MAP(CLibraryCommands, CCmdTarget)

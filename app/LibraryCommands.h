@@ -2,15 +2,17 @@
 
 // The commands on the library as a whole: opening it at start-up, Save and
 // its questions, and the system menu's commands (About, Check library,
-// Airports, Profiles, Undo and Redo), which come from one table.
+// Airports, Profiles, Backups, Undo and Redo), which come from one table.
 
 #include "AirportsDlg.h"
+#include "BackupsDlg.h"
 #include "CommandTarget.h"
 #include "IndexProgressDlg.h"
 #include "ProfilesDlg.h"
 #include "ResolveDlg.h"
 #include "SystemMenu.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,7 @@ public:
     virtual INT_PTR RunProfilesDlg(CProfilesDlg& dlg) = 0;
     // The Resolve dialog the Airports dialog opens.
     virtual INT_PTR RunResolveDlg(CResolveDlg& dlg) { return dlg.DoModal(); }
+    virtual INT_PTR RunBackupsDlg(CBackupsDlg& dlg) { return dlg.DoModal(); }
 };
 
 class CLibraryCommands : public CCommandTarget {
@@ -55,6 +58,8 @@ protected:
     void OnAirports();
     // The Profiles dialog, unless Profiles.txt could not be read.
     void OnProfiles();
+    // The backup sets; the one restored becomes the library, as one step.
+    void OnBackups();
     // Whether the command was one of the system menu's table.
     bool OnSysCommand(UINT nID);
     LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
@@ -80,6 +85,9 @@ private:
     // The question when another program changed the files since they were
     // read or saved: true when there is none or on Yes.
     bool ConfirmReplaceChangedFiles();
+    // The questions, then the write under the lock; nothing when the user
+    // stopped at a question.
+    std::optional<CSaveResult> WriteLibrary();
     // The library's airports as it stands, read on a worker thread behind
     // the progress dialog, which the owner gives way to; false when the user
     // stopped the reading.

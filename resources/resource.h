@@ -10,6 +10,7 @@
 #define IDS_REDO 105
 #define IDS_AIRPORTS 106
 #define IDS_PROFILES 107
+#define IDS_BACKUPS 108
 #define IDR_MAINFRAME 128
 #define IDD_NAME 129
 #define IDB_TREE 130
@@ -22,6 +23,7 @@
 #define IDB_TREE_200 137
 #define IDD_PROFILES 138
 #define IDD_RESOLVE 139
+#define IDD_BACKUPS 140
 
 // Commands of the main window's system menu: the system keeps the low four
 // bits for itself.
@@ -31,6 +33,7 @@
 #define IDM_REDO 0x0040
 #define IDM_AIRPORTS 0x0050
 #define IDM_PROFILES 0x0060
+#define IDM_BACKUPS 0x0070
 
 #define IDC_LIST_SCENERY 1000
 #define IDC_TREE_FOLDERS 1001
@@ -73,3 +76,8 @@
 #define IDC_SWITCHED_OFF 1005
 #define IDC_EFFECT_LIST 1006
 #define IDC_DEFINITIONS_LABEL 1007
+
+#define IDC_BACKUP_LIST 1000
+#define IDC_BACKUP_DIFFERENCES 1001
+#define IDC_RESTORE_BACKUP 1002
+#define IDC_OPEN_BACKUP_FOLDER 1003

@@ -127,6 +127,10 @@ INT_PTR CTestManagerDlg::RunResolveDlg(CResolveDlg& dlg) {
     return m_resolveScript ? RunScripted(dlg, m_resolveScript) : CManagerDlg::RunResolveDlg(dlg);
 }
 
+INT_PTR CTestManagerDlg::RunBackupsDlg(CBackupsDlg& dlg) {
+    return m_backupsScript ? RunScripted(dlg, m_backupsScript) : CManagerDlg::RunBackupsDlg(dlg);
+}
+
 CAnswerer::CAnswerer() : m_nTimer(SetTimer(nullptr, 0, 20, &CAnswerer::OnTimer)) {
     g_pAnswerer = this;
 }

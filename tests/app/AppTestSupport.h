@@ -37,6 +37,8 @@ public:
     std::function<void(CProfilesDlg&)> m_profilesScript;
     // Drives the Resolve dialog through RunModal, when set.
     std::function<void(CResolveDlg&)> m_resolveScript;
+    // Drives the Backups dialog through RunModal, when set.
+    std::function<void(CBackupsDlg&)> m_backupsScript;
     // The reading of the airports replaced by 100 steps of 50 ms that read
     // nothing; how many it took.
     bool m_bSlowIndex = false;
@@ -47,6 +49,7 @@ protected:
     INT_PTR RunAirportsDlg(CAirportsDlg& dlg) override;
     INT_PTR RunProfilesDlg(CProfilesDlg& dlg) override;
     INT_PTR RunResolveDlg(CResolveDlg& dlg) override;
+    INT_PTR RunBackupsDlg(CBackupsDlg& dlg) override;
 };
 
 // Answers the thread's modal questions while it exists: a message box gets

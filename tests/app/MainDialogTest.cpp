@@ -27,12 +27,12 @@ TEST_F(MainDialog, SystemMenuEndsWithTheWindowsCommands) {
         // The window's own commands end the system menu, after a separator,
         // taking back and doing again greyed while there is nothing to.
         HMENU hMenu = GetSystemMenu(m_dlg.m_hWnd, FALSE);
-        const int nFirst = GetMenuItemCount(hMenu) - 6;
+        const int nFirst = GetMenuItemCount(hMenu) - 7;
         EXPECT_EQ(GetMenuState(hMenu, nFirst - 1, MF_BYPOSITION) & MF_SEPARATOR,
                   static_cast<UINT>(MF_SEPARATOR));
         int n = nFirst;
-        for (UINT nID :
-             {IDM_ABOUTBOX, IDM_CHECK_LIBRARY, IDM_AIRPORTS, IDM_PROFILES, IDM_UNDO, IDM_REDO}) {
+        for (UINT nID : {IDM_ABOUTBOX, IDM_CHECK_LIBRARY, IDM_AIRPORTS, IDM_PROFILES, IDM_BACKUPS,
+                         IDM_UNDO, IDM_REDO}) {
             EXPECT_EQ(GetMenuItemID(hMenu, n), nID);
             EXPECT_EQ(GetMenuState(hMenu, n++, MF_BYPOSITION) & MF_GRAYED,
                       nID == IDM_UNDO || nID == IDM_REDO ? static_cast<UINT>(MF_GRAYED) : 0u);
