@@ -5,8 +5,9 @@
 # Wine desktop (where Wine draws the windows' frames and title bars itself),
 # saves a screenshot to <build>/demo/screenshot.png, opens the system menu for
 # <build>/demo/system-menu.png and from it the Airports dialog (the sample's
-# one airport conflict) for <build>/demo/airports.png, then starts the window
-# again at 150% (144 DPI) for <build>/demo/screenshot-150.png and ends. The build is the 32-bit
+# one airport conflict) for <build>/demo/airports.png and its Resolve dialog
+# for <build>/demo/resolve.png, then starts the window again at 150% (144
+# DPI) for <build>/demo/screenshot-150.png and ends. The build is the 32-bit
 # one, or the 64-bit one where this host cannot run 32-bit programs
 # (scripts/wine-arch.sh). Installs what is missing first.
 set -euo pipefail
@@ -62,12 +63,12 @@ window_geometry='window_geometry() {
     xwininfo -root -tree | sed -n "s/.*\"$1\".*  \([0-9x+]*\)  .*/\1/p" | head -n 1
 }
 # The window Wine'"'"'s desktop starts is drawn inactive until one of its own
-# closes: the About box, the sixth item from the end of the system menu,
+# closes: the About box, the seventh item from the end of the system menu,
 # opened and closed makes it the active one.
 activate() {
     xdotool search --name "^Tarnwick$" windowfocus --sync key alt+space
     sleep 1
-    xdotool key Up Up Up Up Up Up Return
+    xdotool key Up Up Up Up Up Up Up Return
     sleep 2
     xdotool key Escape
     sleep 1
@@ -80,9 +81,13 @@ xvfb-run -a -s "-screen 0 1100x860x24" bash -c "$window_geometry"'
     xdotool key alt+space
     sleep 1
     import -window root -crop "$window" system-menu.png
-    # "Airports..." is the fourth item from the end of the system menu.
-    xdotool key Up Up Up Up Return
+    # "Airports..." is the fifth item from the end of the system menu.
+    xdotool key Up Up Up Up Up Return
     import -window root -crop "$(window_geometry Airports)" airports.png
+    # From the Find field to the list, its first row selected, then to
+    # Resolve..., pressed.
+    xdotool key Tab Tab Down Tab space
+    import -window root -crop "$(window_geometry Resolve)" resolve.png
     "$WINESERVER" -k'
 # The window at 150%: the prefix's DPI, read by the next process started,
 # and taken back for the next run.
@@ -95,4 +100,5 @@ xvfb-run -a -s "-screen 0 1600x1200x24" bash -c "$window_geometry"'
     import -window root -crop "$window" screenshot-150.png
     "$WINE" reg delete "$0" /v LogPixels /f >/dev/null 2>&1
     "$WINESERVER" -k' "$desktop"
-echo "screenshots: $demo/screenshot.png $demo/system-menu.png $demo/airports.png $demo/screenshot-150.png"
+echo "screenshots: $demo/screenshot.png $demo/system-menu.png $demo/airports.png" \
+    "$demo/resolve.png $demo/screenshot-150.png"
