@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <ranges>
 #include <string_view>
 #include <tuple>
 
@@ -169,7 +168,9 @@ private:
         const CAirportLayout layout = LayoutOf(plan);
         const CAirport after = Rearranged(m_index, m_airport, layout);
         std::vector<std::string> addOns, stock;
-        for (const CDefinition& definition : std::views::reverse(after.definitions)) {
+        // Top row first: load order reversed.
+        for (auto it = after.definitions.rbegin(); it != after.definitions.rend(); ++it) {
+            const CDefinition& definition = *it;
             if (definition.use == EAirportUse::kMerges && definition.nSlot != m_nSlot)
                 (Area(definition.nSlot).bStock ? stock : addOns).push_back(Title(definition.nSlot));
         }
