@@ -266,7 +266,7 @@ void CLibraryCommands::OnAirports() {
     CAirportIndex index;
     if (!IndexAirports(index, m_wnd))
         return;
-    CAirportResolving resolving{[this](CResolveDlg& dlg) { return m_dialogs.RunResolveDlg(dlg); },
+    CAirportResolving resolving{[this](CResolveDlg& dlg) { return m_dialogs.RunDialog(dlg); },
                                 [this, &index](const CRearrangement& change, CWnd& owner) {
                                     m_view.Show(m_doc.Rearrange(change));
                                     return IndexAirports(index, owner);
@@ -278,7 +278,7 @@ void CLibraryCommands::OnAirports() {
         ShowError(kNoMemoryForAirports);
         return;
     }
-    const INT_PTR nResult = m_dialogs.RunAirportsDlg(*airports);
+    const INT_PTR nResult = m_dialogs.RunDialog(*airports);
     if (nResult == IDABORT)
         ShowError(kNoMemoryForAirports);
     if (nResult == IDC_SHOW_IN_LIST) {
@@ -300,14 +300,14 @@ void CLibraryCommands::OnProfiles() {
     }
     CProfilesDlg profiles(
         m_doc, [this](const CChanges& changes) { m_view.Show(changes); }, &m_wnd);
-    m_dialogs.RunProfilesDlg(profiles);
+    m_dialogs.RunDialog(profiles);
 }
 
 void CLibraryCommands::OnBackups() {
     if (!IsLibraryOpen("backups", "Backups"))
         return;
     CBackupsDlg backups(m_doc, &m_wnd);
-    if (m_dialogs.RunBackupsDlg(backups) == IDOK)
+    if (m_dialogs.RunDialog(backups) == IDOK)
         m_view.Show(m_doc.ReplaceLibrary(std::move(backups.ChosenSet())));
 }
 

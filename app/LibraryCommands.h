@@ -23,11 +23,8 @@ public:
     virtual ~CLibraryDialogs() = default;
     // The reading of the airports, on copies of the library's rows.
     virtual CIndexWork AirportIndexWork() const = 0;
-    virtual INT_PTR RunAirportsDlg(CAirportsDlg& dlg) = 0;
-    virtual INT_PTR RunProfilesDlg(CProfilesDlg& dlg) = 0;
-    // The Resolve dialog the Airports dialog opens.
-    virtual INT_PTR RunResolveDlg(CResolveDlg& dlg) { return dlg.DoModal(); }
-    virtual INT_PTR RunBackupsDlg(CBackupsDlg& dlg) { return dlg.DoModal(); }
+    // Airports, Resolve, Profiles and Backups.
+    virtual INT_PTR RunDialog(CDialog& dlg) { return dlg.DoModal(); }
 };
 
 class CLibraryCommands : public CCommandTarget {

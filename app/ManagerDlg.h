@@ -76,9 +76,6 @@ protected:
     // The reading of the airports, on copies of the library's rows; tests
     // make it slow.
     CIndexWork AirportIndexWork() const override;
-    // The Airports and Profiles dialogs, run modally; tests drive them instead.
-    INT_PTR RunAirportsDlg(CAirportsDlg& dlg) override { return dlg.DoModal(); }
-    INT_PTR RunProfilesDlg(CProfilesDlg& dlg) override { return dlg.DoModal(); }
 
     DECLARE_MESSAGE_MAP()
 

@@ -1,6 +1,7 @@
 #include "MainWindowTest.h"
 
 #include "BglWriter.h"
+#include "RunProgram.h"
 #include "resource.h"
 
 #include <tuple>
@@ -8,25 +9,31 @@
 namespace {
 
 // Rows from the top: Off (inactive), Two, One, Default Scenery (stock).
-// EGLL is in Two and One, a conflict; KSEA in One, KBFI in the stock area
-// and LFPG in Off alone.
+// EGLL and EGKK are in Two and One, conflicts, Two's used; One's EGLL
+// deletes the airport loaded before it. KSEA is in One, KBFI in the stock
+// area and LFPG in Off alone.
 const std::string kLibrary =
     "[Area.001]\r\nTitle=Default Scenery\r\nLocal=Scenery\\Base\r\nLayer=1\r\nActive=TRUE\r\n"
     "[Area.002]\r\nTitle=One\r\nLocal=Addon\\One\r\nLayer=2\r\nActive=TRUE\r\n"
     "[Area.003]\r\nTitle=Two\r\nLocal=Addon\\Two\r\nLayer=3\r\nActive=TRUE\r\n"
     "[Area.004]\r\nTitle=Off\r\nLocal=Addon\\Off\r\nLayer=4\r\nActive=FALSE\r\n";
 
+void WriteScenery(const CSimFolder& sim) {
+    const std::pair<const char*, std::vector<CTestAirport>> files[] = {
+        {"Scenery/Base", {{"KBFI", "Boeing Field"}}},
+        {"Addon/One",
+         {{"EGKK", "Gatwick Old"},
+          {"EGLL", "London", 0, 0, kDeletesWholeAirport},
+          {"KSEA", "Seattle"}}},
+        {"Addon/Two", {{"EGKK", "Gatwick"}, {"EGLL", "Heathrow"}}},
+        {"Addon/Off", {{"LFPG", "Paris"}}}};
+    for (const auto& [folder, airports] : files)
+        sim.Write(std::string(folder) + "/scenery/a.bgl", MakeBglFile(airports));
+}
+
 class AirportsDialog : public CMainWindowTest {
 protected:
-    AirportsDialog() : CMainWindowTest(kLibrary) {
-        const std::pair<const char*, std::vector<CTestAirport>> files[] = {
-            {"Scenery/Base", {{"KBFI", "Boeing Field"}}},
-            {"Addon/One", {{"EGLL", "London"}, {"KSEA", "Seattle"}}},
-            {"Addon/Two", {{"EGLL", "Heathrow"}}},
-            {"Addon/Off", {{"LFPG", "Paris"}}}};
-        for (const auto& [folder, airports] : files)
-            m_sim.Write(std::string(folder) + "/scenery/a.bgl", MakeBglFile(airports));
-    }
+    AirportsDialog() : CMainWindowTest(kLibrary) { WriteScenery(m_sim); }
 
     static std::vector<std::string> Idents(const CAirportsDlg& dlg) {
         std::vector<std::string> idents;
@@ -34,6 +41,20 @@ protected:
             idents.push_back(dlg.m_listAirports.GetItemText(n, 0));
         return idents;
     }
+    static std::vector<std::string> Row(const CListCtrl& list, int nRow) {
+        std::vector<std::string> cells;
+        for (int c = 0; c < 4; ++c)
+            cells.push_back(list.GetItemText(nRow, c));
+        return cells;
+    }
+    static void Select(CAirportsDlg& dlg, const std::string& ident) {
+        for (int n = 0; n < dlg.m_listAirports.GetItemCount(); ++n)
+            dlg.m_listAirports.SetItemState(
+                n, dlg.m_listAirports.GetItemText(n, 0) == ident ? LVIS_SELECTED : 0,
+                LVIS_SELECTED);
+        Pump(dlg);
+    }
+    std::vector<std::string> Titles() { return {List().GetText(1), List().GetText(2)}; }
 };
 
 } // namespace
@@ -41,31 +62,76 @@ protected:
 // Show in list is greyed for an airport no active area defines.
 TEST_F(AirportsDialog, OpensOnTheConflictsNarrowsItsRowsAndShowsTheUsedAreaInTheList) {
     bool bRan = false;
-    m_dlg.m_airportsScript = [&](CAirportsDlg& dlg) {
+    m_dlg.Drive<CAirportsDlg>([&](CAirportsDlg& dlg) {
         Pump(dlg);
-        std::vector<std::string> cells;
-        for (int c = 0; c < 4; ++c)
-            cells.push_back(dlg.m_listAirports.GetItemText(0, c));
-        EXPECT_EQ(cells, (std::vector<std::string>{"EGLL", "Heathrow", "Two", "One (merges)"}));
-        EXPECT_EQ(Idents(dlg), std::vector<std::string>{"EGLL"});
+        EXPECT_EQ(Row(dlg.m_listAirports, 1),
+                  (std::vector<std::string>{"EGLL", "Heathrow", "Two", "One (merges)"}));
+        EXPECT_EQ(Idents(dlg), (std::vector<std::string>{"EGKK", "EGLL"}));
         Click(dlg, IDC_CONFLICTS_ONLY);
-        EXPECT_EQ(Idents(dlg), (std::vector<std::string>{"EGLL", "KBFI", "KSEA", "LFPG"}));
+        EXPECT_EQ(Idents(dlg), (std::vector<std::string>{"EGKK", "EGLL", "KBFI", "KSEA", "LFPG"}));
         for (const auto& [pszFilter, pszIdent, bEnabled] :
              {std::tuple{"lfpG", "LFPG", false}, std::tuple{"egll", "EGLL", true}}) {
             dlg.m_editFilter.SetWindowText(pszFilter);
             EXPECT_EQ(Idents(dlg), std::vector<std::string>{pszIdent});
-            dlg.m_listAirports.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
-            Pump(dlg);
+            Select(dlg, pszIdent);
             EXPECT_EQ(IsWindowEnabled(dlg.GetDlgItem(IDC_SHOW_IN_LIST)) != FALSE, bEnabled);
         }
         Click(dlg, IDC_SHOW_IN_LIST);
         bRan = true;
-    };
+    });
     Run([&] {
         SysCommand(IDM_AIRPORTS);
         EXPECT_EQ(List().GetCurSel(), 1);
     });
     EXPECT_TRUE(bRan);
+}
+
+// Resolve is greyed for an airport defined once; Apply moves One above Two
+// as one step, and Save writes what twk writes for the same resolution.
+TEST_F(AirportsDialog, ResolveAppliesTheProposedMoveWhichUndoTakesBackAndSaveWrites) {
+    bool bResolved = false;
+    m_dlg.Drive<CResolveDlg>([&](CResolveDlg& dlg) {
+        Pump(dlg);
+        EXPECT_EQ(Row(dlg.m_listDefinitions, 0),
+                  (std::vector<std::string>{"One", "a.bgl", "on", "merges"}));
+        EXPECT_EQ(Row(dlg.m_listDefinitions, 1),
+                  (std::vector<std::string>{"Two", "a.bgl", "on", "used"}));
+        char szWords[512] = "";
+        GetDlgItemTextA(dlg.m_hWnd, IDC_RESOLVE_WORDS, szWords, sizeof szWords);
+        EXPECT_TRUE(std::string(szWords).starts_with("Move \"One\" above \"Two\"")) << szWords;
+        EXPECT_EQ(Row(dlg.m_listEffects, 0),
+                  (std::vector<std::string>{"EGKK", "Gatwick", "Two", "One"}));
+        Click(dlg, IDOK);
+        bResolved = true;
+    });
+    m_dlg.Drive<CAirportsDlg>([&](CAirportsDlg& dlg) {
+        Click(dlg, IDC_CONFLICTS_ONLY);
+        Select(dlg, "KSEA");
+        EXPECT_FALSE(IsWindowEnabled(dlg.GetDlgItem(IDC_RESOLVE)));
+        Select(dlg, "EGLL");
+        Click(dlg, IDC_RESOLVE);
+        // The rows anew, every airport still shown, EGLL now used from One.
+        const int nRow = dlg.m_listAirports.GetNextItem(-1, LVNI_SELECTED);
+        EXPECT_EQ(dlg.m_listAirports.GetItemCount(), 5);
+        EXPECT_EQ(Row(dlg.m_listAirports, nRow),
+                  (std::vector<std::string>{"EGLL", "London", "One", "Two (hidden)"}));
+        Click(dlg, IDCANCEL);
+    });
+    Run([&] {
+        SysCommand(IDM_AIRPORTS);
+        EXPECT_EQ(Titles(), (std::vector<std::string>{"One", "Two"}));
+        Key('Z', {VK_CONTROL});
+        EXPECT_EQ(Titles(), (std::vector<std::string>{"Two", "One"}));
+        Key('Y', {VK_CONTROL});
+        Click(m_dlg, IDC_SAVE);
+    });
+    EXPECT_TRUE(bResolved);
+
+    CSimFolder expected(kLibrary);
+    WriteScenery(expected);
+    RunProgram(TwkPath(),
+               {"--sim", expected.WinPath(), "airports", "resolve", "EGLL", "--use", "One"});
+    EXPECT_EQ(m_sim.Read("scenery.cfg"), expected.Read("scenery.cfg"));
 }
 
 TEST_F(AirportsDialog, CancelDuringASlowReadingStopsItAndShowsNothingMore) {

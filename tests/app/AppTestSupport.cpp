@@ -60,11 +60,6 @@ BOOL CALLBACK FindFolderTree(HWND hChild, LPARAM lParam) {
     return TRUE;
 }
 
-// A dialog the main window opens, run with the test's script, which runs once.
-template <class TDialog> INT_PTR RunScripted(TDialog& dlg, std::function<void(TDialog&)>& script) {
-    return RunModal(dlg, [&dlg, script = std::exchange(script, nullptr)] { script(dlg); });
-}
-
 } // namespace
 
 void Pump(CDialog& dlg) {
@@ -115,20 +110,13 @@ CIndexWork CTestManagerDlg::AirportIndexWork() const {
     };
 }
 
-INT_PTR CTestManagerDlg::RunAirportsDlg(CAirportsDlg& dlg) {
-    return m_airportsScript ? RunScripted(dlg, m_airportsScript) : CManagerDlg::RunAirportsDlg(dlg);
-}
-
-INT_PTR CTestManagerDlg::RunProfilesDlg(CProfilesDlg& dlg) {
-    return m_profilesScript ? RunScripted(dlg, m_profilesScript) : CManagerDlg::RunProfilesDlg(dlg);
-}
-
-INT_PTR CTestManagerDlg::RunResolveDlg(CResolveDlg& dlg) {
-    return m_resolveScript ? RunScripted(dlg, m_resolveScript) : CManagerDlg::RunResolveDlg(dlg);
-}
-
-INT_PTR CTestManagerDlg::RunBackupsDlg(CBackupsDlg& dlg) {
-    return m_backupsScript ? RunScripted(dlg, m_backupsScript) : CManagerDlg::RunBackupsDlg(dlg);
+INT_PTR CTestManagerDlg::RunDialog(CDialog& dlg) {
+    const auto it = m_scripts.find(typeid(dlg));
+    if (it == m_scripts.end())
+        return CManagerDlg::RunDialog(dlg);
+    const std::function<void(CDialog&)> script = std::move(it->second);
+    m_scripts.erase(it);
+    return RunModal(dlg, [&] { script(dlg); });
 }
 
 CAnswerer::CAnswerer() : m_nTimer(SetTimer(nullptr, 0, 20, &CAnswerer::OnTimer)) {

@@ -11,7 +11,9 @@
 
 #include <atomic>
 #include <functional>
+#include <map>
 #include <string>
+#include <typeindex>
 #include <vector>
 
 // Every message waiting for the thread, through the dialog's own
@@ -31,14 +33,11 @@ class CTestManagerDlg : public CManagerDlg {
 public:
     CLibraryDocument& Doc() { return m_doc; }
 
-    // Drives the Airports dialog through RunModal, when set.
-    std::function<void(CAirportsDlg&)> m_airportsScript;
-    // Drives the Profiles dialog through RunModal, when set.
-    std::function<void(CProfilesDlg&)> m_profilesScript;
-    // Drives the Resolve dialog through RunModal, when set.
-    std::function<void(CResolveDlg&)> m_resolveScript;
-    // Drives the Backups dialog through RunModal, when set.
-    std::function<void(CBackupsDlg&)> m_backupsScript;
+    // The next dialog of the type the window runs is driven by the script,
+    // through RunModal.
+    template <class TDialog> void Drive(std::function<void(TDialog&)> script) {
+        m_scripts[typeid(TDialog)] = [script](CDialog& dlg) { script(static_cast<TDialog&>(dlg)); };
+    }
     // The reading of the airports replaced by 100 steps of 50 ms that read
     // nothing; how many it took.
     bool m_bSlowIndex = false;
@@ -46,10 +45,10 @@ public:
 
 protected:
     CIndexWork AirportIndexWork() const override;
-    INT_PTR RunAirportsDlg(CAirportsDlg& dlg) override;
-    INT_PTR RunProfilesDlg(CProfilesDlg& dlg) override;
-    INT_PTR RunResolveDlg(CResolveDlg& dlg) override;
-    INT_PTR RunBackupsDlg(CBackupsDlg& dlg) override;
+    INT_PTR RunDialog(CDialog& dlg) override;
+
+private:
+    std::map<std::type_index, std::function<void(CDialog&)>> m_scripts;
 };
 
 // Answers the thread's modal questions while it exists: a message box gets

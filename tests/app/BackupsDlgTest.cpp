@@ -49,7 +49,7 @@ TEST_F(Backups, ListsTheSetsAndRestoresOneAsAStepThatSaveWrites) {
         sets = ListBackupSets(m_dlg.Document().BackupsFolder());
         ASSERT_EQ(sets.size(), 2u);
         std::filesystem::remove(sets[1].FilePath(kSceneryCfgFile));
-        m_dlg.m_backupsScript = [&](CBackupsDlg& dlg) {
+        m_dlg.Drive<CBackupsDlg>([&](CBackupsDlg& dlg) {
             Pump(dlg);
             EXPECT_EQ(Cells(dlg, 0), "2|" + sets[0].strWhen + " UTC|Save|3");
             EXPECT_TRUE(Cells(dlg, 1).starts_with("1|" + sets[1].strWhen + " UTC|unusable: "));
@@ -60,7 +60,7 @@ TEST_F(Backups, ListsTheSetsAndRestoresOneAsAStepThatSaveWrites) {
             EXPECT_FALSE(CanRestore(dlg));
             Select(dlg, 0);
             Click(dlg, IDC_RESTORE_BACKUP);
-        };
+        });
         SysCommand(IDM_BACKUPS);
         EXPECT_FALSE(List().IsItemActive(1));
         Click(m_dlg, IDC_SAVE);

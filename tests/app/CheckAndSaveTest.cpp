@@ -46,31 +46,6 @@ TEST_F(CheckAndSave, CheckLibraryShowsWhatTwkCheckPrints) {
     EXPECT_EQ(m_answerer.m_aBoxes, std::vector<std::string>{"Check library|" + printed});
 }
 
-// The same changes in the window and by twk on a copy: the same bytes.
-// Town dragged to the top, Lake's box (off, which leaves Mixed all off),
-// Lake renamed, then Mixed's box (so on).
-TEST_F(CheckAndSave, SaveWritesTheBytesTwkWritesForTheSameChanges) {
-    Run([&] {
-        Drag(3, 50, 5);
-        List().SetCurSel(1);
-        Key(VK_SPACE);
-        m_answerer.m_strName = "Pond";
-        Click(m_dlg, IDC_RENAME_SCENERY);
-        m_dlg.m_folderCommands.ToggleTreeItem(m_dlg.m_treeFolders.FolderItem(0));
-        Click(m_dlg, IDC_SAVE);
-    });
-    CSimFolder copy(kLibrary);
-    copy.Write("Folder.txt", kFolders);
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"move", "Town", "--to", "1"},
-          {"disable", "Lake"},
-          {"rename", "Lake", "Pond"},
-          {"folder", "enable", "Mixed"}})
-        Twk(copy, args);
-    EXPECT_EQ(copy.Read("scenery.cfg"), m_sim.Read("scenery.cfg"));
-    EXPECT_EQ(copy.Read("Folder.txt"), m_sim.Read("Folder.txt"));
-}
-
 // Ctrl+Z and the system menu take changes back; Ctrl+Y, Ctrl+Shift+Z and
 // the menu do them again; the menu's items are greyed while there is
 // nothing to take back or do again, and the Find field keeps Ctrl+Z for its
@@ -156,9 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CCloseCase{"Clean", false, IDOK, IDCANCEL, true, false},
                       CCloseCase{"YesSaves", true, IDOK, IDYES, true, true},
                       CCloseCase{"NoLeaves", true, SC_CLOSE, IDNO, true, false},
-                      CCloseCase{"CleanCloseBox", false, SC_CLOSE, IDCANCEL, true, false},
                       CCloseCase{"CancelStays", true, SC_CLOSE, IDCANCEL, false, false},
-                      CCloseCase{"CancelOnQuitStays", true, IDOK, IDCANCEL, false, false},
                       CCloseCase{"CancelOnLogOffStays", true, WM_QUERYENDSESSION, IDCANCEL, false,
                                  false}),
     [](const auto& info) { return info.param.pszName; });

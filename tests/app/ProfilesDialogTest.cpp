@@ -1,27 +1,20 @@
 #include "MainWindowTest.h"
 
+#include "LibraryOnDisk.h"
+
 #include "resource.h"
 
 namespace {
 
-// Rows from the top: Town (off), Lake, Base (required); a folder holding
-// Lake and Town; a profile of Town and of an area the library lost.
-const std::string kLibrary =
-    "[Area.001]\r\nTitle=Base\r\nLocal=Scenery\\Base\r\nLayer=1\r\n"
-    "Active=TRUE\r\nRequired=TRUE\r\n"
-    "[Area.002]\r\nTitle=Lake\r\nLocal=Addon\\Lake\r\nLayer=2\r\nActive=TRUE\r\n"
-    "[Area.003]\r\nTitle=Town\r\nLocal=Addon\\Town\r\nLayer=3\r\nActive=FALSE\r\n";
-const std::string kFolderTxt = "[Airports]\r\nActive=2\r\nExpand=1\r\nTitle.0=Lake\r\n"
-                               "Local.0=Addon\\Lake\r\nTitle.1=Town\r\nLocal.1=Addon\\Town\r\n";
-const std::string kProfilesTxt = "[Town only]\r\nTitle.0=Town\r\nLocal.0=Addon\\Town\r\n"
-                                 "Title.1=Gone\r\nLocal.1=Addon\\Gone\r\n";
+// The library of the document's tests, its profiles Quiet (Town and an
+// area the library lost) and Everything.
 const std::string kMissingBox = "Tarnwick|These areas of the profile are not in the library; the "
                                 "profile keeps them:\nGone  (Addon\\Gone)";
 
 class ProfilesDialog : public CMainWindowTest {
 protected:
     explicit ProfilesDialog(const std::string& profilesTxt = kProfilesTxt)
-        : CMainWindowTest(kLibrary) {
+        : CMainWindowTest(kSceneryCfg) {
         m_sim.Write("Folder.txt", kFolderTxt);
         m_sim.Write("Profiles.txt", profilesTxt);
     }
@@ -42,11 +35,11 @@ protected:
     }
     // Opens the dialog from the system menu; the script runs in it.
     void OpenProfiles(std::function<void(CProfilesDlg&)> script) {
-        m_dlg.m_profilesScript = [script](CProfilesDlg& dlg) {
+        m_dlg.Drive<CProfilesDlg>([script](CProfilesDlg& dlg) {
             Pump(dlg);
             script(dlg);
             Click(dlg, IDCANCEL);
-        };
+        });
         SysCommand(IDM_PROFILES);
     }
 };
@@ -54,14 +47,14 @@ protected:
 } // namespace
 
 TEST_F(ProfilesDialog, ButtonsSaveTheBytesOfTheSameChangesOnTheDocument) {
-    CSimFolder expected(kLibrary);
+    CSimFolder expected(kSceneryCfg);
     expected.Write("Folder.txt", kFolderTxt);
     expected.Write("Profiles.txt", kProfilesTxt);
     CLibraryDocument doc;
     ASSERT_EQ(doc.Open(SimPathFromFolder(expected.WinPath())), "");
     doc.SaveProfile("Now");
     doc.ApplyProfile(0);
-    doc.RenameProfile(1, "Evening");
+    doc.RenameProfile(2, "Evening");
     doc.DeleteProfile(0);
     Run([&] {
         OpenProfiles([&](CProfilesDlg& dlg) {
@@ -72,30 +65,31 @@ TEST_F(ProfilesDialog, ButtonsSaveTheBytesOfTheSameChangesOnTheDocument) {
             m_answerer.m_strName = "now";
             m_answerer.m_nButton = IDNO;
             Click(dlg, IDC_SAVE_PROFILE); // the replacement refused
-            EXPECT_EQ(Rows(dlg), (std::vector<std::string>{"Town only|1|", "Now|2|yes"}));
+            EXPECT_EQ(Rows(dlg),
+                      (std::vector<std::string>{"Quiet|1|", "Everything|3|", "Now|2|yes"}));
             Select(dlg, 0);
             m_answerer.m_nButton = IDOK;
             Click(dlg, IDC_APPLY_PROFILE);
             EXPECT_TRUE(List().IsItemActive(0));
             EXPECT_FALSE(List().IsItemActive(1));
-            EXPECT_EQ(Rows(dlg), (std::vector<std::string>{"Town only|1|yes", "Now|2|"}));
-            Select(dlg, 1);
+            EXPECT_EQ(Rows(dlg),
+                      (std::vector<std::string>{"Quiet|1|yes", "Everything|3|", "Now|2|"}));
+            Select(dlg, 2);
             m_answerer.m_strName = "Evening";
             Click(dlg, IDC_RENAME_PROFILE);
             Select(dlg, 0);
             m_answerer.m_nButton = IDYES;
             Click(dlg, IDC_DELETE_PROFILE);
-            EXPECT_EQ(Rows(dlg), std::vector<std::string>{"Evening|2|"});
+            EXPECT_EQ(Rows(dlg), (std::vector<std::string>{"Everything|3|", "Evening|2|"}));
             EXPECT_FALSE(IsWindowEnabled(dlg.GetDlgItem(IDC_APPLY_PROFILE)));
         });
         Click(m_dlg, IDC_SAVE);
     });
-    EXPECT_EQ(
-        m_answerer.m_aBoxes,
-        (std::vector<std::string>{
-            "Warning|" + WhyProfileNameRefused("[Now]"),
-            "Tarnwick|A profile named \"Now\" exists. Replace it with the areas on now?",
-            kMissingBox, "Tarnwick|Do you really want to delete the profile \"Town only\" ?"}));
+    EXPECT_EQ(m_answerer.m_aBoxes,
+              (std::vector<std::string>{
+                  "Warning|" + WhyProfileNameRefused("[Now]"),
+                  "Tarnwick|A profile named \"Now\" exists. Replace it with the areas on now?",
+                  kMissingBox, "Tarnwick|Do you really want to delete the profile \"Quiet\" ?"}));
     ASSERT_EQ(doc.Save().outcome, CSaveResult::kWritten);
     for (const char* pszFile : {"scenery.cfg", "Folder.txt", "Profiles.txt"})
         EXPECT_EQ(m_sim.Read(pszFile), expected.Read(pszFile)) << pszFile;

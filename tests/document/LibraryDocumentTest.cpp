@@ -131,32 +131,3 @@ TEST_F(LibraryDocument, SaveKeepsTheHistoryAndWritesTheUndoneState) {
     ASSERT_EQ(m_doc.Save().outcome, CSaveResult::kWritten);
     EXPECT_EQ(m_sim.Read("scenery.cfg"), renamed);
 }
-
-// Taking a step back returns the opposite of what the change returned, as
-// the library then stands, the last record first; doing it again returns
-// what the change returned.
-TEST_F(LibraryDocument, UndoReturnsTheOppositeRecordsAndRedoTheChangesOwn) {
-    auto kinds = [](const CChanges& changes) {
-        std::string text;
-        for (const CChange& c : changes)
-            text.append(std::to_string(static_cast<int>(c.kind)))
-                .append(":")
-                .append(std::to_string(c.nFromRow))
-                .append(",")
-                .append(std::to_string(c.nEntry))
-                .append(c.strFrom)
-                .append(" ");
-        return text;
-    };
-    const CChanges moved = m_doc.MoveRows(std::vector{0, 2}, 1);
-    EXPECT_EQ(kinds(m_doc.Undo()), "2:1,-1 2:0,-1 ");
-    EXPECT_EQ(kinds(m_doc.Redo()), kinds(moved));
-    m_doc.Undo();
-    m_doc.RenameArea(Area("Base"), "Ground");
-    EXPECT_EQ(kinds(m_doc.Undo()), "5:-1,-1Ground ");
-    m_doc.AddToFolder(1, std::vector{Area("Base")});
-    EXPECT_EQ(kinds(m_doc.Undo()), "12:-1,1 ");
-    m_doc.RemoveFolder(0);
-    EXPECT_EQ(kinds(m_doc.Undo()), "11:-1,-1 11:-1,-1 8:-1,-1 ");
-    EXPECT_TRUE(kinds(m_doc.Undo()).empty());
-}

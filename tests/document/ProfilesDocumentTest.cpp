@@ -1,7 +1,5 @@
 #include "LibraryOnDisk.h"
 
-#include <functional>
-
 namespace {
 
 class Profiles : public ::testing::Test, public CLibraryOnDisk {

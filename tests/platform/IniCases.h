@@ -1,6 +1,6 @@
 #pragma once
 
-// The profile engine's rules, each as a text and what one look-up in it gives
+// The INI engine's rules, each as a text and what one look-up in it gives
 // (a string look-up with kDefault, an integer one with kIntDefault). The
 // native suite checks our engine's answers; under Wine the comparison checks
 // that the system's are the same, or the ones a case records where it reads
@@ -20,25 +20,25 @@ using namespace std::literals;
 inline constexpr const char* kDefault = "<default>";
 inline constexpr int kIntDefault = -77;
 
-struct CProfileAnswer {
+struct CIniAnswer {
     std::string_view strValue; // a literal or part of one of the long values below
     int nValue;
 };
 
-struct CProfileCase {
+struct CIniCase {
     const char* pszName;
     std::string text;
-    CProfileAnswer ours;
-    std::optional<CProfileAnswer> system = {}; // where the system differs
+    CIniAnswer ours;
+    std::optional<CIniAnswer> system = {}; // where the system differs
     const char* pszSection = "S";
     const char* pszKey = "A";
 };
 
-const CProfileAnswer kAbsent = {kDefault, kIntDefault};
+const CIniAnswer kAbsent = {kDefault, kIntDefault};
 
 const std::string kLong(300, 'a'), kCutBeforeBlanks = std::string(257, 'a') + " \tb";
 
-const CProfileCase kProfileCases[] = {
+const CIniCase kIniCases[] = {
     {"CrBeforeLfIsNoPartOfTheLine", "[S]\r\nA=x\r\n", {"x", 0}},
     {"LastLineNeedsNoLf", "[S]\nB=1\nA=2", {"2", 2}},
     {"LoneCrEndsNoLine", "[S]\nB=x\rA=y\n", kAbsent, {{"y", 0}}},
@@ -90,6 +90,6 @@ const CProfileCase kProfileCases[] = {
     {"EmptyText", "", kAbsent},
 };
 
-inline std::string NameOf(const testing::TestParamInfo<CProfileCase>& info) {
+inline std::string NameOf(const testing::TestParamInfo<CIniCase>& info) {
     return info.param.pszName;
 }

@@ -3,27 +3,27 @@
 
 #include "IniCases.h"
 
-class ProfileRules : public testing::TestWithParam<CProfileCase> {};
+class IniRules : public testing::TestWithParam<CIniCase> {};
 
-TEST_P(ProfileRules, GiveOurAnswers) {
-    const CProfileCase& c = GetParam();
-    const CIniText profile(c.text);
-    EXPECT_EQ(profile.GetString(c.pszSection, c.pszKey, kDefault), c.ours.strValue);
-    EXPECT_EQ(profile.GetInt(c.pszSection, c.pszKey, kIntDefault), c.ours.nValue);
+TEST_P(IniRules, GiveOurAnswers) {
+    const CIniCase& c = GetParam();
+    const CIniText text(c.text);
+    EXPECT_EQ(text.GetString(c.pszSection, c.pszKey, kDefault), c.ours.strValue);
+    EXPECT_EQ(text.GetInt(c.pszSection, c.pszKey, kIntDefault), c.ours.nValue);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ProfileRules, testing::ValuesIn(kProfileCases), NameOf);
+INSTANTIATE_TEST_SUITE_P(Texts, IniRules, testing::ValuesIn(kIniCases), NameOf);
 
 struct CKeySet {
     const char* pszName;
     std::string before, section, key, value, after;
 };
 
-class SettingAProfileKey : public testing::TestWithParam<CKeySet> {};
+class SettingAnIniKey : public testing::TestWithParam<CKeySet> {};
 
 // Setting one key changes only its value, or adds its line after the last
 // key of the first section of the name, or adds the section at the end.
-TEST_P(SettingAProfileKey, ChangesOnlyWhatTheKeyNeeds) {
+TEST_P(SettingAnIniKey, ChangesOnlyWhatTheKeyNeeds) {
     const CKeySet& c = GetParam();
     EXPECT_EQ(SetIniKey(c.before, c.section, c.key, c.value), c.after);
 }
@@ -44,5 +44,5 @@ const CKeySet kKeySets[] = {
     {"FirstSectionOfTheName", "[T]\nA=1\n[t]\nA=2\n", "T", "A", "3", "[T]\nA=3\n[t]\nA=2\n"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Texts, SettingAProfileKey, testing::ValuesIn(kKeySets),
+INSTANTIATE_TEST_SUITE_P(Texts, SettingAnIniKey, testing::ValuesIn(kKeySets),
                          [](const auto& info) { return std::string(info.param.pszName); });

@@ -1,4 +1,4 @@
-// Our profile engine against the system's own look-ups
+// Our INI engine against the system's own look-ups
 // (GetPrivateProfileStringA, GetPrivateProfileIntA) on the native suite's
 // cases, and our key update against WritePrivateProfileStringA on files in
 // the system writer's own normal form.
@@ -10,14 +10,14 @@
 
 #include <windows.h>
 
-class ProfileApiComparison : public testing::TestWithParam<CProfileCase> {};
+class IniApiComparison : public testing::TestWithParam<CIniCase> {};
 
-TEST_P(ProfileApiComparison, SystemAgreesOrDiffersAsRecorded) {
-    const CProfileCase& c = GetParam();
+TEST_P(IniApiComparison, SystemAgreesOrDiffersAsRecorded) {
+    const CIniCase& c = GetParam();
     CTempFolder folder;
     folder.Write("p.ini", c.text);
     const std::string path = folder.Path("p.ini");
-    const CProfileAnswer expected = c.system.value_or(c.ours);
+    const CIniAnswer expected = c.system.value_or(c.ours);
     char szValue[260];
     GetPrivateProfileStringA(c.pszSection, c.pszKey, kDefault, szValue, sizeof szValue,
                              path.c_str());
@@ -27,7 +27,7 @@ TEST_P(ProfileApiComparison, SystemAgreesOrDiffersAsRecorded) {
         expected.nValue);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ProfileApiComparison, testing::ValuesIn(kProfileCases), NameOf);
+INSTANTIATE_TEST_SUITE_P(Texts, IniApiComparison, testing::ValuesIn(kIniCases), NameOf);
 
 namespace {
 
@@ -45,7 +45,7 @@ std::string ApiWrite(const char* before, const char* section, const char* key, c
 
 // Writes are compared only on plain values in files already in the system
 // writer's normal form: it rewrites the whole file from its own parse.
-TEST(ProfileApiWrites, SettingAKeyGivesTheSameBytes) {
+TEST(IniApiWrites, SettingAKeyGivesTheSameBytes) {
     for (const char* before :
          {static_cast<const char*>(nullptr), "[Tarnwick]\r\nFS2004Path=C:\\old\\\r\n",
           "[A]\r\nk=v\r\n[Tarnwick]\r\nX=1\r\n[B]\r\ny=2\r\n", "[A]\r\nk=v\r\n",
@@ -56,7 +56,7 @@ TEST(ProfileApiWrites, SettingAKeyGivesTheSameBytes) {
     }
 }
 
-TEST(ProfileApiWrites, KeyAfterKeyIntoANewFileGivesTheSameBytes) {
+TEST(IniApiWrites, KeyAfterKeyIntoANewFileGivesTheSameBytes) {
     CTempFolder folder;
     const std::string path = folder.Path("new.ini");
     CIniWriter text;
