@@ -224,13 +224,6 @@ INSTANTIATE_TEST_SUITE_P(
         CChangeCase({"folder", "enable", "airports"}, "Twin Twin Town Lake Base Airports=1"),
         CChangeCase({"folder", "disable", "Airports", "--json"},
                     "Twin Twin -Town -Lake Base Airports=0"),
-        // Town's KTWN deletes nothing: Lake's would merge into it.
-        CChangeCase({"airports", "resolve", "ktwn", "--use", "Town", "--move", "use"},
-                    "Twin Twin Town Lake Base Airports=1",
-                    "KTWN \"Town Field\": use #3 \"Town\" (Addon Scenery\\Town)\n  Switch "
-                    "\"Town\" on\n  KTWN of \"Lake\" merges into it all the same: the chosen "
-                    "definition does not delete the airport loaded before it.\nOther airports it "
-                    "changes: none\nswitched on: #3 \"Town\""),
         CChangeCase({"airports", "resolve", "KTWN", "--use", "Town", "--others-off"},
                     "Twin Twin Town -Lake Base Airports=2",
                     "  Switch \"Lake\" off (1 scenery file, 1 other airport)\n"),
@@ -325,13 +318,6 @@ INSTANTIATE_TEST_SUITE_P(
                  "4, \"title\": \"Lake\", \"local\": \"Addon Scenery\\\\Lake\"}, {\"position\": "
                  "3, \"title\": \"Town\", \"local\": \"Addon Scenery\\\\Town\"}]}\n]\n"),
         CRunCase({"airports"}, 0, "", "No airport conflicts found.\n"),
-        CRunCase(
-            {"airports"}, 1, "",
-            "KTWN \"Town Field\"\n  merges  #4 \"Lake\" (Addon Scenery\\Lake): x.BGL\n"
-            "  used    #3 \"Town\" (Addon Scenery\\Town): x.BGL\n",
-            {},
-            // Town switched on, above Lake.
-            std::string(kSceneryCfg).replace(kSceneryCfg.find("Active=FALSE"), 12, "Active=TRUE")),
         CRunCase(
             {"check"}, 1, "", "\n  see: twk airports KTWN\n", {},
             std::string(kSceneryCfg).replace(kSceneryCfg.find("Active=FALSE"), 12, "Active=TRUE")),
