@@ -6,12 +6,13 @@
 
 namespace {
 
-// Areas top row first, "A: KSEA! KBFI": the title after - (off), * (stock)
-// or ^ (required), then one file of the idents, ! for a record deleting the
-// whole airport loaded before it. Area n is the library's area n.
-CAirportIndex IndexOf(const std::vector<std::string>& areas) {
+// Areas top row first, "A: KSEA! KBFI; B: ...": the title after - (off), *
+// (stock) or ^ (required), then one file of the idents, ! for a record
+// deleting the whole airport loaded before it. Area n is the library's area n.
+CAirportIndex IndexOf(const std::string& areas) {
     CAirportIndex index;
-    for (const std::string& row : areas) {
+    std::istringstream rows(areas);
+    for (std::string row; std::getline(rows, row, ';');) {
         std::istringstream words(row);
         std::string title;
         words >> title;
@@ -47,7 +48,7 @@ std::string Joined(const std::vector<std::string>& lines) {
 
 struct CResolveCase {
     const char* pszName;
-    std::vector<std::string> areas;
+    const char* pszAreas;
     int nChosen; // the slot whose KSEA is chosen
     // Each way's lines when offered, else "-"; the proposed one first.
     const char* pszProposed;
@@ -63,99 +64,48 @@ struct CResolveCase {
 
 TEST(AirportResolution, ProposesTheChangeThatMakesTheChosenDefinitionUsed) {
     const CResolveCase cases[] = {
-        {"BelowTheOtherMovesUpOrTheOtherDown",
-         {"A: KSEA!", "B: KSEA!"},
-         1,
-         "Move \"B\" above \"A\"",
-         "Move \"A\" below \"B\"",
-         "-",
-         "",
-         ""},
-        {"OffIsSwitchedOnAndBetweenGoesAboveTheHighest",
-         {"A: KSEA!", "-B: KSEA!", "C: KSEA!"},
-         1,
-         "Switch \"B\" on; Move \"B\" above \"A\"",
-         "Switch \"B\" on; Move \"A\" below \"B\"",
-         "-",
-         "",
-         ""},
+        {"BelowTheOtherMovesUpOrTheOtherDown", "A: KSEA!; B: KSEA!", 1, "Move \"B\" above \"A\"",
+         "Move \"A\" below \"B\"", "-", "", ""},
+        {"OffIsSwitchedOnAndBetweenGoesAboveTheHighest", "A: KSEA!; -B: KSEA!; C: KSEA!", 1,
+         "Switch \"B\" on; Move \"B\" above \"A\"", "Switch \"B\" on; Move \"A\" below \"B\"", "-",
+         "", ""},
         // Moving C up takes its KPAE above D's; moving A down changes nothing else.
-        {"TheMoveChangingFewerOtherAirportsIsProposed",
-         {"A: KSEA!", "D: KPAE!", "C: KSEA! KPAE!"},
-         2,
-         "Move \"A\" below \"C\"",
-         "Move \"C\" above \"A\"",
-         "-",
-         "",
-         ""},
+        {"TheMoveChangingFewerOtherAirportsIsProposed", "A: KSEA!; D: KPAE!; C: KSEA! KPAE!", 2,
+         "Move \"A\" below \"C\"", "Move \"C\" above \"A\"", "-", "", ""},
         // Either move changes two others: the tie goes to moving the chosen one.
         {"WhatElseChangesIsEveryAirportOfAMovedAreaThatChangesUse",
-         {"A: KSEA! KXXX! KYYY!", "E: KXXX! KYYY!", "D: KPAE! KBFI", "C: KSEA! KPAE KBFI!"},
-         3,
-         "Move \"C\" above \"A\"",
-         "Move \"A\" below \"C\"",
-         "-",
-         "KBFI KPAE",
-         ""},
-        {"UsedAlreadyChangesNothing",
-         {"A: KSEA!", "B: KSEA"},
-         0,
-         "",
-         "-",
-         "-",
-         "",
+         "A: KSEA! KXXX! KYYY!; E: KXXX! KYYY!; D: KPAE! KBFI; C: KSEA! KPAE KBFI!", 3,
+         "Move \"C\" above \"A\"", "Move \"A\" below \"C\"", "-", "KBFI KPAE", ""},
+        {"UsedAlreadyChangesNothing", "A: KSEA!; B: KSEA", 0, "", "-", "-", "",
          "\"A\" is the one the simulator uses already."},
-        {"WithoutADeleteRecordTheOthersMergeAndMaySwitchOff",
-         {"A: KSEA KBFI", "B: KSEA", "C: KSEA"},
-         1,
-         "Move \"B\" above \"A\"",
-         "Move \"A\" below \"B\"",
+        {"WithoutADeleteRecordTheOthersMergeAndMaySwitchOff", "A: KSEA KBFI; B: KSEA; C: KSEA", 1,
+         "Move \"B\" above \"A\"", "Move \"A\" below \"B\"",
          "Switch \"A\" off (1 scenery file, 1 other airport); Switch \"C\" off (1 scenery file, 0 "
          "other airports)",
          "",
          "KSEA of \"A\" and \"C\" merge into it all the same: the chosen definition does not "
          "delete the airport loaded before it."},
-        {"OnlyStockMergingIsSaidAndNothingChanges",
-         {"B: KSEA", "*World: KSEA"},
-         0,
-         "",
-         "-",
-         "-",
-         "",
+        {"OnlyStockMergingIsSaidAndNothingChanges", "B: KSEA; *World: KSEA", 0, "", "-", "-", "",
          "\"B\" is the one the simulator uses already.; KSEA of \"World\" merges into it all the "
          "same: the chosen definition does not delete the airport loaded before it.; Only stock "
          "definitions would merge: switching add-ons off cannot help."},
-        {"AStockChoiceIsNeverMovedButTheAddOnsGoBelowIt",
-         {"A: KSEA!", "*World: KSEA"},
-         1,
-         "Move \"A\" below \"World\"",
-         "-",
-         "Switch \"A\" off (1 scenery file, 0 other airports)",
+        {"AStockChoiceIsNeverMovedButTheAddOnsGoBelowIt", "A: KSEA!; *World: KSEA", 1,
+         "Move \"A\" below \"World\"", "-", "Switch \"A\" off (1 scenery file, 0 other airports)",
          "",
          "KSEA of \"A\" merges into it all the same: the chosen definition does not delete the "
          "airport loaded before it."},
-        {"ARequiredAreaAboveIsNeverMovedNorSwitchedOff",
-         {"^R: KSEA", "B: KSEA"},
-         1,
-         "Move \"B\" above \"R\"",
-         "-",
-         "-",
-         "",
+        {"ARequiredAreaAboveIsNeverMovedNorSwitchedOff", "^R: KSEA; B: KSEA", 1,
+         "Move \"B\" above \"R\"", "-", "-", "",
          "KSEA of \"R\" merges into it all the same: the chosen definition does not delete the "
          "airport loaded before it."},
-        {"TwiceInTheChosenAreaIsSaid",
-         {"A: KSEA!", "B: KSEA! KSEA!"},
-         1,
-         "Move \"B\" above \"A\"",
-         "Move \"A\" below \"B\"",
-         "-",
-         "",
+        {"TwiceInTheChosenAreaIsSaid", "A: KSEA!; B: KSEA! KSEA!", 1, "Move \"B\" above \"A\"",
+         "Move \"A\" below \"B\"", "-", "",
          "\"B\" defines KSEA twice: which of its two definitions the simulator takes is not "
          "known."},
     };
     for (const CResolveCase& test : cases) {
         SCOPED_TRACE(test.pszName);
-        const CAirportIndex index = IndexOf(test.areas);
+        const CAirportIndex index = IndexOf(test.pszAreas);
         const std::vector<CAirport> airports = AirportsOf(index);
         const CResolution resolution =
             ResolveAirport(index, airports, FindAirport(airports, "KSEA"), test.nChosen);
@@ -183,7 +133,7 @@ TEST(AirportResolution, ProposesTheChangeThatMakesTheChosenDefinitionUsed) {
 }
 
 TEST(AirportResolution, WhatCannotBeChosenOrTakenSaysWhy) {
-    CAirportIndex index = IndexOf({"A: KSEA!", "*World: KSEA!", "B: KBFI"});
+    CAirportIndex index = IndexOf("A: KSEA!; *World: KSEA!; B: KBFI");
     CIndexedFile& damaged = index.files[2].emplace_back(CIndexedFile{"bad.bgl", {}});
     damaged.contents.kind = EBglKind::kDamaged;
     damaged.contents.aBeforeFault = {"KSEA"};

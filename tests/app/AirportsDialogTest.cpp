@@ -35,18 +35,6 @@ class AirportsDialog : public CMainWindowTest {
 protected:
     AirportsDialog() : CMainWindowTest(kLibrary) { WriteScenery(m_sim); }
 
-    static std::vector<std::string> Idents(const CAirportsDlg& dlg) {
-        std::vector<std::string> idents;
-        for (int n = 0; n < dlg.m_listAirports.GetItemCount(); ++n)
-            idents.push_back(dlg.m_listAirports.GetItemText(n, 0));
-        return idents;
-    }
-    static std::vector<std::string> Row(const CListCtrl& list, int nRow) {
-        std::vector<std::string> cells;
-        for (int c = 0; c < 4; ++c)
-            cells.push_back(list.GetItemText(nRow, c));
-        return cells;
-    }
     static void Select(CAirportsDlg& dlg, const std::string& ident) {
         for (int n = 0; n < dlg.m_listAirports.GetItemCount(); ++n)
             dlg.m_listAirports.SetItemState(
@@ -64,15 +52,15 @@ TEST_F(AirportsDialog, OpensOnTheConflictsNarrowsItsRowsAndShowsTheUsedAreaInThe
     bool bRan = false;
     m_dlg.Drive<CAirportsDlg>([&](CAirportsDlg& dlg) {
         Pump(dlg);
-        EXPECT_EQ(Row(dlg.m_listAirports, 1),
-                  (std::vector<std::string>{"EGLL", "Heathrow", "Two", "One (merges)"}));
-        EXPECT_EQ(Idents(dlg), (std::vector<std::string>{"EGKK", "EGLL"}));
+        EXPECT_EQ(RowText(dlg.m_listAirports, 1, 4), "EGLL|Heathrow|Two|One (merges)");
+        EXPECT_EQ(RowTexts(dlg.m_listAirports, 1), (std::vector<std::string>{"EGKK", "EGLL"}));
         Click(dlg, IDC_CONFLICTS_ONLY);
-        EXPECT_EQ(Idents(dlg), (std::vector<std::string>{"EGKK", "EGLL", "KBFI", "KSEA", "LFPG"}));
+        EXPECT_EQ(RowTexts(dlg.m_listAirports, 1),
+                  (std::vector<std::string>{"EGKK", "EGLL", "KBFI", "KSEA", "LFPG"}));
         for (const auto& [pszFilter, pszIdent, bEnabled] :
              {std::tuple{"lfpG", "LFPG", false}, std::tuple{"egll", "EGLL", true}}) {
             dlg.m_editFilter.SetWindowText(pszFilter);
-            EXPECT_EQ(Idents(dlg), std::vector<std::string>{pszIdent});
+            EXPECT_EQ(RowTexts(dlg.m_listAirports, 1), std::vector<std::string>{pszIdent});
             Select(dlg, pszIdent);
             EXPECT_EQ(IsWindowEnabled(dlg.GetDlgItem(IDC_SHOW_IN_LIST)) != FALSE, bEnabled);
         }
@@ -92,15 +80,12 @@ TEST_F(AirportsDialog, ResolveAppliesTheProposedMoveWhichUndoTakesBackAndSaveWri
     bool bResolved = false;
     m_dlg.Drive<CResolveDlg>([&](CResolveDlg& dlg) {
         Pump(dlg);
-        EXPECT_EQ(Row(dlg.m_listDefinitions, 0),
-                  (std::vector<std::string>{"One", "a.bgl", "on", "merges"}));
-        EXPECT_EQ(Row(dlg.m_listDefinitions, 1),
-                  (std::vector<std::string>{"Two", "a.bgl", "on", "used"}));
+        EXPECT_EQ(RowText(dlg.m_listDefinitions, 0, 4), "One|a.bgl|on|merges");
+        EXPECT_EQ(RowText(dlg.m_listDefinitions, 1, 4), "Two|a.bgl|on|used");
         char szWords[512] = "";
         GetDlgItemTextA(dlg.m_hWnd, IDC_RESOLVE_WORDS, szWords, sizeof szWords);
         EXPECT_TRUE(std::string(szWords).starts_with("Move \"One\" above \"Two\"")) << szWords;
-        EXPECT_EQ(Row(dlg.m_listEffects, 0),
-                  (std::vector<std::string>{"EGKK", "Gatwick", "Two", "One"}));
+        EXPECT_EQ(RowText(dlg.m_listEffects, 0, 4), "EGKK|Gatwick|Two|One");
         Click(dlg, IDOK);
         bResolved = true;
     });
@@ -113,8 +98,7 @@ TEST_F(AirportsDialog, ResolveAppliesTheProposedMoveWhichUndoTakesBackAndSaveWri
         // The rows anew, every airport still shown, EGLL now used from One.
         const int nRow = dlg.m_listAirports.GetNextItem(-1, LVNI_SELECTED);
         EXPECT_EQ(dlg.m_listAirports.GetItemCount(), 5);
-        EXPECT_EQ(Row(dlg.m_listAirports, nRow),
-                  (std::vector<std::string>{"EGLL", "London", "One", "Two (hidden)"}));
+        EXPECT_EQ(RowText(dlg.m_listAirports, nRow, 4), "EGLL|London|One|Two (hidden)");
         Click(dlg, IDCANCEL);
     });
     Run([&] {

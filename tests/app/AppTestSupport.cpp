@@ -79,6 +79,20 @@ void Click(CDialog& dlg, int nButton) {
     Pump(dlg);
 }
 
+std::string RowText(const CListCtrl& list, int nRow, int nColumns) {
+    std::string text = list.GetItemText(nRow, 0);
+    for (int c = 1; c < nColumns; ++c)
+        text.append("|").append(list.GetItemText(nRow, c));
+    return text;
+}
+
+std::vector<std::string> RowTexts(const CListCtrl& list, int nColumns) {
+    std::vector<std::string> rows;
+    for (int n = 0; n < list.GetItemCount(); ++n)
+        rows.push_back(RowText(list, n, nColumns));
+    return rows;
+}
+
 INT_PTR RunModal(CDialog& dlg, std::function<void()> script) {
     g_script = std::move(script);
     g_pScriptDialog = &dlg;

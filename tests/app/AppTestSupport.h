@@ -22,6 +22,10 @@ void Pump(CDialog& dlg);
 // Posts a click on a button of the dialog and lets the loop handle it.
 void Click(CDialog& dlg, int nButton);
 
+// A row of a list view, its first columns' texts joined by '|'; every row's.
+std::string RowText(const CListCtrl& list, int nRow, int nColumns);
+std::vector<std::string> RowTexts(const CListCtrl& list, int nColumns);
+
 // Runs the dialog modally and the script inside its loop once it is shown
 // and enabled. The script ends the dialog, typically by clicking Quit.
 INT_PTR RunModal(CDialog& dlg, std::function<void()> script);

@@ -16,12 +16,6 @@ protected:
         Key(VK_SPACE);
         Click(m_dlg, IDC_SAVE);
     }
-    static std::string Cells(const CBackupsDlg& dlg, int nRow) {
-        std::string cells = dlg.m_listSets.GetItemText(nRow, 0);
-        for (int n = 1; n < 4; ++n)
-            cells.append("|").append(dlg.m_listSets.GetItemText(nRow, n));
-        return cells;
-    }
     static void Select(CBackupsDlg& dlg, int nRow) {
         dlg.m_listSets.SetItemState(nRow, LVIS_SELECTED, LVIS_SELECTED);
         Pump(dlg);
@@ -51,8 +45,9 @@ TEST_F(Backups, ListsTheSetsAndRestoresOneAsAStepThatSaveWrites) {
         std::filesystem::remove(sets[1].FilePath(kSceneryCfgFile));
         m_dlg.Drive<CBackupsDlg>([&](CBackupsDlg& dlg) {
             Pump(dlg);
-            EXPECT_EQ(Cells(dlg, 0), "2|" + sets[0].strWhen + " UTC|Save|3");
-            EXPECT_TRUE(Cells(dlg, 1).starts_with("1|" + sets[1].strWhen + " UTC|unusable: "));
+            EXPECT_EQ(RowText(dlg.m_listSets, 0, 4), "2|" + sets[0].strWhen + " UTC|Save|3");
+            EXPECT_TRUE(RowText(dlg.m_listSets, 1, 4)
+                            .starts_with("1|" + sets[1].strWhen + " UTC|unusable: "));
             EXPECT_EQ(Shown(dlg), "\"ABCD\" () switches off");
             EXPECT_TRUE(CanRestore(dlg));
             Select(dlg, 1);

@@ -25,8 +25,8 @@ public:
     std::string ShownPicture() const {
         std::string text;
         for (int n = 0; n < m_list.GetCount(); ++n)
-            text += RowText(m_list.GetText(n), m_list.GetItemAreaIndex(n), m_list.IsItemActive(n),
-                            m_list.IsItemInFolder(n));
+            text += RowPicture(m_list.GetText(n), m_list.GetItemAreaIndex(n),
+                               m_list.IsItemActive(n), m_list.IsItemInFolder(n));
         text += "|";
         for (HTREEITEM hFolder = m_tree.GetNextItem(nullptr, TVGN_ROOT); hFolder;
              hFolder = m_tree.GetNextItem(hFolder, TVGN_NEXT)) {
@@ -42,8 +42,8 @@ public:
     std::string LibraryPicture() const {
         std::string text;
         for (const CListRow& row : m_doc.Rows())
-            text += RowText(m_doc.Area(row.nArea).GetTitle(), row.nArea, row.bActive,
-                            m_doc.Area(row.nArea).IsInFolder());
+            text += RowPicture(m_doc.Area(row.nArea).GetTitle(), row.nArea, row.bActive,
+                               m_doc.Area(row.nArea).IsInFolder());
         text += "|";
         for (int f = 0; f < m_doc.Folders().GetSize(); ++f) {
             const CFolder& folder = m_doc.Folders().GetAt(f);
@@ -63,7 +63,8 @@ public:
     CLibraryView m_view{m_doc, m_list, m_tree};
 
 private:
-    static std::string RowText(const std::string& title, int nArea, bool bActive, bool bInFolder) {
+    static std::string RowPicture(const std::string& title, int nArea, bool bActive,
+                                  bool bInFolder) {
         return std::string(bActive ? " " : " -")
             .append(title)
             .append(bInFolder ? "*#" : "#")

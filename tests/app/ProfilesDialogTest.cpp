@@ -19,15 +19,6 @@ protected:
         m_sim.Write("Profiles.txt", profilesTxt);
     }
 
-    // Each row as "name|areas|current".
-    static std::vector<std::string> Rows(const CProfilesDlg& dlg) {
-        std::vector<std::string> rows;
-        for (int n = 0; n < dlg.m_listProfiles.GetItemCount(); ++n)
-            rows.push_back(dlg.m_listProfiles.GetItemText(n, 0) + "|" +
-                           dlg.m_listProfiles.GetItemText(n, 1) + "|" +
-                           dlg.m_listProfiles.GetItemText(n, 2));
-        return rows;
-    }
     static void Select(CProfilesDlg& dlg, int nRow) {
         dlg.m_listProfiles.SetItemState(-1, 0, LVIS_SELECTED);
         dlg.m_listProfiles.SetItemState(nRow, LVIS_SELECTED, LVIS_SELECTED);
@@ -65,14 +56,14 @@ TEST_F(ProfilesDialog, ButtonsSaveTheBytesOfTheSameChangesOnTheDocument) {
             m_answerer.m_strName = "now";
             m_answerer.m_nButton = IDNO;
             Click(dlg, IDC_SAVE_PROFILE); // the replacement refused
-            EXPECT_EQ(Rows(dlg),
+            EXPECT_EQ(RowTexts(dlg.m_listProfiles, 3),
                       (std::vector<std::string>{"Quiet|1|", "Everything|3|", "Now|2|yes"}));
             Select(dlg, 0);
             m_answerer.m_nButton = IDOK;
             Click(dlg, IDC_APPLY_PROFILE);
             EXPECT_TRUE(List().IsItemActive(0));
             EXPECT_FALSE(List().IsItemActive(1));
-            EXPECT_EQ(Rows(dlg),
+            EXPECT_EQ(RowTexts(dlg.m_listProfiles, 3),
                       (std::vector<std::string>{"Quiet|1|yes", "Everything|3|", "Now|2|"}));
             Select(dlg, 2);
             m_answerer.m_strName = "Evening";
@@ -80,7 +71,8 @@ TEST_F(ProfilesDialog, ButtonsSaveTheBytesOfTheSameChangesOnTheDocument) {
             Select(dlg, 0);
             m_answerer.m_nButton = IDYES;
             Click(dlg, IDC_DELETE_PROFILE);
-            EXPECT_EQ(Rows(dlg), (std::vector<std::string>{"Everything|3|", "Evening|2|"}));
+            EXPECT_EQ(RowTexts(dlg.m_listProfiles, 3),
+                      (std::vector<std::string>{"Everything|3|", "Evening|2|"}));
             EXPECT_FALSE(IsWindowEnabled(dlg.GetDlgItem(IDC_APPLY_PROFILE)));
         });
         Click(m_dlg, IDC_SAVE);

@@ -2,7 +2,10 @@
 
 namespace {
 
-class LibraryDocument : public ::testing::Test, public CLibraryOnDisk {};
+class LibraryDocument : public ::testing::Test, public CLibraryOnDisk {
+protected:
+    LibraryDocument() : CLibraryOnDisk(kProfilesTxt) {}
+};
 
 class LibraryDocumentChanges : public ::testing::TestWithParam<CChangeCase> {};
 
@@ -48,6 +51,13 @@ TEST_F(LibraryDocument, ChangesThatChangeNothingAreNoStep) {
     ASSERT_EQ(m_doc.Save().outcome, CSaveResult::kWritten);
     EXPECT_NE(m_sim.Read("Folder.txt").find("[Both]\r\nActive=1\r\nExpand=1\r\n"),
               std::string::npos);
+    // Nor are a profile given its own name, or saved again over the same areas.
+    m_doc.SetAreasActive({{Area("Town")}}, true);
+    m_doc.Save();
+    m_doc.ApplyProfile(1);
+    EXPECT_FALSE(m_doc.RenameProfile(0, "Quiet").Refused());
+    EXPECT_FALSE(m_doc.SaveProfile("Everything").Refused());
+    EXPECT_FALSE(m_doc.IsModified());
 }
 
 // Each face shows the library's own reason and keeps no rule of its own.
@@ -85,7 +95,7 @@ TEST_F(LibraryDocument, ANewChangeAfterAnUndoDropsWhatCouldBeDoneAgain) {
     EXPECT_FALSE(m_doc.CanRedo());
     m_doc.Undo();
     m_doc.Undo();
-    EXPECT_EQ(Picture(), kStart);
+    EXPECT_EQ(Picture(), kStart + kProfiles);
 }
 
 TEST_F(LibraryDocument, KeepsTheLastThousandStepsAndStaysUnsavedPastThem) {

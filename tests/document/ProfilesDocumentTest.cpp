@@ -9,15 +9,6 @@ protected:
 
 } // namespace
 
-TEST_F(Profiles, ChangesThatChangeNothingAreNoStep) {
-    m_doc.SetAreasActive({{Area("Town")}}, true);
-    m_doc.Save();
-    m_doc.ApplyProfile(1);
-    EXPECT_FALSE(m_doc.RenameProfile(0, "Quiet").Refused());
-    EXPECT_FALSE(m_doc.SaveProfile("Everything").Refused());
-    EXPECT_FALSE(m_doc.IsModified());
-}
-
 // The profiles name the areas as they are when saved: renamed and moved in
 // the document, removed since (kept with their last names, as entries
 // naming no area are).
