@@ -35,8 +35,10 @@ inline std::string Le(std::uint64_t nValue, int nBytes = 4) {
     return bytes;
 }
 
-inline void SetLe(std::string& bytes, std::size_t nAt, std::uint64_t nValue, int nBytes = 4) {
+// The bytes with the value's low bytes put at the offset.
+inline std::string With(std::string bytes, std::size_t nAt, std::uint64_t nValue, int nBytes = 4) {
     bytes.replace(nAt, static_cast<std::size_t>(nBytes), Le(nValue, nBytes));
+    return bytes;
 }
 
 // A record or child: its id, its size with the header, then the body.

@@ -57,10 +57,8 @@ CProgramRun RunProgram(const std::string& program, const std::vector<std::string
     std::FILE* pErr = std::tmpfile();
 #ifdef _WIN32
     std::string line = Quoted(program);
-    for (const std::string& arg : args) {
-        line += ' ';
-        line += Quoted(arg);
-    }
+    for (const std::string& arg : args)
+        line += ' ' + Quoted(arg);
     std::vector<std::pair<std::string, std::string>> saved;
     for (const auto& [name, value] : environment) {
         char old[4096];

@@ -52,14 +52,6 @@ public:
                const std::vector<CTestAirport>& airports) const {
         m_sim.Write(PathOf(nSlot, name), MakeBglFile(airports)); // a whole path, in m_sim
     }
-    // Sets the file's last-write time this far from now, in whole seconds,
-    // which every system's file times hold.
-    void SetTime(std::size_t nSlot, const std::string& name,
-                 std::filesystem::file_time_type::duration offset) const {
-        std::filesystem::last_write_time(
-            PathOf(nSlot, name), std::chrono::floor<std::chrono::seconds>(
-                                     std::filesystem::file_time_type::clock::now() + offset));
-    }
     std::string Cache() const { return m_sim.Read("airports.cache"); }
     void SetCache(const std::string& text) const { m_sim.Write("airports.cache", text); }
 
@@ -124,16 +116,19 @@ TEST(AirportIndex, ResolvesEachIdentAsTheSimulatorLoadsIt) {
 }
 
 // The cache text with its sum made right again after an edit.
-std::string Summed(std::string text) {
-    SetLe(text, text.size() - 8, HashFileBytes(std::string_view(text).substr(0, text.size() - 8)),
-          8);
-    return text;
+std::string Summed(const std::string& text) {
+    return With(text, text.size() - 8,
+                HashFileBytes(std::string_view(text).substr(0, text.size() - 8)), 8);
 }
 
 TEST(AirportCache, ReusesWhatItHeldOfUnchangedFilesOnlyAndIgnoresACacheNotOfThisLibrary) {
     CTestLibrary library({"A: a.bgl=KSEA b.bgl=KBFI"});
-    // Set back, so that the file is not written too lately to be kept.
-    library.SetTime(0, "a.bgl", -std::chrono::hours(1));
+    // Set back, so that the file is not written too lately to be kept, in
+    // whole seconds, which every system's file times hold.
+    std::filesystem::last_write_time(
+        library.PathOf(0, "a.bgl"),
+        std::chrono::floor<std::chrono::seconds>(std::filesystem::file_time_type::clock::now() -
+                                                 std::chrono::hours(1)));
     // Stopped after the first file: what was read is kept and cached.
     const CAirportIndex stopped =
         library.Index(true, {}, [](std::size_t nDone, std::size_t nTotal) {
@@ -150,13 +145,12 @@ TEST(AirportCache, ReusesWhatItHeldOfUnchangedFilesOnlyAndIgnoresACacheNotOfThis
     text = Summed(text);
     library.SetCache(text);
     EXPECT_EQ(Idents(library.Index(true)), " KSFO KBFI");
-    std::string older = text, changed = text;
-    SetLe(older, older.find('\n') + 1, 0);
+    std::string changed = text;
     changed[text.size() / 2] ^= 1;
     const std::tuple<const char*, std::string, std::string> kIgnored[] = {
         {"cut short", text.substr(0, text.size() - 1), ""},
         {"a byte changed", changed, ""},
-        {"an older version", Summed(older), ""},
+        {"an older version", Summed(With(text, text.find('\n') + 1, 0)), ""},
         {"another simulator folder", text, "C:\\Other\\"}};
     for (const auto& [pszName, ignored, simPath] : kIgnored) {
         library.SetCache(ignored);
@@ -177,9 +171,8 @@ TEST(AirportCache, ReusesWhatItHeldOfUnchangedFilesOnlyAndIgnoresACacheNotOfThis
 
 TEST(AirportCache, KeepsOnlyWhatItCanTellFromAChangedFileLater) {
     CAirportCache cache;
-    CBglContents read, unreadable, stopped, taken;
-    unreadable.kind = stopped.kind = EBglKind::kUnreadable;
-    stopped.bStopped = true;
+    CBglContents read, unreadable, taken;
+    unreadable.kind = EBglKind::kUnreadable;
     const std::uint64_t nNow = FileTimeNow(), nSecond = kFileTimeSecond;
     const CFileAttributes kept = {true, 100, nNow - 3 * nSecond, nNow, 7, 8};
     CFileAttributes state = kept;
@@ -193,12 +186,11 @@ TEST(AirportCache, KeepsOnlyWhatItCanTellFromAChangedFileLater) {
     }
     // Written within two seconds of its listing, or later (dated in the
     // future too): it may be written again at the same time. A read the
-    // system refused or the user stopped says nothing of the file.
+    // system refused (or the user stopped) says nothing of the file.
     for (const auto& [nWriteTime, pRead] : {std::pair(nNow - nSecond, &read),
                                             {nNow, &read},
                                             {nNow + 3600 * nSecond, &read},
-                                            {kept.nWriteTime, &unreadable},
-                                            {kept.nWriteTime, &stopped}}) {
+                                            {kept.nWriteTime, &unreadable}}) {
         state = kept;
         state.nWriteTime = nWriteTime;
         cache.Put("a", state, *pRead, nNow);

@@ -7,8 +7,7 @@
 TEST(Ident, PacksAndUnpacksTheIdentsRealFilesHold) {
     // As stored: the packed value shifted by five bits, the low bits set.
     for (const auto& [pszIdent, nStored] :
-         {std::pair{"KSEA", 0x0262E681u}, std::pair{"KPDX", 0x0260C721u},
-          std::pair{"KTST", 0x0263DFE1u}}) {
+         {std::pair{"KSEA", 0x0262E681u}, {"KPDX", 0x0260C721u}, {"KTST", 0x0263DFE1u}}) {
         EXPECT_EQ(UnpackIdent(nStored >> 5), pszIdent);
         EXPECT_EQ(PackIdent(pszIdent), nStored >> 5);
     }

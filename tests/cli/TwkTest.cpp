@@ -52,6 +52,17 @@ std::string CaseName(const std::vector<std::string>& words, std::size_t nIndex) 
     return name + std::to_string(nIndex);
 }
 
+using ::testing::IsSubstring;
+
+// Whether twk ended with the exit status given, its standard error holding
+// the text given.
+::testing::AssertionResult ExitedSaying(const CProgramRun& run, int nExit,
+                                        const std::string& error) {
+    if (run.nExit != nExit)
+        return ::testing::AssertionFailure() << "exit status " << run.nExit << ": " << run.strErr;
+    return IsSubstring("error", "run.strErr", error, run.strErr);
+}
+
 class Twk : public ::testing::Test {
 protected:
     Twk() {
@@ -181,11 +192,10 @@ TEST_P(TwkChanges, ChangeTheLibraryAsTheWindowDoesAndKeepTheBackup) {
     ASSERT_EQ(Library(), kStart);
     if (!c.profilesTxt.empty())
         m_sim.Write("Profiles.txt", c.profilesTxt);
-    CProgramRun run = Run(c.args);
-    EXPECT_EQ(run.nExit, 0) << run.strErr;
-    EXPECT_NE(run.strErr.find(c.error), std::string::npos) << run.strErr;
+    const CProgramRun run = Run(c.args);
+    EXPECT_TRUE(ExitedSaying(run, 0, c.error));
     EXPECT_EQ(run.strErr.empty(), c.error.empty()) << run.strErr;
-    EXPECT_NE(run.strOut.find(c.output), std::string::npos) << run.strOut;
+    EXPECT_PRED_FORMAT2(IsSubstring, c.output, run.strOut);
     EXPECT_EQ(Library(), c.library);
     EXPECT_EQ(m_sim.Read("scenery_bak.twk"), kSceneryCfg);
     EXPECT_EQ(m_sim.Read("Profiles.txt"), c.profilesTxt);
@@ -249,12 +259,10 @@ TEST_P(TwkKeepsTheLibrary, WhenItRefusesShowsOrChangesOnlyProfilesTxt) {
         m_sim.Write("Profiles.txt", c.profilesTxt);
     if (c.bBackupIsADirectory)
         std::filesystem::create_directory(m_sim.Path("scenery_bak.twk"));
-    CProgramRun run = Run(c.args);
-    EXPECT_EQ(run.nExit, c.nExit) << run.strOut << run.strErr;
-    EXPECT_NE(run.strErr.find(c.error), std::string::npos) << run.strErr;
-    EXPECT_EQ(std::count(run.strErr.begin(), run.strErr.end(), '\n'), c.error.empty() ? 0 : 1)
-        << run.strErr;
-    EXPECT_NE(run.strOut.find(c.output), std::string::npos) << run.strOut;
+    const CProgramRun run = Run(c.args);
+    EXPECT_TRUE(ExitedSaying(run, c.nExit, c.error)) << run.strOut;
+    EXPECT_EQ(std::ranges::count(run.strErr, '\n'), c.error.empty() ? 0 : 1) << run.strErr;
+    EXPECT_PRED_FORMAT2(IsSubstring, c.output, run.strOut);
     EXPECT_EQ(run.strOut.empty(), c.output.empty()) << run.strOut;
     EXPECT_EQ(m_sim.Read("scenery.cfg"), c.sceneryCfg);
     EXPECT_EQ(m_sim.Read("Folder.txt"), kFolderTxt);
@@ -402,8 +410,8 @@ TEST_P(TwkHelp, TellsTheUsageOfWhatItNamesInEightyColumns) {
         args.insert(args.begin(), "help");
     CProgramRun run = Run(args);
     EXPECT_EQ(run.nExit, 0);
-    EXPECT_NE(run.strOut.find("usage: twk [--sim DIR] "), std::string::npos) << run.strOut;
-    EXPECT_NE(run.strOut.find("] " + GetParam()), std::string::npos) << run.strOut;
+    EXPECT_PRED_FORMAT2(IsSubstring, "usage: twk [--sim DIR] ", run.strOut);
+    EXPECT_PRED_FORMAT2(IsSubstring, "] " + GetParam(), run.strOut);
     std::istringstream lines(run.strOut);
     for (std::string line; std::getline(lines, line);)
         EXPECT_LE(line.size(), 80u) << line;
@@ -421,58 +429,45 @@ INSTANTIATE_TEST_SUITE_P(Topics, TwkHelp, ::testing::ValuesIn(HelpTopics()),
 // On a terminal a listing's lines are cut in their middle to its width; a
 // pipe (width 0) gets them whole.
 TEST(TwkOutput, LinesAreCutInTheirMiddleOnlyToAWidthGiven) {
-    const struct {
-        const char* pszText;
-        std::size_t nWidth;
-        const char* pszFitted;
-    } cases[] = {
-        {"abcdefghij", 7, "ab...ij"},
-        {"abcdefghij", 10, "abcdefghij"},
-        {"abcdefghij", 2, "ab"},
-        {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", 4, "\xC3\xA9..."},
-        {"abcdefghij\nab", 5, "a...j\nab"},
-        {"abcdefghij\nab", 0, "abcdefghij\nab"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(FittedLines(c.pszText, c.nWidth), c.pszFitted) << c.pszText << " " << c.nWidth;
+    for (const auto& [pszText, nWidth, pszFitted] :
+         std::initializer_list<std::tuple<const char*, std::size_t, const char*>>{
+             {"abcdefghij", 7, "ab...ij"},
+             {"abcdefghij", 10, "abcdefghij"},
+             {"abcdefghij", 2, "ab"},
+             {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", 4, "\xC3\xA9..."},
+             {"abcdefghij\nab", 5, "a...j\nab"},
+             {"abcdefghij\nab", 0, "abcdefghij\nab"}})
+        EXPECT_EQ(FittedLines(pszText, nWidth), pszFitted) << pszText << " " << nWidth;
 }
 
 TEST_F(Twk, BackupSetsAreListedShownAndRestoredOnlyWhenAskedFor) {
     ASSERT_EQ(Run({"disable", "Lake"}).nExit, 0);
-    EXPECT_NE(Run({"backup", "list"}).strOut.find("    1  "), std::string::npos);
+    EXPECT_PRED_FORMAT2(IsSubstring, "    1  ", Run({"backup", "list"}).strOut);
     const CProgramRun shown = Run({"backup", "show", "0001"});
     EXPECT_EQ(shown.nExit, 0) << shown.strErr;
-    EXPECT_NE(shown.strOut.find("  \"Lake\" (Addon Scenery\\Lake) switches on\n"),
-              std::string::npos)
-        << shown.strOut;
+    EXPECT_PRED_FORMAT2(IsSubstring, "  \"Lake\" (Addon Scenery\\Lake) switches on\n",
+                        shown.strOut);
     for (const auto& [args, nExit, error] :
          std::vector<std::tuple<std::vector<std::string>, int, std::string>>{
              {{"backup", "restore", "1"}, 2, "no terminal to ask on; --yes restores the set"},
              {{"backup", "show", "2"}, 2, "NUMBER 2: there is no backup set of that number"},
-             {{"backup", "restore", "1", "--dry-run"}, 0, ""}}) {
-        const CProgramRun run = Run(args);
-        EXPECT_EQ(run.nExit, nExit);
-        EXPECT_NE(run.strErr.find(error), std::string::npos) << run.strErr;
-    }
+             {{"backup", "restore", "1", "--dry-run"}, 0, ""}})
+        EXPECT_TRUE(ExitedSaying(Run(args), nExit, error)) << ::testing::PrintToString(args);
     EXPECT_EQ(Library(), "Twin Twin -Town -Lake Base Airports=0");
     EXPECT_EQ(Run({"backup", "restore", "1", "--yes"}).nExit, 0);
     EXPECT_EQ(Library(), kStart);
-    EXPECT_NE(Run({"backup", "list"}).strOut.find("    2  "), std::string::npos);
+    EXPECT_PRED_FORMAT2(IsSubstring, "    2  ", Run({"backup", "list"}).strOut);
     // A set that cannot be kept stops the write, unless told.
     std::filesystem::remove_all(m_sim.Path("Tarnwick backups"));
     m_sim.Write("Tarnwick backups", "");
-    const CProgramRun refused = Run({"disable", "Lake"});
-    EXPECT_EQ(refused.nExit, 3);
-    EXPECT_NE(refused.strErr.find("; --no-backup writes without one"), std::string::npos)
-        << refused.strErr;
+    EXPECT_TRUE(ExitedSaying(Run({"disable", "Lake"}), 3, "; --no-backup writes without one"));
     EXPECT_EQ(Run({"disable", "Lake", "--no-backup"}).nExit, 0);
     EXPECT_EQ(Library(), "Twin Twin -Town -Lake Base Airports=0");
 }
 
 TEST_F(Twk, WithoutASimulatorFolderSaysToPassOne) {
-    CProgramRun run = RunFinding({"list"}, {{"HOME", m_sim.Path("")}});
-    EXPECT_EQ(run.nExit, 2);
-    EXPECT_NE(run.strErr.find("pass --sim DIR"), std::string::npos) << run.strErr;
+    EXPECT_TRUE(
+        ExitedSaying(RunFinding({"list"}, {{"HOME", m_sim.Path("")}}), 2, "pass --sim DIR"));
     EXPECT_EQ(RunFinding({"list"}, {{"TARNWICK_SIM", m_sim.Path("nowhere")}}).nExit, 2);
     EXPECT_EQ(RunFinding({"list"}, {{"TARNWICK_SIM", m_sim.Path("")}}).nExit, 0);
     // What is wrong with the folder given, and where a Windows path was
@@ -486,11 +481,8 @@ TEST_F(Twk, WithoutASimulatorFolderSaysToPassOne) {
                     "C:\\Nowhere\\ (from --sim) does not exist in the Wine prefix " + Prefix() +
                         " (WINEPREFIX)"});
 #endif
-    for (const auto& [args, text] : said) {
-        run = RunFinding(args, {});
-        EXPECT_EQ(run.nExit, 2);
-        EXPECT_NE(run.strErr.find(text), std::string::npos) << run.strErr;
-    }
+    for (const auto& [args, text] : said)
+        EXPECT_TRUE(ExitedSaying(RunFinding(args, {}), 2, text));
 }
 
 // The backup differs from scenery.cfg: Old instead of Base, Lake off, Town on.
@@ -505,9 +497,7 @@ TEST_F(Twk, RestoreBackupTellsWhatWouldChangeThenPutsItBack) {
           {"Town\r\nLayer=3\r\nActive=FALSE", "Town\r\nLayer=3\r\nActive=TRUE"}})
         backup.replace(backup.find(from), std::string_view(from).size(), to);
     m_sim.Write("scenery_bak.twk", backup);
-    CProgramRun ask = Run({"restore-backup"});
-    EXPECT_EQ(ask.nExit, 2);
-    EXPECT_NE(ask.strErr.find("no terminal to ask on"), std::string::npos) << ask.strErr;
+    EXPECT_TRUE(ExitedSaying(Run({"restore-backup"}), 2, "no terminal to ask on"));
     CProgramRun dry = Run({"restore-backup", "--dry-run"});
     EXPECT_EQ(dry.nExit, 0);
     EXPECT_TRUE(dry.strOut.starts_with(
@@ -537,9 +527,8 @@ TEST_F(Twk, LeavesAFileChangedWhileItWorksAsTheOtherProgramWroteIt) {
         ::testing::internal::CaptureStderr();
         EXPECT_EQ(session.Finish(session.Doc().SetAreasActive(std::vector{1}, false), false, false),
                   kExitFile);
-        EXPECT_NE(::testing::internal::GetCapturedStderr().find(
-                      pszFile + std::string(" changed while twk was working")),
-                  std::string::npos);
+        EXPECT_PRED_FORMAT2(IsSubstring, pszFile + std::string(" changed while twk was working"),
+                            ::testing::internal::GetCapturedStderr());
         EXPECT_EQ(m_sim.Read(pszFile), theirs);
         EXPECT_FALSE(std::filesystem::exists(m_sim.Path("scenery_bak.twk")));
     }
@@ -572,18 +561,15 @@ TEST_F(Twk, RunningOutOfMemoryAnywhereEndsTheAirportCommandsSayingSo) {
 // each in one line and leaves the library as it was before.
 TEST_F(Twk, RefusesReadOnlyFilesAndUndoesAWriteThatDied) {
     std::filesystem::permissions(m_sim.Path("scenery.cfg"), std::filesystem::perms::owner_read);
-    CProgramRun refused = Run({"disable", "#2"});
-    EXPECT_EQ(refused.nExit, 3);
-    EXPECT_NE(refused.strErr.find("scenery.cfg is read-only; nothing written"), std::string::npos)
-        << refused.strErr;
+    EXPECT_TRUE(
+        ExitedSaying(Run({"disable", "#2"}), 3, "scenery.cfg is read-only; nothing written"));
     std::filesystem::permissions(m_sim.Path("scenery.cfg"), std::filesystem::perms::owner_all);
     LeaveAnInterruptedSave(m_sim.Path(""));
     EXPECT_NE(m_sim.Read("scenery.cfg"), kSceneryCfg);
-    CProgramRun list = Run({"list"});
-    EXPECT_NE(list.strErr.find("an interrupted write was undone: the library's files are as they "
-                               "were before it"),
-              std::string::npos)
-        << list.strErr;
+    EXPECT_PRED_FORMAT2(
+        IsSubstring,
+        "an interrupted write was undone: the library's files are as they were before it",
+        Run({"list"}).strErr);
     EXPECT_EQ(m_sim.Read("scenery.cfg"), kSceneryCfg);
 }
 
@@ -607,16 +593,14 @@ TEST_F(Twk, FindsTheSimulatorThroughTheWinePrefix) {
         {"WINEPREFIX", prefix.Path("")}};
     CProgramRun list = RunFinding({"list"}, environment);
     EXPECT_EQ(list.nExit, 0) << list.strErr;
-    EXPECT_NE(list.strOut.find("T\xC3\xB6wn"), std::string::npos) << list.strOut;
+    EXPECT_PRED_FORMAT2(IsSubstring, "T\xC3\xB6wn", list.strOut);
     EXPECT_EQ(RunFinding({"enable", "T\xC3\xB6wn"}, environment).nExit, 0);
     EXPECT_FALSE(std::filesystem::exists(m_sim.Path("scenery.cfg")));
-    EXPECT_NE(m_sim.Read("SCENERY.CFG").find("Title=T\xF6wn\r\nLayer=3\r\nActive=TRUE"),
-              std::string::npos);
+    EXPECT_PRED_FORMAT2(IsSubstring, "Title=T\xF6wn\r\nLayer=3\r\nActive=TRUE",
+                        m_sim.Read("SCENERY.CFG"));
     m_sim.Write("Scenery.cfg", library);
-    CProgramRun both = RunFinding({"list"}, environment);
-    EXPECT_EQ(both.nExit, 3);
-    EXPECT_NE(both.strErr.find("names both SCENERY.CFG and Scenery.cfg"), std::string::npos)
-        << both.strErr;
+    EXPECT_TRUE(ExitedSaying(RunFinding({"list"}, environment), 3,
+                             "names both SCENERY.CFG and Scenery.cfg"));
 }
 
 // Natively, errors and the check's findings name folders by the Linux paths
@@ -631,7 +615,6 @@ TEST_F(Twk, NamesFoldersByTheirLinuxPaths) {
         {Run({"check"}), "#1 \"Twin\": " + twinB + "\n  fix: twk remove \"#1\"\n"},
         {Run({"check", "--json"}), "\"text\": \"" + twinB + "\"}"}};
     for (const auto& [run, text] : runs)
-        EXPECT_NE((run.strErr + run.strOut).find(text), std::string::npos)
-            << run.strErr << run.strOut;
+        EXPECT_PRED_FORMAT2(IsSubstring, text, run.strErr + run.strOut);
 }
 #endif

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -31,18 +32,13 @@ CIndexedFile Read(const std::string& name, EBglKind kind, std::uint32_t nLater =
     return {name, {kind, "bad", 0x10, {}, nLater, 0x3C, 0x5C, nBeforeFault, std::move(before)}};
 }
 
-struct CFindingsCase {
-    const char* pszName;
-    CAirportIndex index;
-    std::vector<std::string> findings; // "severity code #position file: text"
-};
-
 const std::string kSeattle = "KSEA \"Seattle\"";
 
 } // namespace
 
 TEST(AirportFindings, NameTheAreasAndFilesAtFault) {
-    const CFindingsCase cases[] = {
+    // Each finding as "severity code #position file: text".
+    const std::tuple<const char*, CAirportIndex, std::vector<std::string>> cases[] = {
         {"Conflict",
          {{Area("A"), Area("B"), Area("C")},
           {{File("a.bgl", {{"KSEA", 0}})},
@@ -54,7 +50,6 @@ TEST(AirportFindings, NameTheAreasAndFilesAtFault) {
          {{Area("A"), Area("World", true, true)},
           {{File("a.bgl", {{"KSEA", 0x28}})}, {File("ap.bgl", {{"KSEA", 0}})}}},
          {"warning airport-merges-stock #2 ap.bgl: the stock " + kSeattle + " merges with #1"}},
-        // Inactive, B's two definitions load nowhere.
         // However many copies a file holds, a fault is one finding: below one
         // add-on, 20,000 copies of an airport in a stock file that hide nothing.
         {"CopiesAreCountedNotListed",
@@ -66,6 +61,7 @@ TEST(AirportFindings, NameTheAreasAndFilesAtFault) {
               " (20000 copies) merges with #1",
           "warning airport-twice-in-area #2 ap.bgl: " + kSeattle +
               " is defined 20000 times here (ap.bgl): which one is used is not known"}},
+        // Inactive, B's two definitions load nowhere.
         {"TwiceInActiveAreaOnly",
          {{Area("A"), Area("B", false)},
           {{File("a.bgl", {{"KSEA", 0}}), File("b.bgl", {{"KSEA", 0}})},

@@ -8,9 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 namespace {
 
 std::string Area(const std::string& section, const std::string& local, int nLayer,
@@ -104,10 +101,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<CCheckCase>& info) { return info.param.pszName; });
 
 #ifdef TARNWICK_README
-// The README lists the codes as the table holds them.
 TEST(FindingCodes, AreListedInTheReadme) {
-    std::ifstream in(TARNWICK_README);
-    const std::string readme{std::istreambuf_iterator<char>(in), {}};
+    std::string readme;
+    ASSERT_TRUE(ReadWholeFile(TARNWICK_README, readme));
     for (const CFindingCode& row : FindingCodes()) {
         const std::string line = std::string("| `") + row.pszCode + "` | " +
                                  SeverityName(row.severity) + " | " + row.pszMeaning + " |\n";

@@ -5,24 +5,20 @@
 namespace {
 
 // "A": an area titled A at the local path A; "-A" switched off; "New@K"
-// titled New at the local path K.
-std::string Entry(const std::string& note, int n, const char* pszTitleKey,
-                  const char* pszLocalKey) {
+// titled New at the local path K. The keys end in the suffix: ".0" in a list.
+std::string Entry(const std::string& note, const std::string& suffix) {
     const std::size_t nOff = note[0] == '-' ? 1 : 0;
     const std::size_t at = note.find('@');
     const std::string title = note.substr(nOff, at == std::string::npos ? at : at - nOff);
     const std::string local = at == std::string::npos ? title : note.substr(at + 1);
-    const std::string number = n < 0 ? "" : std::to_string(n);
-    return pszTitleKey + number + "=" + title + "\r\n" + pszLocalKey + number + "=" + local +
-           "\r\n";
+    return "Title" + suffix + "=" + title + "\r\nLocal" + suffix + "=" + local + "\r\n";
 }
 
 // Top row first: the file lists the bottom row first.
 std::string SceneryCfg(const std::vector<std::string>& rows) {
     std::string text = "[General]\r\n";
     for (std::size_t n = rows.size(); n-- > 0;)
-        text += "[Area." + std::to_string(rows.size() - n) + "]\r\n" +
-                Entry(rows[n], -1, "Title", "Local") +
+        text += "[Area." + std::to_string(rows.size() - n) + "]\r\n" + Entry(rows[n], "") +
                 "Active=" + (rows[n][0] == '-' ? "FALSE" : "TRUE") + "\r\n";
     return text;
 }
@@ -30,7 +26,7 @@ std::string SceneryCfg(const std::vector<std::string>& rows) {
 std::string Section(const std::string& line, const std::vector<std::string>& areas) {
     std::string text = line;
     for (std::size_t n = 0; n < areas.size(); ++n)
-        text += Entry(areas[n], static_cast<int>(n), "Title.", "Local.");
+        text += Entry(areas[n], std::string(".").append(std::to_string(n)));
     return text;
 }
 std::string Folder(const std::string& name, int nActive, const std::vector<std::string>& areas) {
@@ -86,53 +82,51 @@ TEST_P(LibraryDifferenceCases, SaysWhatGoingBackToTheSetDoes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LibraryDifferenceCases,
-    ::testing::Values(
-        CDifferenceCase{"IdenticalLibrariesGiveNone",
-                        {{"A", "-B"}, Folder("F", 2, {"A", "B"}), Profile("P", {"A"})},
-                        {{"A", "-B"}, Folder("F", 2, {"A", "B"}), Profile("P", {"A"})},
-                        {}},
+    ::testing::ValuesIn(std::vector<CDifferenceCase>{
+        {"IdenticalLibrariesGiveNone",
+         {{"A", "-B"}, Folder("F", 2, {"A", "B"}), Profile("P", {"A"})},
+         {{"A", "-B"}, Folder("F", 2, {"A", "B"}), Profile("P", {"A"})},
+         {}},
         // The areas below the one that goes and the one that comes back keep their order.
-        CDifferenceCase{"AreasComeBackAndGoMovingNoOther",
-                        {{"X", "A", "B"}},
-                        {{"A", "-Y", "B"}},
-                        {"\"Y\" (Y) comes back at #2, switched off", "\"X\" (X) goes from #1"}},
-        CDifferenceCase{"OneAreaDraggedIsOneMove",
-                        {{"A", "B", "C", "D"}},
-                        {{"D", "A", "B", "C"}},
-                        {"\"D\" (D) moves from #4 to #1"}},
-        CDifferenceCase{"AreasSwitchBothWays",
-                        {{"A", "-B"}},
-                        {{"-A", "B"}},
-                        {"\"A\" (A) switches off", "\"B\" (B) switches on"}},
+        {"AreasComeBackAndGoMovingNoOther",
+         {{"X", "A", "B"}},
+         {{"A", "-Y", "B"}},
+         {"\"Y\" (Y) comes back at #2, switched off", "\"X\" (X) goes from #1"}},
+        {"OneAreaDraggedIsOneMove",
+         {{"A", "B", "C", "D"}},
+         {{"D", "A", "B", "C"}},
+         {"\"D\" (D) moves from #4 to #1"}},
+        {"AreasSwitchBothWays",
+         {{"A", "-B"}},
+         {{"-A", "B"}},
+         {"\"A\" (A) switches off", "\"B\" (B) switches on"}},
         // Paired across by their state, they would move instead.
-        CDifferenceCase{
-            "SameNamesPairInOrderFromTheTop",
-            {{"A", "-A", "B"}},
-            {{"-A", "A"}},
-            {"\"B\" (B) goes from #3", "\"A\" (A) switches off", "\"A\" (A) switches on"}},
+        {"SameNamesPairInOrderFromTheTop",
+         {{"A", "-A", "B"}},
+         {{"-A", "A"}},
+         {"\"B\" (B) goes from #3", "\"A\" (A) switches off", "\"A\" (A) switches on"}},
         // Its folder and profile name it by its old title in the set: no change of theirs.
-        CDifferenceCase{"RetitledAreaPairsByLocalPathAlone",
-                        {{"New@K", "B"}, Folder("F", 1, {"New@K"}), Profile("P", {"New@K"})},
-                        {{"Old@K", "B"}, Folder("F", 1, {"Old@K"}), Profile("P", {"Old@K"})},
-                        {"\"New\" (K) is titled \"Old\" again"}},
-        CDifferenceCase{"FoldersComeBackGoAndSwitchByNameLetterCaseAside",
-                        {kSix, Folder("Gone", 1, {"A"}) + Folder("Kept", 0, {"A"})},
-                        {kSix, Folder("kept", 2, {"A"}) + Folder("Back", 1, {"C"})},
-                        {"folder \"Back\" comes back", "folder \"Gone\" goes",
-                         "folder \"Kept\" switches partly on"}},
-        CDifferenceCase{"FoldersGainLoseAndReorderTheirAreas",
-                        {kSix, Folder("F", 1, {"A", "B"}) + Folder("G", 1, {"A", "B"})},
-                        {kSix, Folder("F", 1, {"B", "C"}) + Folder("G", 1, {"B", "A"})},
-                        {"folder \"F\" gains \"C\" (C)", "folder \"F\" loses \"A\" (A)",
-                         "folder \"G\" lists its areas in another order"}},
+        {"RetitledAreaPairsByLocalPathAlone",
+         {{"New@K", "B"}, Folder("F", 1, {"New@K"}), Profile("P", {"New@K"})},
+         {{"Old@K", "B"}, Folder("F", 1, {"Old@K"}), Profile("P", {"Old@K"})},
+         {"\"New\" (K) is titled \"Old\" again"}},
+        {"FoldersComeBackGoAndSwitchByNameLetterCaseAside",
+         {kSix, Folder("Gone", 1, {"A"}) + Folder("Kept", 0, {"A"})},
+         {kSix, Folder("kept", 2, {"A"}) + Folder("Back", 1, {"C"})},
+         {"folder \"Back\" comes back", "folder \"Gone\" goes",
+          "folder \"Kept\" switches partly on"}},
+        {"FoldersGainLoseAndReorderTheirAreas",
+         {kSix, Folder("F", 1, {"A", "B"}) + Folder("G", 1, {"A", "B"})},
+         {kSix, Folder("F", 1, {"B", "C"}) + Folder("G", 1, {"B", "A"})},
+         {"folder \"F\" gains \"C\" (C)", "folder \"F\" loses \"A\" (A)",
+          "folder \"G\" lists its areas in another order"}},
         // An entry naming no area counts by its names; long lists are cut.
-        CDifferenceCase{
-            "ProfilesComeBackGoAndChange",
-            {kSix, {}, Profile("Gone", {"A"}) + Profile("VFR", {"A", "B"})},
-            {kSix, {}, Profile("vfr", {"B", "C", "D", "E", "Lost"}) + Profile("Back", {"A"})},
-            {"profile \"Back\" comes back", "profile \"Gone\" goes",
-             "profile \"VFR\" gains \"C\" (C), \"D\" (D), \"E\" (E) and 1 more",
-             "profile \"VFR\" loses \"A\" (A)"}}),
+        {"ProfilesComeBackGoAndChange",
+         {kSix, {}, Profile("Gone", {"A"}) + Profile("VFR", {"A", "B"})},
+         {kSix, {}, Profile("vfr", {"B", "C", "D", "E", "Lost"}) + Profile("Back", {"A"})},
+         {"profile \"Back\" comes back", "profile \"Gone\" goes",
+          "profile \"VFR\" gains \"C\" (C), \"D\" (D), \"E\" (E) and 1 more",
+          "profile \"VFR\" loses \"A\" (A)"}}}),
     [](const auto& info) { return info.param.pszName; });
 
 TEST(LibraryDifferencesOfMany, OneAreaOnTopOf10000GoesAndMovesNoOther) {

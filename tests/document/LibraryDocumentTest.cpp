@@ -2,10 +2,7 @@
 
 namespace {
 
-class LibraryDocument : public ::testing::Test, public CLibraryOnDisk {
-protected:
-    LibraryDocument() : CLibraryOnDisk(kProfilesTxt) {}
-};
+using LibraryDocument = CLibraryWithProfiles;
 
 class LibraryDocumentChanges : public ::testing::TestWithParam<CChangeCase> {};
 
@@ -18,8 +15,7 @@ TEST_P(LibraryDocumentChanges, UndoAndRedoRestoreEverythingTheChangeTouched) {
     CLibraryOnDisk fixture(GetParam().profilesTxt);
     const std::string before = fixture.Picture();
     GetParam().change(fixture);
-    const std::string after = fixture.Picture();
-    EXPECT_EQ(after, GetParam().after);
+    EXPECT_EQ(fixture.Picture(), GetParam().after);
     EXPECT_TRUE(fixture.m_doc.IsModified());
     ASSERT_TRUE(fixture.m_doc.CanUndo());
     fixture.m_doc.Undo();
@@ -27,7 +23,7 @@ TEST_P(LibraryDocumentChanges, UndoAndRedoRestoreEverythingTheChangeTouched) {
     EXPECT_FALSE(fixture.m_doc.IsModified());
     EXPECT_FALSE(fixture.m_doc.CanUndo());
     fixture.m_doc.Redo();
-    EXPECT_EQ(fixture.Picture(), after);
+    EXPECT_EQ(fixture.Picture(), GetParam().after);
     EXPECT_TRUE(fixture.m_doc.IsModified());
     EXPECT_FALSE(fixture.m_doc.CanRedo());
 }
@@ -112,8 +108,6 @@ TEST_F(LibraryDocument, KeepsTheLastThousandStepsAndStaysUnsavedPastThem) {
     EXPECT_TRUE(m_doc.IsModified());
 }
 
-// A file that was there but could not be read is never replaced, nor is the
-// other one written.
 TEST_F(LibraryDocument, SaveLeavesBothFilesWhenOneCouldNotBeRead) {
     const std::string unreadable("[A]\r\n\0", 6);
     m_sim.Write("Folder.txt", unreadable);

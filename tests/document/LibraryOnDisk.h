@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 // Rows from the top: Town (off, in Airports), Lake (in Airports and Both),
 // Base (required); a folder Empty. Addon holds two scenery folders not
 // listed yet.
@@ -41,10 +39,8 @@ struct CLibraryOnDisk {
         m_sim.Write("Folder.txt", kFolderTxt);
         if (!profilesTxt.empty())
             m_sim.Write("Profiles.txt", profilesTxt);
-        for (const char* folder : {"Addon/Lake", "Addon/Town", "Addon/New", "Addon/Other"}) {
-            std::filesystem::create_directories(m_sim.Path(folder) + "/scenery");
+        for (const char* folder : {"Addon/Lake", "Addon/Town", "Addon/New", "Addon/Other"})
             m_sim.Write(std::string(folder) + "/scenery/x.bgl", "");
-        }
         EXPECT_EQ(m_doc.Open(m_disk.SimPath(), m_disk.Disk()), "");
     }
 
@@ -90,4 +86,9 @@ struct CLibraryOnDisk {
     CTempFolder m_sim;
     CTestDisk m_disk;
     CLibraryDocument m_doc;
+};
+
+// The library with kProfilesTxt, as a test's fixture.
+struct CLibraryWithProfiles : ::testing::Test, CLibraryOnDisk {
+    CLibraryWithProfiles() : CLibraryOnDisk(kProfilesTxt) {}
 };

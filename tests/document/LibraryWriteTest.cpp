@@ -17,12 +17,12 @@ namespace {
 // Every file of the simulator folder but the lock, by name.
 using CFiles = std::map<std::string, std::string>;
 
-CFiles FilesOf(const CTempFolder& sim) {
+CFiles FilesOf(const CLibraryOnDisk& library) {
     CFiles files;
-    for (const auto& entry : std::filesystem::directory_iterator(sim.Path(""))) {
+    for (const auto& entry : std::filesystem::directory_iterator(library.m_sim.Path(""))) {
         const std::string name = entry.path().filename().string();
         if (entry.is_regular_file() && name != "Tarnwick.lock")
-            files[name] = sim.Read(name);
+            files[name] = library.m_sim.Read(name);
     }
     return files;
 }
@@ -62,8 +62,8 @@ protected:
             m_calls.emplace_back(call, LeafOfPath(path));
             return true;
         });
-        m_after = FilesOf(saved.m_sim);
-        m_before = FilesOf(m_library.m_sim);
+        m_after = FilesOf(saved);
+        m_before = FilesOf(m_library);
     }
     // The step of the call, in a Save that meets no fault: the last of that
     // name, since the backup set kept first makes calls on its copies.
@@ -72,11 +72,10 @@ protected:
         return it == m_calls.rend() ? m_calls.size()
                                     : static_cast<std::size_t>(m_calls.rend() - it) - 1;
     }
-    // The library as the next open finds it, and what that open said.
-    CRecovery Reopen(const CLibraryOnDisk& library, CFiles& files) const {
+    // What the next open of the library said.
+    CRecovery Reopen(const CLibraryOnDisk& library) const {
         CLibraryDocument next;
         EXPECT_EQ(next.Open(library.m_disk.SimPath(), library.m_disk.Disk()), "");
-        files = FilesOf(library.m_sim);
         return next.TakeRecovery();
     }
 
@@ -97,9 +96,8 @@ TEST_P(LibraryWrite, FailingAnyCallLeavesEveryFileAsBeforeOrTheSaveWhole) {
         EXPECT_FALSE(save.bPutBackFailed) << nStep;
         // What fails after the commit only leaves files for the next open.
         EXPECT_TRUE(nStep <= nCommit || save.outcome == CSaveResult::kWritten) << nStep;
-        CFiles files;
-        EXPECT_EQ(Reopen(library, files).outcome, CRecovery::kNone) << nStep;
-        EXPECT_EQ(files, save.outcome == CSaveResult::kWritten ? m_after : m_before)
+        EXPECT_EQ(Reopen(library).outcome, CRecovery::kNone) << nStep;
+        EXPECT_EQ(FilesOf(library), save.outcome == CSaveResult::kWritten ? m_after : m_before)
             << "step " << nStep << ": " << save.strPath << " " << save.strReason;
     }
 }
@@ -110,11 +108,10 @@ TEST_P(LibraryWrite, AWriterKilledAtAnyStepIsUndoneByTheNextOpen) {
     for (std::size_t nStep = 0; nStep < m_calls.size(); ++nStep) {
         CLibraryOnDisk library(GetParam());
         ASSERT_EQ(RenameAndSaveInAChild(library, AtCall(nStep, [] { return _exit(9), false; })), 9);
-        CFiles files;
         const bool bJournal = nJournal < nStep && nStep <= nCommit;
-        EXPECT_EQ(Reopen(library, files).outcome, bJournal ? CRecovery::kPutBack : CRecovery::kNone)
+        EXPECT_EQ(Reopen(library).outcome, bJournal ? CRecovery::kPutBack : CRecovery::kNone)
             << "step " << nStep;
-        EXPECT_EQ(files, nStep > nCommit ? m_after : m_before) << "step " << nStep;
+        EXPECT_EQ(FilesOf(library), nStep > nCommit ? m_after : m_before) << "step " << nStep;
     }
 }
 
@@ -128,10 +125,10 @@ TEST_P(LibraryWrite, ALateChangeKeepsThatChangeAndPutsBackWhatMovedIn) {
                       }));
     EXPECT_EQ(save.outcome, CSaveResult::kChanged);
     EXPECT_EQ(LeafOfPath(save.strPath), "Folder.txt");
-    CFiles files, expected = m_before;
+    CFiles expected = m_before;
     expected["Folder.txt"] = "[Theirs]\r\n";
-    EXPECT_EQ(Reopen(m_library, files).outcome, CRecovery::kNone);
-    EXPECT_EQ(files, expected);
+    EXPECT_EQ(Reopen(m_library).outcome, CRecovery::kNone);
+    EXPECT_EQ(FilesOf(m_library), expected);
 }
 
 // The writer died with scenery.cfg moved in; another program changed it
@@ -141,14 +138,14 @@ TEST_P(LibraryWrite, AFileChangedSinceTheWriterDiedIsLeftWithItsOldVersionBeside
     RenameAndSaveInAChild(
         m_library, AtCall(StepOf(EFileCall::kMove, "Folder.txt"), [] { return _exit(9), false; }));
     m_library.m_sim.Write("scenery.cfg", "[General]\r\n");
-    CFiles files, expected = m_before;
-    const CRecovery recovery = Reopen(m_library, files);
+    CFiles expected = m_before;
+    const CRecovery recovery = Reopen(m_library);
     EXPECT_EQ(recovery.outcome, CRecovery::kPutBack);
     ASSERT_EQ(recovery.left.size(), 1u);
     EXPECT_EQ(LeafOfPath(recovery.left[0]), "scenery.cfg");
     expected["scenery.cfg"] = "[General]\r\n";
     expected["scenery.cfg.twk-before"] = m_before["scenery.cfg"];
-    EXPECT_EQ(files, expected);
+    EXPECT_EQ(FilesOf(m_library), expected);
 }
 
 // Two processes that each hold the lock from their read to their write take
@@ -195,7 +192,7 @@ TEST_P(LibraryWrite, ReadOnlyFilesStopTheWritesThatReplaceThem) {
     const CSaveResult save = RenameAndSave(m_library);
     EXPECT_EQ(save.outcome, CSaveResult::kReadOnly);
     EXPECT_EQ(LeafOfPath(save.strPath), "scenery.cfg");
-    EXPECT_EQ(FilesOf(m_library.m_sim), m_before);
+    EXPECT_EQ(FilesOf(m_library), m_before);
     m_library.m_doc.SaveProfile("Home");
     EXPECT_EQ(m_library.m_doc.SaveProfiles().outcome, CSaveResult::kWritten);
 }

@@ -1,13 +1,6 @@
 #include "LibraryOnDisk.h"
 
-namespace {
-
-class Profiles : public ::testing::Test, public CLibraryOnDisk {
-protected:
-    Profiles() : CLibraryOnDisk(kProfilesTxt) {}
-};
-
-} // namespace
+using Profiles = CLibraryWithProfiles;
 
 // The profiles name the areas as they are when saved: renamed and moved in
 // the document, removed since (kept with their last names, as entries
@@ -50,7 +43,6 @@ TEST_F(Profiles, AreGuardedAgainstOtherProgramsAsTheOtherFiles) {
     EXPECT_EQ(m_sim.Read("Profiles.txt"), "[Other]\r\n");
 }
 
-// Profiles.txt that could not be read stops only what writes it.
 TEST_F(Profiles, UnreadableFileIsLeftAsItIsWhileTheOtherTwoAreSaved) {
     const std::string unreadable("[Quiet]\r\n\0", 10);
     CLibraryOnDisk library(unreadable);

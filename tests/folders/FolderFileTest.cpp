@@ -37,7 +37,6 @@ TEST(FolderFile, WritesTheExampleByteForByte) {
                              "Title.1=Field West\r\nLocal.1=Extra\\FieldWest\r\n"
                              "[Group 2]\r\nActive=0\r\nExpand=0\r\n";
     EXPECT_EQ(FormatFolders(folders, areas), text);
-    // Read back, it gives folders that write it again.
     CFolderArray read;
     EXPECT_EQ(ParseFolders(text, read, areas).status, EFileStatus::kOk);
     EXPECT_EQ(FormatFolders(read, areas), text);

