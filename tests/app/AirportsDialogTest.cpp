@@ -35,13 +35,6 @@ class AirportsDialog : public CMainWindowTest {
 protected:
     AirportsDialog() : CMainWindowTest(kLibrary) { WriteScenery(m_sim); }
 
-    static void Select(CAirportsDlg& dlg, const std::string& ident) {
-        for (int n = 0; n < dlg.m_listAirports.GetItemCount(); ++n)
-            dlg.m_listAirports.SetItemState(
-                n, dlg.m_listAirports.GetItemText(n, 0) == ident ? LVIS_SELECTED : 0,
-                LVIS_SELECTED);
-        Pump(dlg);
-    }
     std::vector<std::string> Titles() { return {List().GetText(1), List().GetText(2)}; }
 };
 
@@ -49,7 +42,6 @@ protected:
 
 // Show in list is greyed for an airport no active area defines.
 TEST_F(AirportsDialog, OpensOnTheConflictsNarrowsItsRowsAndShowsTheUsedAreaInTheList) {
-    bool bRan = false;
     m_dlg.Drive<CAirportsDlg>([&](CAirportsDlg& dlg) {
         Pump(dlg);
         EXPECT_EQ(RowText(dlg.m_listAirports, 1, 4), "EGLL|Heathrow|Two|One (merges)");
@@ -61,39 +53,37 @@ TEST_F(AirportsDialog, OpensOnTheConflictsNarrowsItsRowsAndShowsTheUsedAreaInThe
              {std::tuple{"lfpG", "LFPG", false}, std::tuple{"egll", "EGLL", true}}) {
             dlg.m_editFilter.SetWindowText(pszFilter);
             EXPECT_EQ(RowTexts(dlg.m_listAirports, 1), std::vector<std::string>{pszIdent});
-            Select(dlg, pszIdent);
-            EXPECT_EQ(IsWindowEnabled(dlg.GetDlgItem(IDC_SHOW_IN_LIST)) != FALSE, bEnabled);
+            SelectRow(dlg, dlg.m_listAirports, 0);
+            EXPECT_EQ(IsEnabled(dlg, IDC_SHOW_IN_LIST), bEnabled);
         }
         Click(dlg, IDC_SHOW_IN_LIST);
-        bRan = true;
     });
     Run([&] {
         SysCommand(IDM_AIRPORTS);
         EXPECT_EQ(List().GetCurSel(), 1);
     });
-    EXPECT_TRUE(bRan);
+    // Driven, not answered as an undriven dialog would be.
+    EXPECT_TRUE(m_answerer.m_aBoxes.empty());
 }
 
 // Resolve is greyed for an airport defined once; Apply moves One above Two
 // as one step, and Save writes what twk writes for the same resolution.
 TEST_F(AirportsDialog, ResolveAppliesTheProposedMoveWhichUndoTakesBackAndSaveWrites) {
-    bool bResolved = false;
     m_dlg.Drive<CResolveDlg>([&](CResolveDlg& dlg) {
         Pump(dlg);
         EXPECT_EQ(RowText(dlg.m_listDefinitions, 0, 4), "One|a.bgl|on|merges");
         EXPECT_EQ(RowText(dlg.m_listDefinitions, 1, 4), "Two|a.bgl|on|used");
-        char szWords[512] = "";
-        GetDlgItemTextA(dlg.m_hWnd, IDC_RESOLVE_WORDS, szWords, sizeof szWords);
-        EXPECT_TRUE(std::string(szWords).starts_with("Move \"One\" above \"Two\"")) << szWords;
+        const std::string words = ItemText(dlg.m_hWnd, IDC_RESOLVE_WORDS);
+        EXPECT_TRUE(words.starts_with("Move \"One\" above \"Two\"")) << words;
         EXPECT_EQ(RowText(dlg.m_listEffects, 0, 4), "EGKK|Gatwick|Two|One");
         Click(dlg, IDOK);
-        bResolved = true;
     });
     m_dlg.Drive<CAirportsDlg>([&](CAirportsDlg& dlg) {
         Click(dlg, IDC_CONFLICTS_ONLY);
-        Select(dlg, "KSEA");
-        EXPECT_FALSE(IsWindowEnabled(dlg.GetDlgItem(IDC_RESOLVE)));
-        Select(dlg, "EGLL");
+        // Rows: EGKK, EGLL, KBFI, KSEA, LFPG.
+        SelectRow(dlg, dlg.m_listAirports, 3);
+        EXPECT_FALSE(IsEnabled(dlg, IDC_RESOLVE));
+        SelectRow(dlg, dlg.m_listAirports, 1);
         Click(dlg, IDC_RESOLVE);
         // The rows anew, every airport still shown, EGLL now used from One.
         const int nRow = dlg.m_listAirports.GetNextItem(-1, LVNI_SELECTED);
@@ -109,7 +99,7 @@ TEST_F(AirportsDialog, ResolveAppliesTheProposedMoveWhichUndoTakesBackAndSaveWri
         Key('Y', {VK_CONTROL});
         Click(m_dlg, IDC_SAVE);
     });
-    EXPECT_TRUE(bResolved);
+    EXPECT_TRUE(m_answerer.m_aBoxes.empty());
 
     CSimFolder expected(kLibrary);
     WriteScenery(expected);

@@ -2,6 +2,7 @@
 
 #include "Settings.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <utility>
@@ -24,23 +25,15 @@ void CALLBACK RunScriptWhenShown(HWND, UINT, UINT_PTR nTimer, DWORD) {
     if (!hWnd || !IsWindowVisible(hWnd) || !IsWindowEnabled(hWnd) || !g_script)
         return;
     KillTimer(nullptr, nTimer);
-    std::function<void()> script = std::move(g_script);
-    g_script = nullptr;
+    const std::function<void()> script = std::exchange(g_script, nullptr);
     script();
 }
 
-std::string ClassOf(HWND hWnd) {
-    char szClass[64] = "";
-    GetClassNameA(hWnd, szClass, sizeof szClass);
-    return szClass;
-}
-
 BOOL CALLBACK AnswerWindow(HWND hWnd, LPARAM) {
-    for (CDialog* pDriven : g_aDriven) {
-        if (pDriven->m_hWnd == hWnd)
-            return TRUE;
-    }
-    if (g_pAnswerer && IsWindowVisible(hWnd) && ClassOf(hWnd) == "#32770")
+    const bool bDriven =
+        std::ranges::any_of(g_aDriven, [hWnd](CDialog* pDlg) { return pDlg->m_hWnd == hWnd; });
+    const bool bDialog = GetClassLongPtrA(hWnd, GCW_ATOM) == reinterpret_cast<ULONG_PTR>(WC_DIALOG);
+    if (g_pAnswerer && !bDriven && bDialog && IsWindowVisible(hWnd))
         g_pAnswerer->Answer(hWnd);
     return TRUE;
 }
@@ -52,12 +45,6 @@ BOOL CALLBACK FindDefaultButton(HWND hChild, LPARAM lParam) {
         return TRUE;
     *reinterpret_cast<int*>(lParam) = GetDlgCtrlID(hChild);
     return FALSE;
-}
-
-BOOL CALLBACK FindFolderTree(HWND hChild, LPARAM lParam) {
-    if (ClassOf(hChild) == "SysTreeView32")
-        *reinterpret_cast<bool*>(lParam) = true;
-    return TRUE;
 }
 
 } // namespace
@@ -79,6 +66,16 @@ void Click(CDialog& dlg, int nButton) {
     Pump(dlg);
 }
 
+std::string ItemText(HWND hDlg, int nID) {
+    char szText[1024] = "";
+    GetDlgItemTextA(hDlg, nID, szText, sizeof szText);
+    return szText;
+}
+
+bool IsEnabled(const CDialog& dlg, int nID) {
+    return IsWindowEnabled(dlg.GetDlgItem(nID)) != FALSE;
+}
+
 std::string RowText(const CListCtrl& list, int nRow, int nColumns) {
     std::string text = list.GetItemText(nRow, 0);
     for (int c = 1; c < nColumns; ++c)
@@ -91,6 +88,12 @@ std::vector<std::string> RowTexts(const CListCtrl& list, int nColumns) {
     for (int n = 0; n < list.GetItemCount(); ++n)
         rows.push_back(RowText(list, n, nColumns));
     return rows;
+}
+
+void SelectRow(CDialog& dlg, CListCtrl& list, int nRow) {
+    list.SetItemState(-1, 0, LVIS_SELECTED);
+    list.SetItemState(nRow, LVIS_SELECTED, LVIS_SELECTED);
+    Pump(dlg);
 }
 
 INT_PTR RunModal(CDialog& dlg, std::function<void()> script) {
@@ -153,14 +156,13 @@ void CAnswerer::Answer(HWND hWnd) {
     if (hWnd == m_hLastAnswered)
         return;
     m_hLastAnswered = hWnd;
-    bool bBrowser = false;
-    EnumChildWindows(hWnd, FindFolderTree, reinterpret_cast<LPARAM>(&bBrowser));
-    if (bBrowser) {
+    // A folder browser, known by its tree of folders.
+    if (FindWindowExA(hWnd, nullptr, "SysTreeView32", nullptr)) {
         ++m_nBrowsers;
         PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
         return;
     }
-    char szCaption[256] = "", szText[1024] = "";
+    char szCaption[256] = "";
     GetWindowTextA(hWnd, szCaption, sizeof szCaption);
     if (std::string(szCaption) == "Name") {
         if (!m_strName.empty())
@@ -169,8 +171,7 @@ void CAnswerer::Answer(HWND hWnd) {
         return;
     }
     // A message box, or another box that OK ends (the About box).
-    GetDlgItemTextA(hWnd, 0xFFFF, szText, sizeof szText);
-    m_aBoxes.push_back(std::string(szCaption) + "|" + szText);
+    m_aBoxes.push_back(std::string(szCaption) + "|" + ItemText(hWnd, 0xFFFF));
     const bool bAbout = std::string(szCaption).starts_with("About");
     int nButton = m_nButton;
     if (nButton == 0)

@@ -22,9 +22,15 @@ void Pump(CDialog& dlg);
 // Posts a click on a button of the dialog and lets the loop handle it.
 void Click(CDialog& dlg, int nButton);
 
+// A control of a dialog: its text, and whether it takes input.
+std::string ItemText(HWND hDlg, int nID);
+bool IsEnabled(const CDialog& dlg, int nID);
+
 // A row of a list view, its first columns' texts joined by '|'; every row's.
 std::string RowText(const CListCtrl& list, int nRow, int nColumns);
 std::vector<std::string> RowTexts(const CListCtrl& list, int nColumns);
+// Selects that row alone, as a click does, and lets the dialog handle it.
+void SelectRow(CDialog& dlg, CListCtrl& list, int nRow);
 
 // Runs the dialog modally and the script inside its loop once it is shown
 // and enabled. The script ends the dialog, typically by clicking Quit.

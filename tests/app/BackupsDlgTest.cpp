@@ -8,25 +8,11 @@ namespace {
 
 class Backups : public CMainWindowTest {
 protected:
-    Backups() : CMainWindowTest(kThreeAreas) {}
-
     // The row's box switched, then Save.
     void SwitchAndSave(int nRow) {
         List().SetCurSel(nRow);
         Key(VK_SPACE);
         Click(m_dlg, IDC_SAVE);
-    }
-    static void Select(CBackupsDlg& dlg, int nRow) {
-        dlg.m_listSets.SetItemState(nRow, LVIS_SELECTED, LVIS_SELECTED);
-        Pump(dlg);
-    }
-    static std::string Shown(const CBackupsDlg& dlg) {
-        char szText[1024] = "";
-        GetDlgItemTextA(dlg.m_hWnd, IDC_BACKUP_DIFFERENCES, szText, sizeof szText);
-        return szText;
-    }
-    static bool CanRestore(const CBackupsDlg& dlg) {
-        return IsWindowEnabled(dlg.GetDlgItem(IDC_RESTORE_BACKUP)) != FALSE;
     }
 };
 
@@ -48,12 +34,13 @@ TEST_F(Backups, ListsTheSetsAndRestoresOneAsAStepThatSaveWrites) {
             EXPECT_EQ(RowText(dlg.m_listSets, 0, 4), "2|" + sets[0].strWhen + " UTC|Save|3");
             EXPECT_TRUE(RowText(dlg.m_listSets, 1, 4)
                             .starts_with("1|" + sets[1].strWhen + " UTC|unusable: "));
-            EXPECT_EQ(Shown(dlg), "\"ABCD\" () switches off");
-            EXPECT_TRUE(CanRestore(dlg));
-            Select(dlg, 1);
-            EXPECT_TRUE(Shown(dlg).starts_with("Backup set 1 cannot be restored: "));
-            EXPECT_FALSE(CanRestore(dlg));
-            Select(dlg, 0);
+            EXPECT_EQ(ItemText(dlg.m_hWnd, IDC_BACKUP_DIFFERENCES), "\"ABCD\" () switches off");
+            EXPECT_TRUE(IsEnabled(dlg, IDC_RESTORE_BACKUP));
+            SelectRow(dlg, dlg.m_listSets, 1);
+            EXPECT_TRUE(ItemText(dlg.m_hWnd, IDC_BACKUP_DIFFERENCES)
+                            .starts_with("Backup set 1 cannot be restored: "));
+            EXPECT_FALSE(IsEnabled(dlg, IDC_RESTORE_BACKUP));
+            SelectRow(dlg, dlg.m_listSets, 0);
             Click(dlg, IDC_RESTORE_BACKUP);
         });
         SysCommand(IDM_BACKUPS);

@@ -23,22 +23,15 @@ const std::string kFolders = "[Mixed]\r\nActive=2\r\nExpand=1\r\n"
 class CheckAndSave : public CMainWindowTest {
 protected:
     CheckAndSave() : CMainWindowTest(kLibrary) { m_sim.Write("Folder.txt", kFolders); }
-
-    // twk on a simulator folder; its output as a terminal shows it.
-    static std::string Twk(const CSimFolder& sim, std::vector<std::string> args) {
-        args.insert(args.begin(), {"--sim", sim.WinPath()});
-        std::string out = RunProgram(TwkPath(), args).strOut;
-        out.erase(std::remove(out.begin(), out.end(), '\r'), out.end());
-        return out;
-    }
 };
 
 } // namespace
 
 TEST_F(CheckAndSave, CheckLibraryShowsWhatTwkCheckPrints) {
     Run([&] { SysCommand(IDM_CHECK_LIBRARY); });
-    // The same findings, without twk's lines of what to run.
-    std::string printed = Twk(m_sim, {"check"});
+    // The same findings, without twk's line ends and lines of what to run.
+    std::string printed = RunProgram(TwkPath(), {"--sim", m_sim.WinPath(), "check"}).strOut;
+    printed.erase(std::remove(printed.begin(), printed.end(), '\r'), printed.end());
     ASSERT_NE(printed.find("duplicate-local: #3"), std::string::npos) << printed;
     for (std::size_t n; (n = printed.find("\n  ")) != std::string::npos;)
         printed.erase(n, printed.find('\n', n + 1) - n);
@@ -51,10 +44,6 @@ TEST_F(CheckAndSave, CheckLibraryShowsWhatTwkCheckPrints) {
 // nothing to take back or do again, and the Find field keeps Ctrl+Z for its
 // own text.
 TEST_F(CheckAndSave, UndoAndRedoComeFromTheKeysAndTheSystemMenu) {
-    auto greyed = [&](UINT nID) {
-        return (GetMenuState(GetSystemMenu(m_dlg.m_hWnd, FALSE), nID, MF_BYCOMMAND) & MF_GRAYED) !=
-               0;
-    };
     Run([&] {
         m_answerer.m_nButton = IDYES;
         for (int n = 0; n < 3; ++n) {
@@ -65,12 +54,12 @@ TEST_F(CheckAndSave, UndoAndRedoComeFromTheKeysAndTheSystemMenu) {
         SysCommand(IDM_UNDO);
         Key('Z', {VK_CONTROL}, m_dlg.m_editFind.m_hWnd);
         EXPECT_EQ(m_dlg.Document().RowCount(), 3);
-        EXPECT_TRUE(!greyed(IDM_UNDO) && !greyed(IDM_REDO));
+        EXPECT_TRUE(!Greyed(IDM_UNDO) && !Greyed(IDM_REDO));
         Key('Y', {VK_CONTROL});
         Key('Z', {VK_CONTROL, VK_SHIFT});
         SysCommand(IDM_REDO);
         EXPECT_EQ(m_dlg.Document().RowCount(), 1);
-        EXPECT_TRUE(!greyed(IDM_UNDO) && greyed(IDM_REDO));
+        EXPECT_TRUE(!Greyed(IDM_UNDO) && Greyed(IDM_REDO));
     });
 }
 
@@ -138,42 +127,35 @@ INSTANTIATE_TEST_SUITE_P(
 
 namespace {
 
-// A Save that cannot be made whole, or a save that died before the window
-// started: what the window says, and the files as they were.
+// What stands in the way of a Save: scenery.cfg read-only, or another
+// program's lock, taken once the window is open or held before it starts; or
+// a save that died before the window started. What the window says, and the
+// files as they were.
+enum class EObstacle { kReadOnly, kLockedAtSave, kLockedAtStart, kInterrupted };
+
 struct CWriteCase {
     const char* pszName;
-    // Before the window starts; other stands for another program's lock.
-    void (*pSetUp)(const CSimFolder& sim, CFileLock& other);
-    bool bLockedAtSave; // another program holds the lock then
-    int nAnswer;        // to every box
+    EObstacle obstacle;
+    int nAnswer; // to every box
     std::vector<std::string> boxes;
 };
 
 class WriteRefused : public CheckAndSave, public ::testing::WithParamInterface<CWriteCase> {};
 
+const std::string kLockedQuestion =
+    "Tarnwick|Another program is writing the scenery library.\nTry again?";
+
 const CWriteCase kWriteCases[] = {
     {"ReadOnly",
-     [](const CSimFolder& sim, CFileLock&) {
-         SetFileAttributesA(sim.Path("scenery.cfg").c_str(), FILE_ATTRIBUTE_READONLY);
-     },
-     false,
+     EObstacle::kReadOnly,
      IDOK,
      {"Error|scenery.cfg is read-only, so nothing was saved.\nRemove its read-only attribute to "
       "save.",
       kCloseQuestion}},
-    {"LockedAtSave",
-     [](const CSimFolder&, CFileLock&) {},
-     true,
-     IDCANCEL,
-     {"Tarnwick|Another program is writing the scenery library.\nTry again?", kCloseQuestion}},
-    {"LockedAtStartClosesTheWindow",
-     [](const CSimFolder& sim, CFileLock& other) { other.Acquire(sim.Path("Tarnwick.lock"), {}); },
-     false,
-     IDCANCEL,
-     {"Tarnwick|Another program is writing the scenery library.\nTry again?"}},
+    {"LockedAtSave", EObstacle::kLockedAtSave, IDCANCEL, {kLockedQuestion, kCloseQuestion}},
+    {"LockedAtStartClosesTheWindow", EObstacle::kLockedAtStart, IDCANCEL, {kLockedQuestion}},
     {"Interrupted",
-     [](const CSimFolder& sim, CFileLock&) { LeaveAnInterruptedSave(sim.WinPath() + "\\"); },
-     false,
+     EObstacle::kInterrupted,
      IDOK,
      {"Tarnwick|A save of the scenery library was interrupted. Its files were put back as they "
       "were before it."}},
@@ -182,11 +164,17 @@ const CWriteCase kWriteCases[] = {
 } // namespace
 
 TEST_P(WriteRefused, SaysSoAndLeavesEveryFileAsItWas) {
+    const EObstacle obstacle = GetParam().obstacle;
     CFileLock other;
-    GetParam().pSetUp(m_sim, other);
+    if (obstacle == EObstacle::kReadOnly)
+        SetFileAttributesA(m_sim.Path("scenery.cfg").c_str(), FILE_ATTRIBUTE_READONLY);
+    else if (obstacle == EObstacle::kLockedAtStart)
+        other.Acquire(m_sim.Path("Tarnwick.lock"), {});
+    else if (obstacle == EObstacle::kInterrupted)
+        LeaveAnInterruptedSave(m_sim.WinPath() + "\\");
     Run([&] {
         m_answerer.m_nButton = GetParam().nAnswer;
-        if (GetParam().bLockedAtSave)
+        if (obstacle == EObstacle::kLockedAtSave)
             other.Acquire(m_sim.Path("Tarnwick.lock"), {});
         if (m_answerer.m_aBoxes.empty()) {
             ClickAt(5, RowTop(0) + 10);

@@ -4,16 +4,12 @@
 #include "library/LibraryText.h"
 #include "resource.h"
 
-#include <functional>
-
 namespace {
 
 class MainDialog : public CMainWindowTest {
 protected:
-    explicit MainDialog(const std::string& sceneryCfg = kThreeAreas)
-        : CMainWindowTest(sceneryCfg) {}
+    using CMainWindowTest::CMainWindowTest;
 
-    bool Enabled(int nID) { return IsWindowEnabled(m_dlg.GetDlgItem(nID)) != FALSE; }
     void Select(int nRow) {
         List().SetCurSel(nRow);
         Pump(m_dlg);
@@ -33,9 +29,8 @@ TEST_F(MainDialog, SystemMenuEndsWithTheWindowsCommands) {
         int n = nFirst;
         for (UINT nID : {IDM_ABOUTBOX, IDM_CHECK_LIBRARY, IDM_AIRPORTS, IDM_PROFILES, IDM_BACKUPS,
                          IDM_UNDO, IDM_REDO}) {
-            EXPECT_EQ(GetMenuItemID(hMenu, n), nID);
-            EXPECT_EQ(GetMenuState(hMenu, n++, MF_BYPOSITION) & MF_GRAYED,
-                      nID == IDM_UNDO || nID == IDM_REDO ? static_cast<UINT>(MF_GRAYED) : 0u);
+            EXPECT_EQ(GetMenuItemID(hMenu, n++), nID);
+            EXPECT_EQ(Greyed(nID), nID == IDM_UNDO || nID == IDM_REDO) << nID;
         }
         SysCommand(IDM_ABOUTBOX);
     });
@@ -45,13 +40,13 @@ TEST_F(MainDialog, SystemMenuEndsWithTheWindowsCommands) {
 
 TEST_F(MainDialog, ButtonsFollowTheirEnablingRules) {
     Run([&] {
-        EXPECT_FALSE(Enabled(IDC_REMOVE_SCENERY));
-        EXPECT_FALSE(Enabled(IDC_RENAME_SCENERY));
+        EXPECT_FALSE(IsEnabled(m_dlg, IDC_REMOVE_SCENERY));
+        EXPECT_FALSE(IsEnabled(m_dlg, IDC_RENAME_SCENERY));
         Select(2); // Alpha, required
-        EXPECT_FALSE(Enabled(IDC_REMOVE_SCENERY));
-        EXPECT_TRUE(Enabled(IDC_RENAME_SCENERY));
+        EXPECT_FALSE(IsEnabled(m_dlg, IDC_REMOVE_SCENERY));
+        EXPECT_TRUE(IsEnabled(m_dlg, IDC_RENAME_SCENERY));
         Select(1);
-        EXPECT_TRUE(Enabled(IDC_REMOVE_SCENERY));
+        EXPECT_TRUE(IsEnabled(m_dlg, IDC_REMOVE_SCENERY));
     });
 }
 
@@ -77,29 +72,23 @@ namespace {
 const std::string kFolders =
     "[Group]\r\nActive=1\r\nExpand=0\r\nTitle.0=Alpha\r\nLocal.0=Scenery\\Alpha\r\n";
 
-// What another program does to the files while the window is open.
+// Another program adds an area to scenery.cfg and, where there is one, a
+// folder to Folder.txt. The rules of what counts as a change are the file
+// states' own: the window only asks and adopts the answer.
 struct CDiskEdit {
     const char* pszCase;
-    bool bFolderTxt; // present at start
-    std::function<void(CSimFolder&)> edit;
-    int nButton;          // the answer to the question, 0 for the default
-    const char* pszAsked; // the subject of the question
+    bool bFolderTxt; // present at start, and changed
+    int nButton;     // the answer to the question, 0 for the default
+    const char* pszQuestion;
 };
 
-void AddInstallerArea(CSimFolder& sim) {
-    sim.Write("scenery.cfg", kThreeAreas + "[Area.004]\r\nTitle=Installed\r\nActive=TRUE\r\n");
-}
-
-// The rules of what counts as a change are the file states' own: the
-// window only asks and adopts the answer.
 const CDiskEdit kDiskEdits[] = {
-    {"InstallersAreaKeptOnNoTheDefault", false, AddInstallerArea, 0, "scenery.cfg"},
-    {"BothReplacedOnYes", true,
-     [](CSimFolder& sim) {
-         AddInstallerArea(sim);
-         sim.Write("Folder.txt", kFolders + "[Other]\r\nActive=0\r\nExpand=0\r\n");
-     },
-     IDYES, "scenery.cfg and Folder.txt"},
+    {"InstallersAreaKeptOnNoTheDefault", false, 0,
+     "Warning|scenery.cfg was changed by another program after Tarnwick read it.\nSaving now "
+     "replaces those changes.\n\nSave anyway?"},
+    {"BothReplacedOnYes", true, IDYES,
+     "Warning|scenery.cfg and Folder.txt were changed by another program after Tarnwick read "
+     "them.\nSaving now replaces those changes.\n\nSave anyway?"},
 };
 
 class SaveAfterAnotherProgram : public MainDialog,
@@ -116,7 +105,10 @@ TEST_P(SaveAfterAnotherProgram, AsksBeforeReplacingItsChangesAndOnlyThen) {
     m_answerer.m_nButton = edit.nButton;
     std::string library, folders;
     Run([&] {
-        edit.edit(m_sim);
+        m_sim.Write("scenery.cfg",
+                    kThreeAreas + "[Area.004]\r\nTitle=Installed\r\nActive=TRUE\r\n");
+        if (edit.bFolderTxt)
+            m_sim.Write("Folder.txt", kFolders + "[Other]\r\nActive=0\r\nExpand=0\r\n");
         library = m_sim.Read("scenery.cfg");
         folders = m_sim.Read("Folder.txt");
         Click(m_dlg, IDC_SAVE);
@@ -124,14 +116,7 @@ TEST_P(SaveAfterAnotherProgram, AsksBeforeReplacingItsChangesAndOnlyThen) {
         EXPECT_EQ(List().GetCount(), 3);
     });
     const bool bWritten = edit.nButton == IDYES;
-    const bool bBoth = std::string(edit.pszAsked).find(" and ") != std::string::npos;
-    EXPECT_EQ(m_answerer.m_aBoxes,
-              std::vector<std::string>(
-                  bWritten ? 1 : 2,
-                  std::string("Warning|") + edit.pszAsked +
-                      (bBoth ? " were changed by another program after Tarnwick read them."
-                             : " was changed by another program after Tarnwick read it.") +
-                      "\nSaving now replaces those changes.\n\nSave anyway?"));
+    EXPECT_EQ(m_answerer.m_aBoxes, std::vector<std::string>(bWritten ? 1 : 2, edit.pszQuestion));
     EXPECT_EQ(m_sim.Read("scenery.cfg"), bWritten ? SaveText(*ParseLibrary(kThreeAreas)) : library);
     EXPECT_EQ(m_sim.Read("Folder.txt"), bWritten && !folders.empty() ? kFolders : folders);
 }

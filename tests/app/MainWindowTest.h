@@ -1,6 +1,7 @@
 #pragma once
 
-// A simulator folder known through the registry, and the main window on it.
+// A simulator folder known through the registry, its library kThreeAreas
+// unless another is given, and the main window on it.
 
 #include "AppTestSupport.h"
 
@@ -9,7 +10,7 @@
 // Public, for the cases of a table to reach.
 class CMainWindowTest : public ::testing::Test {
 public:
-    explicit CMainWindowTest(const std::string& sceneryCfg) : m_sim(sceneryCfg) {
+    explicit CMainWindowTest(const std::string& sceneryCfg = kThreeAreas) : m_sim(sceneryCfg) {
         SetSimRegistry(m_sim.WinPath());
     }
     ~CMainWindowTest() override { RemoveSimRegistry(); }
@@ -43,10 +44,14 @@ public:
             order += List().GetText(n).substr(1);
         return order;
     }
-    // A system menu command, as the menu sends it.
+    // A system menu command, as the menu sends it; whether the menu greys it.
     void SysCommand(UINT nID) {
         m_dlg.PostMessage(WM_SYSCOMMAND, nID, 0);
         Pump(m_dlg);
+    }
+    bool Greyed(UINT nID) {
+        HMENU hMenu = GetSystemMenu(m_dlg.m_hWnd, FALSE);
+        return (GetMenuState(hMenu, nID, MF_BYCOMMAND) & MF_GRAYED) != 0;
     }
     static RECT WindowRect(HWND hWnd) {
         RECT rect;

@@ -18,21 +18,6 @@ protected:
         m_sim.Write("Folder.txt", kFolderTxt);
         m_sim.Write("Profiles.txt", profilesTxt);
     }
-
-    static void Select(CProfilesDlg& dlg, int nRow) {
-        dlg.m_listProfiles.SetItemState(-1, 0, LVIS_SELECTED);
-        dlg.m_listProfiles.SetItemState(nRow, LVIS_SELECTED, LVIS_SELECTED);
-        Pump(dlg);
-    }
-    // Opens the dialog from the system menu; the script runs in it.
-    void OpenProfiles(std::function<void(CProfilesDlg&)> script) {
-        m_dlg.Drive<CProfilesDlg>([script](CProfilesDlg& dlg) {
-            Pump(dlg);
-            script(dlg);
-            Click(dlg, IDCANCEL);
-        });
-        SysCommand(IDM_PROFILES);
-    }
 };
 
 } // namespace
@@ -47,39 +32,42 @@ TEST_F(ProfilesDialog, ButtonsSaveTheBytesOfTheSameChangesOnTheDocument) {
     doc.ApplyProfile(0);
     doc.RenameProfile(2, "Evening");
     doc.DeleteProfile(0);
+    m_dlg.Drive<CProfilesDlg>([&](CProfilesDlg& dlg) {
+        Pump(dlg);
+        m_answerer.m_strName = "[Now]";
+        Click(dlg, IDC_SAVE_PROFILE); // refused for its brackets
+        m_answerer.m_strName = "Now";
+        Click(dlg, IDC_SAVE_PROFILE);
+        m_answerer.m_strName = "now";
+        m_answerer.m_nButton = IDNO;
+        Click(dlg, IDC_SAVE_PROFILE); // the replacement refused
+        EXPECT_EQ(RowTexts(dlg.m_listProfiles, 3),
+                  (std::vector<std::string>{"Quiet|1|", "Everything|3|", "Now|2|yes"}));
+        SelectRow(dlg, dlg.m_listProfiles, 0);
+        m_answerer.m_nButton = IDOK;
+        Click(dlg, IDC_APPLY_PROFILE);
+        EXPECT_TRUE(List().IsItemActive(0));
+        EXPECT_FALSE(List().IsItemActive(1));
+        EXPECT_EQ(RowTexts(dlg.m_listProfiles, 3),
+                  (std::vector<std::string>{"Quiet|1|yes", "Everything|3|", "Now|2|"}));
+        SelectRow(dlg, dlg.m_listProfiles, 2);
+        m_answerer.m_strName = "Evening";
+        Click(dlg, IDC_RENAME_PROFILE);
+        SelectRow(dlg, dlg.m_listProfiles, 0);
+        m_answerer.m_nButton = IDYES;
+        Click(dlg, IDC_DELETE_PROFILE);
+        EXPECT_EQ(RowTexts(dlg.m_listProfiles, 3),
+                  (std::vector<std::string>{"Everything|3|", "Evening|2|"}));
+        EXPECT_FALSE(IsEnabled(dlg, IDC_APPLY_PROFILE));
+        Click(dlg, IDCANCEL);
+    });
     Run([&] {
-        OpenProfiles([&](CProfilesDlg& dlg) {
-            m_answerer.m_strName = "[Now]";
-            Click(dlg, IDC_SAVE_PROFILE); // refused for its brackets
-            m_answerer.m_strName = "Now";
-            Click(dlg, IDC_SAVE_PROFILE);
-            m_answerer.m_strName = "now";
-            m_answerer.m_nButton = IDNO;
-            Click(dlg, IDC_SAVE_PROFILE); // the replacement refused
-            EXPECT_EQ(RowTexts(dlg.m_listProfiles, 3),
-                      (std::vector<std::string>{"Quiet|1|", "Everything|3|", "Now|2|yes"}));
-            Select(dlg, 0);
-            m_answerer.m_nButton = IDOK;
-            Click(dlg, IDC_APPLY_PROFILE);
-            EXPECT_TRUE(List().IsItemActive(0));
-            EXPECT_FALSE(List().IsItemActive(1));
-            EXPECT_EQ(RowTexts(dlg.m_listProfiles, 3),
-                      (std::vector<std::string>{"Quiet|1|yes", "Everything|3|", "Now|2|"}));
-            Select(dlg, 2);
-            m_answerer.m_strName = "Evening";
-            Click(dlg, IDC_RENAME_PROFILE);
-            Select(dlg, 0);
-            m_answerer.m_nButton = IDYES;
-            Click(dlg, IDC_DELETE_PROFILE);
-            EXPECT_EQ(RowTexts(dlg.m_listProfiles, 3),
-                      (std::vector<std::string>{"Everything|3|", "Evening|2|"}));
-            EXPECT_FALSE(IsWindowEnabled(dlg.GetDlgItem(IDC_APPLY_PROFILE)));
-        });
+        SysCommand(IDM_PROFILES);
         Click(m_dlg, IDC_SAVE);
     });
     EXPECT_EQ(m_answerer.m_aBoxes,
               (std::vector<std::string>{
-                  "Warning|" + WhyProfileNameRefused("[Now]"),
+                  "Warning|A profile name cannot hold \"[\" or \"]\".",
                   "Tarnwick|A profile named \"Now\" exists. Replace it with the areas on now?",
                   kMissingBox, "Tarnwick|Do you really want to delete the profile \"Quiet\" ?"}));
     ASSERT_EQ(doc.Save().outcome, CSaveResult::kWritten);
@@ -92,15 +80,14 @@ protected:
     UnreadableProfiles() : ProfilesDialog(std::string("[A]\r\n\0", 6)) {}
 };
 
-// The rest of the window works on: only the profiles wait for the file.
+// The rest of the window works on: only the profiles wait for the file. A
+// Profiles dialog, undriven, would be answered and add its box.
 TEST_F(UnreadableProfiles, SayWhyInAnErrorBoxAndOpenNoDialog) {
-    bool bOpened = false;
     Run([&] {
-        OpenProfiles([&](CProfilesDlg&) { bOpened = true; });
+        SysCommand(IDM_PROFILES);
         EXPECT_EQ(List().GetCount(), 3);
     });
     const CSaveResult unreadable = m_dlg.Document().ProfilesUnreadable();
-    EXPECT_FALSE(bOpened);
     EXPECT_EQ(m_answerer.m_aBoxes,
               std::vector<std::string>{"Error|" + unreadable.strPath +
                                        " could not be read at start-up (" + unreadable.strReason +
