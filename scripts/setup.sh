@@ -40,7 +40,11 @@ if [ -n "$need32" ] && ! dpkg --print-foreign-architectures | grep -qx i386; the
   $SUDO dpkg --add-architecture i386 ||
     echo "setup: the i386 architecture cannot be added; only 64-bit Wine will run" >&2
 fi
-$SUDO apt-get update -qq
+# A mirror caught mid-sync fails one index and apt-get update with it; what
+# can be installed from the lists it did fetch is still installed, and what
+# cannot fails below with apt's own message.
+$SUDO apt-get update -qq ||
+  echo "setup: some package lists could not be fetched; installing from the others" >&2
 if [ ${#need[@]} -gt 0 ]; then
   echo "setup: installing ${need[*]}" >&2
   $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
