@@ -73,9 +73,9 @@ public:
         ReleaseDC(List().m_hWnd, hDC);
         return colour;
     }
-    void ClickAt(int x, int y) {
-        Mouse(WM_LBUTTONDOWN, x, y, MK_LBUTTON);
-        Mouse(WM_LBUTTONUP, x, y);
+    void ClickAt(int x, int y, WPARAM nKeys = 0) {
+        Mouse(WM_LBUTTONDOWN, x, y, MK_LBUTTON | nKeys);
+        Mouse(WM_LBUTTONUP, x, y, nKeys);
     }
     void Drag(int nFromRow, int x, int y) {
         Mouse(WM_LBUTTONDOWN, 50, RowTop(nFromRow) + 10, MK_LBUTTON);
