@@ -9,11 +9,7 @@
 
 namespace {
 
-struct CColumn {
-    const char* pszHeading;
-    int nWidth;
-};
-constexpr CColumn kColumns[kAirportColumns] = {
+constexpr CListColumn kColumns[kAirportColumns] = {
     {"Ident", 60}, {"Name", 200}, {"Used", 160}, {"Also in", 300}};
 
 } // namespace
@@ -30,11 +26,7 @@ void CAirportsDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CAirportsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_nDpi = GetWindowDpi(m_hWnd);
-    m_listAirports.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    for (int n = 0; n < static_cast<int>(kAirportColumns); ++n)
-        m_listAirports.InsertColumn(n, kColumns[n].pszHeading,
-                                    ScaleToDpi(kColumns[n].nWidth, m_nDpi));
+    m_listAirports.InsertColumns(kColumns);
     m_btnConflictsOnly.SetCheck(BST_CHECKED);
     OnConflictsOnly();
     m_editFilter.SetFocus();
@@ -128,14 +120,9 @@ void CAirportsDlg::Reload(const std::string& ident) {
 }
 
 void CAirportsDlg::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult) {
-    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(pNMHDR)->item;
-    if (item.mask & LVIF_TEXT)
-        lstrcpynA(item.pszText,
-                  m_table
-                      .Text(static_cast<std::size_t>(item.iItem),
-                            static_cast<EAirportColumn>(item.iSubItem))
-                      .c_str(),
-                  item.cchTextMax);
+    AnswerListText(pNMHDR, m_table.RowCount(), [&](std::size_t nRow, int nColumn) {
+        return m_table.Text(nRow, static_cast<EAirportColumn>(nColumn));
+    });
     *pResult = 0;
 }
 
@@ -148,9 +135,7 @@ void CAirportsDlg::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult) {
 // The columns keep the widths the user gave them, in proportion.
 LRESULT CAirportsDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
     Default(WM_DPICHANGED, wParam, lParam);
-    const UINT nDpi = DpiFromMessage(wParam);
-    m_listAirports.ScaleColumnWidths(static_cast<int>(kAirportColumns), m_nDpi, nDpi);
-    m_nDpi = nDpi;
+    m_listAirports.ScaleColumnsToDpi(DpiFromMessage(wParam));
     return 0;
 }
 

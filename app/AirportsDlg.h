@@ -79,5 +79,4 @@ private:
     std::vector<CAirport> m_airports;
     CAirportTable m_table;
     int m_nShownArea = -1;
-    UINT m_nDpi = 0; // the DPI the columns are sized for
 };

@@ -10,11 +10,7 @@ namespace {
 
 enum EBackupColumn { kNumberColumn, kWhenColumn, kByColumn, kAreasColumn, kBackupColumns };
 
-struct CColumn {
-    const char* pszHeading;
-    int nWidth;
-};
-constexpr CColumn kColumns[kBackupColumns] = {
+constexpr CListColumn kColumns[kBackupColumns] = {
     {"Number", 55}, {"When", 130}, {"By", 220}, {"Areas", 50}};
 
 bool IsFolder(const std::string& path) {
@@ -51,10 +47,7 @@ void CBackupsDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CBackupsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_nDpi = GetWindowDpi(m_hWnd);
-    m_listSets.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    for (int n = 0; n < kBackupColumns; ++n)
-        m_listSets.InsertColumn(n, kColumns[n].pszHeading, ScaleToDpi(kColumns[n].nWidth, m_nDpi));
+    m_listSets.InsertColumns(kColumns);
     m_listSets.SetItemCount(static_cast<int>(m_sets.size()));
     // The newest set; its selection's notification shows it.
     if (m_sets.empty())
@@ -136,30 +129,23 @@ void CBackupsDlg::OnSetChanged(NMHDR* pNMHDR, LRESULT* pResult) {
 }
 
 void CBackupsDlg::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult) {
-    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(pNMHDR)->item;
-    if ((item.mask & LVIF_TEXT) && item.iItem >= 0 &&
-        static_cast<std::size_t>(item.iItem) < m_sets.size()) {
-        const CBackupSet& set = m_sets[static_cast<std::size_t>(item.iItem)];
-        std::string text;
-        if (item.iSubItem == kNumberColumn)
-            text = std::to_string(set.nNumber);
-        else if (item.iSubItem == kWhenColumn)
-            text = set.strWhen + " UTC";
-        else if (item.iSubItem == kByColumn)
-            text = set.strUnusable.empty() ? set.strBy : "unusable: " + set.strUnusable;
-        else
-            text = std::to_string(set.nAreas);
-        lstrcpynA(item.pszText, text.c_str(), item.cchTextMax);
-    }
+    AnswerListText(pNMHDR, m_sets.size(), [&](std::size_t nRow, int nColumn) {
+        const CBackupSet& set = m_sets[nRow];
+        if (nColumn == kNumberColumn)
+            return std::to_string(set.nNumber);
+        if (nColumn == kWhenColumn)
+            return set.strWhen + " UTC";
+        if (nColumn == kByColumn)
+            return set.strUnusable.empty() ? set.strBy : "unusable: " + set.strUnusable;
+        return std::to_string(set.nAreas);
+    });
     *pResult = 0;
 }
 
 // The columns keep the widths the user gave them, in proportion.
 LRESULT CBackupsDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
     Default(WM_DPICHANGED, wParam, lParam);
-    const UINT nDpi = DpiFromMessage(wParam);
-    m_listSets.ScaleColumnWidths(kBackupColumns, m_nDpi, nDpi);
-    m_nDpi = nDpi;
+    m_listSets.ScaleColumnsToDpi(DpiFromMessage(wParam));
     return 0;
 }
 

@@ -52,5 +52,4 @@ private:
     CLibrarySet m_set;       // that set, read
     std::string m_strWhyNot; // why it cannot be restored, or empty
     bool m_bDiffers = false; // whether it differs from the library
-    UINT m_nDpi = 0;         // the DPI the columns are sized for
 };

@@ -12,11 +12,8 @@ namespace {
 
 enum EProfileColumn { kNameColumn, kAreasColumn, kCurrentColumn, kProfileColumns };
 
-struct CColumn {
-    const char* pszHeading;
-    int nWidth;
-};
-constexpr CColumn kColumns[kProfileColumns] = {{"Profile", 200}, {"Areas", 50}, {"Current", 60}};
+constexpr CListColumn kColumns[kProfileColumns] = {
+    {"Profile", 200}, {"Areas", 50}, {"Current", 60}};
 
 constexpr const char* kNamePrompt = "Profile";
 
@@ -36,11 +33,7 @@ void CProfilesDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CProfilesDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_nDpi = GetWindowDpi(m_hWnd);
-    m_listProfiles.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    for (int n = 0; n < kProfileColumns; ++n)
-        m_listProfiles.InsertColumn(n, kColumns[n].pszHeading,
-                                    ScaleToDpi(kColumns[n].nWidth, m_nDpi));
+    m_listProfiles.InsertColumns(kColumns);
     ShowProfiles(m_doc.Profiles().empty() ? -1 : 0);
     m_listProfiles.SetFocus();
     return FALSE;
@@ -142,28 +135,21 @@ void CProfilesDlg::OnUpdateSelectionCommand(CCmdUI* pCmdUI) {
 }
 
 void CProfilesDlg::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult) {
-    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(pNMHDR)->item;
     const CSceneryProfiles& profiles = m_doc.Profiles();
-    if ((item.mask & LVIF_TEXT) && item.iItem >= 0 &&
-        static_cast<std::size_t>(item.iItem) < profiles.size()) {
-        const CSceneryProfile& profile = profiles[static_cast<std::size_t>(item.iItem)];
-        std::string text;
-        if (item.iSubItem == kNameColumn)
-            text = profile.strName;
-        else if (item.iSubItem == kAreasColumn)
-            text = std::to_string(ProfileAreaCount(profile, m_doc.Areas()));
-        else if (IsCurrentProfile(profile, m_doc.Areas(), m_doc.Rows()))
-            text = "yes";
-        lstrcpynA(item.pszText, text.c_str(), item.cchTextMax);
-    }
+    AnswerListText(pNMHDR, profiles.size(), [&](std::size_t nRow, int nColumn) -> std::string {
+        const CSceneryProfile& profile = profiles[nRow];
+        if (nColumn == kNameColumn)
+            return profile.strName;
+        if (nColumn == kAreasColumn)
+            return std::to_string(ProfileAreaCount(profile, m_doc.Areas()));
+        return IsCurrentProfile(profile, m_doc.Areas(), m_doc.Rows()) ? "yes" : "";
+    });
     *pResult = 0;
 }
 
 LRESULT CProfilesDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
     Default(WM_DPICHANGED, wParam, lParam);
-    const UINT nDpi = DpiFromMessage(wParam);
-    m_listProfiles.ScaleColumnWidths(kProfileColumns, m_nDpi, nDpi);
-    m_nDpi = nDpi;
+    m_listProfiles.ScaleColumnsToDpi(DpiFromMessage(wParam));
     return 0;
 }
 

@@ -47,5 +47,4 @@ private:
 
     CLibraryDocument& m_doc;
     CShowSwitches m_showSwitches;
-    UINT m_nDpi = 0; // the DPI the columns are sized for
 };

@@ -5,14 +5,10 @@
 
 namespace {
 
-struct CColumn {
-    const char* pszHeading;
-    int nWidth;
-};
 constexpr std::size_t kColumns = 4;
-constexpr CColumn kDefinitionColumns[kColumns] = {
+constexpr CListColumn kDefinitionColumns[kColumns] = {
     {"Area", 210}, {"File", 150}, {"On", 40}, {"Use", 70}};
-constexpr CColumn kEffectColumns[kColumns] = {
+constexpr CListColumn kEffectColumns[kColumns] = {
     {"Ident", 50}, {"Name", 150}, {"Used now", 135}, {"Used after", 135}};
 
 // The radio buttons' labels, in the order of EResolution.
@@ -21,13 +17,6 @@ constexpr const char* kWayLabels[] = {"Move its area above the others",
 
 std::string Counted(std::size_t nCount, const char* pszThing) {
     return std::to_string(nCount) + " " + pszThing + (nCount == 1 ? "" : "s");
-}
-
-void InsertColumns(CListCtrl& list, const CColumn (&columns)[kColumns], UINT nDpi) {
-    list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    for (std::size_t n = 0; n < kColumns; ++n)
-        list.InsertColumn(static_cast<int>(n), columns[n].pszHeading,
-                          ScaleToDpi(columns[n].nWidth, nDpi));
 }
 
 } // namespace
@@ -49,9 +38,8 @@ void CResolveDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CResolveDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_nDpi = GetWindowDpi(m_hWnd);
-    InsertColumns(m_listDefinitions, kDefinitionColumns, m_nDpi);
-    InsertColumns(m_listEffects, kEffectColumns, m_nDpi);
+    m_listDefinitions.InsertColumns(kDefinitionColumns);
+    m_listEffects.InsertColumns(kEffectColumns);
     const CAirport& airport = m_airports[m_nAirport];
     SetDlgItemTextA(m_hWnd, IDC_DEFINITIONS_LABEL,
                     (airport.strIdent + " " + airport.strName +
@@ -170,27 +158,21 @@ void CResolveDlg::OnDefinitionChanged(NMHDR* pNMHDR, LRESULT* pResult) {
 }
 
 void CResolveDlg::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult) {
-    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(pNMHDR)->item;
     const std::vector<CRow>& rows =
         pNMHDR->idFrom == IDC_DEFINITION_LIST ? m_definitionRows : m_effectRows;
-    if ((item.mask & LVIF_TEXT) && item.iItem >= 0 &&
-        static_cast<std::size_t>(item.iItem) < rows.size() && item.iSubItem >= 0 &&
-        static_cast<std::size_t>(item.iSubItem) < kColumns)
-        lstrcpynA(
-            item.pszText,
-            rows[static_cast<std::size_t>(item.iItem)][static_cast<std::size_t>(item.iSubItem)]
-                .c_str(),
-            item.cchTextMax);
+    AnswerListText(pNMHDR, rows.size(), [&](std::size_t nRow, int nColumn) {
+        return nColumn >= 0 && static_cast<std::size_t>(nColumn) < kColumns
+                   ? rows[nRow][static_cast<std::size_t>(nColumn)]
+                   : std::string();
+    });
     *pResult = 0;
 }
 
 // The columns keep the widths the user gave them, in proportion.
 LRESULT CResolveDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
     Default(WM_DPICHANGED, wParam, lParam);
-    const UINT nDpi = DpiFromMessage(wParam);
     for (CListCtrl* pList : {&m_listDefinitions, &m_listEffects})
-        pList->ScaleColumnWidths(static_cast<int>(kColumns), m_nDpi, nDpi);
-    m_nDpi = nDpi;
+        pList->ScaleColumnsToDpi(DpiFromMessage(wParam));
     return 0;
 }
 

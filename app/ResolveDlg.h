@@ -63,5 +63,4 @@ private:
     EResolution m_chosen = EResolution::kMoveUse;
     std::vector<CRow> m_definitionRows;
     std::vector<CRow> m_effectRows;
-    UINT m_nDpi = 0; // the DPI the columns are sized for
 };

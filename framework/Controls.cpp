@@ -1,5 +1,7 @@
 #include "Controls.h"
 
+#include "Dpi.h"
+
 #include <vector>
 
 std::string CListBox::GetText(int nIndex) const {
@@ -122,10 +124,20 @@ int CListCtrl::InsertColumn(int nColumn, const std::string& heading, int nWidth)
         ControlMessage(LVM_INSERTCOLUMNA, nColumn, reinterpret_cast<LPARAM>(&column)));
 }
 
-void CListCtrl::ScaleColumnWidths(int nColumns, UINT nFromDpi, UINT nToDpi) {
-    for (int n = 0; n < nColumns; ++n)
+void CListCtrl::InsertColumns(std::span<const CListColumn> columns) {
+    SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    m_nColumnsDpi = GetWindowDpi(m_hWnd);
+    m_nColumns = static_cast<int>(columns.size());
+    for (int n = 0; n < m_nColumns; ++n)
+        InsertColumn(n, columns[static_cast<std::size_t>(n)].pszHeading,
+                     ScaleToDpi(columns[static_cast<std::size_t>(n)].nWidth, m_nColumnsDpi));
+}
+
+void CListCtrl::ScaleColumnsToDpi(UINT nDpi) {
+    for (int n = 0; n < m_nColumns; ++n)
         SetColumnWidth(
-            n, MulDiv(GetColumnWidth(n), static_cast<int>(nToDpi), static_cast<int>(nFromDpi)));
+            n, MulDiv(GetColumnWidth(n), static_cast<int>(nDpi), static_cast<int>(m_nColumnsDpi)));
+    m_nColumnsDpi = nDpi;
 }
 
 BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask) {
@@ -159,4 +171,13 @@ BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle) {
                                 pParentWnd ? pParentWnd->m_hWnd : nullptr, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
     return SubclassWindow(hWnd);
+}
+
+void AnswerListText(NMHDR* pNMHDR, std::size_t nRows,
+                    const std::function<std::string(std::size_t nRow, int nColumn)>& cellText) {
+    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(pNMHDR)->item;
+    if ((item.mask & LVIF_TEXT) && item.iItem >= 0 && static_cast<std::size_t>(item.iItem) < nRows)
+        lstrcpynA(item.pszText,
+                  cellText(static_cast<std::size_t>(item.iItem), item.iSubItem).c_str(),
+                  item.cchTextMax);
 }

@@ -5,6 +5,7 @@
 #include "Gdi.h"
 #include "Wnd.h"
 
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -141,6 +142,12 @@ public:
     HTREEITEM HitTest(POINT point, UINT* pFlags) const;
 };
 
+// A column of a list view: its heading, and its width at 96 DPI.
+struct CListColumn {
+    const char* pszHeading;
+    int nWidth;
+};
+
 // A list view in report style.
 class CListCtrl : public CStandardControl {
 public:
@@ -154,9 +161,11 @@ public:
     BOOL SetColumnWidth(int nColumn, int nWidth) {
         return static_cast<BOOL>(ControlMessage(LVM_SETCOLUMNWIDTH, nColumn, nWidth));
     }
-    // The first nColumns columns, sized at one DPI, keep their proportion
-    // at another: the widths the user gave them survive a change of monitor.
-    void ScaleColumnWidths(int nColumns, UINT nFromDpi, UINT nToDpi);
+    // Rows selected whole, and the columns sized for the list's DPI.
+    void InsertColumns(std::span<const CListColumn> columns);
+    // The columns keep their proportion at another DPI: the widths the user
+    // gave them survive a change of monitor.
+    void ScaleColumnsToDpi(UINT nDpi);
     // The rows of a list whose items the parent keeps (LVS_OWNERDATA), all
     // drawn anew: it asks for the texts of the rows it draws.
     void SetItemCount(int nItems) { ControlMessage(LVM_SETITEMCOUNT, nItems); }
@@ -167,7 +176,17 @@ public:
     // nItem -1: every item.
     BOOL SetItemState(int nItem, UINT nState, UINT nMask);
     std::string GetItemText(int nItem, int nSubItem) const;
+
+private:
+    int m_nColumns = 0;
+    UINT m_nColumnsDpi = 0; // the DPI the columns are sized for
 };
+
+// Answers a list that asks its parent for a cell's text (LVN_GETDISPINFOA)
+// with what cellText gives for a row below nRows; a row the parent no
+// longer has stays empty.
+void AnswerListText(NMHDR* pNMHDR, std::size_t nRows,
+                    const std::function<std::string(std::size_t nRow, int nColumn)>& cellText);
 
 class CProgressCtrl : public CStandardControl {
 public:
