@@ -52,17 +52,15 @@ TEST_F(MainDialog, ButtonsFollowTheirEnablingRules) {
 
 TEST_F(MainDialog, FindSelectsTheNextRowBeginningWithTheText) {
     Run([&] {
-        // Rows from the top: xabc, ABCD, Alpha.
-        m_dlg.m_editFind.SetWindowText("abc");
-        Click(m_dlg, IDC_FIND);
-        EXPECT_EQ(m_dlg.m_listScenery.GetCurSel(), 1);
-        m_dlg.m_editFind.SetWindowText("");
-        Select(2);
-        Click(m_dlg, IDC_FIND);
-        EXPECT_EQ(m_dlg.m_listScenery.GetCurSel(), 0);
-        m_dlg.m_editFind.SetWindowText("zzz");
-        Click(m_dlg, IDC_FIND);
-        EXPECT_EQ(m_dlg.m_listScenery.GetCurSel(), 0);
+        // Rows from the top: xabc, ABCD, Alpha. No text finds the row after
+        // the selected one, the last's being the first; no match keeps it.
+        for (auto [pszText, nFrom, nFound] :
+             {std::tuple{"abc", -1, 1}, std::tuple{"", 2, 0}, std::tuple{"zzz", 0, 0}}) {
+            Select(nFrom);
+            m_dlg.m_editFind.SetWindowText(pszText);
+            Click(m_dlg, IDC_FIND);
+            EXPECT_EQ(List().GetCurSel(), nFound) << pszText;
+        }
     });
 }
 

@@ -172,10 +172,7 @@ std::vector<CRunCase> WithProfiles(std::vector<CRunCase> cases) {
 }
 
 // A case as the test runner names and shows it: by its arguments.
-void PrintTo(const CChangeCase& c, std::ostream* pOut) {
-    *pOut << ::testing::PrintToString(c.args);
-}
-void PrintTo(const CRunCase& c, std::ostream* pOut) {
+template <class TCase> void PrintTo(const TCase& c, std::ostream* pOut) {
     *pOut << ::testing::PrintToString(c.args);
 }
 const auto kNamedByArgs = [](const auto& info) { return CaseName(info.param.args, info.index); };

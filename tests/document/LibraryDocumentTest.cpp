@@ -99,10 +99,8 @@ TEST_F(LibraryDocument, KeepsTheLastThousandStepsAndStaysUnsavedPastThem) {
     for (int n = 0; n <= 1000; ++n)
         m_doc.SetAreasActive({{nLake}}, n % 2 != 0);
     int nUndone = 0;
-    while (m_doc.CanUndo()) {
+    for (; m_doc.CanUndo(); ++nUndone)
         m_doc.Undo();
-        ++nUndone;
-    }
     EXPECT_EQ(nUndone, 1000);
     EXPECT_FALSE(m_doc.Area(nLake).IsActive());
     EXPECT_TRUE(m_doc.IsModified());

@@ -22,7 +22,7 @@ std::string AllBytes() {
 
 } // namespace
 
-TEST(ReplaceFileAtomically, WritesEveryByteThatReadWholeFileGivesBack) {
+TEST(ReplaceFileAtomically, WritesEveryByteThatReadWholeFileGivesBackOrLeavesTheOldFile) {
     CTempFolder folder;
     folder.Write("f.new", "half a file left by a crash");
     ASSERT_TRUE(ReplaceFileAtomically(folder.Path("f"), AllBytes(), kTemp));
@@ -32,6 +32,20 @@ TEST(ReplaceFileAtomically, WritesEveryByteThatReadWholeFileGivesBack) {
     ASSERT_TRUE(ReplaceFileAtomically(folder.Path("f"), "short", kTemp));
     EXPECT_EQ(folder.Read("f"), "short");
     EXPECT_EQ(GetPathKind(folder.Path("f.new")), EPathKind::kNone);
+
+    // A failure leaves the old file and says why.
+    std::filesystem::create_directory(folder.Path("f.new"));
+    CFileResult result = ReplaceFileAtomically(folder.Path("f"), "new", kTemp);
+    EXPECT_FALSE(result);
+    EXPECT_FALSE(result.strReason.empty());
+    EXPECT_EQ(folder.Read("f"), "short");
+
+    std::filesystem::create_directory(folder.Path("d"));
+    EXPECT_FALSE(ReplaceFileAtomically(folder.Path("d"), "new", kTemp));
+    EXPECT_EQ(GetPathKind(folder.Path("d")), EPathKind::kDirectory);
+    EXPECT_EQ(GetPathKind(folder.Path("d.new")), EPathKind::kNone);
+
+    EXPECT_FALSE(ReplaceFileAtomically(folder.Path("missing/f"), "new", kTemp));
 }
 
 TEST(ListDirectory, GivesEachEntryAsTheSystemsOtherCallsDo) {
@@ -63,23 +77,6 @@ TEST(ReadWholeFile, TellsAMissingFileFromOneThatCannotBeRead) {
     CFileResult result = ReadWholeFile(folder.Path("dir"), text);
     EXPECT_EQ(result.status, EFileStatus::kFailed);
     EXPECT_FALSE(result.strReason.empty());
-}
-
-TEST(ReplaceFileAtomically, FailureLeavesTheOldFileAndGivesTheReason) {
-    CTempFolder folder;
-    folder.Write("f", "old");
-    std::filesystem::create_directory(folder.Path("f.new"));
-    CFileResult result = ReplaceFileAtomically(folder.Path("f"), "new", kTemp);
-    EXPECT_FALSE(result);
-    EXPECT_FALSE(result.strReason.empty());
-    EXPECT_EQ(folder.Read("f"), "old");
-
-    std::filesystem::create_directory(folder.Path("d"));
-    EXPECT_FALSE(ReplaceFileAtomically(folder.Path("d"), "new", kTemp));
-    EXPECT_EQ(GetPathKind(folder.Path("d")), EPathKind::kDirectory);
-    EXPECT_EQ(GetPathKind(folder.Path("d.new")), EPathKind::kNone);
-
-    EXPECT_FALSE(ReplaceFileAtomically(folder.Path("missing/f"), "new", kTemp));
 }
 
 // What another program did to a file between the look that remembered it and
@@ -136,9 +133,8 @@ TEST_P(FileState, ChangedOnlyWhenPresenceSizeOrBytesDifferAndGuardsTheWrite) {
     EXPECT_EQ(result.status, change.bChanged ? EFileStatus::kChanged : EFileStatus::kOk);
     EXPECT_EQ(folder.Read("f"), result ? "new" : change.after.value_or(""));
     EXPECT_EQ(GetPathKind(path + ".new"), EPathKind::kNone);
-    if (result) {
-        EXPECT_TRUE(ReplaceFileIfUnchanged(path, "newer", kTemp, known)); // the state written
-    }
+    if (result) // the state written
+        EXPECT_TRUE(ReplaceFileIfUnchanged(path, "newer", kTemp, known));
 
     CTempFolder removeFolder;
     known = SeeThenChange(removeFolder, change);
