@@ -33,7 +33,6 @@ TEST(ReplaceFileAtomically, WritesEveryByteThatReadWholeFileGivesBackOrLeavesThe
     EXPECT_EQ(folder.Read("f"), "short");
     EXPECT_EQ(GetPathKind(folder.Path("f.new")), EPathKind::kNone);
 
-    // A failure leaves the old file and says why.
     std::filesystem::create_directory(folder.Path("f.new"));
     CFileResult result = ReplaceFileAtomically(folder.Path("f"), "new", kTemp);
     EXPECT_FALSE(result);
@@ -133,8 +132,7 @@ TEST_P(FileState, ChangedOnlyWhenPresenceSizeOrBytesDifferAndGuardsTheWrite) {
     EXPECT_EQ(result.status, change.bChanged ? EFileStatus::kChanged : EFileStatus::kOk);
     EXPECT_EQ(folder.Read("f"), result ? "new" : change.after.value_or(""));
     EXPECT_EQ(GetPathKind(path + ".new"), EPathKind::kNone);
-    // Written, the file's state is the one written.
-    EXPECT_TRUE(!result || ReplaceFileIfUnchanged(path, "newer", kTemp, known));
+    EXPECT_TRUE(!result || ReplaceFileIfUnchanged(path, "newer", kTemp, known)); // as written
 
     CTempFolder removeFolder;
     known = SeeThenChange(removeFolder, change);
